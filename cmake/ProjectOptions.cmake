@@ -1,0 +1,16 @@
+# Warnings and sanitizers shared by every target of the project.
+add_library(project_options INTERFACE)
+target_compile_options(project_options INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wshadow>
+  $<$<CXX_COMPILER_ID:MSVC>:/W4>)
+if(QUILLET_WERROR)
+  target_compile_options(project_options INTERFACE $<$<CXX_COMPILER_ID:GNU,Clang>:-Werror>)
+endif()
+if(QUILLET_SANITIZE)
+  set(_san -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(project_options INTERFACE ${_san})
+  target_link_options(project_options INTERFACE ${_san})
+endif()
+
+# The version of the program, in one place: the project version above.
+set(QUILLET_VERSION "${PROJECT_VERSION}")

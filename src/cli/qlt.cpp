@@ -1,0 +1,35 @@
+#include "cli/qlt.h"
+
+#include "core/version.h"
+
+#include <ostream>
+
+namespace cli {
+namespace {
+
+constexpr const char* USAGE =
+    "usage: qlt check [--format text|json] [--spans] [--ignore-list FILE] FILE...\n"
+    "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
+    "       qlt --help | --version\n";
+
+} // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << USAGE;
+        return EXIT_USAGE;
+    }
+    const auto& command = args.front();
+    if (command == "--help" || command == "-h") {
+        out << USAGE;
+        return EXIT_CLEAN;
+    }
+    if (command == "--version") {
+        out << "qlt " << core::PRODUCT_VERSION << '\n';
+        return EXIT_CLEAN;
+    }
+    err << "qlt: unknown command '" << command << "'\n" << USAGE;
+    return EXIT_USAGE;
+}
+
+} // namespace cli

@@ -1,0 +1,51 @@
+#pragma once
+// The current document's live text, as the editor shows it. Text is
+// Windows-1252 bytes; offsets count from 0 with each line break counted as two
+// characters (CR LF), the way the editor widget counts them.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace core::ports {
+
+enum class ColourRole { Text, Command, Label, Comment };
+
+struct ColourSpan {
+    std::size_t line = 0;   //!< 0-based line
+    std::size_t column = 0; //!< 0-based byte column
+    std::size_t length = 0;
+    ColourRole role = ColourRole::Text;
+};
+
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+
+    virtual std::vector<std::string> lines() const = 0;
+    //! Replaces the whole text (used when a document is shown); no undo step.
+    virtual void setLines(const std::vector<std::string>& lines) = 0;
+    virtual std::size_t lineCount() const = 0;
+    virtual std::string line(std::size_t index) const = 0;
+    //! Adds a new last line (an undoable edit that marks the document modified).
+    virtual void appendLine(const std::string& text) = 0;
+
+    virtual std::size_t caret() const = 0;
+    virtual void setCaret(std::size_t offset) = 0;
+    virtual std::size_t selectionStart() const = 0;
+    virtual std::size_t selectionLength() const = 0;
+    virtual void select(std::size_t start, std::size_t length) = 0;
+    virtual std::string selectedText() const = 0;
+    //! Replaces the selection (or inserts at the caret when none) as one undoable edit.
+    virtual void replaceSelection(const std::string& text) = 0;
+
+    virtual bool modified() const = 0;
+    virtual void setModified(bool modified) = 0;
+    virtual void resetUndo() = 0;
+
+    //! Colouring: back to the default colour, then spans in role colours.
+    //! Neither touches the undo history or the modified flag.
+    virtual void resetColours() = 0;
+    virtual void colourSpan(const ColourSpan& span) = 0;
+};
+
+} // namespace core::ports

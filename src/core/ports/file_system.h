@@ -1,0 +1,24 @@
+#pragma once
+// Files and folders. Paths are in the file system's encoding (UTF-8 on Linux);
+// convert with core::text::toUtf8 / fromUtf8 where a path meets document text.
+#include "core/text/file_io.h"
+
+#include <string>
+#include <string_view>
+
+namespace core::ports {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual text::ReadResult readFile(const std::string& path) = 0;
+    //! Temporary file in the same folder, then rename: the old file survives a failure.
+    virtual text::WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    //! Folder of the executable, ending in a separator: shipped read-only content.
+    virtual std::string programFolder() = 0;
+    //! Per-user data folder, ending in a separator: the list files and the launcher.
+    virtual std::string dataFolder() = 0;
+};
+
+} // namespace core::ports

@@ -1,0 +1,93 @@
+#include "core/settings/settings_table.h"
+
+#include "core/settings/colour_name.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <stdexcept>
+
+namespace core::settings {
+namespace {
+
+using enum ValueType;
+constexpr int ANY_MIN = INT_MIN;
+constexpr int ANY_MAX = INT_MAX;
+
+constexpr std::array<SettingDef, 25> SETTINGS = {{
+    {Setting::EasyActive, PREVIOUS_EXEC, "EasyActive", Integer, "", 1, 1, 7, false},
+    {Setting::EasyNetActive, PREVIOUS_EXEC, "EasyNetActive", Integer, "", 1, 1, 4, false},
+    {Setting::Active, PREVIOUS_EXEC, "Active", Integer, "", 5, 1, 5, false},
+    {Setting::Hidden, PREVIOUS_EXEC, "Hidden", Boolean, "", 1, 0, 1, false},
+    {Setting::Height, PREVIOUS_EXEC, "Height", Integer, "", 575, 565, 864, true},
+    {Setting::Width, PREVIOUS_EXEC, "Width", Integer, "", 800, 800, 1152, true},
+    {Setting::Window, PREVIOUS_EXEC, "Window", Integer, "", 1, 1, 2, false},
+    {Setting::LastOpen1Path, PREVIOUS_EXEC, "LastOpen1Path", Text, ".\\Examples", 0, 0, 0, false},
+    {Setting::LastOpen2Path, PREVIOUS_EXEC, "LastOpen2Path", Text, "\\", 0, 0, 0, false},
+    {Setting::LastSavePath, PREVIOUS_EXEC, "LastSavePath", Text, "\\", 0, 0, 0, false},
+    {Setting::FontName, OPTIONS, "FontName", Text, "Terminal", 0, 0, 0, false},
+    {Setting::FontSize, OPTIONS, "FontSize", Integer, "", 10, 1, 200, false},
+    {Setting::Background, OPTIONS, "Background", Colour, "clWindow", 0, 0, 0, false},
+    {Setting::Text, OPTIONS, "Text", Colour, "clWindowText", 0, 0, 0, false},
+    {Setting::CmdText, OPTIONS, "CmdText", Colour, "clWindowText", 0, 0, 0, false},
+    {Setting::LabelText, OPTIONS, "LabelText", Colour, "clWindowText", 0, 0, 0, false},
+    {Setting::CmtText, OPTIONS, "CmtText", Colour, "clWindowText", 0, 0, 0, false},
+    {Setting::RecentFile1, RECENT, "File01", Text, "File 1", 0, 0, 0, false},
+    {Setting::RecentFile2, RECENT, "File02", Text, "File 2", 0, 0, 0, false},
+    {Setting::RecentFile3, RECENT, "File03", Text, "File 3", 0, 0, 0, false},
+    {Setting::IgnoreFlag, TEMPLATES, "Ignore", Integer, "", 0, ANY_MIN, ANY_MAX, false},
+    {Setting::CustomFlag, TEMPLATES, "Custom", Boolean, "", 0, 0, 1, false},
+    {Setting::FilesFlag, TEMPLATES, "Files", Boolean, "", 0, 0, 1, false},
+    {Setting::PathsFlag, TEMPLATES, "Paths", Boolean, "", 0, 0, 1, false},
+    {Setting::NetServicesFlag, TEMPLATES, "NetServices", Boolean, "", 0, 0, 1, false},
+}};
+
+// The table is indexed by the enum: keep both in the same order.
+constexpr bool tableMatchesEnum() {
+    for (std::size_t i = 0; i < SETTINGS.size(); ++i)
+        if (static_cast<std::size_t>(SETTINGS[i].id) != i) return false;
+    return true;
+}
+static_assert(tableMatchesEnum(), "SETTINGS must list the values in the order of enum Setting");
+
+} // namespace
+
+std::span<const SettingDef> allSettings() { return SETTINGS; }
+
+const SettingDef& definition(Setting id) { return SETTINGS.at(static_cast<std::size_t>(id)); }
+
+std::string readText(ports::SettingsStore& store, Setting id) {
+    const auto& def = definition(id);
+    auto value = store.readText(def.section, def.name, def.textDefault);
+    if (def.type == Colour && !parseColourName(value)) return std::string(def.textDefault);
+    return value;
+}
+
+int readInteger(ports::SettingsStore& store, Setting id) {
+    const auto& def = definition(id);
+    const int value = store.readInteger(def.section, def.name, def.intDefault);
+    if (value >= def.minimum && value <= def.maximum) return value;
+    return def.clamp ? std::clamp(value, def.minimum, def.maximum) : def.intDefault;
+}
+
+bool readBool(ports::SettingsStore& store, Setting id) {
+    const auto& def = definition(id);
+    return store.readBool(def.section, def.name, def.intDefault != 0);
+}
+
+void writeText(ports::SettingsStore& store, Setting id, std::string_view value) {
+    const auto& def = definition(id);
+    store.writeText(def.section, def.name, value);
+}
+
+void writeInteger(ports::SettingsStore& store, Setting id, int value) {
+    const auto& def = definition(id);
+    store.writeInteger(def.section, def.name, value);
+}
+
+void writeBool(ports::SettingsStore& store, Setting id, bool value) {
+    const auto& def = definition(id);
+    store.writeBool(def.section, def.name, value);
+}
+
+} // namespace core::settings

@@ -1,0 +1,47 @@
+#pragma once
+// Windows-1252: the single-byte code page of every document Quillet edits.
+// Core keeps document text as these bytes in std::string; the window and the
+// command line convert to Unicode only at their boundary, with these functions.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace core::text {
+
+//! The Unicode code point of a Windows-1252 byte. The five bytes the code page
+//! leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the
+//! same value, so all 256 bytes round-trip.
+char32_t unicodeOf(unsigned char byte);
+
+//! The Windows-1252 byte of a code point, or nothing when the code page has none.
+std::optional<unsigned char> byteOf(char32_t codePoint);
+
+//! Windows-1252 bytes to UTF-8.
+std::string toUtf8(std::string_view bytes);
+
+//! Result of converting Unicode text to Windows-1252.
+struct Cp1252Conversion {
+    std::string bytes;            //!< the converted text (unmappable characters left out)
+    bool ok = true;               //!< false when a character has no Windows-1252 byte
+    char32_t firstBad = 0;        //!< the first character that could not be converted
+    std::size_t firstBadLine = 0; //!< its line, counting from 1
+};
+
+//! UTF-8 to Windows-1252. Invalid UTF-8 sequences count as unmappable (U+FFFD).
+Cp1252Conversion fromUtf8(std::string_view utf8);
+
+//! Upper case by Windows-1252: a-z and the accented letters of the code page.
+char toUpper(char c);
+std::string toUpper(std::string_view text);
+
+//! Case-insensitive equality by Windows-1252.
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+//! 1-based position of needle in haystack, ignoring case; 0 when absent.
+std::size_t findIgnoreCase(std::string_view haystack, std::string_view needle, std::size_t from = 1);
+
+//! UTF-8 encoding of one code point.
+void appendUtf8(std::string& out, char32_t codePoint);
+
+} // namespace core::text

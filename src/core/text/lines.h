@@ -1,0 +1,26 @@
+#pragma once
+// Line model of a document: lines are read at CR LF, CR or LF and written with
+// CR LF after every line, the last one included.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::text {
+
+inline constexpr std::string_view CRLF = "\r\n";
+
+//! Splits bytes into lines at CR LF, CR or LF. A final line break ends the last
+//! line rather than starting an empty one; empty input gives no lines.
+std::vector<std::string> splitLines(std::string_view bytes);
+
+//! Joins lines with CR LF after every line, the last one included.
+std::string joinLines(const std::vector<std::string>& lines);
+
+//! Caret offsets count each line break as two characters: the offset of the
+//! start of line `index` (0-based) within `lines`.
+std::size_t offsetOfLine(const std::vector<std::string>& lines, std::size_t index);
+
+//! Removes leading and trailing spaces (only ' ').
+std::string_view trimSpaces(std::string_view text);
+
+} // namespace core::text

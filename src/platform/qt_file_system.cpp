@@ -1,0 +1,30 @@
+#include "platform/qt_file_system.h"
+
+#include "platform/qt_text.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace platform {
+
+core::text::ReadResult QtFileSystem::readFile(const std::string& path) { return core::text::readFile(path); }
+
+core::text::WriteResult QtFileSystem::writeFileAtomically(const std::string& path, std::string_view bytes) {
+    return core::text::writeFileAtomically(path, bytes);
+}
+
+bool QtFileSystem::exists(const std::string& path) { return QFileInfo::exists(fromUtf8(path)); }
+
+std::string QtFileSystem::programFolder() {
+    return toUtf8(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));
+}
+
+std::string QtFileSystem::dataFolder() {
+    const auto folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return toUtf8(QDir::toNativeSeparators(folder + QLatin1Char('/')));
+}
+
+} // namespace platform

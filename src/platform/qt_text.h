@@ -1,0 +1,19 @@
+#pragma once
+// The one place where document bytes (Windows-1252) and paths meet QString.
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+//! Windows-1252 bytes to a QString; all 256 bytes round-trip.
+QString fromCp1252(std::string_view bytes);
+//! QString to Windows-1252 bytes; characters outside the code page are dropped
+//! (use core::text::fromUtf8 on toStdString() where the caller must know).
+std::string toCp1252(const QString& text);
+//! UTF-8 (core's paths and messages) to QString and back.
+inline QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline std::string toUtf8(const QString& text) { return text.toStdString(); }
+
+} // namespace platform

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the tests with AddressSanitizer and UBSan
+# (warnings as errors) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh --test
+build=build/test
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_WERROR=ON "${launcher[@]}"
+cmake --build "$build" -j"$(nproc)"
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+cd "$build"
+ctest --output-on-failure --timeout 300 -j"$(nproc)"

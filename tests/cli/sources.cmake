@@ -1,0 +1,2 @@
+target_sources(cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp)

@@ -1,0 +1,1 @@
+# Test files of core/aids.

@@ -1,0 +1,49 @@
+#include "core/text/lines.h"
+
+#include <gtest/gtest.h>
+
+using namespace core::text;
+using Lines = std::vector<std::string>;
+
+TEST(Lines, SplitAcceptsEveryLineBreak) {
+    struct Case { std::string in; Lines out; } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"\n\n", {"", ""}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {std::string("x\0y\n", 4), {std::string("x\0y", 3)}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(splitLines(c.in), c.out) << c.in;
+}
+
+TEST(Lines, JoinPutsCrLfAfterEveryLine) {
+    EXPECT_EQ(joinLines({}), "");
+    EXPECT_EQ(joinLines({"a"}), "a\r\n");
+    EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(Lines, RoundTripKeepsBytesApartFromLineBreaks) {
+    const std::string original = "@ECHO OFF\n:START\r\nCOPY \xE9.TXT D:\\\rEND";
+    EXPECT_EQ(joinLines(splitLines(original)), "@ECHO OFF\r\n:START\r\nCOPY \xE9.TXT D:\\\r\nEND\r\n");
+    const std::string crlf = "A\r\nB\r\n";
+    EXPECT_EQ(joinLines(splitLines(crlf)), crlf);
+}
+
+TEST(Lines, OffsetsCountLineBreaksAsTwo) {
+    const Lines lines = {"abc", "", "de"};
+    EXPECT_EQ(offsetOfLine(lines, 0), 0u);
+    EXPECT_EQ(offsetOfLine(lines, 1), 5u);
+    EXPECT_EQ(offsetOfLine(lines, 2), 7u);
+    EXPECT_EQ(offsetOfLine(lines, 3), 11u);
+}
+
+TEST(Lines, TrimSpaces) {
+    EXPECT_EQ(trimSpaces("  a b  "), "a b");
+    EXPECT_EQ(trimSpaces("   "), "");
+    EXPECT_EQ(trimSpaces("\ta\t"), "\ta\t");
+}

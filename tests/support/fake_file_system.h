@@ -1,0 +1,31 @@
+#pragma once
+// A FileSystem on the real disk, rooted in a test's temporary folder.
+#include "core/ports/file_system.h"
+
+#include <filesystem>
+#include <string>
+
+namespace testing_support {
+
+class DiskFileSystem : public core::ports::FileSystem {
+public:
+    explicit DiskFileSystem(std::string dataFolder, std::string programFolder = {})
+        : m_data(std::move(dataFolder)), m_program(programFolder.empty() ? m_data : std::move(programFolder)) {}
+
+    core::text::ReadResult readFile(const std::string& path) override { return core::text::readFile(path); }
+    core::text::WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) override {
+        return core::text::writeFileAtomically(path, bytes);
+    }
+    bool exists(const std::string& path) override {
+        std::error_code ec;
+        return std::filesystem::exists(path, ec);
+    }
+    std::string programFolder() override { return m_program; }
+    std::string dataFolder() override { return m_data; }
+
+private:
+    std::string m_data;
+    std::string m_program;
+};
+
+} // namespace testing_support
