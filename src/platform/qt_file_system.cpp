@@ -2,6 +2,9 @@
 
 #include "platform/qt_text.h"
 
+#include "core/aids/short_path.h"
+#include "core/text/codepage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +19,12 @@ core::text::WriteResult QtFileSystem::writeFileAtomically(const std::string& pat
 }
 
 bool QtFileSystem::exists(const std::string& path) { return QFileInfo::exists(fromUtf8(path)); }
+
+std::string QtFileSystem::shortPath(const std::string& path) {
+    if (path.empty()) return {};
+    if (exists(path)) return path; // POSIX file systems have no 8.3 names
+    return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+}
 
 std::string QtFileSystem::programFolder() {
     return toUtf8(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));

@@ -10,6 +10,7 @@ public:
     core::text::ReadResult readFile(const std::string& path) override;
     core::text::WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) override;
     bool exists(const std::string& path) override;
+    std::string shortPath(const std::string& path) override;
     std::string programFolder() override;
     //! Created on first use; ends in a separator.
     std::string dataFolder() override;

@@ -1,6 +1,8 @@
 #pragma once
 // A FileSystem on the real disk, rooted in a test's temporary folder.
+#include "core/aids/short_path.h"
 #include "core/ports/file_system.h"
+#include "core/text/codepage.h"
 
 #include <filesystem>
 #include <string>
@@ -19,6 +21,11 @@ public:
     bool exists(const std::string& path) override {
         std::error_code ec;
         return std::filesystem::exists(path, ec);
+    }
+    //! Existing paths stay as they are (no 8.3 names here); others get the alias.
+    std::string shortPath(const std::string& path) override {
+        if (path.empty() || exists(path)) return path;
+        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
     }
     std::string programFolder() override { return m_program; }
     std::string dataFolder() override { return m_data; }

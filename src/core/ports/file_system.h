@@ -15,6 +15,10 @@ public:
     //! Temporary file in the same folder, then rename: the old file survives a failure.
     virtual text::WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
+    //! Short (8.3) form of a path: empty for an empty input; the system's short
+    //! form of a path that exists (the path unchanged where the system has none);
+    //! the conventional 8.3 alias of a path that cannot be resolved here.
+    virtual std::string shortPath(const std::string& path) = 0;
     //! Folder of the executable, ending in a separator: shipped read-only content.
     virtual std::string programFolder() = 0;
     //! Per-user data folder, ending in a separator: the list files and the launcher.

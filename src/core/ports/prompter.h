@@ -1,6 +1,8 @@
 #pragma once
 // Message boxes and standard dialogs. Every text crossing this port is UTF-8;
 // callers convert document text (Windows-1252) with core::text::toUtf8.
+#include "core/settings/colour_name.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,11 @@ struct FileDialogRequest {
     bool multiSelect = false;
 };
 
+struct FontChoice {
+    std::string name; //!< face name
+    int size = 10;    //!< points
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -34,6 +41,10 @@ public:
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
     //! Folder chooser; nothing when cancelled.
     virtual std::optional<std::string> chooseFolder(const std::string& caption, const std::string& initialFolder) = 0;
+    //! Font chooser; nothing when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    //! Colour chooser; nothing when cancelled.
+    virtual std::optional<settings::ColourValue> chooseColour(const settings::ColourValue& initial) = 0;
 };
 
 } // namespace core::ports

@@ -1,0 +1,34 @@
+#pragma once
+// What a section generator may use: the target document (append only), the
+// message boxes, the file system (short path names) and the variable list.
+#include "core/documents/pick_lists.h"
+#include "core/ports/editor_view.h"
+#include "core/ports/file_system.h"
+#include "core/ports/prompter.h"
+
+#include <string>
+
+namespace core::wizard {
+
+struct GeneratorContext {
+    ports::EditorView& document;   //!< the target, already made current
+    ports::Prompter& prompter;
+    ports::FileSystem& files;
+    documents::PickLists& lists;
+    unsigned xcopyMask = 0;        //!< computed from the File Operations page before each run
+    int entryPosition = 0;         //!< 0-based position of the entry among those still listed
+
+    //! Adds a new last line to the target document.
+    void appendLine(const std::string& line) { document.appendLine(line); }
+    //! A warning with one OK button; the generator returns right after it.
+    void warn(const std::string& utf8Text) {
+        prompter.message(ports::MessageKind::Warning, ports::Buttons::Ok, utf8Text);
+    }
+    //! A Yes/No question; true for Yes.
+    bool ask(const std::string& utf8Text) {
+        return prompter.message(ports::MessageKind::Confirmation, ports::Buttons::YesNo, utf8Text) ==
+               ports::Answer::Yes;
+    }
+};
+
+} // namespace core::wizard
