@@ -1,5 +1,7 @@
 #include "cli/qlt.h"
 
+#include "cli/check/check_command.h"
+#include "cli/generate/generate_command.h"
 #include "core/version.h"
 
 #include <ostream>
@@ -28,6 +30,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "qlt " << core::PRODUCT_VERSION << '\n';
         return EXIT_CLEAN;
     }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "check") return runCheck(rest, out, err);
+    if (command == "generate") return runGenerate(rest, out, err);
     err << "qlt: unknown command '" << command << "'\n" << USAGE;
     return EXIT_USAGE;
 }

@@ -1,0 +1,2 @@
+target_sources(qlt_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/check_command.cpp)

@@ -1,0 +1,1 @@
+# POP3 client sources (target_sources(quillet_platform PRIVATE ...)).

@@ -1,0 +1,1 @@
+# Window tests of the aids area (target_sources(app_tests PRIVATE ...)).

@@ -1,0 +1,1 @@
+# Window tests of the wizard area (target_sources(app_tests PRIVATE ...)).
