@@ -32,7 +32,10 @@ std::string aliasOf(std::string_view component) {
     };
     std::string alias = clean(base, true).substr(0, 6) + "~1";
     const std::string ext = clean(extension, false);
-    if (!ext.empty()) alias += "." + ext.substr(0, 3);
+    if (!ext.empty()) {
+        alias += '.';
+        alias += ext.substr(0, 3);
+    }
     return alias;
 }
 
