@@ -26,15 +26,14 @@ protected:
     }
 
     //! The tab strip as the user sees it: captions in order, the selected one in brackets.
-    std::string tabs() const {
+    static std::string tabsOf(const core::documents::DocumentSet& documents) {
         std::string out;
-        const auto& captions = set.tabCaptions();
-        for (std::size_t i = 0; i < captions.size(); ++i) {
-            if (i > 0) out += ' ';
-            out += i == set.currentTab() ? "[" + captions[i] + "]" : captions[i];
-        }
+        const auto& captions = documents.tabCaptions();
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            out += (i ? " " : "") + (i == documents.currentTab() ? "[" + captions[i] + "]" : captions[i]);
         return out;
     }
+    std::string tabs() const { return tabsOf(set); }
     //! Writes a file below the temporary folder (folders as needed); its path.
     std::string file(const std::string& name, const std::string& bytes) {
         std::filesystem::create_directories((dir.path() / name).parent_path());

@@ -84,13 +84,3 @@ TEST(RecentFiles, EntriesShowingPlaceholdersAreHidden) {
         EXPECT_EQ(recent.separatorVisible(), c.visible[0]);
     }
 }
-
-TEST(RecentFiles, EmptyStoreReadsThePlaceholders) {
-    MemorySettingsStore store;
-    RecentFiles recent;
-    recent.load(store);
-    EXPECT_EQ(recent.caption(0), "&1. File 1");
-    EXPECT_EQ(recent.caption(1), "&2. File 2");
-    EXPECT_EQ(recent.caption(2), "&3. File 3");
-    EXPECT_TRUE(store.values().empty());
-}
