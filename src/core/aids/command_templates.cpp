@@ -13,7 +13,8 @@ bool sortsBefore(const std::string& a, const std::string& b) { return text::toUp
 
 std::size_t insertSorted(std::vector<std::string>& list, std::string entry) {
     const auto place = std::upper_bound(list.begin(), list.end(), entry, sortsBefore);
-    return static_cast<std::size_t>(list.insert(place, std::move(entry)) - list.begin());
+    const auto inserted = list.insert(place, std::move(entry));
+    return static_cast<std::size_t>(inserted - list.begin());
 }
 
 } // namespace
