@@ -8,60 +8,43 @@
 
 namespace {
 
-// Puts scripts standing in for the desktop's tools first on PATH, nothing
-// else, for as long as it lives.
-class DesktopTools {
-public:
-    DesktopTools() : m_savedPath(qgetenv("PATH")) { qputenv("PATH", QByteArray::fromStdString(m_dir.path().string())); }
-    ~DesktopTools() { qputenv("PATH", m_savedPath); }
-    DesktopTools(const DesktopTools&) = delete;
-    DesktopTools& operator=(const DesktopTools&) = delete;
-
+// Stand-ins for the desktop's tools, alone on PATH while it lives.
+struct DesktopTools {
+    testing_support::TempDir dir;
+    QByteArray savedPath = qgetenv("PATH");
+    DesktopTools() { qputenv("PATH", QByteArray::fromStdString(dir.path().string())); }
+    ~DesktopTools() { qputenv("PATH", savedPath); }
     void script(const std::string& name, const std::string& body) {
-        const auto path = m_dir.write(name, "#!/bin/sh\n" + body + "\n");
-        QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const auto path = QString::fromStdString(dir.write(name, "#!/bin/sh\n" + body + "\n"));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    std::string file(const std::string& name) const { return m_dir.file(name); }
-    std::string read(const std::string& name) const { return m_dir.read(name); }
-
-private:
-    testing_support::TempDir m_dir;
-    QByteArray m_savedPath;
 };
 
 } // namespace
 
-TEST(QtShell, MissingFileIsNotOpened) {
-    testing_support::TempDir dir;
-    std::string error;
-    EXPECT_FALSE(platform::QtShell().open(dir.file("start.bat"), error));
-    EXPECT_EQ(error, dir.file("start.bat") + " does not exist");
-}
-
-TEST(QtShell, BatchFileWithoutAHandlerIsNotOpened) {
+TEST(QtShell, OpensOnlyExistingFilesWhoseTypeHasADefaultApplication) {
     testing_support::TempDir dir;
     const auto launcher = dir.write("start.bat", "@ECHO OFF\r\n");
-    DesktopTools tools;
-    tools.script("xdg-mime", "exit 0"); // knows no default application
-    tools.script("xdg-open", "echo \"$1\" > " + tools.file("opened"));
-    std::string error;
-    EXPECT_FALSE(platform::QtShell().open(launcher, error));
-    EXPECT_EQ(error, "no application is set up to open start.bat");
-    EXPECT_EQ(tools.read("opened"), "");
-}
-
-TEST(QtShell, OnlyAFileTypeWithADefaultApplicationReachesTheDesktop) {
-    testing_support::TempDir dir;
     const auto page = dir.write("help.html", "<p>help</p>");
     DesktopTools tools;
-    tools.script("xdg-mime", "[ \"$3\" = text/html ] && [ -f " + tools.file("browser") + " ] && echo browser.desktop");
-    std::string error;
-    EXPECT_FALSE(platform::QtShell().open(page, error));
-    EXPECT_EQ(error, "no application is set up to open help.html");
+    tools.script("xdg-mime", "[ \"$3\" = text/html ] && [ -f " + tools.dir.file("browser") + " ] && echo browser.desktop");
+    tools.script("xdg-open", "echo \"$1\" > " + tools.dir.file("opened"));
+    const std::pair<std::string, std::string> refused[] = {
+        {dir.file("missing.bat"), dir.file("missing.bat") + " does not exist"},
+        {launcher, "no application is set up to open start.bat"}, // not even as plain text
+        {page, "no application is set up to open help.html"},
+    };
+    for (const auto& [target, reason] : refused) {
+        std::string error;
+        EXPECT_FALSE(platform::QtShell().open(target, error));
+        EXPECT_EQ(error, reason);
+    }
+    EXPECT_EQ(tools.dir.read("opened"), "");
 
-    // With a browser set up, the request goes on to the desktop, which refuses
-    // it in the offscreen test session.
+    // With a browser set up the page goes on to the desktop, which refuses it
+    // in the offscreen test session.
     tools.script("browser", "");
+    std::string error;
     EXPECT_FALSE(platform::QtShell().open(page, error));
     EXPECT_EQ(error, "the desktop could not open " + page);
 }

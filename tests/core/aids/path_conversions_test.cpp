@@ -7,86 +7,50 @@
 
 #include <gtest/gtest.h>
 
-using core::aids::PathConversions;
 using core::documents::MemoryEditorView;
 
 namespace {
-
-// An editor holding one line with `selected` selected after "COPY ".
+// One line with `selected` selected after "COPY ".
 MemoryEditorView editorSelecting(const std::string& selected) {
     MemoryEditorView editor({"COPY " + selected + " D:\\"});
     editor.select(5, selected.size());
     return editor;
 }
-
 } // namespace
 
 TEST(ShortenPath, ReplacesTheSelectionByItsShortForm) {
     testing_support::TempDir dir;
     testing_support::MappedFileSystem files(dir.folder());
     files.shortForms["C:\\PROGRAM FILES\\ACCESSORIES\\WORDPAD.EXE"] = "C:\\PROGRA~1\\ACCESS~1\\WORDPAD.EXE";
-    struct Case {
-        const char* selection;
-        const char* line;
-    } cases[] = {
-        // a path that exists: the system's short form
+    const std::pair<const char*, const char*> cases[] = {
         {"C:\\PROGRAM FILES\\ACCESSORIES\\WORDPAD.EXE", "COPY C:\\PROGRA~1\\ACCESS~1\\WORDPAD.EXE D:\\"},
-        // a path that does not exist here: its conventional alias, not an empty text
-        {"C:\\Long Folder\\My Report.doc", "COPY C:\\LONGFO~1\\MYREPO~1.DOC D:\\"},
-        // enclosing quotes go: the short form needs none
-        {"\"C:\\Long Folder\\a.txt\"", "COPY C:\\LONGFO~1\\a.txt D:\\"},
+        {"C:\\Long Folder\\My Report.doc", "COPY C:\\LONGFO~1\\MYREPO~1.DOC D:\\"}, // not here: the alias
+        {"\"C:\\Long Folder\\a.txt\"", "COPY C:\\LONGFO~1\\a.txt D:\\"},          // quotes go
+        {"", "COPY  D:\\"},                                                      // nothing selected
+        {"C:\\DATA\\A.TXT", "COPY C:\\DATA\\A.TXT D:\\"},                         // already short
     };
-    PathConversions conversions;
-    for (const auto& c : cases) {
-        auto editor = editorSelecting(c.selection);
-        conversions.shortenPath(editor, files);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{c.line}) << c.selection;
-        EXPECT_TRUE(editor.modified());
-    }
-}
-
-TEST(ShortenPath, LeavesTheDocumentAloneWhenThereIsNothingToShorten) {
-    testing_support::TempDir dir;
-    testing_support::MappedFileSystem files(dir.folder());
-    PathConversions conversions;
-    for (const std::string selection : {"", "\"\"", "C:\\DATA\\A.TXT"}) {
+    for (const auto& [selection, line] : cases) {
         auto editor = editorSelecting(selection);
-        conversions.shortenPath(editor, files);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{"COPY " + selection + " D:\\"}) << selection;
-        EXPECT_FALSE(editor.modified()) << selection;
+        core::aids::PathConversions().shortenPath(editor, files);
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{line}) << selection;
+        EXPECT_EQ(editor.modified(), editor.lines().front() != "COPY " + std::string(selection) + " D:\\");
     }
 }
 
-TEST(MakeRelativePath, ConvertsTheSelectionAgainstTheChosenDirectory) {
+TEST(MakeRelativePath, StartsAtTheLastChosenDirectoryAndCancelChangesNothing) {
     testing_support::ScriptedPrompter prompter;
-    prompter.folderAnswers = {"C:\\BATCH\\TOOLS", "C:\\BATCH", "D:\\OTHER"};
-    PathConversions conversions;
-    const char* expected[] = {"COPY ..\\DATA\\LIST.TXT D:\\", "COPY DATA\\LIST.TXT D:\\",
-                              "COPY C:\\BATCH\\DATA\\LIST.TXT D:\\"};
-    for (const char* line : expected) {
-        auto editor = editorSelecting("C:\\BATCH\\DATA\\LIST.TXT");
+    prompter.folderAnswers = {"C:\\BATCH\\TOOLS", "C:\\BATCH", std::nullopt, "D:\\OTHER"};
+    core::aids::PathConversions conversions;
+    const char* expected[] = {"COPY ..\\DATA\\LIST.TXT D:\\", "COPY \"DATA\\LIST.TXT\" D:\\",
+                              "COPY C:\\BATCH\\DATA\\LIST.TXT D:\\", "COPY C:\\BATCH\\DATA\\LIST.TXT D:\\"};
+    const char* selections[] = {"C:\\BATCH\\DATA\\LIST.TXT", "\"C:\\BATCH\\DATA\\LIST.TXT\"",
+                                "C:\\BATCH\\DATA\\LIST.TXT", "C:\\BATCH\\DATA\\LIST.TXT"};
+    for (int i = 0; i < 4; ++i) {
+        auto editor = editorSelecting(selections[i]);
         conversions.makeRelativePath(editor, prompter);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{line});
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{expected[i]}) << i;
+        EXPECT_EQ(editor.modified(), i < 2) << i;
     }
-    // Each chooser starts where the previous one ended, under its own title.
-    EXPECT_EQ(prompter.folderStarts, (std::vector<std::string>{"", "C:\\BATCH\\TOOLS", "C:\\BATCH"}));
-    EXPECT_EQ(prompter.folderCaptions, std::vector<std::string>(3, "Directory to make path relative to:"));
-    EXPECT_EQ(conversions.baseDirectory(), "D:\\OTHER");
-}
-
-TEST(MakeRelativePath, CancelChangesNothing) {
-    testing_support::ScriptedPrompter prompter;
-    prompter.folderAnswers = {"C:\\BATCH", std::nullopt, std::nullopt};
-    PathConversions conversions;
-    auto first = editorSelecting("\"C:\\BATCH\\MY DATA\\LIST.TXT\"");
-    conversions.makeRelativePath(first, prompter);
-    EXPECT_EQ(first.lines(), std::vector<std::string>{"COPY \"MY DATA\\LIST.TXT\" D:\\"}); // quotes kept
-
-    auto editor = editorSelecting("C:\\BATCH\\DATA\\LIST.TXT");
-    conversions.makeRelativePath(editor, prompter);
-    conversions.makeRelativePath(editor, prompter);
-    EXPECT_EQ(editor.lines(), std::vector<std::string>{"COPY C:\\BATCH\\DATA\\LIST.TXT D:\\"});
-    EXPECT_FALSE(editor.modified());
-    EXPECT_EQ(conversions.baseDirectory(), "C:\\BATCH");
-    EXPECT_EQ(prompter.folderStarts, (std::vector<std::string>{"", "C:\\BATCH", "C:\\BATCH"}));
+    EXPECT_EQ(prompter.folderStarts, (std::vector<std::string>{"", "C:\\BATCH\\TOOLS", "C:\\BATCH", "C:\\BATCH"}));
+    EXPECT_EQ(prompter.folderCaptions, std::vector<std::string>(4, "Directory to make path relative to:"));
 }
