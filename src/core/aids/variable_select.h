@@ -17,6 +17,12 @@ enum class VariableTarget {
     Label = 3,   //!< label mode: the IF page's label field
 };
 
+//! The target once the Insert Variable command opens the dialog: the editor
+//! when the editor page is in front, else the target set last by the IF page.
+constexpr VariableTarget targetForInsertVariable(bool editorInFront, VariableTarget last) {
+    return editorInFront ? VariableTarget::Editor : last;
+}
+
 //! The selected entries of the dialog's two lists (nothing: no selection).
 struct PickSelection {
     std::optional<std::size_t> variable;
