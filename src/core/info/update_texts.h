@@ -20,6 +20,7 @@ inline constexpr std::string_view NOTICE_FILE = "Updateinfo.txt";
 inline constexpr std::string_view CONNECTED_WAIT =
     "Connected. Please wait while the update information is retrieved...";
 inline constexpr std::string_view NO_UPDATE = "No update information currently available.";
+inline constexpr std::string_view PRINT_FAILED = "The update information could not be printed.";
 inline constexpr std::string_view MAKER_SITE = "www.marrowfen.example";
 
 inline std::string accountRejected(std::string_view host) {
