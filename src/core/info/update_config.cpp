@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace core::info {
 namespace {
@@ -37,6 +38,15 @@ std::optional<UpdateServer> parseEntry(std::string_view entry) {
     return server;
 }
 
+//! "starttls", "tls" or "none", in any letter case; nothing for anything else.
+std::optional<Pop3Security> parseSecurity(std::string_view text) {
+    const auto mode = text::toUpper(text::trimSpaces(text));
+    if (mode == "STARTTLS") return Pop3Security::StartTls;
+    if (mode == "TLS") return Pop3Security::Tls;
+    if (mode == "NONE") return Pop3Security::None;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<UpdateServer> parseServerList(std::string_view text) {
@@ -48,14 +58,6 @@ std::vector<UpdateServer> parseServerList(std::string_view text) {
         start = end + 1;
     }
     return servers;
-}
-
-std::optional<Pop3Security> parseSecurity(std::string_view text) {
-    const auto mode = text::toUpper(text::trimSpaces(text));
-    if (mode == "STARTTLS") return Pop3Security::StartTls;
-    if (mode == "TLS") return Pop3Security::Tls;
-    if (mode == "NONE") return Pop3Security::None;
-    return std::nullopt;
 }
 
 UpdateConfig readUpdateConfig(ports::SettingsStore& store) {

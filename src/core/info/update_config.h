@@ -4,7 +4,6 @@
 #include "core/ports/pop3_client.h"
 #include "core/ports/settings_store.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +27,6 @@ struct UpdateConfig {
 //! Entries "host account" or "host:port account" separated by ";"; blanks
 //! around an entry are ignored and malformed entries are left out.
 std::vector<UpdateServer> parseServerList(std::string_view text);
-
-//! "starttls", "tls" or "none", in any letter case; nothing for anything else.
-std::optional<ports::Pop3Security> parseSecurity(std::string_view text);
 
 //! The configuration in the store. An unusable server list falls back to the
 //! default one; an unknown security mode to STARTTLS, never to plain text.

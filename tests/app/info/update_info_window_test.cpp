@@ -133,18 +133,6 @@ TEST(UpdateInfoWindow, RefusedServerOffersTheNextOneWhichHasNoNotice) {
     EXPECT_EQ(t.prompter.shown.size(), 1u);
 }
 
-TEST(UpdateInfoWindow, WrongPasswordIsAnErrorAndTheWindowStaysOpen) {
-    TestPop3Server server({{"update", "other", {NOTICE}}});
-    WindowUnderTest t(local(server.port(), "update"));
-    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.prompter.shown.empty(); }, 10'000));
-    EXPECT_EQ(t.prompter.texts(),
-              std::vector<std::string>{"The update server 127.0.0.1 did not accept the account name or password."});
-    EXPECT_EQ(t.button("BitBtn2")->text(), "Co&nnect");
-    EXPECT_TRUE(t.button("BitBtn2")->isEnabled());
-    EXPECT_TRUE(t.window->isVisible());
-}
-
 TEST(UpdateInfoWindow, PrintoutHasTheHeadingThenTheLines) {
     testing_support::TempDir dir;
     QPrinter printer;

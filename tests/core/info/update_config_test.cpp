@@ -27,14 +27,6 @@ TEST(UpdateConfig, ServerListEntries) {
     }
 }
 
-TEST(UpdateConfig, SecurityModes) {
-    EXPECT_EQ(parseSecurity("starttls"), Pop3Security::StartTls);
-    EXPECT_EQ(parseSecurity("TLS"), Pop3Security::Tls);
-    EXPECT_EQ(parseSecurity(" none "), Pop3Security::None);
-    EXPECT_EQ(parseSecurity("ssl"), std::nullopt);
-    EXPECT_EQ(parseSecurity(""), std::nullopt);
-}
-
 TEST(UpdateConfig, FreshStoreGivesThePlaceholderServersOverStartTls) {
     MemorySettingsStore store;
     const auto config = readUpdateConfig(store);
@@ -55,8 +47,9 @@ TEST(UpdateConfig, StoredValuesAndTheirFallbacks) {
     MemorySettingsStore store;
     store.writeText("Update", "Servers", "mail.example:1995 news;backup.example news");
     store.writeText("Update", "Password", "s3cret");
-    store.writeText("Update", "Security", "tls");
+    store.writeText("Update", "Security", " TLS ");
     auto config = readUpdateConfig(store);
+    EXPECT_EQ(config.security, Pop3Security::Tls);
     EXPECT_EQ(config.password, "s3cret");
     EXPECT_EQ(accountFor(config, 0).port, 1995);
     EXPECT_EQ(accountFor(config, 1).port, 995) << "the usual port of implicit TLS";

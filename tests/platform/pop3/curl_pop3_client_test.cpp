@@ -131,20 +131,19 @@ TEST_F(CurlPop3ClientTest, TheMessageStaysOnTheServer) {
     EXPECT_EQ(recorder.message, NOTICE);
 }
 
-TEST_F(CurlPop3ClientTest, EmptyMailboxCountsZero) {
-    EXPECT_EQ(fetch(account("empty")), (std::vector<std::string>{"connected", "count 0"}));
-}
-
-TEST_F(CurlPop3ClientTest, LinesBeginningWithADotArriveUnstuffed) {
-    EXPECT_EQ(fetch(account("dots")).back(), "message");
-    EXPECT_EQ(recorder.message, DOTS);
-}
-
-TEST_F(CurlPop3ClientTest, MessageOverTheSizeCapIsRefused) {
-    EXPECT_EQ(fetch(account("big")), (std::vector<std::string>{
-                                         "connected", "count 1",
-                                         "failure: The update message is larger than 1 MB; it was not retrieved."}));
-    EXPECT_TRUE(recorder.message.empty());
+TEST_F(CurlPop3ClientTest, EmptyMailboxDotLinesAndTheSizeCap) {
+    struct Case { const char* user; std::vector<std::string> events; std::string message; } cases[] = {
+        {"empty", {"connected", "count 0"}, ""},
+        {"dots", {"connected", "count 1", "message"}, DOTS}, // dot-stuffing undone
+        {"big", {"connected", "count 1", "failure: The update message is larger than 1 MB; it was not retrieved."}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.user);
+        recorder = {};
+        EXPECT_EQ(fetch(account(c.user)), c.events);
+        EXPECT_EQ(recorder.message, c.message);
+        client.disconnect();
+    }
 }
 
 TEST_F(CurlPop3ClientTest, WrongPasswordIsAnAuthenticationFailure) {
