@@ -1,0 +1,86 @@
+#include "core/wizard/network_services_page.h"
+
+#include "core/settings/memory_settings_store.h"
+#include "generator_harness.h"
+
+#include <gtest/gtest.h>
+
+using namespace core::wizard;
+using core::settings::MemorySettingsStore;
+using testing_support::GeneratorCase;
+using testing_support::Lines;
+
+TEST(ServicesList, BuiltFromTheFileWithoutEmptyLinesSorted) {
+    const Lines file = {"Spooler", "EVENTLOG", "", "alerter", "DHCP CLIENT", "eventlog", "Browser"};
+    struct Case {
+        ServiceAction action;
+        Lines expected;
+    } cases[] = {
+        {ServiceAction::Start, {"alerter", "Browser", "DHCP CLIENT", "EVENTLOG", "eventlog", "Spooler"}},
+        {ServiceAction::Other, {"alerter", "Browser", "DHCP CLIENT", "EVENTLOG", "eventlog", "Spooler"}},
+        // Stopping takes out one EVENTLOG (the first, letter case ignored) and DHCP CLIENT.
+        {ServiceAction::Stop, {"alerter", "Browser", "eventlog", "Spooler"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(offeredServices(file, c.action), c.expected);
+    EXPECT_EQ(offeredServices({"EVENTLOG", "DHCP CLIENT"}, ServiceAction::Stop), Lines{});
+}
+
+TEST(ServicesList, AddingAServiceKeepsTheEarlierOnes) {
+    testing_support::TempDir dir;
+    testing_support::DiskFileSystem files(dir.folder());
+    MemorySettingsStore store;
+    EXPECT_TRUE(loadServices(store, files).empty());
+    for (const char* name : {"Spooler", "C:\\Tools\\Agent Service", "spooler", ""})
+        EXPECT_TRUE(addService(store, files, name).ok) << name;
+    EXPECT_EQ(dir.read("Services.qlt"), "Spooler\r\nC:\\Tools\\Agent Service\r\n");
+    EXPECT_TRUE(store.readBool("Templates", "NetServices", false));
+    EXPECT_EQ(loadServices(store, files), (Lines{"Spooler", "C:\\Tools\\Agent Service"}));
+}
+
+TEST(ServicesList, FileIsOfferedOnlyWhenItsFlagIsSet) {
+    testing_support::TempDir dir;
+    testing_support::DiskFileSystem files(dir.folder());
+    MemorySettingsStore store;
+    dir.write("Services.qlt", "Old\r\n");
+    EXPECT_TRUE(loadServices(store, files).empty());
+    // Adding while the flag is off starts the file afresh, as it was never consulted.
+    ASSERT_TRUE(addService(store, files, "New").ok);
+    EXPECT_EQ(loadServices(store, files), Lines{"New"});
+}
+
+TEST(ServicesPage, ChoosingStartOrStopEmptiesAndEnablesTheList) {
+    NetworkServicesChoices page;
+    page.servicesFile = {"EVENTLOG", "Spooler"};
+    EXPECT_FALSE(page.comboBox3Enabled);
+    page.RadioButton52 = true;
+    page.chooseStartOrStop();
+    EXPECT_TRUE(page.comboBox3Enabled);
+    EXPECT_EQ(page.startStopItems(), Lines{"Spooler"});
+    page.ComboBox3 = "Spooler";
+    page.chooseComputerKind();
+    EXPECT_EQ(page.ComboBox3, std::nullopt);
+    page.clear();
+    EXPECT_FALSE(page.comboBox3Enabled || page.RadioButton52);
+}
+
+TEST(Services, SelectedItemQuotedOrAWarning) {
+    using Case = GeneratorCase<NetworkServicesChoices>;
+    const auto spooler = [](auto& p) { p.ComboBox3 = "Print Spooler"; };
+    const auto server = [](auto& p) { p.ComboBox4 = "SIMPLE TCP/IP SERVICES"; };
+    const auto none = [](auto&) {};
+    using Generator = void (*)(const NetworkServicesChoices&, GeneratorContext&);
+    const std::pair<Generator, std::vector<Case>> tables[] = {
+        {generateStartService, {Case{"start", spooler, {{R"(NET START "Print Spooler")"}, {}}},
+                                Case{"start none", server, {{}, {"Oops! You forgot to select a service to start."}}}}},
+        {generateStopService, {Case{"stop", spooler, {{R"(NET STOP "Print Spooler")"}, {}}},
+                               Case{"stop none", none, {{}, {"Oops! You forgot to select a service to stop."}}}}},
+        {generatePauseService, {Case{"pause", server, {{R"(NET PAUSE "SIMPLE TCP/IP SERVICES")"}, {}}},
+                                Case{"pause none", spooler, {{}, {"Oops! You forgot to select a service to pause."}}}}},
+        {generateContinueService,
+         {Case{"continue", server, {{R"(NET CONTINUE "SIMPLE TCP/IP SERVICES")"}, {}}},
+          Case{"continue none", none,
+               {{}, {"Oops! You forgot to select a service to continue from a paused state."}}}}},
+    };
+    for (const auto& [generate, cases] : tables) testing_support::expectCases(generate, cases);
+    EXPECT_EQ(pausableServices().size(), 11u);
+}

@@ -1,0 +1,57 @@
+#include "core/wizard/other_network_page.h"
+
+#include "generator_harness.h"
+
+#include <gtest/gtest.h>
+
+using namespace core::wizard;
+using testing_support::GeneratorCase;
+using Case = GeneratorCase<OtherNetworkChoices>;
+
+TEST(Message, NameDomainOrAllUsers) {
+    const auto hello = [](auto& p) { p.Edit34 = "Back at 3"; };
+    testing_support::expectCases<OtherNetworkChoices>(generateMessage, {
+        Case{"wildcard unquoted", [&](auto& p) { hello(p); p.RadioButton59 = true; p.Edit35 = "*"; },
+             {{R"(NET SEND * "Back at 3")"}, {}}},
+        Case{"name quoted", [&](auto& p) { hello(p); p.RadioButton59 = true; p.Edit35 = "Bob Smith"; },
+             {{R"(NET SEND "Bob Smith" "Back at 3")"}, {}}},
+        Case{"empty name", [&](auto& p) { hello(p); p.RadioButton59 = true; }, {{R"(NET SEND "" "Back at 3")"}, {}}},
+        Case{"domain", [&](auto& p) { hello(p); p.RadioButton60 = true; p.Edit36 = "SALES"; },
+             {{R"(NET SEND /DOMAIN:SALES "Back at 3")"}, {}}},
+        Case{"all users", [&](auto& p) { hello(p); p.RadioButton61 = true; }, {{R"(NET SEND /USERS "Back at 3")"}, {}}},
+        Case{"no target", hello, {}},
+        Case{"no message", [](auto& p) { p.RadioButton61 = true; }, {{}, {"Oops! You forgot to enter the message to send."}}},
+    });
+}
+
+TEST(TimeSync, ThreeFormsAndTheirWarnings) {
+    testing_support::expectCases<OtherNetworkChoices>(generateTimeSync, {
+        Case{"computer as typed", [](auto& p) { p.RadioButton62 = true; p.Edit37 = "\\\\CLOCK"; },
+             {{"NET TIME \\\\CLOCK /SET"}, {}}},
+        Case{"domain", [](auto& p) { p.RadioButton63 = true; p.Edit38 = "SALES"; }, {{"NET TIME /DOMAIN:SALES /SET"}, {}}},
+        Case{"RTS domain", [](auto& p) { p.RadioButton64 = true; p.Edit39 = "SALES"; },
+             {{"NET TIME /RTSDOMAIN:SALES /SET"}, {}}},
+        Case{"no computer", [](auto& p) { p.RadioButton62 = true; p.Edit38 = "SALES"; },
+             {{}, {"Oops! You forgot to enter the name of the computer you wish to synchronise the time with."}}},
+        Case{"no domain", [](auto& p) { p.RadioButton63 = true; },
+             {{}, {"Oops! You forgot to enter a domain to synchronise time with."}}},
+        Case{"no RTS domain", [](auto& p) { p.RadioButton64 = true; },
+             {{}, {"Oops! You forgot to enter a domain for the synchronisation of the clock to the RTS Server on the "
+                   "domain."}}},
+        Case{"no source", [](auto& p) { p.Edit37 = "CLOCK"; }, {}},
+    });
+}
+
+TEST(RunAs, ProgramAndArgumentsInOnePairOfQuotes) {
+    testing_support::expectCases<OtherNetworkChoices>(generateRunAs, {
+        Case{"with arguments", [](auto& p) {
+                 p.Edit42 = "OFFICE\\admin";
+                 p.Edit40 = "C:\\WINNT\\NOTEPAD.EXE";
+                 p.Edit41 = "C:\\BOOT.INI";
+             }, {{R"(RUNAS /USER:OFFICE\admin "C:\WINNT\NOTEPAD.EXE C:\BOOT.INI")"}, {}}},
+        Case{"no arguments", [](auto& p) { p.Edit42 = "admin@office"; p.Edit40 = "CMD"; },
+             {{R"(RUNAS /USER:admin@office "CMD ")"}, {}}},
+        Case{"no user", [](auto& p) { p.Edit40 = "CMD"; },
+             {{}, {"Oops! You forgot to enter the name of the user who you want to run the command as."}}},
+    });
+}
