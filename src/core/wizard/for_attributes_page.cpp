@@ -2,7 +2,7 @@
 
 #include "core/aids/short_path.h"
 #include "core/wizard/line_parts.h"
-#include "core/wizard/warning_texts.h"
+#include "core/wizard/wizard_messages.h"
 
 #include <array>
 
@@ -48,15 +48,6 @@ void ForAttributesChoices::visitFields(FieldVisitor& visitor) {
     visitor.choice("ComboBox5", ComboBox5, substDriveLetters());
 }
 
-void ForAttributesChoices::clear() {
-    CheckBox29 = CheckBox36 = CheckBox37 = false;
-    Memo5.clear();
-    Memo9.clear();
-    ComboBox1.clear();
-    Edit26.clear();
-    Edit33.clear();
-}
-
 void generateForStatement(const ForAttributesChoices& page, GeneratorContext& context) {
     // One blank between names, none after the last; a name may be empty.
     std::string files;
@@ -79,8 +70,8 @@ void generateAttributes(const ForAttributesChoices& page, GeneratorContext& cont
 }
 
 void generateSubst(const ForAttributesChoices& page, GeneratorContext& context) {
-    if (page.Edit33.empty()) return warn(context, WarningText::SubstPath);
-    if (!page.ComboBox5) return warn(context, WarningText::SubstLetter);
+    if (page.Edit33.empty()) return context.warn(std::string(messages::FORGOT_SUBST_PATH));
+    if (!page.ComboBox5) return context.warn(std::string(messages::FORGOT_SUBST_LETTER));
     context.appendLine("SUBST " + *page.ComboBox5 + ": " + page.Edit33);
 }
 

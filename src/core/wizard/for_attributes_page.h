@@ -29,9 +29,6 @@ struct ForAttributesChoices {
     std::optional<std::string> ComboBox5;   //!< "Drive letter to subst.:"
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the switches off and the texts emptied. The command box
-    //! loses its text but keeps its suggestions, which are fixed.
-    void clear();
 };
 
 //! The commands `ComboBox1` suggests.

@@ -1,7 +1,7 @@
 #include "core/wizard/network_services_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/warning_texts.h"
+#include "core/wizard/wizard_messages.h"
 
 namespace core::wizard {
 
@@ -11,9 +11,9 @@ constexpr std::string_view COMPUTER_KIND = "ServiceComputerKind";
 constexpr std::string_view PAUSE_CONTINUE = "PauseContinueService";
 
 // A service must be picked from the list: there is no free text.
-void serviceLine(const std::optional<std::string>& selected, std::string_view verb, WarningText missing,
+void serviceLine(const std::optional<std::string>& selected, std::string_view verb, std::string_view missing,
                  GeneratorContext& context) {
-    if (!selected) return warn(context, missing);
+    if (!selected) return context.warn(std::string(missing));
     context.appendLine("NET " + std::string(verb) + " " + quoted(*selected));
 }
 } // namespace
@@ -34,12 +34,7 @@ std::vector<std::string> NetworkServicesChoices::startStopItems() const {
     return offeredServices(servicesFile, action);
 }
 
-void NetworkServicesChoices::chooseStartOrStop() {
-    ComboBox3.reset();
-    comboBox3Enabled = true;
-}
-
-void NetworkServicesChoices::chooseComputerKind() {
+void NetworkServicesChoices::startStopChoiceChanged() {
     ComboBox3.reset();
 }
 
@@ -55,25 +50,20 @@ void NetworkServicesChoices::visitFields(FieldVisitor& visitor) {
     visitor.choice("ComboBox4", ComboBox4, pausableServices());
 }
 
-void NetworkServicesChoices::clear() {
-    RadioButton51 = RadioButton52 = RadioButton53 = RadioButton54 = false;
-    comboBox3Enabled = false;
-}
-
 void generateStartService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox3, "START", WarningText::ServiceToStart, context);
+    serviceLine(page.ComboBox3, "START", messages::FORGOT_SERVICE_TO_START, context);
 }
 
 void generateStopService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox3, "STOP", WarningText::ServiceToStop, context);
+    serviceLine(page.ComboBox3, "STOP", messages::FORGOT_SERVICE_TO_STOP, context);
 }
 
 void generatePauseService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox4, "PAUSE", WarningText::ServiceToPause, context);
+    serviceLine(page.ComboBox4, "PAUSE", messages::FORGOT_SERVICE_TO_PAUSE, context);
 }
 
 void generateContinueService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox4, "CONTINUE", WarningText::ServiceToContinue, context);
+    serviceLine(page.ComboBox4, "CONTINUE", messages::FORGOT_SERVICE_TO_CONTINUE, context);
 }
 
 } // namespace core::wizard

@@ -21,21 +21,16 @@ struct NetworkServicesChoices {
     bool RadioButton54 = false;            //!< "Continue a paused network service"
     std::optional<std::string> ComboBox4;  //!< the service to pause or continue
 
-    //! Page state: `ComboBox3` stays disabled until start or stop is chosen.
-    bool comboBox3Enabled = false;
     //! The names of "Services.qlt" when its flag is set; the owner loads them.
     std::vector<std::string> servicesFile;
 
     //! What `ComboBox3` offers when dropped down now.
     std::vector<std::string> startStopItems() const;
-    //! Choosing start or stop empties the drop-down and enables it.
-    void chooseStartOrStop();
-    //! Choosing server or workstation empties the drop-down.
-    void chooseComputerKind();
+    //! Choosing start, stop, server or workstation empties the drop-down (the
+    //! window also enables it on start or stop; it is disabled until then).
+    void startStopChoiceChanged();
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the four section switches off and the drop-down disabled.
-    void clear();
 };
 
 //! The fixed items of `ComboBox4`.

@@ -1,7 +1,7 @@
 #include "core/wizard/network_sharing_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/warning_texts.h"
+#include "core/wizard/wizard_messages.h"
 
 #include <array>
 
@@ -59,12 +59,6 @@ void NetworkSharingChoices::visitFields(FieldVisitor& visitor) {
     visitor.text("Edit32", Edit32);
 }
 
-void NetworkSharingChoices::clear() {
-    RadioButton43 = RadioButton44 = RadioButton47 = RadioButton48 = false;
-    // The network path is emptied too; leaving the field brings the placeholder back.
-    for (auto* field : {&Edit25, &Edit27, &Edit28, &Edit29, &Edit30, &Edit31, &Edit32}) field->clear();
-}
-
 void enterNetworkPath(std::string& text) {
     if (text == NETWORK_PATH_PLACEHOLDER) text.clear();
 }
@@ -74,8 +68,8 @@ void leaveNetworkPath(std::string& text) {
 }
 
 void generateShare(const NetworkSharingChoices& page, GeneratorContext& context) {
-    if (page.Edit25.empty()) return warn(context, WarningText::ShareName);
-    if (page.Edit27.empty()) return warn(context, WarningText::SharePath);
+    if (page.Edit25.empty()) return context.warn(std::string(messages::FORGOT_SHARE_NAME));
+    if (page.Edit27.empty()) return context.warn(std::string(messages::FORGOT_SHARE_PATH));
     // Removing keeps the name, path and user limit in the line.
     const std::string head = "NET SHARE " + page.Edit25 + "=" + quoted(page.Edit27);
     if (page.RadioButton45)

@@ -40,8 +40,6 @@ struct NetworkSharingChoices {
     std::string Edit32;                      //!< user name
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the four section switches off and the texts emptied.
-    void clear();
 };
 
 //! The items of `ComboBox2`.

@@ -1,7 +1,7 @@
 #include "core/wizard/other_network_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/warning_texts.h"
+#include "core/wizard/wizard_messages.h"
 
 namespace core::wizard {
 
@@ -10,9 +10,9 @@ constexpr std::string_view MESSAGE_TARGET = "MessageTarget";
 constexpr std::string_view TIME_SOURCE = "TimeSource";
 
 // The time source's line, or a warning when its field is empty.
-void timeLine(const std::string& field, const std::string& switchText, WarningText missing,
+void timeLine(const std::string& field, const std::string& switchText, std::string_view missing,
               GeneratorContext& context) {
-    if (field.empty()) return warn(context, missing);
+    if (field.empty()) return context.warn(std::string(missing));
     context.appendLine("NET TIME " + switchText + field + " /SET");
 }
 } // namespace
@@ -38,14 +38,8 @@ void OtherNetworkChoices::visitFields(FieldVisitor& visitor) {
     visitor.text("Edit41", Edit41);
 }
 
-void OtherNetworkChoices::clear() {
-    CheckBox34 = CheckBox33 = CheckBox42 = false;
-    for (auto* field : {&Edit34, &Edit35, &Edit36, &Edit37, &Edit38, &Edit39, &Edit40, &Edit41, &Edit42})
-        field->clear();
-}
-
 void generateMessage(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.Edit34.empty()) return warn(context, WarningText::MessageText);
+    if (page.Edit34.empty()) return context.warn(std::string(messages::FORGOT_MESSAGE_TEXT));
     const std::string message = " " + quoted(page.Edit34);
     // The wildcard "*" must stay unquoted to reach every name.
     if (page.RadioButton59)
@@ -57,13 +51,13 @@ void generateMessage(const OtherNetworkChoices& page, GeneratorContext& context)
 }
 
 void generateTimeSync(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.RadioButton62) timeLine(page.Edit37, "", WarningText::TimeComputer, context);
-    else if (page.RadioButton63) timeLine(page.Edit38, "/DOMAIN:", WarningText::TimeDomain, context);
-    else if (page.RadioButton64) timeLine(page.Edit39, "/RTSDOMAIN:", WarningText::TimeRtsDomain, context);
+    if (page.RadioButton62) timeLine(page.Edit37, "", messages::FORGOT_TIME_COMPUTER, context);
+    else if (page.RadioButton63) timeLine(page.Edit38, "/DOMAIN:", messages::FORGOT_TIME_DOMAIN, context);
+    else if (page.RadioButton64) timeLine(page.Edit39, "/RTSDOMAIN:", messages::FORGOT_TIME_RTS_DOMAIN, context);
 }
 
 void generateRunAs(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.Edit42.empty()) return warn(context, WarningText::RunAsUser);
+    if (page.Edit42.empty()) return context.warn(std::string(messages::FORGOT_RUNAS_USER));
     // Program and arguments share one pair of quotes, one blank apart even without arguments.
     context.appendLine("RUNAS /USER:" + page.Edit42 + " " + quoted(page.Edit40 + " " + page.Edit41));
 }

@@ -28,8 +28,6 @@ struct OtherNetworkChoices {
     std::string Edit41;          //!< "Arguments Required:"
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the three section switches off and the texts emptied.
-    void clear();
 };
 
 //! Section code 29: one NET SEND line.

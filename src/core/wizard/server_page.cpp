@@ -59,12 +59,6 @@ void ServerChoices::visitFields(FieldVisitor& visitor) {
     visitor.text("Edit46", Edit46);
 }
 
-void ServerChoices::clear() {
-    CheckBox35 = false;
-    for (auto* field : {&Edit43, &Edit44, &Edit45, &Edit46, &Edit47, &Edit48, &Edit49}) field->clear();
-    Memo10.clear();
-}
-
 void generateUserAccounts(const ServerChoices& page, GeneratorContext& context) {
     const std::string user = "NET USER " + page.Edit43 + " ";
     const std::string domain = page.CheckBox47 ? "/DOMAIN" : "";

@@ -36,9 +36,6 @@ struct ServerChoices {
     std::string Edit46;               //!< "&Comment:"
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the section switch off, the texts from user name to logon
-    //! script and the workstations emptied (the user comment stays).
-    void clear();
 };
 
 //! Section code 24: one NET USER line.

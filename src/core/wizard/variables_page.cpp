@@ -44,12 +44,6 @@ void VariablesChoices::visitFields(FieldVisitor& visitor) {
     visitor.check("CheckBox28", CheckBox28);
 }
 
-void VariablesChoices::clear() {
-    CheckBox26 = CheckBox27 = CheckBox28 = false;
-    StringGrid1.assign(VARIABLE_ROWS, {});
-    for (auto* field : {&Edit19, &Edit20, &Edit21, &Edit22, &Edit23, &Edit24}) field->clear();
-}
-
 void generateSetVariables(const VariablesChoices& page, GeneratorContext& context) {
     const auto rows = std::min(page.StringGrid1.size(), VARIABLE_ROWS);
     for (std::size_t row = 0; row < rows; ++row) {

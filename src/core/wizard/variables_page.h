@@ -29,8 +29,6 @@ struct VariablesChoices {
     bool CheckBox28 = false;                       //!< "Execute command when result is false"
 
     void visitFields(FieldVisitor& visitor);
-    //! Reset Choices: the switches off, the grid's value rows and the texts emptied.
-    void clear();
 };
 
 //! Section code 16: one SET line per filled grid row; the names join the variable list.

@@ -48,19 +48,15 @@ TEST(ServicesList, FileIsOfferedOnlyWhenItsFlagIsSet) {
     EXPECT_EQ(loadServices(store, files), Lines{"New"});
 }
 
-TEST(ServicesPage, ChoosingStartOrStopEmptiesAndEnablesTheList) {
+TEST(ServicesPage, StartStopListFollowsTheSwitchesAndEmptiesOnAChange) {
     NetworkServicesChoices page;
     page.servicesFile = {"EVENTLOG", "Spooler"};
-    EXPECT_FALSE(page.comboBox3Enabled);
+    EXPECT_EQ(page.startStopItems(), (Lines{"EVENTLOG", "Spooler"}));
     page.RadioButton52 = true;
-    page.chooseStartOrStop();
-    EXPECT_TRUE(page.comboBox3Enabled);
     EXPECT_EQ(page.startStopItems(), Lines{"Spooler"});
     page.ComboBox3 = "Spooler";
-    page.chooseComputerKind();
+    page.startStopChoiceChanged();
     EXPECT_EQ(page.ComboBox3, std::nullopt);
-    page.clear();
-    EXPECT_FALSE(page.comboBox3Enabled || page.RadioButton52);
 }
 
 TEST(Services, SelectedItemQuotedOrAWarning) {
