@@ -1,70 +1,51 @@
 #pragma once
-// Runs one wizard generator against an empty document, a scripted prompter and
-// a temporary folder, and reports the whole result: lines and warnings.
+// A generator's surroundings for tests: a document in memory, a scripted
+// prompter and a file system that knows the short forms of a few paths.
+#include "core/aids/short_path.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/documents/pick_lists.h"
 #include "core/wizard/generator_context.h"
-#include "support/fake_file_system.h"
 #include "support/scripted_prompter.h"
-#include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <ostream>
+#include <map>
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace wizard_testing {
 
-using Lines = std::vector<std::string>;
+//! Paths listed in `existing` resolve to their given short form; every other
+//! path gets the conventional alias, as on a machine where it does not exist.
+class ShortPathFileSystem : public core::ports::FileSystem {
+public:
+    std::map<std::string, std::string> existing;
 
-struct GeneratorOutcome {
-    Lines lines;
-    Lines messages;
-    bool operator==(const GeneratorOutcome&) const = default;
+    core::text::ReadResult readFile(const std::string&) override { return {}; }
+    core::text::WriteResult writeFileAtomically(const std::string&, std::string_view) override { return {}; }
+    bool exists(const std::string& path) override { return existing.count(path) > 0; }
+    std::string shortPath(const std::string& path) override {
+        if (path.empty()) return {};
+        if (auto found = existing.find(path); found != existing.end()) return found->second;
+        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+    }
+    std::string programFolder() override { return "/"; }
+    std::string dataFolder() override { return "/"; }
 };
 
-inline std::ostream& operator<<(std::ostream& out, const GeneratorOutcome& outcome) {
-    out << "lines:";
-    for (const auto& line : outcome.lines) out << " [" << line << "]";
-    out << " messages:";
-    for (const auto& message : outcome.messages) out << " [" << message << "]";
-    return out;
-}
-
 struct GeneratorHarness {
-    TempDir dir;
-    DiskFileSystem files{dir.folder()};
-    ScriptedPrompter prompter;
     core::documents::MemoryEditorView document;
+    testing_support::ScriptedPrompter prompter;
+    ShortPathFileSystem files;
     core::documents::PickLists lists;
     core::wizard::GeneratorContext context{document, prompter, files, lists};
 
-    template <typename Page>
-    GeneratorOutcome run(const Page& page, void (*generate)(const Page&, core::wizard::GeneratorContext&)) {
-        generate(page, context);
-        return {document.lines(), prompter.texts()};
+    explicit GeneratorHarness(std::vector<std::string> lines = {}) : document(std::move(lines)) {}
+    //! Lines the generator appended after `before` existing lines.
+    std::vector<std::string> appendedAfter(std::size_t before) const {
+        auto all = document.lines();
+        return {all.begin() + static_cast<std::ptrdiff_t>(before), all.end()};
     }
 };
 
-//! One case of a generator table: a change to the page's start values and the
-//! whole expected outcome.
-template <typename Page> struct GeneratorCase {
-    const char* what;
-    std::function<void(Page&)> set;
-    GeneratorOutcome expected;
-};
+using Lines = std::vector<std::string>;
 
-template <typename Page>
-void expectCases(void (*generate)(const Page&, core::wizard::GeneratorContext&),
-                 const std::vector<GeneratorCase<Page>>& cases) {
-    for (const auto& c : cases) {
-        GeneratorHarness harness;
-        Page page;
-        c.set(page);
-        EXPECT_EQ(harness.run(page, generate), c.expected) << c.what;
-    }
-}
-
-} // namespace testing_support
+} // namespace wizard_testing

@@ -1,14 +1,16 @@
 #include "core/wizard/network_services_page.h"
 
 #include "core/settings/memory_settings_store.h"
-#include "generator_harness.h"
+#include "generator_cases.h"
+#include "support/fake_file_system.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::wizard;
 using core::settings::MemorySettingsStore;
-using testing_support::GeneratorCase;
-using testing_support::Lines;
+using wizard_testing::GeneratorCase;
+using wizard_testing::Lines;
 
 TEST(ServicesList, BuiltFromTheFileWithoutEmptyLinesSorted) {
     const Lines file = {"Spooler", "EVENTLOG", "", "alerter", "DHCP CLIENT", "eventlog", "Browser"};
@@ -77,6 +79,6 @@ TEST(Services, SelectedItemQuotedOrAWarning) {
           Case{"continue none", none,
                {{}, {"Oops! You forgot to select a service to continue from a paused state."}}}}},
     };
-    for (const auto& [generate, cases] : tables) testing_support::expectCases(generate, cases);
+    for (const auto& [generate, cases] : tables) wizard_testing::expectCases(generate, cases);
     EXPECT_EQ(pausableServices().size(), 11u);
 }

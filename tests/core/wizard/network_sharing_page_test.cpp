@@ -1,12 +1,12 @@
 #include "core/wizard/network_sharing_page.h"
 
-#include "generator_harness.h"
+#include "generator_cases.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::wizard;
-using testing_support::GeneratorCase;
-using testing_support::Lines;
+using wizard_testing::GeneratorCase;
+using wizard_testing::Lines;
 using Case = GeneratorCase<NetworkSharingChoices>;
 
 namespace {
@@ -30,7 +30,7 @@ TEST(Share, CreateOrRemoveLimitedOrUnlimited) {
         p.Edit28 = "Team";
         p.ComboBox2 = "Disabled";
     };
-    testing_support::expectCases<NetworkSharingChoices>(generateShare, {
+    wizard_testing::expectCases<NetworkSharingChoices>(generateShare, {
         Case{"remark and first cache item", [](auto& p) {
                  docsShare(p);
                  p.Edit28 = "Team";
@@ -64,7 +64,7 @@ TEST(Connection, DevicePasswordAndUserParts) {
         p.RadioButton47 = false;
         p.RadioButton48 = true;
     };
-    testing_support::expectCases<NetworkSharingChoices>(generateConnection, {
+    wizard_testing::expectCases<NetworkSharingChoices>(generateConnection, {
         Case{"connect", connect, {{R"(NET USE Z: "\\SERVER\DOCS" secret)"}, {}}},
         Case{"next available, prompt, no user", [&](auto& p) {
                  connect(p);

@@ -1,16 +1,16 @@
 #include "core/wizard/other_network_page.h"
 
-#include "generator_harness.h"
+#include "generator_cases.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::wizard;
-using testing_support::GeneratorCase;
+using wizard_testing::GeneratorCase;
 using Case = GeneratorCase<OtherNetworkChoices>;
 
 TEST(Message, NameDomainOrAllUsers) {
     const auto hello = [](auto& p) { p.Edit34 = "Back at 3"; };
-    testing_support::expectCases<OtherNetworkChoices>(generateMessage, {
+    wizard_testing::expectCases<OtherNetworkChoices>(generateMessage, {
         Case{"wildcard unquoted", [&](auto& p) { hello(p); p.RadioButton59 = true; p.Edit35 = "*"; },
              {{R"(NET SEND * "Back at 3")"}, {}}},
         Case{"name quoted", [&](auto& p) { hello(p); p.RadioButton59 = true; p.Edit35 = "Bob Smith"; },
@@ -25,7 +25,7 @@ TEST(Message, NameDomainOrAllUsers) {
 }
 
 TEST(TimeSync, ThreeFormsAndTheirWarnings) {
-    testing_support::expectCases<OtherNetworkChoices>(generateTimeSync, {
+    wizard_testing::expectCases<OtherNetworkChoices>(generateTimeSync, {
         Case{"computer as typed", [](auto& p) { p.RadioButton62 = true; p.Edit37 = "\\\\CLOCK"; },
              {{"NET TIME \\\\CLOCK /SET"}, {}}},
         Case{"domain", [](auto& p) { p.RadioButton63 = true; p.Edit38 = "SALES"; }, {{"NET TIME /DOMAIN:SALES /SET"}, {}}},
@@ -43,7 +43,7 @@ TEST(TimeSync, ThreeFormsAndTheirWarnings) {
 }
 
 TEST(RunAs, ProgramAndArgumentsInOnePairOfQuotes) {
-    testing_support::expectCases<OtherNetworkChoices>(generateRunAs, {
+    wizard_testing::expectCases<OtherNetworkChoices>(generateRunAs, {
         Case{"with arguments", [](auto& p) {
                  p.Edit42 = "OFFICE\\admin";
                  p.Edit40 = "C:\\WINNT\\NOTEPAD.EXE";

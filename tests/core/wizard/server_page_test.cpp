@@ -1,11 +1,11 @@
 #include "core/wizard/server_page.h"
 
-#include "generator_harness.h"
+#include "generator_cases.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::wizard;
-using testing_support::GeneratorCase;
+using wizard_testing::GeneratorCase;
 using Case = GeneratorCase<ServerChoices>;
 
 namespace {
@@ -29,7 +29,7 @@ TEST(UserAccounts, EveryPartWithItsTrailingBlank) {
         p.Memo10 = {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
         p.Edit50 = "New";
     };
-    testing_support::expectCases<ServerChoices>(generateUserAccounts, {
+    wizard_testing::expectCases<ServerChoices>(generateUserAccounts, {
         Case{"add with start values", [](auto& p) { bob(p); p.RadioButton65 = true; },
              {{"NET USER bob pw /ADD /ACTIVE:YES /PASSWORDCHG:YES /EXPIRES:NEVER /TIMES:ALL "}, {}}},
         Case{"two workstations", [](auto& p) { bob(p); p.RadioButton67 = true; p.Memo10 = {"A", "B"}; },

@@ -1,13 +1,13 @@
 #include "core/wizard/variables_page.h"
 
-#include "generator_harness.h"
+#include "generator_cases.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::wizard;
-using testing_support::GeneratorCase;
-using testing_support::GeneratorHarness;
-using testing_support::Lines;
+using wizard_testing::GeneratorCase;
+using wizard_testing::GeneratorHarness;
+using wizard_testing::Lines;
 
 TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
     GeneratorHarness harness;
@@ -18,7 +18,7 @@ TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
     page.StringGrid1[4] = {"", "orphan"};          // a value without a name still gives a line
     page.StringGrid1[5] = {"Name", ""};            // listed already, letter case ignored
     page.StringGrid1[9] = {"PATH", "C:\\"};
-    EXPECT_EQ(harness.run(page, generateSetVariables).lines,
+    EXPECT_EQ(wizard_testing::runOn(harness, page, generateSetVariables).lines,
               (Lines{"SET NAME=Bob", "SET DEST=D:\\Backup", "SET =orphan", "SET Name=", "SET PATH=C:\\"}));
     EXPECT_EQ(harness.lists.variables, (Lines{"path", "NAME", "DEST", ""}));
     EXPECT_TRUE(harness.prompter.shown.empty());
@@ -26,7 +26,7 @@ TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
 
 TEST(SetVariables, EmptyGridWritesNothing) {
     GeneratorHarness harness;
-    EXPECT_EQ(harness.run(VariablesChoices{}, generateSetVariables), testing_support::GeneratorOutcome{});
+    EXPECT_EQ(wizard_testing::runOn(harness, VariablesChoices{}, generateSetVariables), wizard_testing::GeneratorOutcome{});
     EXPECT_TRUE(harness.lists.variables.empty());
 }
 
@@ -39,7 +39,7 @@ TEST(IfStatement, LineByConditionAndAction) {
         p.RadioButton39 = true;
         p.Edit23 = "ECHO HI";
     };
-    testing_support::expectCases<VariablesChoices>(generateIfStatement, {
+    wizard_testing::expectCases<VariablesChoices>(generateIfStatement, {
         Case{"compare, run", compare, {{"IF %NAME%==YES ECHO HI"}, {}}},
         Case{"empty String 2", [&](auto& p) { compare(p); p.Edit20.clear(); }, {{"IF %NAME%== ECHO HI"}, {}}},
         Case{"compare, false", [&](auto& p) { compare(p); p.CheckBox28 = true; }, {{"IF NOT %NAME%==YES ECHO HI"}, {}}},

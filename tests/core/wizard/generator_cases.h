@@ -1,0 +1,50 @@
+#pragma once
+// Table tests of a page's generator: each case changes the page's start values
+// and expects the whole outcome, the appended lines and the messages shown.
+#include "generator_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+namespace wizard_testing {
+
+struct GeneratorOutcome {
+    Lines lines;
+    Lines messages;
+    bool operator==(const GeneratorOutcome&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const GeneratorOutcome& outcome) {
+    out << "lines:";
+    for (const auto& line : outcome.lines) out << " [" << line << "]";
+    out << " messages:";
+    for (const auto& message : outcome.messages) out << " [" << message << "]";
+    return out;
+}
+
+template <typename Page> using Generator = void (*)(const Page&, core::wizard::GeneratorContext&);
+
+//! Runs a generator on an empty document.
+template <typename Page> GeneratorOutcome runOn(GeneratorHarness& harness, const Page& page, Generator<Page> generate) {
+    generate(page, harness.context);
+    return {harness.document.lines(), harness.prompter.texts()};
+}
+
+template <typename Page> struct GeneratorCase {
+    const char* what;
+    std::function<void(Page&)> set;
+    GeneratorOutcome expected;
+};
+
+template <typename Page> void expectCases(Generator<Page> generate, const std::vector<GeneratorCase<Page>>& cases) {
+    for (const auto& c : cases) {
+        GeneratorHarness harness;
+        Page page;
+        c.set(page);
+        EXPECT_EQ(runOn(harness, page, generate), c.expected) << c.what;
+    }
+}
+
+} // namespace wizard_testing
