@@ -57,7 +57,7 @@ TEST(QltGeneratePages, EverySectionOfEveryPageAtOnce) {
     const auto result = generateIn(dir, EVERY_SECTION_PLAN);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.status, 0);
-    // Two lines end in a blank: the START of a program without arguments and NET USER.
+    // The START line of a program without arguments ends in a blank.
     EXPECT_EQ(result.out, R"(COPY C:\DATAFI~1\a.txt "D:\Backup" /Y
 DEL "C:\TEMP\*.TMP"
 RENAME C:\OLD.TXT "NEW.TXT"
