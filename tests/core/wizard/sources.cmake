@@ -12,5 +12,4 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/network_sharing_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/network_services_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/other_network_page_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/server_page_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/network_pages_reset_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/server_page_test.cpp)
