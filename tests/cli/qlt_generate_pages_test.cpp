@@ -1,10 +1,8 @@
-// `qlt generate` on plans that tick the sections of the variables, FOR,
-// network and server pages, alone and together with every other page.
+// `qlt generate` on a plan that ticks a section of every kind at once.
 #include "support/process.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 using testing_support::runCommand;
 using testing_support::shellQuote;
@@ -94,52 +92,4 @@ NET TIME /DOMAIN:SALES /SET
 RUNAS /USER:OFFICE\admin "C:\WINNT\NOTEPAD.EXE "
 NET USER bob pw /ADD /ACTIVE:YES /PASSWORDCHG:YES /FULLNAME:"Bob Smith" /EXPIRES:31/12/2031 /WORKSTATIONS:A,B,,,,,, /TIMES:ALL /DOMAIN
 )");
-}
-
-TEST(QltGeneratePages, OtherSwitchesOfTheNetworkGroupsWithWarningsAndVariables) {
-    TempDir dir;
-    dir.write("Services.qlt", "Spooler\r\n");
-    const auto result = generateIn(dir, R"({"fields": {
-        "CheckBox26": true, "StringGrid1": [["Path", "C:\\"]],
-        "RadioButton44": true, "Edit25": "DOCS", "Edit27": "C:\\Data", "RadioButton46": true, "ComboBox2": null,
-        "RadioButton48": true, "CheckBox30": true, "Edit29": "Z:", "Edit31": "pw",
-        "RadioButton52": true, "RadioButton54": true, "CheckBox34": true, "RadioButton61": true,
-        "CheckBox33": true, "RadioButton62": true, "CheckBox37": true, "Edit33": "C:\\WORK",
-        "CheckBox35": true, "RadioButton66": true, "Edit43": "bob"}})",
-                                   "--format json");
-    EXPECT_EQ(result.status, 1);
-    const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["appended"], nlohmann::json({"SET Path=C:\\", R"(NET SHARE DOCS="C:\Data" /UNLIMITED /DELETE)",
-                                                "NET USE Z: pw /HOME /DELETE", "NET USER bob /DELETE "}));
-    EXPECT_EQ(json["variables"], nlohmann::json({"Path"}));
-    std::vector<std::string> warnings;
-    for (const auto& message : json["messages"]) warnings.push_back(message["text"]);
-    EXPECT_EQ(warnings, (std::vector<std::string>{
-                            "Oops! You forgot to select the drive letter that will replace the full path.",
-                            "Oops! You forgot to select a service to stop.",
-                            "Oops! You forgot to select a service to continue from a paused state.",
-                            "Oops! You forgot to enter the message to send.",
-                            "Oops! You forgot to enter the name of the computer you wish to synchronise the time with."}));
-}
-
-TEST(QltGeneratePages, FieldsOfThesePagesAreChecked) {
-    const std::pair<const char*, const char*> cases[] = {
-        {R"({"fields": {"StringGrid1": [["A", "1"], ["B"]]}})",
-         "qlt: field \"StringGrid1\" must be an array of up to 10 [name, value] rows\n"},
-        {R"({"fields": {"ComboBox2": "Sometimes"}})", "qlt: field \"ComboBox2\" has no item \"Sometimes\"\n"},
-        {R"({"fields": {"ComboBox5": "C"}})", "qlt: field \"ComboBox5\" has no item \"C\"\n"},
-        {R"({"fields": {"CSpinEdit1": 0}})", "qlt: field \"CSpinEdit1\" must be a whole number from 1 to 1000\n"},
-        // Stopping never offers EVENTLOG, even when the services file lists it.
-        {R"({"fields": {"RadioButton52": true, "ComboBox3": "EVENTLOG"}})",
-         "qlt: field \"ComboBox3\" has no item \"EVENTLOG\"\n"},
-        {R"({"fields": {"RadioButton62": true, "RadioButton64": true}})",
-         "qlt: fields \"RadioButton62\" and \"RadioButton64\" are radio buttons of one group; only one can be true\n"},
-    };
-    for (const auto& [plan, error] : cases) {
-        TempDir dir;
-        dir.write("Services.qlt", "EVENTLOG\r\nDHCP CLIENT\r\n");
-        const auto result = generateIn(dir, plan);
-        EXPECT_EQ(result.status, 2) << plan;
-        EXPECT_EQ(result.err, error) << plan;
-    }
 }

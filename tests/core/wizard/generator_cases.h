@@ -6,27 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
+#include <utility>
 
 namespace wizard_testing {
 
-struct GeneratorOutcome {
-    Lines lines;
-    Lines messages;
-    bool operator==(const GeneratorOutcome&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const GeneratorOutcome& outcome) {
-    out << "lines:";
-    for (const auto& line : outcome.lines) out << " [" << line << "]";
-    out << " messages:";
-    for (const auto& message : outcome.messages) out << " [" << message << "]";
-    return out;
-}
+//! Lines appended to an empty document, then the messages shown.
+using GeneratorOutcome = std::pair<Lines, Lines>;
 
 template <typename Page> using Generator = void (*)(const Page&, core::wizard::GeneratorContext&);
 
-//! Runs a generator on an empty document.
 template <typename Page> GeneratorOutcome runOn(GeneratorHarness& harness, const Page& page, Generator<Page> generate) {
     generate(page, harness.context);
     return {harness.document.lines(), harness.prompter.texts()};

@@ -26,7 +26,6 @@ TEST(TimeSync, ThreeFormsAndTheirWarnings) {
     wizard_testing::expectCases<OtherNetworkChoices>(generateTimeSync, {
         Case{"computer as typed", [](auto& p) { p.RadioButton62 = true; p.Edit37 = "\\\\CLOCK"; },
              {{"NET TIME \\\\CLOCK /SET"}, {}}},
-        Case{"domain", [](auto& p) { p.RadioButton63 = true; p.Edit38 = "SALES"; }, {{"NET TIME /DOMAIN:SALES /SET"}, {}}},
         Case{"RTS domain", [](auto& p) { p.RadioButton64 = true; p.Edit39 = "SALES"; },
              {{"NET TIME /RTSDOMAIN:SALES /SET"}, {}}},
         Case{"no domain", [](auto& p) { p.RadioButton63 = true; },

@@ -32,8 +32,6 @@ TEST(UserAccounts, EveryPartWithItsTrailingBlank) {
     wizard_testing::expectCases<ServerChoices>(generateUserAccounts, {
         Case{"add with start values", [](auto& p) { bob(p); p.RadioButton65 = true; },
              {{"NET USER bob pw /ADD /ACTIVE:YES /PASSWORDCHG:YES /EXPIRES:NEVER /TIMES:ALL "}, {}}},
-        Case{"two workstations", [](auto& p) { bob(p); p.RadioButton67 = true; p.Memo10 = {"A", "B"}; },
-             {{"NET USER bob pw /ACTIVE:YES /PASSWORDCHG:YES /EXPIRES:NEVER /WORKSTATIONS:A,B,,,,,, /TIMES:ALL "}, {}}},
         Case{"add with every part", [&](auto& p) { everything(p); p.RadioButton65 = true; },
              {{R"(NET USER bob * /ADD /ACTIVE:NO /PASSWORDCHG:NO /FULLNAME:"Bob Smith" /COMMENT:"Sales" )"
                R"(/EXPIRES:31/12/2031 /HOMEDIR:"\\SRV\HOME\BOB" /PROFILEPATH:"\\SRV\PROFILES\BOB" )"

@@ -18,7 +18,7 @@ TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
     page.StringGrid1[4] = {"", "orphan"};          // a value without a name still gives a line
     page.StringGrid1[5] = {"Name", ""};            // listed already, letter case ignored
     page.StringGrid1[9] = {"PATH", "C:\\"};
-    EXPECT_EQ(wizard_testing::runOn(harness, page, generateSetVariables).lines,
+    EXPECT_EQ(wizard_testing::runOn(harness, page, generateSetVariables).first,
               (Lines{"SET NAME=Bob", "SET DEST=D:\\Backup", "SET =orphan", "SET Name=", "SET PATH=C:\\"}));
     EXPECT_EQ(harness.lists.variables, (Lines{"path", "NAME", "DEST", ""}));
     EXPECT_TRUE(harness.prompter.shown.empty());
