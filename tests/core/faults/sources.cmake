@@ -11,3 +11,13 @@ set(QUILLET_CORPUS_GENERATOR "${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.p
     CACHE FILEPATH "The batch-file corpus generator the round trip test runs")
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp PROPERTIES
   COMPILE_DEFINITIONS CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}")
+
+# The fuzz targets' entry points, replayed over their regression corpora.
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/settings_fuzz.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/documents_fuzz.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/info_fuzz.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus")
+target_include_directories(core_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
