@@ -118,11 +118,17 @@ private:
     std::string m_next = "ECHO first";
 };
 
-class FilesHistory : public Writer {
+void browse(core::aids::InsertFilename& dialog) { dialog.browse(); }
+void browse(core::aids::InsertPath& dialog) { dialog.browse(""); }
+
+// The Insert Filename and Insert Path dialogs write their history as they close.
+template <typename Dialog> class DialogHistory : public Writer {
 public:
-    explicit FilesHistory(const std::string& folder) : Writer(folder) {
-        prompter.openAnswers = {{"C:\\DATA\\A.TXT"}};
-        m_dialog.browse();
+    DialogHistory(const std::string& folder, const std::string& chosen, std::string written)
+        : Writer(folder), m_written(std::move(written)) {
+        prompter.openAnswers = {{chosen}};
+        prompter.folderAnswers = {chosen};
+        browse(m_dialog);
     }
     std::string write() override {
         m_dialog.close();
@@ -131,29 +137,11 @@ public:
     std::string failure(const std::string& target, const std::string& error) const override {
         return listNotSaved(target, error);
     }
-    std::string written() const override { return "C:\\DATA\\A.TXT\r\n"; }
+    std::string written() const override { return m_written; }
 
 private:
-    core::aids::InsertFilename m_dialog{store, files, prompter};
-};
-
-class PathsHistory : public Writer {
-public:
-    explicit PathsHistory(const std::string& folder) : Writer(folder) {
-        prompter.folderAnswers = {"C:\\Program Files"};
-        m_dialog.browse("");
-    }
-    std::string write() override {
-        m_dialog.close();
-        return outcome(prompter.shown.empty());
-    }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return listNotSaved(target, error);
-    }
-    std::string written() const override { return "C:\\PROGRA~1\r\n"; }
-
-private:
-    core::aids::InsertPath m_dialog{store, files, prompter};
+    Dialog m_dialog{store, files, prompter};
+    std::string m_written;
 };
 
 // Adding a service reports the reason to its dialog, which shows it.
@@ -231,8 +219,16 @@ const WriterCase WRITERS[] = {
     {"Save", "job.bat", make<Save>},
     {"Save As", "job.bat", make<SaveAs>},
     {"command templates", "Custom.qlt", make<CustomTemplates>},
-    {"Insert Filename history", "Files.qlt", make<FilesHistory>},
-    {"Insert Path history", "Paths.qlt", make<PathsHistory>},
+    {"Insert Filename history", "Files.qlt",
+     [](const std::string& folder) -> std::unique_ptr<Writer> {
+         return std::make_unique<DialogHistory<core::aids::InsertFilename>>(folder, "C:\\DATA\\A.TXT",
+                                                                            "C:\\DATA\\A.TXT\r\n");
+     }},
+    {"Insert Path history", "Paths.qlt",
+     [](const std::string& folder) -> std::unique_ptr<Writer> {
+         return std::make_unique<DialogHistory<core::aids::InsertPath>>(folder, "C:\\Program Files",
+                                                                        "C:\\PROGRA~1\r\n");
+     }},
     {"services file", "Services.qlt", make<Services>},
     {"ignored commands at exit", "Ignore.qlt", make<IgnoredCommandsAtExit>},
     {"launcher", "start.bat", make<Launcher>},
