@@ -33,27 +33,47 @@ std::string_view roleName(core::ports::ColourRole role) {
     return "text";
 }
 
-// Document text is Windows-1252; JSON strings are UTF-8.
-Json utf8Array(const std::vector<std::string>& names) {
-    Json array = Json::array();
-    for (const auto& name : names) array.push_back(core::text::toUtf8(name));
-    return array;
+// A JSON string. Texts and names are UTF-8 already (converted from the
+// document's Windows-1252); a path that is not UTF-8 gets replacement characters
+// rather than failing the report.
+std::string jsonString(std::string_view text) {
+    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-Json fileJson(const FileReport& report, bool withSpans) {
-    Json messages = Json::array();
-    for (const auto& f : report.result.findings)
-        messages.push_back({{"line", f.line}, {"buttons", buttonsName(f.buttons)}, {"text", f.text}});
-    Json file = {{"path", report.path}, {"messages", std::move(messages)},
-                 {"labels", utf8Array(report.lists.labels)}, {"variables", utf8Array(report.lists.variables)}};
-    if (withSpans) {
-        Json spans = Json::array();
-        for (const auto& s : report.spans)
-            spans.push_back({{"line", s.line + 1}, {"column", s.column + 1}, {"length", s.length},
-                             {"role", roleName(s.role)}});
-        file["spans"] = std::move(spans);
+void appendNames(std::string& out, std::string_view key, const std::vector<std::string>& names) {
+    out += ",\"";
+    out += key;
+    out += "\":[";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) out += ',';
+        out += jsonString(core::text::toUtf8(names[i]));
     }
-    return file;
+    out += ']';
+}
+
+void appendMessages(std::string& out, const std::vector<core::checker::Finding>& findings) {
+    out += ",\"messages\":[";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const auto& f = findings[i];
+        if (i > 0) out += ',';
+        out += "{\"line\":" + std::to_string(f.line) + ",\"buttons\":\"";
+        out += buttonsName(f.buttons);
+        out += "\",\"text\":" + jsonString(f.text) + '}';
+    }
+    out += ']';
+}
+
+void appendSpans(std::string& out, const std::vector<core::ports::ColourSpan>& spans) {
+    out += ",\"spans\":[";
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const auto& s = spans[i];
+        if (i > 0) out += ',';
+        out += "{\"line\":" + std::to_string(s.line + 1) + ",\"column\":" + std::to_string(s.column + 1) +
+               ",\"length\":" + std::to_string(s.length) + ",\"role\":\"";
+        out += roleName(s.role);
+        out += "\"}";
+    }
+    out += ']';
 }
 
 } // namespace
@@ -66,11 +86,18 @@ JsonReportWriter::JsonReportWriter(std::ostream& out, bool withSpans) : m_out(ou
     m_out << "{\"files\":[";
 }
 
+// Written as it goes rather than built as one tree: a large file's report
+// would otherwise be held twice.
 void JsonReportWriter::add(const FileReport& report) {
-    if (!m_first) m_out << ',';
+    std::string out = m_first ? "{\"path\":" : ",{\"path\":";
     m_first = false;
-    // A path that is not UTF-8 is written with replacement characters rather than failing.
-    m_out << fileJson(report, m_withSpans).dump(-1, ' ', false, Json::error_handler_t::replace);
+    out += jsonString(report.path);
+    appendMessages(out, report.result.findings);
+    appendNames(out, "labels", report.lists.labels);
+    appendNames(out, "variables", report.lists.variables);
+    if (m_withSpans) appendSpans(out, report.spans);
+    out += '}';
+    m_out << out;
 }
 
 void JsonReportWriter::finish() { m_out << "]}\n"; }

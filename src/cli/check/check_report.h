@@ -18,7 +18,7 @@ struct FileReport {
 //! One line per message: `PATH:LINE: warning: TEXT`.
 void writeTextReport(std::ostream& out, const FileReport& report);
 
-//! Writes `{"files":[...]}` a file at a time, so a large run is not held twice.
+//! Writes `{"files":[...]}` a file at a time.
 class JsonReportWriter {
 public:
     JsonReportWriter(std::ostream& out, bool withSpans);
