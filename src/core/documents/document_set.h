@@ -38,7 +38,8 @@ public:
     DocumentSet(ports::EditorView& editor, ports::Prompter& prompter, ports::FileSystem& files,
                 ports::SettingsStore& settings, PickLists& pickLists);
 
-    //! Called with every change the window must show; one call per command and kind.
+    //! Called after every change the window must show (a command may report a
+    //! kind more than once); the window then reads the state below.
     void setListener(std::function<void(DocumentEvent)> listener);
 
     // ---- start-up -------------------------------------------------------
@@ -118,19 +119,19 @@ private:
     };
 
     void park();
-    void restore(std::size_t parkedIndex, const std::string& target);
-    void showNew(const std::string& name);
-    void showFile(const std::string& name, const std::string& filePath, std::vector<std::string> lines);
-    void addOpenDocument(const std::string& name, const std::string& filePath);
+    bool switchAt(std::size_t tab, const std::string& target, bool keepCurrent);
+    bool isCurrentCaption(const std::string& target) const;
+    void restore(std::size_t parkedIndex);
+    void showDocument(OpenDocument document, const std::vector<std::string>& lines);
     void removeOpenDocument(const std::string& name);
     bool switchToOpenDocument(const std::string& filePath);
     std::string chooseUntitledName() const;
     std::string chooseOpenName(const std::string& filePath) const;
-    bool writeCurrent(const std::string& filePath);
-    bool textIsEncodable();
-    bool saveBeforeClose();
-    void discardCurrent(std::size_t closingTab);
     bool captionInUse(const std::string& caption) const;
+    std::size_t tabOf(const std::string& caption) const;
+    bool textIsEncodable();
+    bool writeCurrent(const std::string& filePath);
+    void discardCurrent(std::size_t closingTab);
     void notify(DocumentEvent event);
 
     ports::EditorView& m_editor;

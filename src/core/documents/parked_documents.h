@@ -16,6 +16,7 @@ struct ParkedDocument {
     std::string name;     //!< the document's name (suffix included)
     std::string filePath; //!< the file it is written to (no suffix)
     std::size_t caret = 0;
+    bool modified = false;
     std::string text;     //!< the lines, CR LF after each
 
     //! Parks lines (no line holds a line break) as one text.

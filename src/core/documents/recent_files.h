@@ -30,7 +30,7 @@ public:
     bool separatorVisible() const { return m_firstShown; }
 
 private:
-    void store(ports::SettingsStore& store) const;
+    void putFirst(const std::string& path, std::size_t from, ports::SettingsStore& store);
 
     std::array<std::string, COUNT> m_files{"File 1", "File 2", "File 3"};
     bool m_firstShown = false;
