@@ -123,7 +123,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildContextMenus();
-    void setCommandEnabled(const QString& name, bool enabled);
+    void setCommandEnabled(const QString& commandName, bool enabled);
     void applyCommandRules(bool welcomeMode, bool easyActive, bool byEasyRule);
 
     // main_window_files.cpp: the documents shown in the tab strip.

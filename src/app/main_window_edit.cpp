@@ -115,4 +115,9 @@ void TForm1::EditorOptions1Click() {
     applyEditorOptions();
 }
 
+void TForm1::BatchSyntaxCheckExecute() {
+    if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
+    m_richEdit1->setFocus();
+}
+
 } // namespace app

@@ -5,7 +5,10 @@
 #include "core/documents/launch_request.h"
 #include "platform/qt_text.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>

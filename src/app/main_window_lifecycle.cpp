@@ -110,8 +110,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     writeShutdown();
-    if (m_findDialog) m_findDialog->close();
-    if (m_replaceDialog) m_replaceDialog->close();
     event->accept();
 }
 

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace app {
 namespace {
@@ -53,8 +54,8 @@ constexpr ActionDef ACTIONS[] = {
     {"GoToLine", "Goto Line", "F5", "Goto Line"},
     {"BatchUpdateVer", "Update Batch File", "F11", "Update Batch File"},
     {"BatchSyntaxCheck", "&Check Syntax", "F7", "Checks the syntax of the batch file"},
-    {"Run2", "&Run", "F9", "Runs the current batch file"},
-    {"Run1", "&Step Through", "Ctrl+F9", "Runs the current batch file, asking you for confirmation for each line"},
+    {"BatchRun", "&Run", "F9", "Runs the current batch file"},
+    {"BatchStepThrough", "&Step Through", "Ctrl+F9", "Runs the current batch file, asking you for confirmation for each line"},
     {"EditorOptions1", "Editor O&ptions...", "", "Editor Options"},
     {"EditorOptionsAdvancedview1", "Easy &Mode Options...", "", ""},
     {"CheckForUpdate1", "&Check for program update", "Ctrl+U", "Check for program update"},
@@ -71,12 +72,15 @@ constexpr ActionDef ACTIONS[] = {
 
 // Where the toolbar's hint differs from the menu's.
 constexpr std::pair<const char*, const char*> TOOLBAR_HINTS[] = {{"BatchSyntaxCheck", "Check Syntax"}};
+// Short toolbar labels where the command's caption is long.
+constexpr std::pair<const char*, const char*> TOOLBAR_LABELS[] = {
+    {"EditInsert1", "Insert"}, {"BatchUpdateVer", "Update"}, {"BatchSyntaxCheck", "Check"}, {"HelpContents", "Help"}};
 
 QIcon standardIcon(const QWidget* widget, const char* name) {
     const std::pair<const char*, QStyle::StandardPixmap> ICONS[] = {
         {"FileNew", QStyle::SP_FileIcon},           {"FileOpen", QStyle::SP_DialogOpenButton},
         {"FileSave", QStyle::SP_DialogSaveButton},  {"BatchUpdateVer", QStyle::SP_BrowserReload},
-        {"BatchSyntaxCheck", QStyle::SP_DialogApplyButton}, {"Run2", QStyle::SP_MediaPlay},
+        {"BatchSyntaxCheck", QStyle::SP_DialogApplyButton}, {"BatchRun", QStyle::SP_MediaPlay},
         {"HelpContents", QStyle::SP_DialogHelpButton},
     };
     for (const auto& [action, pixmap] : ICONS)
@@ -105,13 +109,14 @@ void TForm1::buildActions() {
         {"FileNew", &TForm1::FileNewExecute},       {"FileOpen", &TForm1::FileOpenExecute},
         {"FileSave", &TForm1::FileSaveExecute},     {"FileSaveAs", &TForm1::FileSaveAsExecute},
         {"FileClose", &TForm1::FileCloseExecute},   {"FilePrint", &TForm1::FilePrintExecute},
-        {"FileExit", &TForm1::close},               {"Undo1", &TForm1::Undo1Click},
+        {"Undo1", &TForm1::Undo1Click},
         {"EditFind1", &TForm1::EditFind1Execute},   {"Replace1", &TForm1::Replace1Click},
         {"GoToLine", &TForm1::GoToLineExecute},     {"EditorOptions1", &TForm1::EditorOptions1Click},
         {"BatchSyntaxCheck", &TForm1::BatchSyntaxCheckExecute}, {"SwitchPages", &TForm1::SwitchPagesExecute},
         {"SwitchPagesEasy", &TForm1::SwitchPagesEasyExecute},   {"WelcomeScreen1", &TForm1::WelcomeScreen1Execute},
     };
     for (const auto& [name, handler] : handlers) connectCommand(name, [this, h = handler] { (this->*h)(); });
+    connectCommand("FileExit", [this] { close(); });
     connectCommand("EditCut1", [this] { m_richEdit1->cut(); });
     connectCommand("EditCopy1", [this] { m_richEdit1->copy(); });
     connectCommand("EditPaste1", [this] { m_richEdit1->paste(); });
@@ -132,11 +137,15 @@ void TForm1::connectCommand(const QString& name, std::function<void()> handler) 
     act->setEnabled(true);
 }
 
-void TForm1::setCommandEnabled(const QString& name, bool enabled) {
+void TForm1::setCommandEnabled(const QString& commandName, bool enabled) {
+    // The toolbar's Update Batch File button is the F11 command's.
+    const QString name = commandName == QLatin1String("BatchUpdate") ? QStringLiteral("BatchUpdateVer") : commandName;
     if (QAction* act = m_actions.value(name)) {
         act->setEnabled(enabled && !m_unwired.contains(name));
     } else if (QMenu* menu = m_menus.value(name)) {
         menu->menuAction()->setEnabled(enabled);
+    } else if (auto* other = findChild<QAction*>(name)) {
+        other->setEnabled(enabled);
     } else if (auto* widget = findChild<QWidget*>(name)) {
         widget->setEnabled(enabled);
     }
@@ -157,18 +166,18 @@ void TForm1::buildMenus() {
             else menu->addAction(m_actions.value(name));
         }
     };
-    auto* file = addMenu(nullptr, "File1", "&File");
+    auto* file = addMenu(nullptr, "FileMenu", "&File");
     add(file, {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "FileClose", "-", "FilePrint"});
     m_recentSeparator = file->addSeparator();
     m_recentSeparator->setObjectName("N6");
     add(file, {"TheFile1", "TheFile2", "TheFile3", "-", "FileExit"});
-    auto* edit = addMenu(nullptr, "Edit1", "&Edit");
+    auto* edit = addMenu(nullptr, "EditMenu", "&Edit");
     add(edit, {"Undo1", "-", "EditCut1", "EditCopy1", "EditPaste1", "-"});
-    add(addMenu(edit, "Insert1", "&Insert..."), {"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"});
+    add(addMenu(edit, "InsertMenu", "&Insert..."), {"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"});
     add(edit, {"ShortenPath", "RelativePath", "-", "EditFind1", "Replace1", "GoToLine"});
-    add(addMenu(nullptr, "Batch1", "&Batch"), {"BatchUpdateVer", "BatchSyntaxCheck", "-", "Run2", "Run1"});
-    add(addMenu(nullptr, "Options1", "&Options"), {"EditorOptions1", "EditorOptionsAdvancedview1", "-", "CheckForUpdate1"});
-    add(addMenu(nullptr, "Help1", "&Help"),
+    add(addMenu(nullptr, "BatchMenu", "&Batch"), {"BatchUpdateVer", "BatchSyntaxCheck", "-", "BatchRun", "BatchStepThrough"});
+    add(addMenu(nullptr, "OptionsMenu", "&Options"), {"EditorOptions1", "EditorOptionsAdvancedview1", "-", "CheckForUpdate1"});
+    add(addMenu(nullptr, "HelpMenu", "&Help"),
         {"HelpContents", "GraphicalHelp1", "GettingStarted1", "-", "Tutorials1", "ContactSupport1", "-", "HelpAbout"});
 }
 
@@ -180,7 +189,7 @@ void TForm1::buildToolBar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     const char* order[] = {"FileNew",  "FileOpen",       "FileSave",         "FilePrint", "-1",
                            "EditCut1", "EditCopy1",      "EditPaste1",       "EditInsert1", "-2",
-                           "BatchUpdateVer", "BatchSyntaxCheck", "Run2", "-3", "HelpContents"};
+                           "BatchUpdateVer", "BatchSyntaxCheck", "BatchRun", "-3", "HelpContents"};
     for (const char* name : order) {
         if (*name == '-') {
             bar->addSeparator()->setObjectName(QStringLiteral("ToolSeparator%1").arg(name + 1));
@@ -190,6 +199,9 @@ void TForm1::buildToolBar() {
         bar->addAction(act);
         if (auto* button = bar->widgetForAction(act)) button->setObjectName(QStringLiteral("ToolButton_") + name);
     }
+    for (const auto& [name, label] : TOOLBAR_LABELS)
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(m_actions.value(name))))
+            button->setText(QString::fromUtf8(label));
     for (const auto& [name, hint] : TOOLBAR_HINTS)
         if (auto* button = bar->widgetForAction(m_actions.value(name))) button->setToolTip(QString::fromUtf8(hint));
 }
