@@ -6,6 +6,7 @@
 #include "app/editor/editor_options_dialog.h"
 #include "app/editor/find_dialogs.h"
 #include "app/window_texts.h"
+#include "core/checker/syntax_checker.h"
 #include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
@@ -118,6 +119,7 @@ void TForm1::EditorOptions1Click() {
 void TForm1::BatchSyntaxCheckExecute() {
     if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
     m_richEdit1->setFocus();
+    core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands);
 }
 
 } // namespace app
