@@ -42,7 +42,7 @@ public:
     //! kind more than once); the window then reads the state below.
     void setListener(std::function<void(DocumentEvent)> listener);
 
-    // ---- start-up -------------------------------------------------------
+    // ---- start-up (in this order, once) ---------------------------------
 
     //! Reads the recent-files list from the store (start-up visibility rule).
     void loadRecentFiles();

@@ -39,7 +39,10 @@ void RecentFiles::putFirst(const std::string& path, std::size_t from, ports::Set
 }
 
 std::string RecentFiles::caption(std::size_t index) const {
-    return "&" + std::to_string(index + 1) + ". " + m_files.at(index);
+    std::string caption = "&";
+    caption += static_cast<char>('1' + index);
+    caption += ". ";
+    return caption + m_files.at(index);
 }
 
 bool RecentFiles::visible(std::size_t index) const {
