@@ -121,9 +121,13 @@ std::string ScintillaEditorView::textRange(long start, long end) const {
     return toDocument(utf8);
 }
 
-std::vector<std::string> ScintillaEditorView::lines() const {
+std::string_view ScintillaEditorView::widgetText() const {
     const auto* data = static_cast<const char*>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-    const std::string bytes = toDocument(std::string_view(data, static_cast<std::size_t>(length())));
+    return {data, static_cast<std::size_t>(length())};
+}
+
+std::vector<std::string> ScintillaEditorView::lines() const {
+    const std::string bytes = toDocument(widgetText());
     auto result = core::text::splitLines(bytes);
     // A text ending in a line break shows an empty last line; it is a line.
     if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) result.emplace_back();
@@ -139,8 +143,11 @@ void ScintillaEditorView::setLines(const std::vector<std::string>& lines) {
     const std::string utf8 = core::text::toUtf8(text);
     const bool wasModified = modified();
     m_replacing = true;
+    // Replacing the text is no edit: the undo history is not even recorded.
+    send(Sci::SCI_SETUNDOCOLLECTION, 0);
     send(Sci::SCI_CLEARALL);
     m_editor->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
+    send(Sci::SCI_SETUNDOCOLLECTION, 1);
     send(Sci::SCI_GOTOPOS, 0);
     send(Sci::SCI_EMPTYUNDOBUFFER);
     send(Sci::SCI_SETSAVEPOINT);
@@ -200,6 +207,12 @@ void ScintillaEditorView::setModified(bool modified) {
 }
 
 void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }
+
+std::optional<core::ports::Unencodable> ScintillaEditorView::firstUnencodable() const {
+    const auto converted = core::text::fromUtf8(widgetText());
+    if (converted.ok) return std::nullopt;
+    return core::ports::Unencodable{converted.firstBad, converted.firstBadLine};
+}
 
 void ScintillaEditorView::resetColours() {
     send(Sci::SCI_STARTSTYLING, 0);

@@ -60,6 +60,7 @@ public:
     bool modified() const override;
     void setModified(bool modified) override;
     void resetUndo() override;
+    std::optional<core::ports::Unencodable> firstUnencodable() const override;
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
@@ -67,6 +68,7 @@ public:
 private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     long length() const;
+    std::string_view widgetText() const;
     long positionOf(std::size_t offset) const;
     std::size_t offsetOf(long position) const;
     std::string textRange(long start, long end) const;

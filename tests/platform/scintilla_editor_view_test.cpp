@@ -49,6 +49,18 @@ TEST_F(ScintillaView, EditsAreUndoableAndMarkTheTextModified) {
     EXPECT_TRUE(view.modified());
 }
 
+TEST_F(ScintillaView, TypedCharactersOutsideTheCodePageAreReportedWithTheirLine) {
+    view.setLines({"a", "b\x80"});
+    EXPECT_FALSE(view.firstUnencodable());
+    widget.setCursorPosition(1, 1);
+    widget.insert(QString::fromUtf8("\u03C8\u4E2D"));
+    const auto bad = view.firstUnencodable();
+    ASSERT_TRUE(bad);
+    EXPECT_EQ(bad->character, U'\u03C8');
+    EXPECT_EQ(bad->line, 2u);
+    EXPECT_EQ(view.lines(), (Lines{"a", "b\x80"}));
+}
+
 TEST_F(ScintillaView, AnEmptyTextHasNoLinesAndAppendingGivesTheFirst) {
     view.setLines({});
     EXPECT_EQ(view.lineCount(), 0u);
