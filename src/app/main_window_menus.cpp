@@ -72,6 +72,8 @@ constexpr ActionDef ACTIONS[] = {
 
 // Where the toolbar's hint differs from the menu's.
 constexpr std::pair<const char*, const char*> TOOLBAR_HINTS[] = {{"BatchSyntaxCheck", "Check Syntax"}};
+// Buttons whose picture says enough; the others keep a label beside it.
+constexpr const char* ICON_ONLY[] = {"FileNew", "FileOpen", "FileSave", "HelpContents"};
 // Short toolbar labels where the command's caption is long.
 constexpr std::pair<const char*, const char*> TOOLBAR_LABELS[] = {
     {"EditInsert1", "Insert"}, {"BatchUpdateVer", "Update"}, {"BatchSyntaxCheck", "Check"}, {"HelpContents", "Help"}};
@@ -199,11 +201,12 @@ void TForm1::buildToolBar() {
         bar->addAction(act);
         if (auto* button = bar->widgetForAction(act)) button->setObjectName(QStringLiteral("ToolButton_") + name);
     }
-    for (const auto& [name, label] : TOOLBAR_LABELS)
+    for (const char* name : ICON_ONLY)
         if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(m_actions.value(name))))
-            button->setText(QString::fromUtf8(label));
-    for (const auto& [name, hint] : TOOLBAR_HINTS)
-        if (auto* button = bar->widgetForAction(m_actions.value(name))) button->setToolTip(QString::fromUtf8(hint));
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The toolbar shows an action's icon text and tooltip; the menus its text and status tip.
+    for (const auto& [name, label] : TOOLBAR_LABELS) m_actions.value(name)->setIconText(QString::fromUtf8(label));
+    for (const auto& [name, hint] : TOOLBAR_HINTS) m_actions.value(name)->setToolTip(QString::fromUtf8(hint));
 }
 
 void TForm1::buildContextMenus() {
