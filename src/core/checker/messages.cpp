@@ -2,6 +2,7 @@
 
 #include "core/text/codepage.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -102,17 +103,20 @@ std::string formatMessage(MessageId id, std::size_t line, std::string_view text)
     const std::string_view pattern = messageDef(id).text;
     std::string out;
     out.reserve(pattern.size() + text.size() + 8);
-    for (std::size_t i = 0; i < pattern.size();) {
-        if (pattern.substr(i, LINE_MARK.size()) == LINE_MARK) {
+    std::size_t from = 0;
+    while (from < pattern.size()) {
+        const std::size_t brace = std::min(pattern.find('{', from), pattern.size());
+        out.append(pattern.substr(from, brace - from));
+        from = brace;
+        if (pattern.substr(from).starts_with(LINE_MARK)) {
             char digits[24];
-            const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
-            out.append(digits, end);
-            i += LINE_MARK.size();
-        } else if (pattern.substr(i, TEXT_MARK.size()) == TEXT_MARK) {
+            out.append(digits, std::to_chars(digits, digits + sizeof digits, line).ptr);
+            from += LINE_MARK.size();
+        } else if (pattern.substr(from).starts_with(TEXT_MARK)) {
             out += text::toUtf8(text);
-            i += TEXT_MARK.size();
-        } else {
-            out += pattern[i++];
+            from += TEXT_MARK.size();
+        } else if (from < pattern.size()) {
+            out += pattern[from++];
         }
     }
     return out;

@@ -2,12 +2,30 @@
 
 #include "core/text/codepage.h"
 
+#include <array>
+
 namespace core::checker {
+namespace {
+
+// The code page's upper case as a table, so that every line is upper-cased
+// with one look-up per character. Built on first use: the code page's own
+// tables are only certain to be ready once static initialisation is over.
+const std::array<char, 256>& upperTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> upper{};
+        for (std::size_t b = 0; b < upper.size(); ++b) upper[b] = text::toUpper(static_cast<char>(b));
+        return upper;
+    }();
+    return table;
+}
+
+} // namespace
 
 void WorkingText::assign(std::string_view line) {
     m_own.assign(line);
     m_upper.resize(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) m_upper[i] = text::toUpper(line[i]);
+    const auto& upper = upperTable();
+    for (std::size_t i = 0; i < line.size(); ++i) m_upper[i] = upper[static_cast<unsigned char>(line[i])];
     m_front = 0;
 }
 
@@ -16,7 +34,9 @@ char WorkingText::at(std::size_t pos) const {
 }
 
 bool WorkingText::startsWith(std::string_view word) const {
-    return std::string_view(m_upper).starts_with(word);
+    // Most words of the rule chain fail on their first letter.
+    if (word.empty()) return true;
+    return !m_upper.empty() && m_upper.front() == word.front() && std::string_view(m_upper).starts_with(word);
 }
 
 bool WorkingText::hasAt(std::size_t pos, std::string_view part) const {
