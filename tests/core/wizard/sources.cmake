@@ -1,1 +1,7 @@
 # Test files of core/wizard.
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/file_operation_generator_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/miscellaneous_generator_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reset_choices_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/update_flow_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_interaction_generator_test.cpp)
