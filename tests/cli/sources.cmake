@@ -1,2 +1,3 @@
 target_sources(cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/check_command_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp)
