@@ -151,9 +151,9 @@ void HelpWindow::showMessage(const QString& html) {
     m_view->setHtml(html);
 }
 
-void HelpWindow::pageChanged() {
+void HelpWindow::pageChanged(const QUrl& page) {
     // Keep the contents in step with the page on view, however it was reached.
-    const auto topic = m_library->index().topicOf(platform::toUtf8(currentPage()));
+    const auto topic = m_library->index().topicOf(platform::toUtf8(page.isLocalFile() ? page.fileName() : QString()));
     if (topic && *topic < m_topicItems.size()) m_contents->setCurrentItem(m_topicItems[*topic]);
 }
 

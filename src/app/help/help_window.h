@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QTabWidget;
 class QTextBrowser;
+class QUrl;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -41,7 +42,7 @@ private:
     void buildContents();
     void openTopic(std::size_t topic, const QString& anchor = {});
     void showMessage(const QString& html);
-    void pageChanged();
+    void pageChanged(const QUrl& page);
     void raiseWindow();
 
     core::ports::FileSystem& m_files;

@@ -5,7 +5,8 @@ target_sources(quillet_app PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_commands.cpp)
 
-# The picture of the About box and the windows' icon, built into the program.
+# The picture of the About box, built into the program.
+find_package(Qt6 REQUIRED COMPONENTS Core)
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/icons/quillet-128.png
   PROPERTIES QT_RESOURCE_ALIAS icons/quillet-128.png)
 qt_add_resources(quillet_app quillet_help_images PREFIX /quillet

@@ -53,7 +53,9 @@ TEST(ShippedHelp, EveryContextNumberInUseOpensAPageAtAnAnchorThatExists) {
         ASSERT_TRUE(target) << context;
         const auto page = read(HELP / target->page);
         EXPECT_FALSE(page.empty()) << context << " " << target->page;
-        if (!target->anchor.empty()) EXPECT_TRUE(hasAnchor(page, target->anchor)) << context << " #" << target->anchor;
+        if (!target->anchor.empty()) {
+            EXPECT_TRUE(hasAnchor(page, target->anchor)) << context << " #" << target->anchor;
+        }
     }
 }
 
@@ -65,8 +67,11 @@ TEST(ShippedHelp, ContentsListEveryPageOnceUnderItsOwnTitle) {
         const auto page = read(HELP / topic.page);
         EXPECT_NE(page.find("<title>" + topic.title + "</title>"), std::string::npos) << topic.page;
     }
-    for (const auto& entry : fs::directory_iterator(HELP))
-        if (entry.path().extension() == ".html") EXPECT_TRUE(listed.contains(entry.path().filename().string())) << entry.path();
+    for (const auto& entry : fs::directory_iterator(HELP)) {
+        if (entry.path().extension() == ".html") {
+            EXPECT_TRUE(listed.contains(entry.path().filename().string())) << entry.path();
+        }
+    }
 }
 
 TEST(ShippedHelp, LinksAndPicturesLeadSomewhere) {
@@ -83,8 +88,9 @@ TEST(ShippedHelp, LinksAndPicturesLeadSomewhere) {
             const auto file = link.substr(0, hash);
             const auto target = file.empty() ? page : page.parent_path() / file;
             EXPECT_TRUE(fs::exists(target)) << page.filename() << " -> " << link;
-            if (hash != std::string::npos && fs::exists(target))
+            if (hash != std::string::npos && fs::exists(target)) {
                 EXPECT_TRUE(hasAnchor(read(target), link.substr(hash + 1))) << page.filename() << " -> " << link;
+            }
         }
     }
 }
