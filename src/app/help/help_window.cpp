@@ -167,6 +167,7 @@ void HelpWindow::search(const QString& query) {
         const QSignalBlocker quiet(m_searchBox);
         m_searchBox->setText(query);
     }
+    m_tabs->setCurrentIndex(1);
     m_results->clear();
     const auto found = help.search(platform::toUtf8(query));
     for (const auto topic : found) {
