@@ -9,7 +9,7 @@
 namespace cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = nlohmann::json;
 
 std::string_view buttonsName(core::ports::Buttons buttons) {
     switch (buttons) {
@@ -40,40 +40,40 @@ std::string jsonString(std::string_view text) {
     return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void appendNames(std::string& out, std::string_view key, const std::vector<std::string>& names) {
+// Appends `,"key":[...]`, each item written by `write`.
+template <typename Items, typename Write>
+void appendArray(std::string& out, std::string_view key, const Items& items, Write write) {
     out += ",\"";
     out += key;
     out += "\":[";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) out += ',';
-        out += jsonString(core::text::toUtf8(names[i]));
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first) out += ',';
+        first = false;
+        write(item);
     }
     out += ']';
 }
 
-void appendMessages(std::string& out, const std::vector<core::checker::Finding>& findings) {
-    out += ",\"messages\":[";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        const auto& f = findings[i];
-        if (i > 0) out += ',';
+void appendFile(std::string& out, const FileReport& report, bool withSpans) {
+    out += "{\"path\":" + jsonString(report.path);
+    appendArray(out, "messages", report.result.findings, [&](const core::checker::Finding& f) {
         out += "{\"line\":" + std::to_string(f.line) + ",\"buttons\":\"";
         out += buttonsName(f.buttons);
         out += "\",\"text\":" + jsonString(f.text) + '}';
+    });
+    const auto name = [&](const std::string& n) { out += jsonString(core::text::toUtf8(n)); };
+    appendArray(out, "labels", report.lists.labels, name);
+    appendArray(out, "variables", report.lists.variables, name);
+    if (withSpans) {
+        appendArray(out, "spans", report.spans, [&](const core::ports::ColourSpan& s) {
+            out += "{\"line\":" + std::to_string(s.line + 1) + ",\"column\":" + std::to_string(s.column + 1) +
+                   ",\"length\":" + std::to_string(s.length) + ",\"role\":\"";
+            out += roleName(s.role);
+            out += "\"}";
+        });
     }
-    out += ']';
-}
-
-void appendSpans(std::string& out, const std::vector<core::ports::ColourSpan>& spans) {
-    out += ",\"spans\":[";
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        const auto& s = spans[i];
-        if (i > 0) out += ',';
-        out += "{\"line\":" + std::to_string(s.line + 1) + ",\"column\":" + std::to_string(s.column + 1) +
-               ",\"length\":" + std::to_string(s.length) + ",\"role\":\"";
-        out += roleName(s.role);
-        out += "\"}";
-    }
-    out += ']';
+    out += '}';
 }
 
 } // namespace
@@ -89,14 +89,9 @@ JsonReportWriter::JsonReportWriter(std::ostream& out, bool withSpans) : m_out(ou
 // Written as it goes rather than built as one tree: a large file's report
 // would otherwise be held twice.
 void JsonReportWriter::add(const FileReport& report) {
-    std::string out = m_first ? "{\"path\":" : ",{\"path\":";
+    std::string out = m_first ? "" : ",";
     m_first = false;
-    out += jsonString(report.path);
-    appendMessages(out, report.result.findings);
-    appendNames(out, "labels", report.lists.labels);
-    appendNames(out, "variables", report.lists.variables);
-    if (m_withSpans) appendSpans(out, report.spans);
-    out += '}';
+    appendFile(out, report, m_withSpans);
     m_out << out;
 }
 
