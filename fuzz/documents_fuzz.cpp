@@ -26,7 +26,7 @@ void openAndClose(const std::string& path) {
     MemoryFiles files;
     files.files[path] = "@ECHO OFF\r\nPAUSE\r\n";
     core::documents::MemoryEditorView editor;
-    FirstButtonPrompter prompter;
+    CountingPrompter prompter;
     core::settings::MemorySettingsStore store;
     core::documents::PickLists lists;
     core::documents::DocumentSet documents(editor, prompter, files, store, lists);

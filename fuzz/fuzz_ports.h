@@ -1,8 +1,8 @@
 #pragma once
-// Ports for fuzzing: files in memory, a prompter that presses the first
-// button and cancels every dialog, a desktop that opens everything.
+// Ports for fuzzing: files in memory, a prompter that answers OK and counts
+// the messages, a desktop that opens everything.
+#include "core/checker/answer_ok_prompter.h"
 #include "core/ports/file_system.h"
-#include "core/ports/prompter.h"
 #include "core/ports/shell.h"
 
 #include <map>
@@ -29,24 +29,16 @@ public:
     std::string dataFolder() override { return "/data/"; }
 };
 
-class FirstButtonPrompter : public core::ports::Prompter {
+//! Answers OK (or Yes) to every message box and counts them; cancels every dialog.
+class CountingPrompter : public core::checker::AnswerOkPrompter {
 public:
     std::size_t messages = 0;
 
-    core::ports::Answer message(core::ports::MessageKind, core::ports::Buttons buttons, const std::string&) override {
+    core::ports::Answer message(core::ports::MessageKind kind, core::ports::Buttons buttons,
+                                const std::string& text) override {
         ++messages;
-        using core::ports::Answer;
-        using core::ports::Buttons;
-        return buttons == Buttons::YesNo || buttons == Buttons::YesCancel || buttons == Buttons::YesNoCancel
-                   ? Answer::Yes
-                   : Answer::Ok;
+        return AnswerOkPrompter::message(kind, buttons, text);
     }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::vector<std::string> openFiles(const core::ports::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const core::ports::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return {}; }
-    std::optional<core::ports::FontChoice> chooseFont(const core::ports::FontChoice&) override { return {}; }
-    std::optional<core::settings::ColourValue> chooseColour(const core::settings::ColourValue&) override { return {}; }
 };
 
 class OpeningShell : public core::ports::Shell {

@@ -85,7 +85,7 @@ int pop3Input(const std::uint8_t* data, std::size_t size) {
     if (config.servers.empty()) fail();
 
     Client client;
-    FirstButtonPrompter prompter;
+    CountingPrompter prompter;
     OpeningShell shell;
     Window window;
     core::info::UpdateSession session(window, {client, prompter, shell}, config, "2.1.1.60");

@@ -25,7 +25,7 @@ void checkEntries(const std::vector<std::string>& entries) {
 }
 
 void checkTemplates(MemorySettingsStore& store, MemoryFiles& files) {
-    FirstButtonPrompter prompter;
+    CountingPrompter prompter;
     core::aids::CommandTemplates templates(store, files, prompter);
     templates.close();
     const auto& list = templates.list();
