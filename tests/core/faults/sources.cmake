@@ -9,8 +9,8 @@ target_sources(core_tests PRIVATE
 # round trip test skips and says why.
 set(QUILLET_CORPUS_GENERATOR "${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.py"
     CACHE FILEPATH "The batch-file corpus generator the round trip test runs")
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp PROPERTIES
-  COMPILE_DEFINITIONS CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}")
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}" EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
 
 # The fuzz targets' entry points, replayed over their regression corpora.
 target_sources(core_tests PRIVATE
