@@ -3,6 +3,7 @@
 // callers convert document text (Windows-1252) with core::text::toUtf8.
 #include "core/settings/colour_name.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct FileDialogRequest {
     std::string fileName;         //!< proposed name (save dialogs)
     std::string defaultExtension; //!< without the dot, e.g. "bat"
     bool multiSelect = false;
+    std::size_t selectedFilter = 0; //!< 0-based index of the filter pair shown first
 };
 
 struct FontChoice {

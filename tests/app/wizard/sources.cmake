@@ -1,1 +1,3 @@
 # Window tests of the wizard area (target_sources(app_tests PRIVATE ...)).
+target_sources(app_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/easy_layout_look_test.cpp)

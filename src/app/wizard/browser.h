@@ -1,0 +1,48 @@
+#pragma once
+// The Browse buttons' dialogs, through the Prompter port: the shared file-open
+// dialog, the folder browser, and the directory dialog that remembers the last
+// folder chosen with any of its buttons. Paths arrive as UTF-8 and are handed
+// to the fields as QString; short forms go through core's conversion.
+#include "core/ports/file_system.h"
+#include "core/ports/prompter.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app::wizard {
+
+class Browser {
+public:
+    Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files);
+
+    //! The shared file-open dialog: several files, the programs / text files /
+    //! all files filters with "All Files" selected; empty when cancelled.
+    QStringList openFiles(bool multiSelect = true);
+    //! A folder browser with a caption, starting at the top every time.
+    std::optional<QString> browseFolder(const QString& caption);
+    //! The directory dialog of the destination fields: the first time ten
+    //! levels above the current folder, afterwards at the last folder chosen.
+    std::optional<QString> chooseDirectory();
+    //! After "Reset Choices" the directory dialog starts at its default again.
+    void forgetDirectory() { m_lastDirectory.reset(); }
+
+    //! The short (8.3) form of a path as a field shows it.
+    QString shortForm(const QString& path);
+
+    //! Folder the shared file-open dialog starts in ("/" unless the window
+    //! restores the last one used).
+    const QString& openFolder() const { return m_openFolder; }
+    void setOpenFolder(const QString& folder) { m_openFolder = folder; }
+
+    core::ports::Prompter& prompter() { return m_prompter; }
+
+private:
+    core::ports::Prompter& m_prompter;
+    core::ports::FileSystem& m_files;
+    QString m_openFolder = "/";
+    std::optional<QString> m_lastDirectory;
+};
+
+} // namespace app::wizard
