@@ -1,12 +1,146 @@
 #include "cli/generate/generate_command.h"
 
+#include "cli/disk_file_system.h"
+#include "cli/generate/plan.h"
+#include "cli/generate/plan_prompter.h"
+#include "cli/generate/single_document.h"
 #include "cli/qlt.h"
+#include "core/settings/list_files.h"
+#include "core/settings/memory_settings_store.h"
+#include "core/text/codepage.h"
+#include "core/text/lines.h"
+#include "core/wizard/update_flow.h"
 
 #include <ostream>
+#include <optional>
 
 namespace cli {
-int runGenerate(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "qlt: generate is not available in this build\n";
-    return EXIT_USAGE;
+namespace {
+
+// A fresh document holds these two lines, as a new file in the window does.
+const std::vector<std::string> NEW_FILE_TEMPLATE = {"@ECHO OFF", ":START"};
+constexpr std::string_view UNTITLED_NAME = "Untitled.bat";
+
+struct Options {
+    std::string plan;
+    std::optional<std::string> into;
+    bool json = false;
+};
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::ostream& err) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const auto& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--into" && hasValue) options.into = args[++i];
+        else if (arg == "--format" && hasValue && (args[i + 1] == "text" || args[i + 1] == "json"))
+            options.json = args[++i] == "json";
+        else if (!arg.starts_with("--") && options.plan.empty()) options.plan = arg;
+        else {
+            err << "qlt: generate: unexpected argument '" << arg << "'\n";
+            return std::nullopt;
+        }
+    }
+    if (options.plan.empty()) {
+        err << "qlt: generate: no plan file given\n";
+        return std::nullopt;
+    }
+    return options;
 }
+
+std::vector<std::string> utf8Lines(const std::vector<std::string>& lines, std::size_t from = 0) {
+    std::vector<std::string> out;
+    for (std::size_t i = from; i < lines.size(); ++i) out.push_back(core::text::toUtf8(lines[i]));
+    return out;
+}
+
+struct Outcome {
+    std::vector<std::string> document; // the whole document afterwards
+    std::size_t before = 0;            // lines it had before
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> variables;
+};
+
+void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream& err) {
+    if (!asJson) {
+        for (const auto& line : utf8Lines(outcome.document, outcome.before)) out << line << '\n';
+        for (const auto& m : outcome.messages) err << (m.question ? "question: " : "warning: ") << m.text << '\n';
+        return;
+    }
+    // Keys in the documented order.
+    nlohmann::ordered_json messages = nlohmann::ordered_json::array();
+    for (const auto& m : outcome.messages) messages.push_back({{"kind", m.question ? "question" : "warning"}, {"text", m.text}});
+    const nlohmann::ordered_json result = {{"document", utf8Lines(outcome.document)},
+                         {"appended", utf8Lines(outcome.document, outcome.before)},
+                         {"messages", messages},
+                         {"variables", utf8Lines(outcome.variables)}};
+    out << result.dump(2) << '\n';
+}
+
+// qlt keeps no settings, so the flag of the services file counts as set: the
+// Start/Stop list offers the names of a "Services.qlt" in the data folder.
+std::vector<std::string> servicesFile(DiskFileSystem& files) {
+    core::settings::MemorySettingsStore store;
+    core::settings::writeBool(store, core::settings::flagOf(core::settings::ListFile::Services), true);
+    return core::wizard::loadServices(store, files);
+}
+
+// Runs the update flow on the plan's document; throws PlanError.
+Outcome generate(const Plan& plan, const std::string& name, std::vector<std::string> lines, DiskFileSystem& files) {
+    core::wizard::WizardPages pages;
+    pages.networkServices.servicesFile = servicesFile(files);
+    applyFields(plan.fields, pages);
+    auto list = core::wizard::UpdateList::fromPages(pages);
+    applyDialogChoices(plan, list);
+    SingleDocument document(name, std::move(lines));
+    PlanPrompter prompter(plan.answers);
+    core::documents::PickLists lists;
+    Outcome outcome;
+    outcome.before = document.view().lineCount();
+    core::wizard::runUpdate(pages, list, name, {document, prompter, files, lists});
+    outcome.document = document.view().lines();
+    outcome.messages = prompter.shown;
+    outcome.variables = lists.variables;
+    return outcome;
+}
+
+std::string readOrThrow(DiskFileSystem& files, const std::string& path) {
+    auto read = files.readFile(path);
+    if (!read.ok) throw PlanError(path + ": " + read.error);
+    return read.bytes;
+}
+
+bool anyWarning(const Outcome& outcome) {
+    for (const auto& m : outcome.messages)
+        if (!m.question) return true;
+    return false;
+}
+
+} // namespace
+
+int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto options = parseOptions(args, err);
+    if (!options) return EXIT_USAGE;
+    DiskFileSystem files;
+    try {
+        const auto plan = parsePlan(readOrThrow(files, options->plan));
+        auto lines = plan.document.value_or(NEW_FILE_TEMPLATE);
+        std::string name(UNTITLED_NAME);
+        if (options->into) {
+            lines = core::text::splitLines(readOrThrow(files, *options->into));
+            name = *options->into;
+        }
+        const auto outcome = generate(plan, name, std::move(lines), files);
+        if (options->into) {
+            const auto written = files.writeFileAtomically(*options->into, core::text::joinLines(outcome.document));
+            if (!written.ok) throw PlanError(*options->into + ": " + written.error);
+        }
+        report(outcome, options->json, out, err);
+        return anyWarning(outcome) ? EXIT_FINDINGS : EXIT_CLEAN;
+    } catch (const PlanError& error) {
+        err << "qlt: " << error.what() << '\n';
+        return EXIT_USAGE;
+    }
+}
+
 } // namespace cli

@@ -1,0 +1,130 @@
+#include "core/wizard/file_operation_generator.h"
+
+#include "core/aids/short_path.h"
+#include "core/text/codepage.h"
+#include "core/wizard/wizard_messages.h"
+
+#include <functional>
+#include <string_view>
+
+namespace core::wizard {
+namespace {
+
+using Line = std::function<std::string(const std::string& shortSource)>;
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// Warns when a required field is empty; true when the section may go on.
+bool required(bool filled, std::string_view warning, GeneratorContext& context) {
+    if (!filled) context.warn(std::string(warning));
+    return filled;
+}
+
+bool documentHolds(GeneratorContext& context, const std::string& probe) {
+    const auto count = context.document.lineCount();
+    for (std::size_t i = 0; i < count; ++i)
+        if (text::equalsIgnoreCase(context.document.line(i), probe)) return true;
+    return false;
+}
+
+// The duplicate question of COPY and XCOPY: true when the section goes on.
+bool confirmDuplicate(GeneratorContext& context, const std::string& probe, std::string_view question) {
+    return !documentHolds(context, probe) || context.ask(std::string(question));
+}
+
+// One line per source of Memo1, built from its short form.
+void appendPerSource(const FileOperationChoices& page, GeneratorContext& context, const Line& line) {
+    for (const auto& source : page.Memo1) context.appendLine(line(aids::shortPathOfText(context.files, source)));
+}
+
+void copyFiles(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Memo1.empty(), messages::FORGOT_FILES_TO_COPY, context)) return;
+    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DIRECTORY, context)) return;
+    const auto destination = quoted(page.Edit4);
+    const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
+    if (!confirmDuplicate(context, "COPY " + first + " " + destination + " /Y", messages::COPY_EXISTS)) return;
+    const std::string verify = page.verify() ? " /V" : "";
+    if (page.RadioButton2)
+        appendPerSource(page, context, [&](const std::string& s) { return "COPY " + s + " " + destination + " /Y" + verify; });
+    if (page.RadioButton1)
+        appendPerSource(page, context, [&](const std::string& s) { return "COPY " + s + " " + destination + " /-Y" + verify; });
+}
+
+void moveFiles(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Memo1.empty(), messages::FORGOT_FILES_TO_MOVE, context)) return;
+    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DIRECTORY, context)) return;
+    const auto destination = quoted(page.Edit4);
+    if (page.RadioButton2)
+        appendPerSource(page, context, [&](const std::string& s) { return "MOVE /Y " + s + " " + destination; });
+    if (page.RadioButton1)
+        appendPerSource(page, context, [&](const std::string& s) { return "MOVE /-Y " + s + " " + destination; });
+}
+
+void copyDirectory(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Memo1.empty(), messages::FORGOT_DIRECTORY_TO_COPY, context)) return;
+    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DRIVE_DIRECTORY, context)) return;
+    const auto destination = quoted(page.Edit4);
+    const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
+    if (!confirmDuplicate(context, "XCOPY " + first + " " + destination, messages::XCOPY_EXISTS)) return;
+    for (const bool confirm : {false, true}) {
+        if (confirm ? !page.RadioButton1 : !page.RadioButton2) continue;
+        const auto switches = xcopySwitches(confirm, page.subfolderMode(), page.verify(), context.xcopyMask);
+        appendPerSource(page, context, [&](const std::string& s) { return "XCOPY " + s + " " + destination + " " + switches; });
+    }
+}
+
+void deleteFiles(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Memo2.empty(), messages::FORGOT_FILES_TO_DELETE, context)) return;
+    for (const auto& target : page.Memo2) context.appendLine("DEL " + quoted(target) + (page.CheckBox3 ? " /P" : ""));
+}
+
+std::string deleteDirectoryLine(const std::string& target, bool prompt, bool rmdir) {
+    if (rmdir) return "RMDIR " + quoted(target) + (prompt ? " /S" : " /S /Q");
+    return prompt ? "DELTREE " + quoted(target) : "DELTREE /Y " + quoted(target);
+}
+
+void deleteDirectory(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Memo2.empty(), messages::FORGOT_DIRECTORY_TO_DELETE, context)) return;
+    for (const auto& target : page.Memo2) context.appendLine(deleteDirectoryLine(target, page.CheckBox3, page.CheckBox45));
+}
+
+void renameFile(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Edit12.empty(), messages::FORGOT_FILE_TO_RENAME, context)) return;
+    if (!required(!page.Edit13.empty() && !page.Edit14.empty(), messages::FORGOT_NEW_FILENAME, context)) return;
+    context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " +
+                       quoted(page.Edit13 + "." + page.Edit14));
+}
+
+void renameDirectory(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Edit12.empty(), messages::FORGOT_DIRECTORY_TO_RENAME, context)) return;
+    if (!required(!page.Edit13.empty(), messages::FORGOT_NEW_DIRECTORY_NAME_FOR_RENAME, context)) return;
+    context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " + quoted(page.Edit13));
+}
+
+void createDirectory(const FileOperationChoices& page, GeneratorContext& context) {
+    if (!required(!page.Edit13.empty(), messages::FORGOT_NEW_DIRECTORY, context)) return;
+    context.appendLine("MD " + quoted(page.Edit13));
+}
+
+} // namespace
+
+std::string xcopySwitches(bool confirm, int subfolderMode, bool verify, unsigned mask) {
+    std::string switches = confirm ? "/-Y" : "/Y";
+    if (subfolderMode == 2) switches += " /S";
+    if (subfolderMode == 3) switches += " /T";
+    if (verify) switches += " /V";
+    constexpr std::pair<unsigned, std::string_view> OPTIONS[] = {{1, " /W"}, {2, " /H"}, {4, " /P"}, {8, " /Q"}, {16, " /D"}};
+    for (const auto& [bit, option] : OPTIONS)
+        if (mask & bit) switches += option;
+    if (subfolderMode == 1) switches += " /E";
+    return switches;
+}
+
+void generateFileOperation(int code, const FileOperationChoices& page, GeneratorContext& context) {
+    using Generator = void (*)(const FileOperationChoices&, GeneratorContext&);
+    constexpr Generator SECTIONS[] = {copyFiles,       moveFiles,  copyDirectory,   deleteFiles,
+                                      deleteDirectory, renameFile, renameDirectory, createDirectory};
+    if (code >= 1 && code <= 8) SECTIONS[code - 1](page, context);
+}
+
+} // namespace core::wizard

@@ -1,0 +1,114 @@
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::runCommand;
+using testing_support::shellQuote;
+using testing_support::TempDir;
+
+namespace {
+
+testing_support::ProcessResult generate(const TempDir& dir, const std::string& plan, const std::string& options = {}) {
+    const auto path = dir.write("plan.json", plan);
+    return runCommand(std::string(QLT_EXECUTABLE) + " generate " + shellQuote(path) + " " + options);
+}
+
+constexpr const char* COPY_PLAN =
+    R"({"fields": {"CheckBox4": true, "Memo1": ["C:\\Data Files\\a.txt"], "Edit4": "D:\\Backup",
+                   "CheckBox23": true, "RadioButton32": true}})";
+
+} // namespace
+
+TEST(QltGenerate, TextOutputOnTheNewFileTemplate) {
+    TempDir dir;
+    auto result = generate(dir, COPY_PLAN);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "COPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\nCOPY CON LPT1\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(QltGenerate, JsonOutputWithOrderExcludedAndAnswers) {
+    TempDir dir;
+    auto result = generate(dir, R"({
+        "document": ["@ECHO OFF", "copy c:\\a.txt \"D:\\X\" /y"],
+        "fields": {"CheckBox4": true, "Memo1": ["C:\\A.TXT"], "Edit4": "D:\\X",
+                   "CheckBox23": true, "RadioButton32": true, "CheckBox9": true, "Edit2": "C:\\E.EXE"},
+        "order": ["Run a Program"], "excluded": ["Grab Keyboard Input"], "answers": ["no"]})",
+                           "--format json");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, R"({
+  "document": [
+    "@ECHO OFF",
+    "copy c:\\a.txt \"D:\\X\" /y",
+    "START /r C:\\E.EXE "
+  ],
+  "appended": [
+    "START /r C:\\E.EXE "
+  ],
+  "messages": [
+    {
+      "kind": "question",
+      "text": "This COPY command already exists in the batch file. Do you still wish to add it?"
+    }
+  ],
+  "variables": []
+}
+)");
+}
+
+TEST(QltGenerate, WarningsGoToStderrAndSetStatusOne) {
+    TempDir dir;
+    auto result = generate(dir, R"({"fields": {"CheckBox6": true, "MaskEdit1": "Y", "CheckBox14": false,
+                                               "CheckBox21": true, "RadioButton27": true, "RadioButton29": true,
+                                               "CheckBox22": true, "CSpinEdit2": 30}})");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "shutdown -r -f -t: 30\n");
+    EXPECT_EQ(result.err, "warning: Oops! You forgot to enter the question to be asked!\n"
+                          "warning: Oops! You forgot to enter the key to represent the second choice!\n");
+}
+
+TEST(QltGenerate, IntoFileAppendsAndSaves) {
+    TempDir dir;
+    const auto target = dir.write("job.bat", "@ECHO OFF\r\nREM caf\xe9\r\n");
+    auto result = generate(dir, COPY_PLAN, "--into " + shellQuote(target));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(dir.read("job.bat"),
+              "@ECHO OFF\r\nREM caf\xe9\r\nCOPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\r\nCOPY CON LPT1\r\n");
+}
+
+TEST(QltGenerate, RadioSetTrueTurnsItsGroupOff) {
+    TempDir dir;
+    // "Confirm" alone: the "Overwrite" button selected at start goes off.
+    auto result = generate(dir, R"({"fields": {"CheckBox5": true, "Memo1": ["A.TXT"], "Edit4": "B", "RadioButton1": true}})");
+    EXPECT_EQ(result.out, "MOVE /-Y A.TXT \"B\"\n");
+}
+
+TEST(QltGenerate, BadPlansExitWithTwo) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"fields": {"CheckBox99": true}})", "qlt: unknown field \"CheckBox99\"\n"},
+        {R"({"fields": {"Edit4": 3}})", "qlt: field \"Edit4\" must be a string\n"},
+        {R"({"fields": {"CheckBox4": "yes"}})", "qlt: field \"CheckBox4\" must be true or false\n"},
+        {R"({"fields": {"Memo1": "C:\\A"}})", "qlt: field \"Memo1\" must be an array of strings\n"},
+        {R"({"fields": {"CSpinEdit2": 1000}})", "qlt: field \"CSpinEdit2\" must be a whole number from 0 to 999\n"},
+        {R"({"fields": {"RadioButton1": true, "RadioButton2": true}})",
+         "qlt: fields \"RadioButton2\" and \"RadioButton1\" are radio buttons of one group; only one can be true\n"},
+        {R"({"order": ["Paint the House"]})", "qlt: \"order\" names no wizard section: \"Paint the House\"\n"},
+        {R"({"answers": ["maybe"]})", "qlt: \"answers\" holds \"yes\" or \"no\", not \"maybe\"\n"},
+        {R"({"colour": "red"})", "qlt: unknown key \"colour\"\n"},
+        {R"({"fields": )", "qlt: the plan is not valid JSON\n"},
+    };
+    for (const auto& [plan, error] : cases) {
+        TempDir dir;
+        auto result = generate(dir, plan);
+        EXPECT_EQ(result.status, 2) << plan;
+        EXPECT_EQ(result.out, "") << plan;
+        EXPECT_EQ(result.err, error) << plan;
+    }
+    TempDir dir;
+    EXPECT_EQ(runCommand(std::string(QLT_EXECUTABLE) + " generate").status, 2);
+    EXPECT_EQ(generate(dir, "{}", "--format xml").status, 2);
+    const auto missing = runCommand(std::string(QLT_EXECUTABLE) + " generate " + shellQuote(dir.file("none.json")));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err.rfind("qlt: " + dir.file("none.json") + ": ", 0), 0u);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// A generator's surroundings for tests: a document in memory, a scripted
+// prompter and a file system that knows the short forms of a few paths.
+#include "core/aids/short_path.h"
+#include "core/documents/memory_editor_view.h"
+#include "core/documents/pick_lists.h"
+#include "core/wizard/generator_context.h"
+#include "support/scripted_prompter.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wizard_testing {
+
+//! Paths listed in `existing` resolve to their given short form; every other
+//! path gets the conventional alias, as on a machine where it does not exist.
+class ShortPathFileSystem : public core::ports::FileSystem {
+public:
+    std::map<std::string, std::string> existing;
+
+    core::text::ReadResult readFile(const std::string&) override { return {}; }
+    core::text::WriteResult writeFileAtomically(const std::string&, std::string_view) override { return {}; }
+    bool exists(const std::string& path) override { return existing.count(path) > 0; }
+    std::string shortPath(const std::string& path) override {
+        if (path.empty()) return {};
+        if (auto found = existing.find(path); found != existing.end()) return found->second;
+        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+    }
+    std::string programFolder() override { return "/"; }
+    std::string dataFolder() override { return "/"; }
+};
+
+struct GeneratorHarness {
+    core::documents::MemoryEditorView document;
+    testing_support::ScriptedPrompter prompter;
+    ShortPathFileSystem files;
+    core::documents::PickLists lists;
+    core::wizard::GeneratorContext context{document, prompter, files, lists};
+
+    explicit GeneratorHarness(std::vector<std::string> lines = {}) : document(std::move(lines)) {}
+    //! Lines the generator appended after `before` existing lines.
+    std::vector<std::string> appendedAfter(std::size_t before) const {
+        auto all = document.lines();
+        return {all.begin() + static_cast<std::ptrdiff_t>(before), all.end()};
+    }
+};
+
+using Lines = std::vector<std::string>;
+
+} // namespace wizard_testing

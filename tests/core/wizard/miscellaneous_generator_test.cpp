@@ -1,0 +1,135 @@
+#include "core/wizard/miscellaneous_generator.h"
+
+#include "generator_harness.h"
+
+#include <gtest/gtest.h>
+
+using core::wizard::MiscellaneousChoices;
+using wizard_testing::GeneratorHarness;
+using wizard_testing::Lines;
+
+namespace {
+
+template <typename Generate> Lines run(const MiscellaneousChoices& page, Generate generate) {
+    GeneratorHarness h;
+    generate(page, h.context);
+    EXPECT_EQ(h.prompter.texts(), Lines{}); // these sections never show a message
+    return h.document.lines();
+}
+
+enum System { Win9x, WinNt, WinXp };
+enum Action { None, Shutdown, Restart, LogOff };
+
+} // namespace
+
+TEST(ShutdownGenerator, EveryRow) {
+    struct Case {
+        System system;
+        bool force;
+        Action action;
+        int delay;
+        const char* line; // nullptr: nothing appended
+    };
+    const Case cases[] = {
+        {Win9x, true, Shutdown, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 5"},
+        {Win9x, true, Restart, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 6"},
+        {Win9x, true, LogOff, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 4"},
+        {Win9x, false, Shutdown, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 1"},
+        {Win9x, false, Restart, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 2"},
+        {Win9x, false, LogOff, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 0"},
+        {WinXp, true, Shutdown, 30, "shutdown -s -f -t: 30"},
+        {WinXp, true, Restart, 30, "shutdown -r -f -t: 30"},
+        {WinXp, true, LogOff, 5, "shutdown -l -f -t: 5"},
+        {WinXp, false, Shutdown, 0, "shutdown -s -t: 0"},
+        {WinXp, false, Restart, 999, "shutdown -r -t: 999"},
+        {WinXp, false, LogOff, 7, "shutdown -l -t: 7"},
+        {WinNt, true, Shutdown, 12, "SHUTDOWN /L /Y /C /T:12"},
+        {WinNt, true, Restart, 12, "SHUTDOWN /L /R /Y /C /T:12"},
+        {WinNt, true, LogOff, 12, nullptr},
+        {WinNt, false, Shutdown, 0, "SHUTDOWN /L /Y /T:0"},
+        {WinNt, false, Restart, 0, "SHUTDOWN /L /R /Y /T:0"},
+        {WinNt, false, LogOff, 0, nullptr},
+        {WinXp, true, None, 30, nullptr},
+    };
+    for (const auto& c : cases) {
+        MiscellaneousChoices page;
+        page.RadioButton26 = c.system == Win9x;
+        page.RadioButton58 = c.system == WinNt;
+        page.RadioButton27 = c.system == WinXp;
+        page.RadioButton28 = c.action == Shutdown;
+        page.RadioButton29 = c.action == Restart;
+        page.RadioButton30 = c.action == LogOff;
+        page.CheckBox22 = c.force;
+        page.CSpinEdit2 = c.delay;
+        EXPECT_EQ(run(page, core::wizard::generateShutdown), c.line ? Lines{c.line} : Lines{}) << (c.line ? c.line : "");
+    }
+}
+
+TEST(KeyboardInputGenerator, FileOrPrinter) {
+    MiscellaneousChoices page;
+    EXPECT_EQ(run(page, core::wizard::generateKeyboardInput), Lines{});
+    page.RadioButton31 = true;
+    EXPECT_EQ(run(page, core::wizard::generateKeyboardInput), Lines{"COPY CON \\"});
+    page.Edit16 = "C:\\TEMP";
+    page.Edit15 = "notes.txt";
+    EXPECT_EQ(run(page, core::wizard::generateKeyboardInput), Lines{"COPY CON C:\\TEMP\\notes.txt"});
+    page.RadioButton31 = false;
+    page.RadioButton32 = true;
+    EXPECT_EQ(run(page, core::wizard::generateKeyboardInput), Lines{"COPY CON LPT1"});
+}
+
+TEST(CombineGenerator, ListByKindKeyboardAndOutput) {
+    struct Case {
+        bool binary, keyboard, before, printer;
+        const char* line;
+    };
+    const Case cases[] = {
+        {false, false, false, true, "COPY A.TXT + B.TXT + C.TXT LPT1"},
+        {false, false, false, false, "COPY A.TXT + B.TXT + C.TXT D:\\OUT\\all.txt"},
+        {false, true, true, true, "COPY CON + A.TXT + B.TXT + C.TXT LPT1"},
+        {false, true, true, false, "COPY CON + A.TXT + B.TXT + C.TXT D:\\OUT\\all.txt"},
+        {false, true, false, true, "COPY A.TXT + B.TXT + C.TXT + CON LPT1"},
+        {true, true, false, false, "COPY A.TXT/B + B.TXT/B + C.TXT/B + CON D:\\OUT\\all.txt"},
+    };
+    for (const auto& c : cases) {
+        MiscellaneousChoices page;
+        page.Memo4 = {"A.TXT", "B.TXT", "C.TXT"};
+        page.CheckBox44 = c.binary;
+        page.CheckBox24 = !c.binary;
+        page.CheckBox25 = c.keyboard;
+        page.RadioButton33 = c.before;
+        page.RadioButton34 = !c.before;
+        page.RadioButton35 = c.printer;
+        page.RadioButton36 = !c.printer;
+        page.Edit18 = "D:\\OUT";
+        page.Edit17 = "all.txt";
+        EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{c.line});
+    }
+}
+
+TEST(CombineGenerator, EdgesOfTheList) {
+    MiscellaneousChoices page;
+    page.RadioButton35 = true;
+    EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{"COPY  LPT1"});
+    page.Memo4 = {"A.BIN", "B.BIN"};
+    page.CheckBox44 = true;
+    EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{"COPY A.BIN/B + B.BIN/B LPT1"});
+    // Keyboard input with neither position selected, or no output chosen: nothing.
+    page.CheckBox25 = true;
+    page.RadioButton34 = false;
+    EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{});
+    page.CheckBox25 = false;
+    page.RadioButton35 = false;
+    EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{});
+
+    // More than a thousand characters, every item kept in memo order.
+    MiscellaneousChoices longList;
+    longList.RadioButton35 = true;
+    std::string expected;
+    for (int i = 0; i < 120; ++i) {
+        longList.Memo4.push_back("F" + std::to_string(1000 + i) + ".TXT");
+        expected += (i ? " + F" : "F") + std::to_string(1000 + i) + ".TXT";
+    }
+    ASSERT_GT(expected.size(), 1000u);
+    EXPECT_EQ(run(longList, core::wizard::generateCombine), Lines{"COPY " + expected + " LPT1"});
+}
