@@ -18,8 +18,9 @@ constexpr const char* FIRST_DIRECTORY = "../../../../../../../../../..";
 
 } // namespace
 
-Browser::Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files)
-    : m_prompter(prompter), m_files(files) {}
+Browser::Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files,
+                 core::wizard::BrowseMemory& memory)
+    : m_prompter(prompter), m_files(files), m_memory(memory) {}
 
 QStringList Browser::openFiles(bool multiSelect) {
     core::ports::FileDialogRequest request;
@@ -40,11 +41,13 @@ std::optional<QString> Browser::browseFolder(const QString& caption) {
 }
 
 std::optional<QString> Browser::chooseDirectory() {
-    const QString start = m_lastDirectory.value_or(QDir::toNativeSeparators(FIRST_DIRECTORY));
-    const auto chosen = m_prompter.chooseFolder("", platform::toUtf8(start));
+    const std::string start =
+        m_memory.usedBefore ? m_memory.lastFolder : platform::toUtf8(QDir::toNativeSeparators(FIRST_DIRECTORY));
+    const auto chosen = m_prompter.chooseFolder("", start);
     if (!chosen) return std::nullopt;
-    m_lastDirectory = platform::fromUtf8(*chosen);
-    return m_lastDirectory;
+    m_memory.usedBefore = true;
+    m_memory.lastFolder = *chosen;
+    return platform::fromUtf8(*chosen);
 }
 
 QString Browser::shortForm(const QString& path) {

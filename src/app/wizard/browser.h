@@ -5,6 +5,7 @@
 // to the fields as QString; short forms go through core's conversion.
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
+#include "core/wizard/wizard_pages.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,9 @@ namespace app::wizard {
 
 class Browser {
 public:
-    Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files);
+    //! The directory dialog's memory lives with the pages: "Reset Choices"
+    //! makes it start at its default again.
+    Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files, core::wizard::BrowseMemory& memory);
 
     //! The shared file-open dialog: several files, the programs / text files /
     //! all files filters with "All Files" selected; empty when cancelled.
@@ -25,9 +28,6 @@ public:
     //! The directory dialog of the destination fields: the first time ten
     //! levels above the current folder, afterwards at the last folder chosen.
     std::optional<QString> chooseDirectory();
-    //! After "Reset Choices" the directory dialog starts at its default again.
-    void forgetDirectory() { m_lastDirectory.reset(); }
-
     //! The short (8.3) form of a path as a field shows it.
     QString shortForm(const QString& path);
 
@@ -42,7 +42,7 @@ private:
     core::ports::Prompter& m_prompter;
     core::ports::FileSystem& m_files;
     QString m_openFolder = "/";
-    std::optional<QString> m_lastDirectory;
+    core::wizard::BrowseMemory& m_memory;
 };
 
 } // namespace app::wizard

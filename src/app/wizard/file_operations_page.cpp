@@ -1,6 +1,7 @@
 #include "app/wizard/file_operations_page.h"
 
 #include "app/wizard/browser.h"
+#include "app/wizard/wizard_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QGridLayout>
@@ -147,7 +148,7 @@ void FileOperationsPage::enableRenameFields(bool from, bool extension) {
 
 void FileOperationsPage::browseSources() {
     if (m_copyDirectory->isChecked()) {
-        if (auto folder = m_browser.browseFolder("Select Directory to copy:"))
+        if (auto folder = m_browser.browseFolder(texts::COPY_FOLDER_CAPTION))
             m_memo1->setPlainText(m_browser.shortForm(*folder));
         return;
     }
@@ -157,14 +158,12 @@ void FileOperationsPage::browseSources() {
 
 void FileOperationsPage::browseTargets() {
     if (m_deleteDirectory->isChecked()) {
-        if (auto folder = m_browser.browseFolder("Select Directory to remove:"))
+        if (auto folder = m_browser.browseFolder(texts::REMOVE_FOLDER_CAPTION))
             m_memo2->setPlainText(m_browser.shortForm(*folder));
         return;
     }
     const QStringList files = m_browser.openFiles();
     if (!files.isEmpty()) m_memo2->setPlainText(files.join('\n'));
 }
-
-void FileOperationsPage::afterReset() { m_verify->setEnabled(true); }
 
 } // namespace app::wizard

@@ -17,9 +17,6 @@ class FileOperationsPage : public QWidget {
 public:
     explicit FileOperationsPage(Browser& browser, QWidget* parent = nullptr);
 
-    //! What "Reset Choices" changes besides clearing fields: Verify enabled.
-    void afterReset();
-
 private:
     QWidget* buildCopyGroup();
     QWidget* buildDeleteGroup();

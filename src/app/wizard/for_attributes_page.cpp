@@ -1,6 +1,7 @@
 #include "app/wizard/for_attributes_page.h"
 
 #include "app/wizard/browser.h"
+#include "app/wizard/wizard_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QComboBox>
@@ -50,12 +51,12 @@ QWidget* ForAttributesPage::buildForGroup() {
     auto* markerGrid = compactGrid(marker);
     markerGrid->setContentsMargins(4, 2, 4, 2);
     markerGrid->setVerticalSpacing(0);
-    markerGrid->addWidget(new QLabel("Filename is automatically inserted"), 0, 0);
-    markerGrid->addWidget(new QLabel("here when running"), 1, 0);
+    markerGrid->addWidget(new QLabel(texts::FILE_IS_INSERTED_1), 0, 0);
+    markerGrid->addWidget(new QLabel(texts::FILE_IS_INSERTED_2), 1, 0);
     markerGrid->addWidget(checkBox("CheckBox43", "Cancel"), 0, 1, 2, 1);
     markerGrid->setColumnStretch(0, 1);
 
-    auto* hint = new QLabel("Advanced: %%f denotes filename");
+    auto* hint = new QLabel(texts::FOR_ARGUMENTS_HINT);
     hint->setEnabled(false);
 
     auto* grid = compactGrid(box);
@@ -116,7 +117,7 @@ QWidget* ForAttributesPage::buildSubstGroup() {
     grid->addWidget(letter, 3, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     connect(browse, &QPushButton::clicked, this, [this, path] {
-        if (auto chosen = m_browser.browseFolder("Select directory to substitute with a drive letter:"))
+        if (auto chosen = m_browser.browseFolder(texts::SUBST_FOLDER_CAPTION))
             path->setText(m_browser.shortForm(*chosen));
     });
     return box;

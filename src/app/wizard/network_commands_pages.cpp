@@ -1,6 +1,7 @@
 #include "app/wizard/network_commands_pages.h"
 
 #include "app/wizard/browser.h"
+#include "app/wizard/wizard_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QDateEdit>
@@ -82,7 +83,7 @@ QWidget* OtherNetworkPage::buildRunAsGroup() {
     auto* program = edit("Edit40");
     auto* browse = browseButton("Button24");
     auto* arguments = edit("Edit41");
-    auto* accountLabel = label("Run as user (COMPUTER\\User, DOMAIN\\User or User@Domain):", account);
+    auto* accountLabel = label(texts::RUN_AS_ACCOUNT, account);
     accountLabel->setWordWrap(true);
     auto* grid = compactGrid(box);
     grid->addWidget(
@@ -105,8 +106,7 @@ QWidget* OtherNetworkPage::buildRunAsGroup() {
 
 ServerCommandsPage::ServerCommandsPage(QWidget* parent) : QWidget(parent) {
     setObjectName("TabSheet14");
-    auto* notice = new QLabel("Please note - the commands in this section will only work with Microsoft\u00AE "
-                              "Windows NT\u00AE and Windows 2000\u00AE Servers.");
+    auto* notice = new QLabel(texts::SERVER_NOTICE);
     notice->setWordWrap(true);
     auto* box = panel();
     auto* operations = exclusiveGroup(box);

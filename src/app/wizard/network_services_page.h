@@ -22,8 +22,6 @@ public:
 
     //! Where the Start/Stop list comes from when it drops down.
     void setServiceList(std::function<QStringList()> items) { m_services->items = std::move(items); }
-    //! What "Reset Choices" changes besides clearing fields.
-    void afterReset() { m_services->setEnabled(false); }
 
 signals:
     //! "Add a new service to the list".

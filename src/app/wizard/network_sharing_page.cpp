@@ -1,7 +1,10 @@
 #include "app/wizard/network_sharing_page.h"
 
 #include "app/wizard/browser.h"
+#include "app/wizard/wizard_texts.h"
 #include "app/wizard/wizard_widgets.h"
+#include "core/wizard/network_sharing_page.h"
+#include "platform/qt_text.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,11 +16,6 @@
 #include <QSpinBox>
 
 namespace app::wizard {
-
-namespace {
-const QString NETWORK_PATH_PLACEHOLDER = "\\\\ComputerName\\Share Name";
-const QString SHARE_FOLDER_CAPTION = "Directory to share:";
-} // namespace
 
 NetworkSharingPage::NetworkSharingPage(Browser& browser, QWidget* parent) : QWidget(parent), m_browser(browser) {
     setObjectName("TabSheet11");
@@ -64,7 +62,7 @@ QWidget* NetworkSharingPage::buildShareGroup() {
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(1, 1);
     connect(browse, &QPushButton::clicked, this, [this, path] {
-        if (auto chosen = m_browser.browseFolder(SHARE_FOLDER_CAPTION)) path->setText(*chosen);
+        if (auto chosen = m_browser.browseFolder(texts::SHARE_FOLDER_CAPTION)) path->setText(*chosen);
     });
     return box;
 }
@@ -84,7 +82,6 @@ QWidget* NetworkSharingPage::buildConnectGroup() {
     deviceGrid->addWidget(radio("RadioButton50", "Next available", deviceChoice), 1, 0, 1, 2);
 
     m_networkPath = edit("Edit30");
-    m_networkPath->setText(NETWORK_PATH_PLACEHOLDER);
     m_networkPath->installEventFilter(this);
     auto* browse = browseButton("Button20");
     m_home = checkBox("CheckBox30", "Connect to current user's HOME directory");
@@ -110,7 +107,7 @@ QWidget* NetworkSharingPage::buildConnectGroup() {
     grid->setColumnStretch(0, 1);
 
     connect(browse, &QPushButton::clicked, this, [this] {
-        if (auto chosen = m_browser.browseFolder(SHARE_FOLDER_CAPTION)) m_networkPath->setText(*chosen);
+        if (auto chosen = m_browser.browseFolder(texts::SHARE_FOLDER_CAPTION)) m_networkPath->setText(*chosen);
     });
     connect(m_home, &QAbstractButton::clicked, this, &NetworkSharingPage::homeClicked);
     connect(m_prompt, &QAbstractButton::clicked, this, &NetworkSharingPage::promptClicked);
@@ -131,11 +128,15 @@ void NetworkSharingPage::promptClicked() {
 }
 
 bool NetworkSharingPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_networkPath) {
-        if (event->type() == QEvent::FocusIn && m_networkPath->text() == NETWORK_PATH_PLACEHOLDER)
-            m_networkPath->clear();
-        else if (event->type() == QEvent::FocusOut && m_networkPath->text().isEmpty())
-            m_networkPath->setText(NETWORK_PATH_PLACEHOLDER);
+    const bool entering = event->type() == QEvent::FocusIn;
+    if (watched == m_networkPath && (entering || event->type() == QEvent::FocusOut)) {
+        std::string text = platform::toCp1252(m_networkPath->text());
+        if (entering)
+            core::wizard::enterNetworkPath(text);
+        else
+            core::wizard::leaveNetworkPath(text);
+        const QString shown = platform::fromCp1252(text);
+        if (shown != m_networkPath->text()) m_networkPath->setText(shown);
     }
     return QWidget::eventFilter(watched, event);
 }

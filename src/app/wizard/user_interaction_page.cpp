@@ -39,7 +39,9 @@ UserInteractionPage::UserInteractionPage(Browser& browser, QWidget* parent) : QW
     m_choices[0].isDefault->setChecked(true);
     column->addWidget(buildDelayRow());
     column->addStretch(1);
-    afterReset();
+    // The default key and the delay count only with a time delay.
+    for (const auto& choice : m_choices) choice.isDefault->setEnabled(false);
+    m_delay->setEnabled(false);
 }
 
 QWidget* UserInteractionPage::buildChoice(int index, const std::array<const char*, 9>& names) {
@@ -134,11 +136,6 @@ void UserInteractionPage::useThirdClicked() {
     third.message->setEnabled(use);
     third.browse->setEnabled(use && third.runProgram->isChecked());
     if (m_timeDelay->isChecked()) third.isDefault->setEnabled(use);
-}
-
-void UserInteractionPage::afterReset() {
-    for (const auto& choice : m_choices) choice.isDefault->setEnabled(false);
-    m_delay->setEnabled(false);
 }
 
 } // namespace app::wizard

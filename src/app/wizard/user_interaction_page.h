@@ -18,10 +18,6 @@ class UserInteractionPage : public QWidget {
 public:
     explicit UserInteractionPage(Browser& browser, QWidget* parent = nullptr);
 
-    //! What "Reset Choices" changes besides clearing fields: the default-key
-    //! buttons and the delay field out of play again.
-    void afterReset();
-
 private:
     struct Choice {
         QLineEdit* key = nullptr;

@@ -1,6 +1,7 @@
 #include "app/wizard/variables_if_page.h"
 
 #include "app/wizard/browser.h"
+#include "app/wizard/wizard_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QEvent>
@@ -17,8 +18,6 @@ namespace app::wizard {
 namespace {
 
 constexpr int GRID_ROWS = 10;
-constexpr const char* VARIABLE_HINT = "Allows you to select a variable that you have defined from a list";
-constexpr const char* LABEL_HINT = "Allows you to select a label that is available in the current batch file from a list";
 
 QPushButton* hinted(QPushButton* push, const char* hint) {
     push->setToolTip(hint);
@@ -66,8 +65,8 @@ QWidget* VariablesIfPage::buildCondition() {
     auto* conditions = exclusiveGroup(area);
     auto* string1 = edit("Edit19");
     auto* string2 = edit("Edit20");
-    auto* select1 = hinted(button("Button13", "Select variable"), VARIABLE_HINT);
-    auto* select2 = hinted(button("Button14", "Select variable"), VARIABLE_HINT);
+    auto* select1 = hinted(button("Button13", "Select variable"), texts::VARIABLE_HINT);
+    auto* select2 = hinted(button("Button14", "Select variable"), texts::VARIABLE_HINT);
     auto* fileName = edit("Edit21");
     auto* browseFile = browseButton("Button15");
     auto* folder = edit("Edit22");
@@ -102,7 +101,7 @@ QWidget* VariablesIfPage::buildCondition() {
         if (!files.isEmpty()) fileName->setText(m_browser.shortForm(files.front()));
     });
     connect(browseFolder, &QPushButton::clicked, this, [this, folder] {
-        if (auto chosen = m_browser.browseFolder("Directory Name:")) folder->setText(m_browser.shortForm(*chosen));
+        if (auto chosen = m_browser.browseFolder(texts::IF_FOLDER_CAPTION)) folder->setText(m_browser.shortForm(*chosen));
     });
     return area;
 }
@@ -113,7 +112,7 @@ QWidget* VariablesIfPage::buildAction() {
     m_command = edit("Edit23");
     m_command->installEventFilter(this);
     auto* label = edit("Edit24");
-    auto* labels = hinted(button("Button17", "Labels..."), LABEL_HINT);
+    auto* labels = hinted(button("Button17", "Labels..."), texts::LABEL_HINT);
     auto* grid = compactGrid(box);
     grid->addWidget(radio("RadioButton39", "Run a command:", actions), 0, 0);
     grid->addWidget(m_command, 0, 1, 1, 2);

@@ -1,6 +1,7 @@
 // The layout fits the window's design size, and (on request) screenshots of
 // every page for the documentation.
 #include "app/wizard/easy_layout.h"
+#include "core/settings/memory_settings_store.h"
 
 #include "support/fake_file_system.h"
 #include "support/scripted_prompter.h"
@@ -26,6 +27,8 @@ struct Host {
     testing_support::ScriptedPrompter prompter;
     testing_support::TempDir temp;
     testing_support::DiskFileSystem files{temp.folder()};
+    core::settings::MemorySettingsStore settings;
+    core::documents::PickLists lists;
     QMainWindow window;
     app::wizard::EasyLayout* easy = nullptr;
 
@@ -37,7 +40,7 @@ struct Host {
         for (int i = 0; i < 12; ++i) tools->addAction(QApplication::style()->standardIcon(QStyle::SP_FileIcon), "");
         window.statusBar()->showMessage("Press F1 for help");
         auto* layouts = new QTabWidget;
-        easy = new app::wizard::EasyLayout(prompter, files);
+        easy = new app::wizard::EasyLayout({prompter, files, settings, lists});
         layouts->addTab(easy, "Easy");
         layouts->addTab(new QWidget, "Advanced");
         window.setCentralWidget(layouts);
