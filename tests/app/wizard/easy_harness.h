@@ -114,12 +114,15 @@ struct Easy {
     //! Runs `open` and, once a modal dialog is up, `answer` on it.
     static void withModal(const std::function<void()>& open, const std::function<void(QWidget&)>& answer) {
         bool answered = false;
-        QTimer::singleShot(0, [&] {
+        int tries = 0;
+        std::function<void()> tryAnswer = [&] {
             QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr && ++tries < 200) return QTimer::singleShot(10, tryAnswer);
             ASSERT_NE(dialog, nullptr);
             answer(*dialog);
             answered = true;
-        });
+        };
+        QTimer::singleShot(0, tryAnswer);
         open();
         EXPECT_TRUE(answered);
     }
