@@ -10,7 +10,33 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace platform {
+namespace {
+
+#ifdef _WIN32
+// The system's own 8.3 form; the path as given when the volume has none.
+std::string systemShortPath(const std::string& path) {
+    const std::wstring wide = fromUtf8(path).toStdWString();
+    std::wstring shortName(MAX_PATH, L'\0');
+    DWORD length = GetShortPathNameW(wide.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (length > shortName.size()) {
+        shortName.resize(length);
+        length = GetShortPathNameW(wide.c_str(), shortName.data(), length);
+    }
+    if (length == 0) return path;
+    shortName.resize(length);
+    return toUtf8(QString::fromStdWString(shortName));
+}
+#else
+// POSIX file systems have no 8.3 names.
+std::string systemShortPath(const std::string& path) { return path; }
+#endif
+
+} // namespace
 
 core::text::ReadResult QtFileSystem::readFile(const std::string& path) { return core::text::readFile(path); }
 
@@ -22,8 +48,8 @@ bool QtFileSystem::exists(const std::string& path) { return QFileInfo::exists(fr
 
 std::string QtFileSystem::shortPath(const std::string& path) {
     if (path.empty()) return {};
-    if (exists(path)) return path; // POSIX file systems have no 8.3 names
-    return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+    if (exists(path)) return systemShortPath(path);
+    return core::aids::conventionalShortPathUtf8(path);
 }
 
 std::string QtFileSystem::programFolder() {

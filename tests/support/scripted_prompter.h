@@ -29,6 +29,8 @@ public:
     std::vector<ShownMessage> shown;
     std::vector<core::ports::FileDialogRequest> fileRequests;
     std::vector<std::string> folderCaptions;
+    std::vector<std::string> folderStarts;               //!< starting folder of each folder chooser
+    std::vector<std::vector<std::string>> inputRequests; //!< caption, prompt and initial text of each input box
 
     core::ports::Answer message(core::ports::MessageKind kind, core::ports::Buttons buttons,
                                 const std::string& text) override {
@@ -44,7 +46,9 @@ public:
                    ? Answer::Yes
                    : Answer::Ok;
     }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override {
+        inputRequests.push_back({caption, prompt, initial});
         return next(inputs);
     }
     std::vector<std::string> openFiles(const core::ports::FileDialogRequest& request) override {
@@ -55,8 +59,9 @@ public:
         fileRequests.push_back(request);
         return next(saveAnswers);
     }
-    std::optional<std::string> chooseFolder(const std::string& caption, const std::string&) override {
+    std::optional<std::string> chooseFolder(const std::string& caption, const std::string& initialFolder) override {
         folderCaptions.push_back(caption);
+        folderStarts.push_back(initialFolder);
         return next(folderAnswers);
     }
     std::optional<core::ports::FontChoice> chooseFont(const core::ports::FontChoice&) override {

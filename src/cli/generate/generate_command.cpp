@@ -5,6 +5,7 @@
 #include "cli/generate/plan_prompter.h"
 #include "cli/generate/single_document.h"
 #include "cli/qlt.h"
+#include "core/documents/document_texts.h"
 #include "core/settings/list_files.h"
 #include "core/settings/memory_settings_store.h"
 #include "core/text/codepage.h"
@@ -17,8 +18,9 @@
 namespace cli {
 namespace {
 
-// A fresh document holds these two lines, as a new file in the window does.
-const std::vector<std::string> NEW_FILE_TEMPLATE = {"@ECHO OFF", ":START"};
+// A fresh document holds the two lines of a new file in the window.
+const std::vector<std::string> NEW_FILE_TEMPLATE = {std::string(core::documents::NEW_FILE_LINE_1),
+                                                    std::string(core::documents::NEW_FILE_LINE_2)};
 constexpr std::string_view UNTITLED_NAME = "Untitled.bat";
 
 struct Options {

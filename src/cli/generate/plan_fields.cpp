@@ -113,19 +113,13 @@ void FieldSetter::grid(std::string_view name, core::wizard::GridRows& rows, std:
 }
 
 // A radio button set true turns the others of its group off, as a click does.
-class GroupClearer : public core::wizard::FieldVisitor {
+class GroupClearer : public core::wizard::SkippingFieldVisitor {
 public:
     explicit GroupClearer(const std::map<std::string, std::string, std::less<>>& selected) : m_selected(selected) {}
-    void check(std::string_view, bool&) override {}
     void radio(std::string_view name, std::string_view group, bool& value) override {
         const auto found = m_selected.find(group);
         if (found != m_selected.end() && found->second != name) value = false;
     }
-    void text(std::string_view, std::string&) override {}
-    void memo(std::string_view, std::vector<std::string>&) override {}
-    void number(std::string_view, int&, int, int) override {}
-    void choice(std::string_view, std::optional<std::string>&, const std::vector<std::string>&) override {}
-    void grid(std::string_view, core::wizard::GridRows&, std::size_t) override {}
 
 private:
     const std::map<std::string, std::string, std::less<>>& m_selected;

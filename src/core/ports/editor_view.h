@@ -3,6 +3,7 @@
 // Windows-1252 bytes; offsets count from 0 with each line break counted as two
 // characters (CR LF), the way the editor widget counts them.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct ColourSpan {
     std::size_t column = 0; //!< 0-based byte column
     std::size_t length = 0;
     ColourRole role = ColourRole::Text;
+};
+
+//! A character in the live text that Windows-1252 cannot hold.
+struct Unencodable {
+    char32_t character = 0;
+    std::size_t line = 0; //!< counting from 1
 };
 
 class EditorView {
@@ -41,6 +48,9 @@ public:
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
     virtual void resetUndo() = 0;
+    //! The first character typed or pasted that Windows-1252 cannot hold (lines()
+    //! leaves it out); nothing when the whole text can be saved as it is.
+    virtual std::optional<Unencodable> firstUnencodable() const { return std::nullopt; }
 
     //! Colouring: back to the default colour, then spans in role colours.
     //! Neither touches the undo history or the modified flag.

@@ -17,6 +17,7 @@ enum class Answer { Ok, Abort, Ignore, Yes, No, Cancel };
 struct FileDialogRequest {
     std::string title;
     std::string filter;           //!< "Batch Files (*.bat)|*.bat|All Files (*.*)|*.*" style pairs
+    std::size_t filterIndex = 0;  //!< 0-based: the filter selected when the dialog opens
     std::string initialFolder;
     std::string fileName;         //!< proposed name (save dialogs)
     std::string defaultExtension; //!< without the dot, e.g. "bat"

@@ -1,1 +1,3 @@
 # Sources of core/run.
+target_sources(quillet_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/launcher.cpp)

@@ -34,4 +34,17 @@ public:
     virtual void grid(std::string_view name, GridRows& rows, std::size_t maxRows) = 0;
 };
 
+//! A visitor for work on some kinds of field only: every kind it does not
+//! override is passed over.
+class SkippingFieldVisitor : public FieldVisitor {
+public:
+    void check(std::string_view, bool&) override {}
+    void radio(std::string_view, std::string_view, bool&) override {}
+    void text(std::string_view, std::string&) override {}
+    void memo(std::string_view, std::vector<std::string>&) override {}
+    void number(std::string_view, int&, int, int) override {}
+    void choice(std::string_view, std::optional<std::string>&, const std::vector<std::string>&) override {}
+    void grid(std::string_view, GridRows&, std::size_t) override {}
+};
+
 } // namespace core::wizard

@@ -8,16 +8,10 @@ namespace {
 
 // Records the start value of every text field, so that a field whose empty
 // form is blanks (the masked delay field) goes back to its blanks.
-class StartTexts : public FieldVisitor {
+class StartTexts : public SkippingFieldVisitor {
 public:
     std::map<std::string, std::string, std::less<>> values;
-    void check(std::string_view, bool&) override {}
-    void radio(std::string_view, std::string_view, bool&) override {}
     void text(std::string_view name, std::string& value) override { values.emplace(name, value); }
-    void memo(std::string_view, std::vector<std::string>&) override {}
-    void number(std::string_view, int&, int, int) override {}
-    void choice(std::string_view, std::optional<std::string>&, const std::vector<std::string>&) override {}
-    void grid(std::string_view, GridRows&, std::size_t) override {}
 };
 
 std::string emptyTextOf(std::string_view name) {
@@ -35,7 +29,7 @@ std::string emptyTextOf(std::string_view name) {
 }
 
 // Clears the fields named by the Off and Empty entries of a list.
-class Clearer : public FieldVisitor {
+class Clearer : public SkippingFieldVisitor {
 public:
     explicit Clearer(std::span<const ResetEntry> list) {
         for (const auto& entry : list)
@@ -50,7 +44,6 @@ public:
     void memo(std::string_view name, std::vector<std::string>& lines) override {
         if (listed(name, ResetAction::Empty)) lines.clear();
     }
-    void number(std::string_view, int&, int, int) override {}
     void choice(std::string_view name, std::optional<std::string>& selected, const std::vector<std::string>&) override {
         if (listed(name, ResetAction::Empty)) selected.reset();
     }

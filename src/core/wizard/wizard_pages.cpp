@@ -4,18 +4,13 @@ namespace core::wizard {
 namespace {
 
 // Finds the boolean of a check box or radio button by control name.
-class SwitchFinder : public FieldVisitor {
+class SwitchFinder : public SkippingFieldVisitor {
 public:
     explicit SwitchFinder(std::string_view name) : m_name(name) {}
     bool* found = nullptr;
 
     void check(std::string_view name, bool& value) override { take(name, value); }
     void radio(std::string_view name, std::string_view, bool& value) override { take(name, value); }
-    void text(std::string_view, std::string&) override {}
-    void memo(std::string_view, std::vector<std::string>&) override {}
-    void number(std::string_view, int&, int, int) override {}
-    void choice(std::string_view, std::optional<std::string>&, const std::vector<std::string>&) override {}
-    void grid(std::string_view, GridRows&, std::size_t) override {}
 
 private:
     void take(std::string_view name, bool& value) {

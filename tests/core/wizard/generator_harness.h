@@ -25,10 +25,18 @@ public:
     std::string shortPath(const std::string& path) override {
         if (path.empty()) return {};
         if (auto found = existing.find(path); found != existing.end()) return found->second;
-        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+        return core::aids::conventionalShortPathUtf8(path);
     }
     std::string programFolder() override { return "/"; }
     std::string dataFolder() override { return "/"; }
+};
+
+using Lines = std::vector<std::string>;
+
+//! What a generator did: the lines it appended and the messages it showed.
+struct Generated {
+    Lines lines;
+    Lines messages;
 };
 
 struct GeneratorHarness {
@@ -39,13 +47,11 @@ struct GeneratorHarness {
     core::wizard::GeneratorContext context{document, prompter, files, lists};
 
     explicit GeneratorHarness(std::vector<std::string> lines = {}) : document(std::move(lines)) {}
-    //! Lines the generator appended after `before` existing lines.
-    std::vector<std::string> appendedAfter(std::size_t before) const {
+    //! The lines appended after the `before` lines the document started with.
+    Generated result(std::size_t before = 0) const {
         auto all = document.lines();
-        return {all.begin() + static_cast<std::ptrdiff_t>(before), all.end()};
+        return {{all.begin() + static_cast<std::ptrdiff_t>(before), all.end()}, prompter.texts()};
     }
 };
-
-using Lines = std::vector<std::string>;
 
 } // namespace wizard_testing

@@ -85,8 +85,6 @@ TEST(CombineGenerator, ListByKindKeyboardAndOutput) {
     };
     const Case cases[] = {
         {false, false, false, true, "COPY A.TXT + B.TXT + C.TXT LPT1"},
-        {false, false, false, false, "COPY A.TXT + B.TXT + C.TXT D:\\OUT\\all.txt"},
-        {false, true, true, true, "COPY CON + A.TXT + B.TXT + C.TXT LPT1"},
         {false, true, true, false, "COPY CON + A.TXT + B.TXT + C.TXT D:\\OUT\\all.txt"},
         {false, true, false, true, "COPY A.TXT + B.TXT + C.TXT + CON LPT1"},
         {true, true, false, false, "COPY A.TXT/B + B.TXT/B + C.TXT/B + CON D:\\OUT\\all.txt"},

@@ -1,5 +1,7 @@
 #include "core/wizard/network_services_page.h"
 
+#include "core/wizard/update_flow.h"
+
 #include "core/settings/memory_settings_store.h"
 #include "generator_cases.h"
 #include "support/fake_file_system.h"
@@ -9,7 +11,6 @@
 
 using namespace core::wizard;
 using core::settings::MemorySettingsStore;
-using wizard_testing::GeneratorCase;
 using wizard_testing::Lines;
 
 TEST(ServicesList, BuiltFromTheFileWithoutEmptyLinesSorted) {
@@ -50,21 +51,23 @@ TEST(ServicesPage, StartStopListFollowsTheSwitchesAndEmptiesOnAChange) {
     EXPECT_EQ(page.ComboBox3, std::nullopt);
 }
 
-TEST(Services, SelectedItemQuotedOrAWarning) {
-    using Case = GeneratorCase<NetworkServicesChoices>;
-    const auto chosen = [](auto& p) {
-        p.ComboBox3 = "Print Spooler";
-        p.ComboBox4 = "SIMPLE TCP/IP SERVICES";
+TEST(Services, SelectedItemQuotedOrAWarningBySectionCode) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {25, R"(NET START "Print Spooler")", "Oops! You forgot to select a service to start."},
+        {26, R"(NET STOP "Print Spooler")", "Oops! You forgot to select a service to stop."},
+        {27, R"(NET PAUSE "SIMPLE TCP/IP SERVICES")", "Oops! You forgot to select a service to pause."},
+        {28, R"(NET CONTINUE "SIMPLE TCP/IP SERVICES")",
+         "Oops! You forgot to select a service to continue from a paused state."},
     };
-    const auto none = [](auto&) {};
-    wizard_testing::expectCases<NetworkServicesChoices>(generateStartService, {
-        Case{"start", chosen, {{R"(NET START "Print Spooler")"}, {}}},
-        Case{"start none", none, {{}, {"Oops! You forgot to select a service to start."}}}});
-    wizard_testing::expectCases<NetworkServicesChoices>(generateStopService, {
-        Case{"stop", chosen, {{R"(NET STOP "Print Spooler")"}, {}}}});
-    wizard_testing::expectCases<NetworkServicesChoices>(generatePauseService, {
-        Case{"pause", chosen, {{R"(NET PAUSE "SIMPLE TCP/IP SERVICES")"}, {}}},
-        Case{"pause none", none, {{}, {"Oops! You forgot to select a service to pause."}}}});
-    wizard_testing::expectCases<NetworkServicesChoices>(generateContinueService, {
-        Case{"continue", chosen, {{R"(NET CONTINUE "SIMPLE TCP/IP SERVICES")"}, {}}}});
+    for (const auto& [code, line, warning] : cases) {
+        WizardPages pages;
+        wizard_testing::GeneratorHarness none, chosen;
+        generateSection(code, pages, none.context);
+        pages.networkServices.ComboBox3 = "Print Spooler";
+        pages.networkServices.ComboBox4 = "SIMPLE TCP/IP SERVICES";
+        generateSection(code, pages, chosen.context);
+        using Outcome = wizard_testing::GeneratorOutcome;
+        EXPECT_EQ(Outcome(none.document.lines(), none.prompter.texts()), Outcome({}, {warning})) << code;
+        EXPECT_EQ(Outcome(chosen.document.lines(), chosen.prompter.texts()), Outcome({line}, {})) << code;
+    }
 }

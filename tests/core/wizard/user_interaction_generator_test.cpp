@@ -5,25 +5,17 @@
 
 #include <gtest/gtest.h>
 
-using core::wizard::choiceLabelSuffix;
-using core::wizard::generateChoice;
 using core::wizard::ProgramChoices;
 using core::wizard::UserInteractionChoices;
-using wizard_testing::GeneratorHarness;
-using wizard_testing::Lines;
+using namespace wizard_testing;
 
 namespace {
-
-struct Generated {
-    Lines lines;
-    Lines messages;
-};
 
 Generated choice(const UserInteractionChoices& page, int entryPosition = 0) {
     GeneratorHarness h;
     h.context.entryPosition = entryPosition;
-    generateChoice(page, h.context);
-    return {h.document.lines(), h.prompter.texts()};
+    core::wizard::generateChoice(page, h.context);
+    return h.result();
 }
 
 // Keys Y and N, no third choice, the question "Install now?".
@@ -40,7 +32,7 @@ template <typename Generate> Generated programs(const ProgramChoices& page, Gene
     GeneratorHarness h;
     h.files.existing = {{"C:\\Program Files\\Editor\\edit.exe", "C:\\PROGRA~1\\EDITOR\\EDIT.EXE"}};
     generate(page, h.context);
-    return {h.document.lines(), h.prompter.texts()};
+    return h.result();
 }
 
 } // namespace
@@ -55,7 +47,7 @@ TEST(ChoiceGenerator, WorkedExampleWithSuffixB) {
                      ":BCHOICEONE", "ECHO Installing", "GOTO ENDB", "", ":BCHOICETWO", "GOTO ENDB", "", ":ENDB"}));
 }
 
-TEST(ChoiceGenerator, ThirdChoiceProgramAndFlags) {
+TEST(ChoiceGenerator, ThirdChoiceWithProgramAndMessage) {
     auto page = yesNo();
     page.CheckBox14 = true;
     page.MaskEdit3 = "C";
@@ -65,14 +57,11 @@ TEST(ChoiceGenerator, ThirdChoiceProgramAndFlags) {
     page.RadioButton14 = false;
     page.RadioButton11 = true;
     page.Edit11 = "Cancelled";
-    page.CheckBox7 = true;
-    page.CheckBox8 = true;
-    page.MaskEdit4 = "15";
-    EXPECT_EQ(choice(page).lines,
-              (Lines{"CHOICE /CYNC /S /T:Y,15 Install now?", "IF ERRORLEVEL==3 GOTO AOPTIONTHREE",
-                     "IF ERRORLEVEL==2 GOTO ACHOICETWO", "IF ERRORLEVEL==1 GOTO ACHOICEONE", "", ":ACHOICEONE", "GOTO ENDA",
-                     "", ":ACHOICETWO", "C:\\PROGRA~1\\Setup.exe", "GOTO ENDA", "", ":AOPTIONTHREE", "ECHO Cancelled",
-                     "GOTO ENDA", "", ":ENDA"}));
+    EXPECT_EQ(choice(page, 26).lines,
+              (Lines{"CHOICE /CYNC Install now?", "IF ERRORLEVEL==3 GOTO 1OPTIONTHREE", "IF ERRORLEVEL==2 GOTO 1CHOICETWO",
+                     "IF ERRORLEVEL==1 GOTO 1CHOICEONE", "", ":1CHOICEONE", "GOTO END1", "", ":1CHOICETWO",
+                     "C:\\PROGRA~1\\Setup.exe", "GOTO END1", "", ":1OPTIONTHREE", "ECHO Cancelled", "GOTO END1", "",
+                     ":END1"}));
 }
 
 TEST(ChoiceGenerator, ChoiceLineByFlagsAndDefaultKey) {
@@ -87,7 +76,7 @@ TEST(ChoiceGenerator, ChoiceLineByFlagsAndDefaultKey) {
         {true, false, 3, "  ", "CHOICE /CYN /S Install now?"},
         {false, true, 3, "5 ", "CHOICE /CYN /T:Y,5  Install now?"},
         {true, true, 4, " 9", "CHOICE /CYN /S /T:N, 9 Install now?"},
-        // The third key's button with no third key in use: the default falls back to the first key.
+        // The third key's button with no third key typed: the default falls back to the first key.
         {false, true, 5, "10", "CHOICE /CYN /T:Y,10 Install now?"},
     };
     for (const auto& c : cases) {
@@ -100,79 +89,43 @@ TEST(ChoiceGenerator, ChoiceLineByFlagsAndDefaultKey) {
         page.MaskEdit4 = c.delayText;
         EXPECT_EQ(choice(page).lines.front(), c.line);
     }
-}
-
-TEST(ChoiceGenerator, LabelSuffixByEntryPosition) {
-    const std::pair<int, const char*> cases[] = {{0, "A"}, {1, "B"}, {25, "Z"}, {26, "1"}, {40, "15"}};
-    for (const auto& [position, suffix] : cases) EXPECT_EQ(choiceLabelSuffix(position), suffix);
+    EXPECT_EQ(core::wizard::choiceLabelSuffix(25), "Z");
 }
 
 TEST(ChoiceGenerator, EveryFailedCheckIsShownInOrder) {
     auto page = yesNo();
     page.Edit5.clear();
     page.MaskEdit2.clear();
-    auto result = choice(page);
-    EXPECT_EQ(result.messages, (Lines{"Oops! You forgot to enter the question to be asked!",
-                                      "Oops! You forgot to enter the key to represent the second choice!"}));
-    EXPECT_EQ(result.lines, Lines{});
-
-    UserInteractionChoices empty; // third choice in use, every action asks for its field
+    EXPECT_EQ(choice(page).messages, (Lines{"Oops! You forgot to enter the question to be asked!",
+                                            "Oops! You forgot to enter the key to represent the second choice!"}));
+    UserInteractionChoices empty; // third choice in use, actions that need their fields, delay untouched
     empty.MaskEdit1 = " ";
-    empty.RadioButton12 = false;
-    empty.RadioButton6 = true;
-    empty.RadioButton13 = false;
-    empty.RadioButton9 = true;
-    empty.RadioButton14 = false;
-    empty.RadioButton10 = true;
-    empty.CheckBox8 = true;
-    EXPECT_EQ(choice(empty).messages,
-              (Lines{"Oops! You forgot to enter the question to be asked!",
-                     "Oops! You forgot to enter the key to represent the first choice!",
-                     "Oops! You forgot to enter the key to represent the second choice!",
-                     "Oops! You forgot to enter the key to represent the third choice!",
-                     "Oops! You forgot to enter the program to run on the first choice!",
-                     "Oops! You forgot to enter the message to display on the second choice!",
-                     "Oops! You forgot to enter the program to run on the third choice!",
-                     "Oops! You forgot to enter the time delay (in seconds)!"}));
-    // Without the third choice its key and fields are not checked.
-    empty.CheckBox14 = false;
+    empty.RadioButton6 = empty.RadioButton9 = empty.RadioButton10 = empty.CheckBox8 = true;
+    empty.RadioButton12 = empty.RadioButton13 = empty.RadioButton14 = false;
+    const auto result = choice(empty);
+    EXPECT_EQ(result.messages, (Lines{"Oops! You forgot to enter the question to be asked!",
+                                      "Oops! You forgot to enter the key to represent the first choice!",
+                                      "Oops! You forgot to enter the key to represent the second choice!",
+                                      "Oops! You forgot to enter the key to represent the third choice!",
+                                      "Oops! You forgot to enter the program to run on the first choice!",
+                                      "Oops! You forgot to enter the message to display on the second choice!",
+                                      "Oops! You forgot to enter the program to run on the third choice!",
+                                      "Oops! You forgot to enter the time delay (in seconds)!"}));
+    EXPECT_EQ(result.lines, Lines{});
+    empty.CheckBox14 = false; // the third choice's checks are skipped
     EXPECT_EQ(choice(empty).messages.size(), 6u);
 }
 
-TEST(ProgramGenerator, RunProgramByWindowModeAndWaiting) {
-    struct Case {
-        int mode;
-        bool wait;
-        const char* line;
-    };
-    const Case cases[] = {{1, true, "START /r /w C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"},
-                          {2, true, "START /max /w C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"},
-                          {3, true, "START /m /w C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"},
-                          {1, false, "START /r C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"},
-                          {2, false, "START /max C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"},
-                          {3, false, "START /m C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"}};
-    for (const auto& c : cases) {
-        ProgramChoices page;
-        page.Edit2 = "C:\\Program Files\\Editor\\edit.exe";
-        page.Edit3 = "/n";
-        page.RadioButton15 = c.mode == 1;
-        page.RadioButton16 = c.mode == 2;
-        page.RadioButton17 = c.mode == 3;
-        page.CheckBox11 = c.wait;
-        EXPECT_EQ(programs(page, core::wizard::generateRunProgram).lines, Lines{c.line});
-    }
-    ProgramChoices bare;
-    bare.Edit2 = "C:\\Program Files\\Editor\\edit.exe";
-    // Without arguments the line still ends in the blank before them.
-    EXPECT_EQ(programs(bare, core::wizard::generateRunProgram).lines, Lines{"START /r C:\\PROGRA~1\\EDITOR\\EDIT.EXE "});
-    bare.Edit2.clear();
-    auto missing = programs(bare, core::wizard::generateRunProgram);
-    EXPECT_EQ(missing.messages, Lines{"Oops! You forgot to enter the program to run!"});
-    EXPECT_EQ(missing.lines, Lines{});
-}
-
-TEST(ProgramGenerator, OpenFilesOneStartPerFile) {
+TEST(ProgramGenerator, StartLinesByWindowModeAndWaiting) {
     ProgramChoices page;
+    page.Edit2 = "C:\\Program Files\\Editor\\edit.exe";
+    // Without arguments the line still ends in the blank before them.
+    EXPECT_EQ(programs(page, core::wizard::generateRunProgram).lines, Lines{"START /r C:\\PROGRA~1\\EDITOR\\EDIT.EXE "});
+    page.Edit3 = "/n";
+    page.RadioButton15 = false;
+    page.RadioButton16 = page.CheckBox11 = true;
+    EXPECT_EQ(programs(page, core::wizard::generateRunProgram).lines,
+              Lines{"START /max /w C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"});
     page.Memo3 = {"C:\\A.TXT", "C:\\My Notes\\b.txt", "C:\\C.TXT"};
     page.RadioButton18 = false;
     page.RadioButton19 = true;
@@ -180,10 +133,15 @@ TEST(ProgramGenerator, OpenFilesOneStartPerFile) {
               (Lines{"START /max C:\\A.TXT", "START /max C:\\MYNOTE~1\\b.txt", "START /max C:\\C.TXT"}));
     page.Memo3 = {"C:\\A.TXT"};
     page.RadioButton19 = false;
-    page.RadioButton20 = true;
-    page.CheckBox12 = true;
+    page.RadioButton20 = page.CheckBox12 = true;
     EXPECT_EQ(programs(page, core::wizard::generateOpenFiles).lines, Lines{"START /m /w C:\\A.TXT"});
-    page.Memo3.clear();
-    EXPECT_EQ(programs(page, core::wizard::generateOpenFiles).messages,
-              Lines{"Oops! You forgot to enter the file(s) to open!"});
+}
+
+TEST(ProgramGenerator, MissingInputWarns) {
+    ProgramChoices page;
+    EXPECT_EQ(programs(page, core::wizard::generateRunProgram).messages,
+              Lines{"Oops! You forgot to enter the program to run!"});
+    const auto open = programs(page, core::wizard::generateOpenFiles);
+    EXPECT_EQ(open.messages, Lines{"Oops! You forgot to enter the file(s) to open!"});
+    EXPECT_EQ(open.lines, Lines{});
 }

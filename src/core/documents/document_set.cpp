@@ -1,0 +1,344 @@
+#include "core/documents/document_set.h"
+
+#include "core/documents/document_names.h"
+#include "core/documents/document_texts.h"
+#include "core/settings/startup_state.h"
+#include "core/text/codepage.h"
+#include "core/text/lines.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace core::documents {
+namespace {
+
+using ports::Answer;
+using ports::Buttons;
+using ports::MessageKind;
+
+// The length of the editor text: line breaks count two characters, the last
+// line has none.
+std::size_t textLength(const std::vector<std::string>& lines) {
+    std::size_t length = 0;
+    for (const auto& line : lines) length += line.size() + 2;
+    return lines.empty() ? 0 : length - 2;
+}
+
+std::string codePointText(char32_t c) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+    return buffer;
+}
+
+} // namespace
+
+DocumentSet::DocumentSet(ports::EditorView& editor, ports::Prompter& prompter, ports::FileSystem& files,
+                         ports::SettingsStore& settings, PickLists& pickLists)
+    : m_editor(editor), m_prompter(prompter), m_files(files), m_settings(settings), m_pickLists(pickLists) {}
+
+void DocumentSet::setListener(std::function<void(DocumentEvent)> listener) { m_listener = std::move(listener); }
+
+void DocumentSet::notify(DocumentEvent event) {
+    if (m_listener) m_listener(event);
+}
+
+void DocumentSet::loadRecentFiles() {
+    m_recent.load(m_settings);
+    notify(DocumentEvent::RecentFilesChanged);
+}
+
+void DocumentSet::setInitialFolders(std::string openFolder, std::string saveFolder) {
+    m_openFolder = std::move(openFolder);
+    m_saveFolder = std::move(saveFolder);
+}
+
+void DocumentSet::start(const std::string& fileToOpen) {
+    if (!fileToOpen.empty() && openFile(fileToOpen)) return;
+    newFile();
+}
+
+// ---- New and Open ---------------------------------------------------------
+
+void DocumentSet::newFile() {
+    park();
+    const auto name = chooseUntitledName();
+    showDocument({name, name}, {std::string(NEW_FILE_LINE_1), std::string(NEW_FILE_LINE_2)});
+}
+
+void DocumentSet::fileOpen() {
+    ports::FileDialogRequest request;
+    request.title = OPEN_TITLE;
+    request.filter = OPEN_FILTER;
+    request.fileName = m_openDialogFileName;
+    request.initialFolder = settings::folderOf(m_openDialogFileName);
+    if (request.initialFolder.empty()) request.initialFolder = m_openFolder;
+    const auto chosen = m_prompter.openFiles(request);
+    if (chosen.empty()) return;
+    m_openDialogFileName = chosen.front();
+    openFile(chosen.front());
+}
+
+bool DocumentSet::openFile(const std::string& path) {
+    if (switchToOpenDocument(path)) return true;
+    // Read before anything changes, so an unreadable file leaves no trace.
+    auto read = m_files.readFile(path);
+    if (!read.ok) {
+        m_prompter.message(MessageKind::Error, Buttons::Ok, readError(path, read.error));
+        return false;
+    }
+    auto lines = text::splitLines(read.bytes);
+    read.bytes = {};
+    park();
+    showDocument({chooseOpenName(path), path}, lines);
+    m_recent.noteOpened(path, m_settings);
+    notify(DocumentEvent::RecentFilesChanged);
+    return true;
+}
+
+void DocumentSet::openRecent(std::size_t index) { openFile(m_recent.file(index)); }
+
+// A file that is open already: its tab is selected with the document as it was.
+bool DocumentSet::switchToOpenDocument(const std::string& filePath) {
+    const auto open = std::find_if(m_open.begin(), m_open.end(),
+                                   [&](const OpenDocument& d) { return d.filePath == filePath; });
+    if (open == m_open.end()) return false;
+    if (open->name == m_current.name) return true;
+    const auto modifiedCaption = captionOf(open->name, true);
+    const bool modified = std::find(m_tabs.begin(), m_tabs.end(), modifiedCaption) != m_tabs.end();
+    switchToDocument(captionOf(open->name, modified), /*keepCurrent=*/true);
+    return true;
+}
+
+std::string DocumentSet::chooseUntitledName() const {
+    for (int n = 0;; ++n) {
+        auto name = untitledName(n);
+        const bool listed = std::any_of(m_open.begin(), m_open.end(),
+                                        [&](const OpenDocument& d) { return d.name == name; });
+        if (!listed && !captionInUse(name)) return name;
+    }
+}
+
+std::string DocumentSet::chooseOpenName(const std::string& filePath) const {
+    auto name = filePath;
+    for (int n = 1; captionInUse(std::string(displayName(name))); ++n) name = filePath + "(" + std::to_string(n) + ")";
+    return name;
+}
+
+bool DocumentSet::captionInUse(const std::string& caption) const {
+    return std::any_of(m_tabs.begin(), m_tabs.end(),
+                       [&](const std::string& tab) { return tab == caption || tab == caption + "*"; });
+}
+
+// The new current document in a new last tab, unmodified, with no undo history.
+void DocumentSet::showDocument(OpenDocument document, const std::vector<std::string>& lines) {
+    m_open.push_back(document);
+    m_current = std::move(document);
+    m_pickLists.clear();
+    m_tabs.push_back(captionOf(m_current.name, false));
+    m_currentTab = m_tabs.size() - 1;
+    m_editor.setLines(lines);
+    m_editor.resetUndo();
+    m_editor.setModified(false);
+    notify(DocumentEvent::TabsChanged);
+}
+
+// ---- Parking and switching ------------------------------------------------
+
+void DocumentSet::park() {
+    if (m_current.name.empty()) return; // nothing is shown yet, or it was discarded
+    ParkedDocument document;
+    document.modified = m_editor.modified();
+    document.caption = captionOf(m_current.name, document.modified);
+    document.name = m_current.name;
+    document.filePath = m_current.filePath;
+    document.caret = m_editor.caret();
+    document.setLines(m_editor.lines());
+    m_parked.park(std::move(document));
+}
+
+bool DocumentSet::switchToDocument(const std::string& caption, bool keepCurrent) {
+    return switchAt(tabOf(caption), caption, keepCurrent);
+}
+
+void DocumentSet::selectTab(std::size_t index) {
+    if (index < m_tabs.size() && index != m_currentTab) switchAt(index, m_tabs[index], /*keepCurrent=*/true);
+}
+
+bool DocumentSet::switchAt(std::size_t tab, const std::string& target, bool keepCurrent) {
+    if (isCurrentCaption(target)) return true;
+    const auto parked = m_parked.find(target);
+    if (!parked) return false;
+    if (keepCurrent) park();
+    m_currentTab = tab;
+    // Parking appended a document after the one found, so its index holds.
+    restore(*parked);
+    notify(DocumentEvent::TabsChanged);
+    return true;
+}
+
+bool DocumentSet::isCurrentCaption(const std::string& target) const {
+    if (m_current.name.empty()) return false;
+    const std::string shown(displayName(m_current.name));
+    return target == shown || target == shown + "*" || target == m_current.name || target == m_current.name + "*";
+}
+
+// The tab of a caption: an exact match first, else the first ignoring letter case.
+std::size_t DocumentSet::tabOf(const std::string& caption) const {
+    for (std::size_t i = 0; i < m_tabs.size(); ++i)
+        if (m_tabs[i] == caption) return i;
+    for (std::size_t i = 0; i < m_tabs.size(); ++i)
+        if (captionsMatch(m_tabs[i], caption)) return i;
+    return m_currentTab;
+}
+
+void DocumentSet::restore(std::size_t parkedIndex) {
+    auto document = m_parked.take(parkedIndex);
+    const auto lines = document.lines();
+    document.text = {};
+    m_editor.setLines(lines);
+    if (document.caret <= textLength(lines)) m_editor.setCaret(document.caret);
+    m_editor.resetUndo();
+    m_editor.setModified(document.modified);
+    m_current = {std::move(document.name), std::move(document.filePath)};
+    if (!document.modified) m_tabs[m_currentTab] = captionOf(m_current.name, false);
+    m_openDialogFileName = m_current.name;
+}
+
+// ---- Editing --------------------------------------------------------------
+
+void DocumentSet::editorChanged() {
+    m_editor.setModified(true);
+    if (m_tabs.empty()) return;
+    auto& caption = m_tabs[m_currentTab];
+    const auto modifiedCaption = captionOf(m_current.name, true);
+    if (caption == modifiedCaption) return;
+    caption = modifiedCaption;
+    notify(DocumentEvent::TabsChanged);
+}
+
+std::vector<std::string> DocumentSet::currentDocumentText() const { return m_editor.lines(); }
+
+void DocumentSet::appendLine(const std::string& line) {
+    m_editor.appendLine(line);
+    editorChanged();
+}
+
+void DocumentSet::insertAtCaret(const std::string& text) {
+    m_editor.replaceSelection(text);
+    editorChanged();
+}
+
+std::vector<std::string> DocumentSet::listOpenDocuments() const {
+    std::vector<std::string> names;
+    names.reserve(m_open.size());
+    for (const auto& document : m_open) names.push_back(document.name);
+    return names;
+}
+
+// ---- Save and Save As -----------------------------------------------------
+
+bool DocumentSet::save() {
+    if (isUntitled(m_current.name)) return saveAs();
+    if (!textIsEncodable() || !writeCurrent(m_current.filePath)) return false;
+    m_editor.setModified(false);
+    m_tabs[m_currentTab] = captionOf(m_current.name, false);
+    notify(DocumentEvent::TabsChanged);
+    return true;
+}
+
+bool DocumentSet::saveAs() {
+    if (!textIsEncodable()) return false;
+    ports::FileDialogRequest request;
+    request.title = SAVE_TITLE;
+    request.filter = SAVE_FILTER;
+    request.defaultExtension = SAVE_EXTENSION;
+    request.fileName = m_current.name;
+    request.initialFolder = settings::folderOf(m_current.name);
+    if (request.initialFolder.empty()) request.initialFolder = m_saveFolder;
+    m_saveDialogFileName = m_current.name;
+    const auto chosen = m_prompter.saveFile(request);
+    if (!chosen) return false;
+    m_saveDialogFileName = *chosen;
+    const auto lines = m_editor.lines();
+    if (std::none_of(lines.begin(), lines.end(), [](const std::string& l) { return text::equalsIgnoreCase(l, SAVE_AS_LINE); }))
+        appendLine(std::string(SAVE_AS_LINE));
+    if (!writeCurrent(*chosen)) return false;
+    m_editor.setModified(false);
+    removeOpenDocument(m_current.name);
+    m_current = {*chosen, *chosen};
+    m_open.push_back(m_current);
+    m_tabs[m_currentTab] = captionOf(m_current.name, false);
+    m_recent.noteSavedAs(*chosen, m_settings);
+    notify(DocumentEvent::TabsChanged);
+    notify(DocumentEvent::RecentFilesChanged);
+    return true;
+}
+
+// Text the single-byte file cannot hold is refused before anything is written.
+bool DocumentSet::textIsEncodable() {
+    const auto bad = m_editor.firstUnencodable();
+    if (!bad) return true;
+    std::string character;
+    text::appendUtf8(character, bad->character);
+    m_prompter.message(MessageKind::Error, Buttons::Ok,
+                       unencodableError(character, codePointText(bad->character), bad->line));
+    return false;
+}
+
+bool DocumentSet::writeCurrent(const std::string& filePath) {
+    const auto result = m_files.writeFileAtomically(filePath, text::joinLines(m_editor.lines()));
+    if (result.ok) return true;
+    m_prompter.message(MessageKind::Error, Buttons::Ok, writeError(filePath, result.error));
+    return false;
+}
+
+// ---- Close ----------------------------------------------------------------
+
+CloseResult DocumentSet::closeFile(bool closingAll) {
+    if (m_current.name.empty()) return CloseResult::Closed;
+    if (m_editor.modified()) {
+        const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
+                                               savePrompt(displayName(m_current.name)));
+        // A save the user asked for that does not happen keeps the document.
+        if (answer == Answer::Yes && !save()) return CloseResult::Abandoned;
+    }
+    const std::size_t closing = m_currentTab;
+    m_pickLists.clear();
+    if (m_tabs.size() == 1) {
+        if (closingAll) {
+            removeOpenDocument(m_current.name);
+            return CloseResult::Closed;
+        }
+        // A fresh untitled document joins; switching back parks it.
+        newFile();
+        switchAt(closing, m_tabs[closing], /*keepCurrent=*/true);
+    }
+    discardCurrent(closing);
+    return CloseResult::Closed;
+}
+
+void DocumentSet::discardCurrent(std::size_t closingTab) {
+    m_editor.setLines({});
+    m_tabs.erase(m_tabs.begin() + static_cast<std::ptrdiff_t>(closingTab));
+    removeOpenDocument(m_current.name);
+    m_current = {};
+    const std::size_t next = std::min(closingTab, m_tabs.size() - 1);
+    m_currentTab = next;
+    switchAt(next, m_tabs[next], /*keepCurrent=*/false);
+}
+
+bool DocumentSet::closeAll() {
+    while (!m_open.empty()) {
+        const auto before = m_open.size();
+        if (closeFile(/*closingAll=*/true) == CloseResult::Abandoned) return false;
+        if (m_open.size() >= before) break; // nothing left that a close can remove
+    }
+    return true;
+}
+
+void DocumentSet::removeOpenDocument(const std::string& name) {
+    const auto it = std::find_if(m_open.begin(), m_open.end(), [&](const OpenDocument& d) { return d.name == name; });
+    if (it != m_open.end()) m_open.erase(it);
+}
+
+} // namespace core::documents

@@ -1,0 +1,156 @@
+#pragma once
+// Every open document of the window: the tabs in order, the current document
+// (whose live text sits in the EditorView), the parked documents behind the
+// other tabs, the open-document list and the recent-files list; and the file
+// commands New, Open, Save, Save As and Close File.
+//
+// Names, captions and paths are UTF-8 (they come from and go to the dialogs and
+// the file system); document lines are Windows-1252 bytes.
+#include "core/documents/parked_documents.h"
+#include "core/documents/pick_lists.h"
+#include "core/documents/recent_files.h"
+#include "core/ports/editor_view.h"
+#include "core/ports/file_system.h"
+#include "core/ports/prompter.h"
+#include "core/ports/settings_store.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace core::documents {
+
+//! What a command changed, for the window to redraw.
+enum class DocumentEvent {
+    TabsChanged,        //!< tab captions, the selected tab or the status-bar path
+    RecentFilesChanged, //!< the captions or visibility of the recent-file entries
+};
+
+//! How a Close File ended.
+enum class CloseResult {
+    Closed,    //!< the document is gone (or, the last one at shutdown, left off the list)
+    Abandoned, //!< the user asked to save and the save was cancelled or failed
+};
+
+class DocumentSet {
+public:
+    DocumentSet(ports::EditorView& editor, ports::Prompter& prompter, ports::FileSystem& files,
+                ports::SettingsStore& settings, PickLists& pickLists);
+
+    //! Called after every change the window must show (a command may report a
+    //! kind more than once); the window then reads the state below.
+    void setListener(std::function<void(DocumentEvent)> listener);
+
+    // ---- start-up (in this order, once) ---------------------------------
+
+    //! Reads the recent-files list from the store (start-up visibility rule).
+    void loadRecentFiles();
+    //! Initial folders of the Open and Save dialogs, as start-up decided them.
+    void setInitialFolders(std::string openFolder, std::string saveFolder);
+    //! The first document: the file, when one is given and can be read, else "Untitled.bat".
+    void start(const std::string& fileToOpen = {});
+
+    // ---- commands -------------------------------------------------------
+
+    void newFile();                                 //!< FileNew
+    void fileOpen();                                //!< FileOpen: the Open dialog, then OpenFile
+    //! OpenFile: opens path without a dialog (command line, open request,
+    //! recent-file entries). False when the file could not be read.
+    bool openFile(const std::string& path);
+    void openRecent(std::size_t index);             //!< TheFile1Click .. TheFile3Click (0-based)
+    //! FileSave (Save As for an untitled document). False when cancelled or failed.
+    bool save();
+    bool saveAs();                                  //!< FileSaveAs; false when cancelled or failed
+    //! FileClose on the current document. closingAll: the program is shutting
+    //! down, so the last document is not replaced by a fresh one.
+    CloseResult closeFile(bool closingAll = false);
+    //! Shutdown: closes every document with its save prompt. False when the
+    //! user's save was cancelled or failed: the exit is then abandoned.
+    bool closeAll();
+    //! TabControl1Change: the user selected tab index.
+    void selectTab(std::size_t index);
+    //! RichEdit1Change: the editor text changed (typed, pasted, or changed
+    //! directly through the EditorView). Marks the document modified.
+    void editorChanged();
+
+    // ---- operations for the other subsystems -----------------------------
+
+    //! The current document's name: a full path, "Untitled.bat"/"UntitledN.bat",
+    //! with a "(N)" suffix when another tab bore the same file name.
+    const std::string& currentDocumentName() const { return m_current.name; }
+    //! The file the current document is read from and written to (no suffix).
+    const std::string& currentFilePath() const { return m_current.filePath; }
+    //! The current document's lines (the editor content).
+    std::vector<std::string> currentDocumentText() const;
+    //! Adds one line after the last line of the current document.
+    void appendLine(const std::string& line);
+    //! Replaces the selection by text (inserts at the caret when nothing is
+    //! selected); the caret ends after the text.
+    void insertAtCaret(const std::string& text);
+    //! The names of all open documents (the order they joined the list in).
+    std::vector<std::string> listOpenDocuments() const;
+    //! The captions of all tabs, in tab order: display name, plus "*" while modified.
+    const std::vector<std::string>& tabCaptions() const { return m_tabs; }
+    //! SwitchToDocument: makes the document parked under caption current and
+    //! selects its tab. True on success, and also when caption is the current
+    //! document's own (nothing changes then); false when no parked document
+    //! bears the caption. keepCurrent: park the current document first (false
+    //! only when the current one is being discarded).
+    bool switchToDocument(const std::string& caption, bool keepCurrent);
+
+    // ---- state the window shows ----------------------------------------
+
+    std::size_t currentTab() const { return m_currentTab; }
+    //! Status bar panel 1: the current document's name.
+    const std::string& statusText() const { return m_current.name; }
+    const RecentFiles& recentFiles() const { return m_recent; }
+    //! The Open dialog's current file name (last chosen in it, or the document
+    //! most recently switched to); its folder is saved at exit.
+    const std::string& openDialogFileName() const { return m_openDialogFileName; }
+    //! The Save dialog's current file name (last proposed or chosen in it).
+    const std::string& saveDialogFileName() const { return m_saveDialogFileName; }
+    const ParkedDocuments& parkedDocuments() const { return m_parked; }
+
+private:
+    struct OpenDocument {
+        std::string name;
+        std::string filePath;
+    };
+
+    void park();
+    bool switchAt(std::size_t tab, const std::string& target, bool keepCurrent);
+    bool isCurrentCaption(const std::string& target) const;
+    void restore(std::size_t parkedIndex);
+    void showDocument(OpenDocument document, const std::vector<std::string>& lines);
+    void removeOpenDocument(const std::string& name);
+    bool switchToOpenDocument(const std::string& filePath);
+    std::string chooseUntitledName() const;
+    std::string chooseOpenName(const std::string& filePath) const;
+    bool captionInUse(const std::string& caption) const;
+    std::size_t tabOf(const std::string& caption) const;
+    bool textIsEncodable();
+    bool writeCurrent(const std::string& filePath);
+    void discardCurrent(std::size_t closingTab);
+    void notify(DocumentEvent event);
+
+    ports::EditorView& m_editor;
+    ports::Prompter& m_prompter;
+    ports::FileSystem& m_files;
+    ports::SettingsStore& m_settings;
+    PickLists& m_pickLists;
+    std::function<void(DocumentEvent)> m_listener;
+
+    std::vector<std::string> m_tabs;
+    std::size_t m_currentTab = 0;
+    OpenDocument m_current;
+    std::vector<OpenDocument> m_open;
+    ParkedDocuments m_parked;
+    RecentFiles m_recent;
+    std::string m_openFolder;
+    std::string m_saveFolder;
+    std::string m_openDialogFileName;
+    std::string m_saveDialogFileName;
+};
+
+} // namespace core::documents

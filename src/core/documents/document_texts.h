@@ -1,0 +1,41 @@
+#pragma once
+// Every fixed text of the document commands.
+#include <string>
+#include <string_view>
+
+namespace core::documents {
+
+inline constexpr std::string_view UNTITLED_PREFIX = "Untitled";
+inline constexpr std::string_view UNTITLED_EXTENSION = ".bat";
+//! The two lines of a new document.
+inline constexpr std::string_view NEW_FILE_LINE_1 = "@ECHO OFF";
+inline constexpr std::string_view NEW_FILE_LINE_2 = ":START";
+//! Save As adds this line unless the document holds it (in any letter case).
+inline constexpr std::string_view SAVE_AS_LINE =
+    "ECHO This Batch file was created with the Quillet from Marrowfen Software.";
+
+inline constexpr std::string_view OPEN_TITLE = "Open Batch File";
+inline constexpr std::string_view OPEN_FILTER =
+    "Batch Files (*.bat)|*.bat|Text Files (*.txt)|*.txt|All Files (*.*)|*.*|QLT Config Files (*.qlt)|*.qlt";
+inline constexpr std::string_view SAVE_TITLE = "Save Batch File";
+inline constexpr std::string_view SAVE_FILTER = "Batch File (*.bat)|*.bat|Text File (*.txt)|*.txt";
+inline constexpr std::string_view SAVE_EXTENSION = "bat";
+
+inline std::string savePrompt(std::string_view displayName) {
+    return "Would you like to save " + std::string(displayName) + "?";
+}
+inline std::string readError(std::string_view path, std::string_view error) {
+    return "Cannot open file \"" + std::string(path) + "\". " + std::string(error);
+}
+inline std::string writeError(std::string_view path, std::string_view error) {
+    return "Cannot create file \"" + std::string(path) + "\". " + std::string(error);
+}
+//! characterUtf8 is the character itself, codePoint its "U+20AC" form.
+inline std::string unencodableError(std::string_view characterUtf8, std::string_view codePoint, std::size_t line) {
+    return "Line " + std::to_string(line) + " holds the character \"" + std::string(characterUtf8) + "\" (" +
+           std::string(codePoint) +
+           "), which a batch file cannot hold: batch files are saved as Windows-1252 text. "
+           "Replace or remove it, then save again. Nothing was written.";
+}
+
+} // namespace core::documents

@@ -1,0 +1,21 @@
+#pragma once
+// The two ways a file reaches the program from outside: the command line of
+// the launch, and the open request a second launch sends to the running one.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::documents {
+
+//! The file named on the command line (arguments without the program's own
+//! name). Only the first argument counts; nothing, or exactly "/newfile"
+//! (letter case counts), means a new untitled document.
+std::optional<std::string> fileFromCommandLine(const std::vector<std::string>& arguments);
+
+//! The path of an open request: its first line must begin with "[open(" and
+//! read "[open(" + '"' + path + '"' + ")]"; the path ends at the first '"'
+//! followed by ")]". Anything else, and an empty path, is no request.
+std::optional<std::string> parseOpenRequest(std::string_view request);
+
+} // namespace core::documents

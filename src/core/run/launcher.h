@@ -1,0 +1,33 @@
+#pragma once
+// Run and Step Through: the current document, saved first, is run through a
+// two-line launcher "start.bat" in the data folder that the desktop opens.
+#include "core/ports/file_system.h"
+#include "core/ports/prompter.h"
+#include "core/ports/shell.h"
+#include "core/run/runnable_document.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::run {
+
+enum class RunMode {
+    Run,         //!< the whole file
+    StepThrough, //!< the interpreter asks before each line
+};
+
+//! True for the path of a document that was never saved: a bare "Untitled..." name.
+bool neverSaved(std::string_view path);
+
+//! The launcher's two lines for a short path given as document text.
+std::vector<std::string> launcherLines(RunMode mode, std::string_view shortPath);
+
+//! Run2Click / Run1Click. A document that is modified or never saved is saved
+//! first, after asking; a Cancel or a save that is cancelled or fails ends the
+//! command with nothing written or started. Returns true when the launcher was
+//! written and handed to the desktop.
+bool runDocument(RunMode mode, RunnableDocument& document, ports::Prompter& prompter, ports::FileSystem& files,
+                 ports::Shell& shell);
+
+} // namespace core::run

@@ -1,0 +1,23 @@
+#pragma once
+// Every text Run and Step Through show or write, in one place.
+#include <string_view>
+
+namespace core::run::texts {
+
+inline constexpr std::string_view SAVE_QUESTION = "You need to save the file before you can run it. Save?";
+inline constexpr std::string_view UNTITLED = "Untitled";
+
+inline constexpr std::string_view LAUNCHER_NAME = "start.bat";
+inline constexpr std::string_view LAUNCHER_ECHO_OFF = "@ECHO OFF";
+inline constexpr std::string_view RUN_COMMAND = "COMMAND /C ";
+inline constexpr std::string_view STEP_COMMAND = "COMMAND /Y /C ";
+
+//! The launcher's path, then ": " and the system's reason follow.
+inline constexpr std::string_view LAUNCHER_NOT_WRITTEN = "Quillet could not write the launcher ";
+//! The launcher's path follows, then NO_INTERPRETER_END.
+inline constexpr std::string_view NO_INTERPRETER_START = "Quillet wrote the launcher ";
+inline constexpr std::string_view NO_INTERPRETER_END =
+    " but nothing on this computer can run it. Running a batch file needs a DOS or Windows command interpreter "
+    "set up to open .bat files.";
+
+} // namespace core::run::texts

@@ -1,0 +1,49 @@
+#include "core/aids/variable_select.h"
+
+#include "core/documents/memory_editor_view.h"
+#include "if_page_fake.h"
+
+#include <gtest/gtest.h>
+
+using core::aids::IfPageField;
+using core::aids::VariableTarget;
+using Fields = std::map<IfPageField, std::string>;
+
+TEST(VariableSelect, DeliversByTheVariableTarget) {
+    core::documents::PickLists lists;
+    lists.variables = {"TEMPDIR", "COUNT"};
+    lists.labels = {"START", "END"};
+    struct Case {
+        VariableTarget target;
+        core::aids::PickSelection selection;
+        bool emptyLists;
+        const char* line;
+        Fields fields;
+    } cases[] = {
+        {VariableTarget::Editor, {0, std::nullopt}, false, "SET X=%TEMPDIR%", {}},
+        {VariableTarget::String1, {1, std::nullopt}, false, "SET X=", {{IfPageField::String1, "%COUNT%"}}},
+        {VariableTarget::String2, {0, std::nullopt}, false, "SET X=", {{IfPageField::String2, "%TEMPDIR%"}}},
+        {VariableTarget::Label, {std::nullopt, 1}, false, "SET X=", {{IfPageField::Label, "END"}}},
+        // both lists selected: the variable by its target, then the label
+        {VariableTarget::Label, {1, 0}, false, "SET X=%COUNT%", {{IfPageField::Label, "START"}}},
+        {VariableTarget::String1, {1, 0}, false, "SET X=", {{IfPageField::String1, "%COUNT%"}, {IfPageField::Label, "START"}}},
+        // nothing selected, past the end, or nothing listed yet
+        {VariableTarget::Editor, {}, false, "SET X=", {}},
+        {VariableTarget::Editor, {2, 2}, false, "SET X=", {}},
+        {VariableTarget::Editor, {0, 0}, true, "SET X=", {}},
+    };
+    for (const auto& c : cases) {
+        core::documents::MemoryEditorView editor({"SET X="});
+        editor.setCaret(6);
+        testing_support::FakeIfPage page;
+        core::aids::deliverPick(c.emptyLists ? core::documents::PickLists{} : lists, c.selection, c.target, editor, page);
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{c.line}) << static_cast<int>(c.target);
+        EXPECT_EQ(page.fields, c.fields) << static_cast<int>(c.target);
+    }
+}
+
+TEST(VariableSelect, InsertVariableAimsAtTheEditorOnlyWhenItIsInFront) {
+    using core::aids::targetForInsertVariable;
+    EXPECT_EQ(targetForInsertVariable(true, VariableTarget::String2), VariableTarget::Editor);
+    EXPECT_EQ(targetForInsertVariable(false, VariableTarget::String2), VariableTarget::String2);
+}

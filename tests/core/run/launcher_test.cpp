@@ -1,0 +1,112 @@
+#include "core/run/launcher.h"
+
+#include "support/mapped_file_system.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using core::ports::Answer;
+using core::run::RunMode;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+constexpr const char* QUESTION = "You need to save the file before you can run it. Save?";
+constexpr const char* SAVED = "C:\\BATCH\\MY BACKUP.BAT";
+
+// A document whose Save and Save As record their calls and answer as told.
+struct FakeDocument : core::run::RunnableDocument {
+    bool isModified = false;
+    std::string filePath = "Untitled.bat";
+    std::optional<std::string> saveAsAnswer; //!< nothing: the dialog is cancelled
+    bool saveSucceeds = true;
+    Strings calls;
+
+    bool modified() const override { return isModified; }
+    std::string path() const override { return filePath; }
+    bool save() override { return calls.push_back("save"), saveSucceeds; }
+    bool saveAs() override {
+        calls.push_back("saveAs");
+        if (saveAsAnswer) filePath = *saveAsAnswer;
+        return saveAsAnswer.has_value();
+    }
+};
+
+struct FakeShell : core::ports::Shell {
+    bool succeeds = true;
+    Strings opened;
+    bool open(const std::string& target, std::string&) override { return opened.push_back(target), succeeds; }
+};
+
+} // namespace
+
+TEST(Launcher, SavesWhenNeededThenWritesAndOpensTheLauncher) {
+    struct Case {
+        const char* name;
+        RunMode mode;
+        bool modified;
+        std::string path;
+        std::optional<std::string> saveAsAnswer;
+        bool saveSucceeds;
+        Answer answer;
+        bool asked;
+        Strings calls;
+        const char* launcher; //!< nothing: no launcher is written or opened
+    } cases[] = {
+        {"saved", RunMode::Run, false, SAVED, {}, true, Answer::Yes, false, {},
+         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
+        {"step through", RunMode::StepThrough, false, SAVED, {}, true, Answer::Yes, false, {},
+         "@ECHO OFF\r\nCOMMAND /Y /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
+        {"modified", RunMode::Run, true, SAVED, {}, true, Answer::Yes, true, {"save"},
+         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
+        {"never saved", RunMode::Run, false, "Untitled.bat", SAVED, true, Answer::Yes, true, {"saveAs"},
+         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
+        {"Cancel at the question", RunMode::Run, true, SAVED, {}, true, Answer::Cancel, true, {}, nullptr},
+        {"Save As cancelled", RunMode::Run, false, "Untitled2.bat", {}, true, Answer::Yes, true, {"saveAs"}, nullptr},
+        {"Save failed", RunMode::Run, true, SAVED, {}, false, Answer::Yes, true, {"save"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::TempDir dir;
+        testing_support::MappedFileSystem files(dir.folder());
+        files.shortForms[SAVED] = "C:\\BATCH\\MYBACK~1.BAT";
+        testing_support::ScriptedPrompter prompter;
+        prompter.answers = {c.answer};
+        FakeShell shell;
+        FakeDocument document;
+        document.isModified = c.modified;
+        document.filePath = c.path;
+        document.saveAsAnswer = c.saveAsAnswer;
+        document.saveSucceeds = c.saveSucceeds;
+
+        EXPECT_EQ(core::run::runDocument(c.mode, document, prompter, files, shell), c.launcher != nullptr);
+        EXPECT_EQ(prompter.texts(), c.asked ? Strings{QUESTION} : Strings{});
+        EXPECT_EQ(document.calls, c.calls);
+        EXPECT_EQ(dir.read("start.bat"), c.launcher ? c.launcher : "");
+        EXPECT_EQ(shell.opened, c.launcher ? Strings{dir.folder() + "start.bat"} : Strings{});
+    }
+}
+
+TEST(Launcher, FailuresAreReportedInPlainWords) {
+    testing_support::TempDir dir;
+    testing_support::MappedFileSystem files(dir.folder());
+    testing_support::DiskFileSystem gone(dir.folder() + "missing/");
+    testing_support::ScriptedPrompter prompter;
+    FakeShell shell;
+    shell.succeeds = false;
+    FakeDocument document;
+    document.filePath = dir.write("my job.bat", "");
+
+    EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    // The launcher is still written exactly, for whoever can run it.
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /C " + dir.folder() + "my job.bat\r\n");
+    EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, gone, shell));
+    EXPECT_EQ(prompter.texts(),
+              (Strings{"Quillet wrote the launcher " + dir.folder() +
+                           "start.bat but nothing on this computer can run it. Running a batch file needs a DOS or "
+                           "Windows command interpreter set up to open .bat files.",
+                       "Quillet could not write the launcher " + dir.folder() +
+                           "missing/start.bat: No such file or directory."}));
+    EXPECT_EQ(shell.opened.size(), 1u);
+}

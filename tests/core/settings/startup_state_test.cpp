@@ -1,0 +1,156 @@
+// The values start-up reads and shutdown writes, the page numbering and the
+// commands each mode switches.
+#include "core/settings/startup_state.h"
+
+#include "core/settings/memory_settings_store.h"
+#include "support/fake_file_system.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace core::settings;
+using testing_support::DiskFileSystem;
+using testing_support::ScriptedPrompter;
+using testing_support::TempDir;
+
+namespace {
+
+const std::string PROGRAM = "/opt/quillet/";
+
+std::string describe(const StartupState& s) {
+    return "wizard " + std::to_string(s.wizardPage) + " net " + std::to_string(s.networkPage) + " active " +
+           std::to_string(static_cast<int>(s.activePage)) + (s.welcomeVisible ? " welcome" : " no-welcome") + " " +
+           std::to_string(s.width) + "x" + std::to_string(s.height) + (s.maximised ? " maximised" : " normal") +
+           " open " + s.openFolder + " browse " + s.browseFolder + " save " + s.saveFolder +
+           (s.loadIgnoreList ? " ignore-list" : "");
+}
+
+// Remembers the order of the writes as "section/name=value".
+class RecordingStore : public MemorySettingsStore {
+public:
+    std::vector<std::string> writes;
+    void writeText(std::string_view section, std::string_view name, std::string_view value) override {
+        writes.push_back(std::string(section) + "/" + std::string(name) + "=" + std::string(value));
+        MemorySettingsStore::writeText(section, name, value);
+    }
+    void writeInteger(std::string_view section, std::string_view name, int value) override {
+        writes.push_back(std::string(section) + "/" + std::string(name) + "=" + std::to_string(value));
+        MemorySettingsStore::writeInteger(section, name, value);
+    }
+};
+
+class ShutdownStateTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    DiskFileSystem files{dir.folder()};
+    ScriptedPrompter prompter;
+    RecordingStore store;
+};
+
+} // namespace
+
+TEST(StartupState, EmptyStoreGivesTheDefaults) {
+    MemorySettingsStore store;
+    EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
+              "wizard 1 net 1 active 5 welcome 800x575 normal open .\\Examples browse \\ save \\");
+    EXPECT_TRUE(store.values().empty());
+}
+
+TEST(StartupState, StoredValuesOutsideTheirNumbersFallBack) {
+    struct Case {
+        int easy, net, active;
+        bool hidden;
+        int window;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {7, 4, 2, false, 2, "wizard 7 net 4 active 2 no-welcome"},
+        {0, 5, 1, false, 1, "wizard 1 net 1 active 1 no-welcome"},
+        {8, -1, 3, false, 3, "wizard 1 net 1 active 1 no-welcome"},
+        {3, 2, 5, false, 0, "wizard 3 net 2 active 1 no-welcome"},  // Welcome removed: Advanced
+        {3, 2, 2, true, 1, "wizard 3 net 2 active 5 welcome"},      // Welcome mode shows Welcome
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        MemorySettingsStore store;
+        store.writeInteger("PreviousExec", "EasyActive", c.easy);
+        store.writeInteger("PreviousExec", "EasyNetActive", c.net);
+        store.writeInteger("PreviousExec", "Active", c.active);
+        store.writeBool("PreviousExec", "Hidden", c.hidden);
+        store.writeInteger("PreviousExec", "Window", c.window);
+        store.writeText("PreviousExec", "LastOpen1Path", "");
+        store.writeText("PreviousExec", "LastOpen2Path", "");
+        store.writeText("PreviousExec", "LastSavePath", "D:\\OUT\\");
+        store.writeInteger("Templates", "Ignore", 1);
+        const auto window = c.window == 2 ? " maximised" : " normal";
+        EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
+                  c.expected + " 800x575" + window + " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
+    }
+}
+
+TEST_F(ShutdownStateTest, FirstExitWritesEveryValueInOrderAndStartsTheSameWayAgain) {
+    ShutdownState state;
+    state.ignoredCommands = {"COPY A B"};
+    state.openDialogFileName = "C:\\JOBS\\A.BAT";
+    state.saveDialogFileName = "Untitled.bat";
+    writeShutdownState(store, files, prompter, state);
+    EXPECT_EQ(store.writes, (std::vector<std::string>{
+                                "PreviousExec/Active=5", "PreviousExec/EasyActive=1", "PreviousExec/EasyNetActive=1",
+                                "PreviousExec/Hidden=1", "PreviousExec/Height=575", "PreviousExec/Width=800",
+                                "PreviousExec/Window=1", "Templates/Ignore=1", "Templates/Ignore=1",
+                                "PreviousExec/LastOpen1Path=C:\\JOBS\\", "PreviousExec/LastOpen2Path=",
+                                "PreviousExec/LastSavePath="}));
+    EXPECT_EQ(dir.read("Ignore.qlt"), "COPY A B\r\n");
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
+              "wizard 1 net 1 active 5 welcome 800x575 normal open C:\\JOBS\\ browse \\ save \\ ignore-list");
+}
+
+TEST_F(ShutdownStateTest, RoundTripAfterLeavingWelcome) {
+    ShutdownState state{TopPage::Easy, 6, 3, true, false, false, 700, 1000, {}, "/home/u/a.bat", "/mnt/x/y.txt", "/tmp/s.bat"};
+    writeShutdownState(store, files, prompter, state);
+    EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
+              "wizard 6 net 3 active 2 no-welcome 1000x700 normal open /home/u/ browse /mnt/x/ save /tmp/ ignore-list");
+}
+
+TEST_F(ShutdownStateTest, MaximisedWindowAndRemovedWelcomePageWriteLess) {
+    ShutdownState state;
+    state.activePage = TopPage::Advanced;
+    state.welcomePageExists = false;
+    state.welcomeVisible = true; // ignored: the page is gone
+    state.maximised = true;
+    state.height = 864;
+    state.width = 1152;
+    writeShutdownState(store, files, prompter, state);
+    EXPECT_EQ(store.writes, (std::vector<std::string>{"PreviousExec/Active=1", "PreviousExec/EasyActive=1",
+                                                       "PreviousExec/EasyNetActive=1", "PreviousExec/Window=2",
+                                                       "Templates/Ignore=1", "Templates/Ignore=1",
+                                                       "PreviousExec/LastOpen1Path=", "PreviousExec/LastOpen2Path=",
+                                                       "PreviousExec/LastSavePath="}));
+}
+
+TEST_F(ShutdownStateTest, UnwritableIgnoreListIsReportedAndFlaggedAbsent) {
+    DiskFileSystem missingFolder(dir.folder() + "missing/");
+    ShutdownState state;
+    state.saveDialogFileName = "/tmp/x.bat";
+    writeShutdownState(store, missingFolder, prompter, state);
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{
+                  "The file 'Ignore.qlt' could not be saved. This file contains the 'Ignored Commands' specified "
+                  "whilst running the syntax checker. If you are running QLT on Windows 2000 or Windows XP, you "
+                  "will see this message if you are not an administrator."});
+    EXPECT_EQ(store.readText("Templates", "Ignore", ""), "0");
+    EXPECT_EQ(store.readText("PreviousExec", "LastSavePath", ""), "/tmp/");
+}
+
+TEST(Layouts, PageNumbersAndMoves) {
+    EXPECT_EQ(wizardPageCaption(6), "FOR & File Attributes");
+    EXPECT_EQ(wizardPageCaption(8), "");
+    EXPECT_EQ(networkPageCaption(0), "");
+    const int next[] = {0, 2, 3, 4, 5, 6, 1, 7};
+    for (int page = 1; page <= 7; ++page) EXPECT_EQ(nextWizardPage(page), next[page]) << page;
+    EXPECT_EQ(switchedLayout(TopPage::Advanced), TopPage::Easy);
+    EXPECT_EQ(switchedLayout(TopPage::Easy), TopPage::Advanced);
+    EXPECT_EQ(switchedLayout(TopPage::Welcome), TopPage::Welcome);
+}
