@@ -25,7 +25,7 @@ Browser::Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files
 QStringList Browser::openFiles(bool multiSelect) {
     core::ports::FileDialogRequest request;
     request.filter = SHARED_FILTER;
-    request.selectedFilter = ALL_FILES_FILTER;
+    request.filterIndex = ALL_FILES_FILTER;
     request.initialFolder = platform::toUtf8(m_openFolder);
     request.multiSelect = multiSelect;
     QStringList chosen;

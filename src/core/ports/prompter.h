@@ -22,7 +22,6 @@ struct FileDialogRequest {
     std::string fileName;         //!< proposed name (save dialogs)
     std::string defaultExtension; //!< without the dot, e.g. "bat"
     bool multiSelect = false;
-    std::size_t selectedFilter = 0; //!< 0-based index of the filter pair shown first
 };
 
 struct FontChoice {

@@ -163,7 +163,7 @@ TEST(EasyBrowse, TheSharedFileDialogAndCancelling) {
     const auto& request = w.prompter.fileRequests[0];
     EXPECT_EQ(request.filter,
               "Programs|*.exe;*.bat|Text Files|*.bat;*.txt;*.htm;*.html;*.rtf;*.qlt;*.abw;*.log;*.eml|All Files|*.*");
-    EXPECT_EQ(request.selectedFilter, 2u);
+    EXPECT_EQ(request.filterIndex, 2u);
     EXPECT_EQ(request.initialFolder, "/");
     EXPECT_TRUE(request.multiSelect);
 }
