@@ -1,6 +1,7 @@
 // The layout fits the window's design size, and (on request) screenshots of
 // every page for the documentation.
 #include "app/wizard/easy_layout.h"
+#include "app/wizard/update_options_dialog.h"
 #include "core/settings/memory_settings_store.h"
 
 #include "support/fake_file_system.h"
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -114,4 +116,15 @@ TEST(EasyLayoutLook, Screenshots) {
             EXPECT_TRUE(host.window.grab().save(folder + "/easy-" + name + ".png"));
         }
     }
+    // The update dialog with two sections chosen and two documents open.
+    core::wizard::UpdateList list({{"Copy File(s)", 1, true}, {"Set Variables", 16, true},
+                                   {"Create an IF statement", 17, false}});
+    app::wizard::TForm14 dialog(&host.window);
+    QTimer::singleShot(300, [&] {
+        dialog.findChild<QWidget*>("CheckListBox1")->setFocus();
+        QTest::qWait(100);
+        EXPECT_TRUE(dialog.grab().save(folder + "/update-batch-file-dialog.png"));
+        dialog.reject();
+    });
+    dialog.choose(list, {"C:\\JOBS\\BACKUP.BAT", "Untitled.bat"}, 0);
 }

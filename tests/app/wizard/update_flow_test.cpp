@@ -2,6 +2,8 @@
 // per page from clicks to generated lines.
 #include "easy_harness.h"
 
+#include "app/wizard/document_set_targets.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <QProgressBar>
@@ -248,4 +250,25 @@ TEST(EasyUpdate, SetLinesOfferTheirNamesInVariableSelect) {
     Easy::press(*dialog, "Button1");
     EXPECT_EQ(w.text("Edit20"), "%NAME%");
     EXPECT_EQ(w.text("Edit19"), "");
+}
+
+TEST(EasyUpdate, TheDocumentSetsTargetGetsTheLinesAtItsEnd) {
+    Easy w;
+    core::documents::MemoryEditorView editor;
+    core::documents::DocumentSet documents(editor, w.prompter, w.files, w.settings, w.lists);
+    const auto path = w.temp.write("JOB.BAT", "@ECHO OFF\r\n:START\r\n");
+    documents.start(path);
+    editor.setCaret(0);
+    documents.newFile();
+    app::wizard::DocumentSetTargets targets(documents, editor);
+    w.easy.setDocuments(&targets);
+    copyOneFile(w);
+    w.update([&](QWidget& dialog) {
+        auto* combo = dialog.findChild<QComboBox*>("ComboBox1");
+        combo->setCurrentIndex(combo->findText(QString::fromStdString(path)));
+    });
+    EXPECT_EQ(documents.currentDocumentName(), path);
+    EXPECT_EQ(editor.lines(), (Lines{"@ECHO OFF", ":START", COPY_LINE}));
+    documents.editorChanged();
+    EXPECT_EQ(documents.tabCaptions(), (std::vector<std::string>{"JOB.BAT*", "Untitled.bat"}));
 }
