@@ -8,11 +8,20 @@
 #include "core/wizard/wizard_pages.h"
 
 #include <QString>
+
+#include <functional>
 #include <QStringList>
 
 #include <optional>
 
+class QAbstractButton;
+class QLineEdit;
+class QPlainTextEdit;
+
 namespace app::wizard {
+
+//! What a Browse button puts into its field: the path as chosen, or its short (8.3) form.
+enum class PathForm { Long, Short };
 
 class Browser {
 public:
@@ -36,9 +45,23 @@ public:
     const QString& openFolder() const { return m_openFolder; }
     void setOpenFolder(const QString& folder) { m_openFolder = folder; }
 
-    core::ports::Prompter& prompter() { return m_prompter; }
+    // A Browse button and the field it fills; cancelling leaves the field alone.
+    //! The shared file-open dialog; the memo's lines become the chosen files.
+    void filesInto(QAbstractButton* button, QPlainTextEdit* memo);
+    //! The shared file-open dialog; the field becomes the (first) chosen file.
+    void fileInto(QAbstractButton* button, QLineEdit* field, PathForm form = PathForm::Long, bool multiSelect = true);
+    //! A folder browser with a caption.
+    void folderInto(QAbstractButton* button, QLineEdit* field, const char* caption, PathForm form);
+    //! The directory dialog with memory.
+    void directoryInto(QAbstractButton* button, QLineEdit* field, PathForm form);
+    //! The memo's lines become the chosen files, or, when `folderMode` says
+    //! so, its text the short form of a folder chosen in a browser.
+    void filesOrFolderInto(QAbstractButton* button, QPlainTextEdit* memo, const std::function<bool()>& folderMode,
+                           const char* caption);
 
 private:
+    void replaceWithFiles(QPlainTextEdit* memo);
+
     core::ports::Prompter& m_prompter;
     core::ports::FileSystem& m_files;
     QString m_openFolder = "/";

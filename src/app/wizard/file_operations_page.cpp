@@ -75,10 +75,9 @@ QWidget* FileOperationsPage::buildCopyGroup() {
         m_memo1->clear();
         enableCopyOptions(true, true);
     });
-    connect(sources, &QPushButton::clicked, this, &FileOperationsPage::browseSources);
-    connect(destination, &QPushButton::clicked, this, [this] {
-        if (auto folder = m_browser.chooseDirectory()) m_edit4->setText(*folder);
-    });
+    m_browser.filesOrFolderInto(sources, m_memo1, [this] { return m_copyDirectory->isChecked(); },
+                                texts::COPY_FOLDER_CAPTION);
+    m_browser.directoryInto(destination, m_edit4, PathForm::Long);
     return box;
 }
 
@@ -96,7 +95,8 @@ QWidget* FileOperationsPage::buildDeleteGroup() {
     grid->addWidget(checkBox("CheckBox3", "&Prompt before deletion"), 2, 0, 1, 2);
     grid->addWidget(checkBox("CheckBox45", "Windows\u00AE XP or 2003 Server"), 3, 0, 1, 2);
     grid->setRowStretch(1, 1);
-    connect(targets, &QPushButton::clicked, this, &FileOperationsPage::browseTargets);
+    m_browser.filesOrFolderInto(targets, m_memo2, [this] { return m_deleteDirectory->isChecked(); },
+                                texts::REMOVE_FOLDER_CAPTION);
     return box;
 }
 
@@ -124,10 +124,7 @@ QWidget* FileOperationsPage::buildRenameGroup() {
     connect(renameFile, &QAbstractButton::clicked, this, [this] { enableRenameFields(true, true); });
     connect(renameDirectory, &QAbstractButton::clicked, this, [this] { enableRenameFields(true, false); });
     connect(createDirectory, &QAbstractButton::clicked, this, [this] { enableRenameFields(false, false); });
-    connect(m_button9, &QPushButton::clicked, this, [this] {
-        const QStringList files = m_browser.openFiles();
-        if (!files.isEmpty()) m_edit12->setText(files.front());
-    });
+    m_browser.fileInto(m_button9, m_edit12);
     return box;
 }
 
@@ -144,26 +141,6 @@ void FileOperationsPage::enableRenameFields(bool from, bool extension) {
     m_edit14->setEnabled(extension);
     setShade(m_edit12, from ? Shade::Window : Shade::Greyed);
     setShade(m_edit14, extension ? Shade::Window : Shade::Greyed);
-}
-
-void FileOperationsPage::browseSources() {
-    if (m_copyDirectory->isChecked()) {
-        if (auto folder = m_browser.browseFolder(texts::COPY_FOLDER_CAPTION))
-            m_memo1->setPlainText(m_browser.shortForm(*folder));
-        return;
-    }
-    const QStringList files = m_browser.openFiles();
-    if (!files.isEmpty()) m_memo1->setPlainText(files.join('\n'));
-}
-
-void FileOperationsPage::browseTargets() {
-    if (m_deleteDirectory->isChecked()) {
-        if (auto folder = m_browser.browseFolder(texts::REMOVE_FOLDER_CAPTION))
-            m_memo2->setPlainText(m_browser.shortForm(*folder));
-        return;
-    }
-    const QStringList files = m_browser.openFiles();
-    if (!files.isEmpty()) m_memo2->setPlainText(files.join('\n'));
 }
 
 } // namespace app::wizard

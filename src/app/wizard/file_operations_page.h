@@ -23,8 +23,6 @@ private:
     QWidget* buildRenameGroup();
     void enableCopyOptions(bool verify, bool folderOptions);
     void enableRenameFields(bool from, bool extension);
-    void browseSources();
-    void browseTargets();
 
     Browser& m_browser;
     QPlainTextEdit* m_memo1 = nullptr;

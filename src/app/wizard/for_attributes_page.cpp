@@ -71,10 +71,7 @@ QWidget* ForAttributesPage::buildForGroup() {
     grid->addWidget(arguments, 7, 0, 1, 2);
     grid->addWidget(hint, 8, 0, 1, 2);
     grid->setRowStretch(2, 1);
-    connect(browse, &QPushButton::clicked, this, [this, files] {
-        const QStringList chosen = m_browser.openFiles();
-        if (!chosen.isEmpty()) files->setPlainText(chosen.join('\n'));
-    });
+    m_browser.filesInto(browse, files);
     return box;
 }
 
@@ -96,10 +93,7 @@ QWidget* ForAttributesPage::buildAttributesGroup() {
     grid->addWidget(browse, 2, 1, Qt::AlignTop);
     grid->addWidget(properties, 3, 0, 1, 2);
     grid->setRowStretch(2, 1);
-    connect(browse, &QPushButton::clicked, this, [this, files] {
-        const QStringList chosen = m_browser.openFiles();
-        if (!chosen.isEmpty()) files->setPlainText(chosen.join('\n'));
-    });
+    m_browser.filesInto(browse, files);
     return box;
 }
 
@@ -116,10 +110,7 @@ QWidget* ForAttributesPage::buildSubstGroup() {
     grid->addWidget(label("Drive letter to subst.:", letter), 3, 0);
     grid->addWidget(letter, 3, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
-    connect(browse, &QPushButton::clicked, this, [this, path] {
-        if (auto chosen = m_browser.browseFolder(texts::SUBST_FOLDER_CAPTION))
-            path->setText(m_browser.shortForm(*chosen));
-    });
+    m_browser.folderInto(browse, path, texts::SUBST_FOLDER_CAPTION, PathForm::Short);
     return box;
 }
 

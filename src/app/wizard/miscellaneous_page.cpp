@@ -67,23 +67,26 @@ QWidget* MiscellaneousPage::buildShutdownGroup() {
     return box;
 }
 
+void MiscellaneousPage::addFileOutput(QGridLayout* grid, int row, QRadioButton* saveToFile,
+                                      std::array<const char*, 3> names) {
+    auto* name = edit(names[0]);
+    auto* folder = edit(names[1]);
+    auto* browse = browseButton(names[2]);
+    grid->addWidget(saveToFile, row, 0);
+    grid->addWidget(name, row, 1, 1, 2);
+    grid->addWidget(label("Path:", folder), row + 1, 0, Qt::AlignRight);
+    grid->addWidget(folder, row + 1, 1);
+    grid->addWidget(browse, row + 1, 2);
+    m_browser.directoryInto(browse, folder, PathForm::Short);
+}
+
 QWidget* MiscellaneousPage::buildKeyboardGroup() {
     auto* box = panel();
     auto* outputs = exclusiveGroup(box);
-    auto* name = edit("Edit15");
-    auto* folder = edit("Edit16");
-    auto* browse = browseButton("Button10");
     auto* grid = compactGrid(box);
     grid->addWidget(checkBox("CheckBox23", "Grab keyboard input from the user"), 0, 0, 1, 3);
-    grid->addWidget(radio("RadioButton31", "Save to file:", outputs), 1, 0);
-    grid->addWidget(name, 1, 1, 1, 2);
-    grid->addWidget(label("Path:", folder), 2, 0, Qt::AlignRight);
-    grid->addWidget(folder, 2, 1);
-    grid->addWidget(browse, 2, 2);
+    addFileOutput(grid, 1, radio("RadioButton31", "Save to file:", outputs), {"Edit15", "Edit16", "Button10"});
     grid->addWidget(radio("RadioButton32", "Send to printer", outputs), 3, 0, 1, 3);
-    connect(browse, &QPushButton::clicked, this, [this, folder] {
-        if (auto chosen = m_browser.chooseDirectory()) folder->setText(m_browser.shortForm(*chosen));
-    });
     return box;
 }
 
@@ -98,16 +101,9 @@ QWidget* MiscellaneousPage::buildCombineGroup() {
 
     auto* output = groupBox("Ouput of combined files:");
     auto* outputs = exclusiveGroup(output);
-    auto* name = edit("Edit17");
-    auto* folder = edit("Edit18");
-    auto* browseFolder = browseButton("Button11");
     auto* outputGrid = compactGrid(output);
     outputGrid->addWidget(radio("RadioButton35", "Send to printer", outputs), 0, 0, 1, 3);
-    outputGrid->addWidget(radio("RadioButton36", "Save to file:", outputs), 1, 0);
-    outputGrid->addWidget(name, 1, 1, 1, 2);
-    outputGrid->addWidget(label("Path:", folder), 2, 0, Qt::AlignRight);
-    outputGrid->addWidget(folder, 2, 1);
-    outputGrid->addWidget(browseFolder, 2, 2);
+    addFileOutput(outputGrid, 1, radio("RadioButton36", "Save to file:", outputs), {"Edit17", "Edit18", "Button11"});
 
     auto* grid = compactGrid(box);
     grid->addWidget(radio("CheckBox24", "Combine ASCII (text) files together", kinds), 0, 0, 1, 2);
@@ -120,13 +116,7 @@ QWidget* MiscellaneousPage::buildCombineGroup() {
     grid->addWidget(output, 6, 0, 1, 2);
     grid->setRowStretch(3, 1);
 
-    connect(browseFiles, &QPushButton::clicked, this, [this, files] {
-        const QStringList chosen = m_browser.openFiles();
-        if (!chosen.isEmpty()) files->setPlainText(chosen.join('\n'));
-    });
-    connect(browseFolder, &QPushButton::clicked, this, [this, folder] {
-        if (auto chosen = m_browser.chooseDirectory()) folder->setText(m_browser.shortForm(*chosen));
-    });
+    m_browser.filesInto(browseFiles, files);
     return box;
 }
 

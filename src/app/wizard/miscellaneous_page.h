@@ -2,7 +2,11 @@
 // "Miscellaneous": shut down or restart, grab keyboard input, combine files.
 #include <QWidget>
 
+#include <array>
+
 class QAbstractButton;
+class QGridLayout;
+class QRadioButton;
 
 namespace app::wizard {
 
@@ -17,6 +21,9 @@ private:
     QWidget* buildShutdownGroup();
     QWidget* buildKeyboardGroup();
     QWidget* buildCombineGroup();
+    //! "Save to file:" with its file name, then "Path:" with its folder and
+    //! Browse button (names: file field, folder field, button).
+    void addFileOutput(QGridLayout* grid, int row, QRadioButton* saveToFile, std::array<const char*, 3> names);
     //! The operating system decides whether Log off and the delay apply.
     void enableForSystem(bool logOff, bool delay);
 

@@ -97,10 +97,7 @@ QWidget* OtherNetworkPage::buildRunAsGroup() {
     grid->addWidget(arguments, 6, 0, 1, 2);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(0, 1);
-    connect(browse, &QPushButton::clicked, this, [this, program] {
-        const QStringList files = m_browser.openFiles(/*multiSelect=*/false);
-        if (!files.isEmpty()) program->setText(files.front());
-    });
+    m_browser.fileInto(browse, program, PathForm::Long, /*multiSelect=*/false);
     return box;
 }
 

@@ -61,9 +61,7 @@ QWidget* NetworkSharingPage::buildShareGroup() {
     grid->addWidget(users, 6, 0, 1, 3);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(1, 1);
-    connect(browse, &QPushButton::clicked, this, [this, path] {
-        if (auto chosen = m_browser.browseFolder(texts::SHARE_FOLDER_CAPTION)) path->setText(*chosen);
-    });
+    m_browser.folderInto(browse, path, texts::SHARE_FOLDER_CAPTION, PathForm::Long);
     return box;
 }
 
@@ -106,9 +104,7 @@ QWidget* NetworkSharingPage::buildConnectGroup() {
     grid->setRowStretch(10, 1);
     grid->setColumnStretch(0, 1);
 
-    connect(browse, &QPushButton::clicked, this, [this] {
-        if (auto chosen = m_browser.browseFolder(texts::SHARE_FOLDER_CAPTION)) m_networkPath->setText(*chosen);
-    });
+    m_browser.folderInto(browse, m_networkPath, texts::SHARE_FOLDER_CAPTION, PathForm::Long);
     connect(m_home, &QAbstractButton::clicked, this, &NetworkSharingPage::homeClicked);
     connect(m_prompt, &QAbstractButton::clicked, this, &NetworkSharingPage::promptClicked);
     return box;

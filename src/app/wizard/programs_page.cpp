@@ -57,10 +57,7 @@ QWidget* ProgramsPage::buildRunGroup() {
     panel->setObjectName("PanelCheckBox11");
     grid->addWidget(panel, 6, 0, 1, 2);
     grid->setRowStretch(7, 1);
-    connect(browse, &QPushButton::clicked, this, [this, program] {
-        const QStringList files = m_browser.openFiles();
-        if (!files.isEmpty()) program->setText(files.front());
-    });
+    m_browser.fileInto(browse, program);
     return box;
 }
 
@@ -82,10 +79,7 @@ QWidget* ProgramsPage::buildOpenGroup() {
     panel->setObjectName("PanelCheckBox12");
     grid->addWidget(panel, 4, 0, 1, 2);
     grid->setRowStretch(2, 1);
-    connect(browse, &QPushButton::clicked, this, [this, files] {
-        const QStringList chosen = m_browser.openFiles();
-        if (!chosen.isEmpty()) files->setPlainText(chosen.join('\n'));
-    });
+    m_browser.filesInto(browse, files);
     return box;
 }
 

@@ -83,10 +83,7 @@ QWidget* UserInteractionPage::buildChoice(int index, const std::array<const char
     connect(choice.runProgram, &QAbstractButton::clicked, this, [this, target] { setAction(*target, Action::RunProgram); });
     connect(showMessage, &QAbstractButton::clicked, this, [this, target] { setAction(*target, Action::DisplayMessage); });
     connect(nothing, &QAbstractButton::clicked, this, [this, target] { setAction(*target, Action::Nothing); });
-    connect(choice.browse, &QPushButton::clicked, this, [this, target] {
-        const QStringList files = m_browser.openFiles();
-        if (!files.isEmpty()) target->program->setText(files.front());
-    });
+    m_browser.fileInto(choice.browse, choice.program);
     return box;
 }
 

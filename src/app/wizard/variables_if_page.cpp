@@ -96,13 +96,8 @@ QWidget* VariablesIfPage::buildCondition() {
 
     connect(select1, &QPushButton::clicked, this, [this] { emit variableRequested(1); });
     connect(select2, &QPushButton::clicked, this, [this] { emit variableRequested(2); });
-    connect(browseFile, &QPushButton::clicked, this, [this, fileName] {
-        const QStringList files = m_browser.openFiles(/*multiSelect=*/false);
-        if (!files.isEmpty()) fileName->setText(m_browser.shortForm(files.front()));
-    });
-    connect(browseFolder, &QPushButton::clicked, this, [this, folder] {
-        if (auto chosen = m_browser.browseFolder(texts::IF_FOLDER_CAPTION)) folder->setText(m_browser.shortForm(*chosen));
-    });
+    m_browser.fileInto(browseFile, fileName, PathForm::Short, /*multiSelect=*/false);
+    m_browser.folderInto(browseFolder, folder, texts::IF_FOLDER_CAPTION, PathForm::Short);
     return area;
 }
 
