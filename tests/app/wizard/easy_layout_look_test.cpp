@@ -68,7 +68,6 @@ std::vector<std::string> clippedWidgets(QWidget* page) {
             neededHeight = child->heightForWidth(child->width());
         const bool squeezed = child->width() < needed.width() || child->height() < neededHeight;
         if (cut || squeezed) clipped.push_back(child->objectName().toStdString());
-        if ((cut || squeezed) && qEnvironmentVariableIsSet("SIZES")) qDebug() << child->objectName() << child->geometry() << parentArea << needed << neededHeight;
     }
     return clipped;
 }
@@ -86,12 +85,6 @@ TEST(EasyLayoutLook, EveryPageFitsTheSmallestAndLargestWindow) {
                 SCOPED_TRACE(testing::Message() << client.width() << "x" << client.height() << " page " << page
                                                 << "." << net);
                 EXPECT_EQ(clippedWidgets(host.easy), std::vector<std::string>{});
-                if (qEnvironmentVariableIsSet("SIZES")) {
-                    auto* tabs = host.easy->findChild<QTabWidget*>("PageControl2");
-                    QWidget* w = tabs->currentWidget();
-                    if (page == 7) w = host.easy->findChild<QTabWidget*>("PageControl3")->currentWidget();
-                    qDebug() << w->objectName() << "min" << w->minimumSizeHint() << "has" << w->size() << "window" << host.window.size() << "chrome" << host.window.height() - w->height();
-                }
                 EXPECT_LE(host.easy->minimumSizeHint().height(), host.easy->height());
                 EXPECT_LE(host.easy->minimumSizeHint().width(), host.easy->width());
             }
