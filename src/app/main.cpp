@@ -1,14 +1,14 @@
-#include "app/main_window.h"
+#include "app/launch.h"
 
 #include <QApplication>
+#include "app/help/version_option.h"
 
 int main(int argc, char* argv[]) {
+    if (app::help::printVersionIfAsked(argc, argv)) return 0;
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Marrowfen Software");
     QApplication::setApplicationName("Quillet");
     QApplication::setApplicationDisplayName("Quillet");
     QApplication::setApplicationVersion(QUILLET_VERSION);
-    app::TForm1 window;
-    window.show();
-    return QApplication::exec();
+    return app::runWindow(QApplication::arguments());
 }
