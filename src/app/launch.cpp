@@ -2,6 +2,7 @@
 
 #include "app/info/check_for_update.h"
 #include "app/main_window.h"
+#include "app/wizard/install_easy_layout.h"
 #include "core/documents/launch_request.h"
 #include "platform/placeholder_help_viewer.h"
 #include "platform/qt_file_system.h"
@@ -42,7 +43,9 @@ int runWindow(const QStringList& arguments) {
     window.connectCommand("CheckForUpdate1", [&] {
         info::checkForProgramUpdate(&window, {prompter, shell, files, settings});
     });
+    auto& easy = wizard::installEasyLayout(window, prompter, files, settings);
     if (!window.startUp(args)) return 1;
+    wizard::restoreBrowseFolder(window, easy);
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);
     window.show();
