@@ -1,10 +1,12 @@
 #include "app/launch.h"
 
+#include "app/help/context_help.h"
+#include "app/help/help_commands.h"
+#include "app/help/help_window.h"
 #include "app/info/check_for_update.h"
 #include "app/main_window.h"
 #include "app/wizard/install_easy_layout.h"
 #include "core/documents/launch_request.h"
-#include "platform/placeholder_help_viewer.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_prompter.h"
@@ -35,14 +37,17 @@ int runWindow(const QStringList& arguments) {
     platform::QtPrompter prompter;
     platform::QtSettingsStore settings;
     platform::QtFileSystem files;
-    platform::PlaceholderHelpViewer help;
+    help::HelpWindow help(files);
     platform::QtPrinter printer;
     TForm1 window({prompter, settings, files, help, printer});
     prompter.setParent(&window);
     platform::QtShell shell;
-    window.connectCommand("CheckForUpdate1", [&] {
-        info::checkForProgramUpdate(&window, {prompter, shell, files, settings});
-    });
+    const auto connect = [&](const QString& name, std::function<void()> handler) {
+        window.connectCommand(name, std::move(handler));
+    };
+    connect("CheckForUpdate1", [&] { info::checkForProgramUpdate(&window, {prompter, shell, files, settings}); });
+    help::connectHelpCommands(connect, {help, shell, files, prompter, &window});
+    help::ContextHelpKey f1(help, &window);
     auto& easy = wizard::installEasyLayout(window, prompter, files, settings);
     if (!window.startUp(args)) return 1;
     wizard::restoreBrowseFolder(window, easy);

@@ -1,7 +1,7 @@
+#include "app/help/version_option.h"
 #include "app/launch.h"
 
 #include <QApplication>
-#include "app/help/version_option.h"
 
 int main(int argc, char* argv[]) {
     if (app::help::printVersionIfAsked(argc, argv)) return 0;
