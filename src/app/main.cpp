@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/launch.h"
 
 #include <QApplication>
 
@@ -8,7 +8,5 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Quillet");
     QApplication::setApplicationDisplayName("Quillet");
     QApplication::setApplicationVersion(QUILLET_VERSION);
-    app::TForm1 window;
-    window.show();
-    return QApplication::exec();
+    return app::runWindow(QApplication::arguments());
 }

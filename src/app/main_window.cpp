@@ -1,20 +1,28 @@
 #include "app/main_window.h"
 
+#include "app/easy_placeholder.h"
+#include "app/window_texts.h"
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace app {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+using core::settings::TopPage;
+
+TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), m_services(services) {
     setObjectName("TForm1");
-    setWindowTitle("Quillet");
+    setWindowTitle(texts::TITLE);
     setMinimumSize(800, 565);
     setMaximumSize(1152, 864);
     resize(800, 575);
+    setAcceptDrops(true);
 
     m_pageControl1 = new QTabWidget(this);
     m_pageControl1->setObjectName("PageControl1");
@@ -22,15 +30,46 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     m_pageControl1->addTab(buildAdvancedPage(), "Advanced");
     m_pageControl1->addTab(buildWelcomePage(), "Welcome");
     setCentralWidget(m_pageControl1);
+    buildStatusBar();
+
+    m_editorView = std::make_unique<platform::ScintillaEditorView>(m_richEdit1);
+    m_documents = std::make_unique<core::documents::DocumentSet>(*m_editorView, services.prompter, services.files,
+                                                                 services.settings, m_pickLists);
+    m_documents->setListener([this](core::documents::DocumentEvent event) { documentsChanged(event); });
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildContextMenus();
+
+    connect(m_pageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    connect(m_tabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+    connect(m_richEdit1, &QsciScintilla::textChanged, this, &TForm1::RichEdit1Change);
 }
 
+TForm1::~TForm1() = default;
+
 QWidget* TForm1::buildEasyPage() {
-    auto* page = new QWidget;
-    page->setObjectName("TabSheet2");
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel("I want to..."));
-    layout->addStretch();
-    return page;
+    m_tabSheet2 = new QWidget;
+    m_tabSheet2->setObjectName("TabSheet2");
+    auto* layout = new QVBoxLayout(m_tabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* placeholder = new EasyPlaceholder;
+    layout->addWidget(placeholder);
+    m_easyWidget = placeholder;
+    m_easy = placeholder;
+    return m_tabSheet2;
+}
+
+void TForm1::setEasyLayout(QWidget* widget, EasyLayout* pages) {
+    const int wizardPage = m_easy->wizardPage();
+    const int networkPage = m_easy->networkPage();
+    delete m_easyWidget;
+    m_tabSheet2->layout()->addWidget(widget);
+    m_easyWidget = widget;
+    m_easy = pages;
+    m_easy->setWizardPage(wizardPage);
+    m_easy->setNetworkPage(networkPage);
 }
 
 QWidget* TForm1::buildAdvancedPage() {
@@ -41,23 +80,96 @@ QWidget* TForm1::buildAdvancedPage() {
     layout->setSpacing(0);
     m_tabControl1 = new QTabBar;
     m_tabControl1->setObjectName("TabControl1");
-    m_tabControl1->addTab("Untitled.bat");
+    m_tabControl1->setExpanding(false);
+    m_tabControl1->setDocumentMode(true);
     m_richEdit1 = new QsciScintilla;
     m_richEdit1->setObjectName("RichEdit1");
-    m_richEdit1->setEolMode(QsciScintilla::EolWindows);
-    m_richEdit1->setUtf8(true);
+    m_richEdit1->viewport()->installEventFilter(this);
     layout->addWidget(m_tabControl1);
     layout->addWidget(m_richEdit1, 1);
     return page;
 }
 
 QWidget* TForm1::buildWelcomePage() {
-    auto* page = new QWidget;
-    page->setObjectName("TabSheet5");
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel("Choose one of the options below to start using the Quillet:"));
-    layout->addStretch();
-    return page;
+    m_tabSheet5 = new QWidget;
+    m_tabSheet5->setObjectName("TabSheet5");
+    auto* layout = new QVBoxLayout(m_tabSheet5);
+    layout->addStretch(1);
+    auto* title = new QLabel(texts::TITLE);
+    title->setObjectName("WelcomeTitle");
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titleFont.pointSize() * 3);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+    auto* prompt = new QLabel(texts::WELCOME_PROMPT);
+    prompt->setObjectName("Label2");
+    prompt->setAlignment(Qt::AlignCenter);
+    layout->addWidget(prompt);
+
+    auto* easy = new QPushButton("&Easy Layout");
+    easy->setObjectName("BitBtn3");
+    easy->setToolTip("Starts Quillet in the easy interface mode");
+    auto* advanced = new QPushButton("&Advanced Layout");
+    advanced->setObjectName("BitBtn4");
+    advanced->setToolTip("Starts Quillet in the advanced interface mode");
+    auto* help = new QPushButton("?");
+    help->setObjectName("SpeedButton1");
+    help->setToolTip("Display Help");
+    help->setFixedWidth(32);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (auto* b : {easy, advanced}) {
+        b->setMinimumSize(180, 40);
+        buttons->addWidget(b);
+    }
+    buttons->addWidget(help);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addStretch(2);
+    connect(easy, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+    connect(advanced, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(help, &QPushButton::clicked, this, [this] { m_services.help.showTopic(texts::HELP_WELCOME); });
+    return m_tabSheet5;
 }
+
+void TForm1::buildStatusBar() {
+    auto* bar = new QStatusBar;
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(false);
+    m_statusPanel0 = new QLabel(texts::STATUS_NOTICE);
+    m_statusPanel0->setObjectName("StatusPanel0");
+    m_statusPanel0->setFixedWidth(360);
+    m_statusPanel1 = new QLabel;
+    m_statusPanel1->setObjectName("StatusPanel1");
+    m_statusPanel1->setMinimumWidth(415);
+    bar->addWidget(m_statusPanel0);
+    bar->addWidget(m_statusPanel1, 1);
+    setStatusBar(bar);
+}
+
+int TForm1::pageIndex(TopPage page) const {
+    switch (page) {
+    case TopPage::Easy: return m_pageControl1->indexOf(m_tabSheet2);
+    case TopPage::Advanced: return m_pageControl1->indexOf(m_richEdit1->parentWidget());
+    case TopPage::Welcome: return m_welcomePageExists ? m_pageControl1->indexOf(m_tabSheet5) : -1;
+    }
+    return -1;
+}
+
+TopPage TForm1::activePage() const {
+    const int index = m_pageControl1->currentIndex();
+    if (index == pageIndex(TopPage::Easy)) return TopPage::Easy;
+    if (m_welcomePageExists && index == pageIndex(TopPage::Welcome)) return TopPage::Welcome;
+    return TopPage::Advanced;
+}
+
+void TForm1::selectPage(TopPage page) {
+    const int index = pageIndex(page);
+    if (index >= 0) m_pageControl1->setCurrentIndex(index);
+}
+
+QAction* TForm1::action(const QString& name) const { return m_actions.value(name); }
 
 } // namespace app

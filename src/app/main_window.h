@@ -1,30 +1,177 @@
 #pragma once
 // TForm1: the whole program in one window: the three layouts "Easy",
-// "Advanced" and "Welcome", the document tabs and the editor.
-#include <QMainWindow>
+// "Advanced" and "Welcome", the document tabs and the editor, the menus,
+// toolbar and status bar, start-up and shutdown. Handlers gather input, call
+// core and show the result.
+#include "core/documents/document_set.h"
+#include "core/documents/pick_lists.h"
+#include "core/ports/file_system.h"
+#include "core/ports/help_viewer.h"
+#include "core/ports/prompter.h"
+#include "core/ports/settings_store.h"
+#include "core/settings/layouts.h"
+#include "platform/scintilla_editor_view.h"
 
-class QTabWidget;
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
 class QTabBar;
+class QTabWidget;
 class QsciScintilla;
 
+namespace platform {
+class QtPrinter;
+}
+
 namespace app {
+
+class EasyLayout;
+namespace editor {
+class FindDialog;
+class ReplaceDialog;
+} // namespace editor
+
+//! The services the window works through (real ones in the program, scripted ones in tests).
+struct WindowServices {
+    core::ports::Prompter& prompter;
+    core::ports::SettingsStore& settings;
+    core::ports::FileSystem& files;
+    core::ports::HelpViewer& help;
+    platform::QtPrinter& printer;
+};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(WindowServices services, QWidget* parent = nullptr);
+    ~TForm1() override;
 
-    QTabWidget* pageControl() const { return m_pageControl1; }
+    //! Start-up after construction: stored layout and geometry, ignored
+    //! commands, editor options, recent files, Welcome mode, the command line
+    //! (arguments without the program name), the screen check. False when the
+    //! screen is too small and the program must end.
+    bool startUp(const std::vector<std::string>& arguments);
+
+    //! Puts the wizard's page widget on the Easy page (the window takes it).
+    void setEasyLayout(QWidget* widget, EasyLayout* pages);
+    //! Connects a command that another part of the program provides and enables it.
+    void connectCommand(const QString& name, std::function<void()> handler);
+    QAction* action(const QString& name) const;
+
+    core::documents::DocumentSet& documents() { return *m_documents; }
+    core::documents::PickLists& pickLists() { return m_pickLists; }
+    std::vector<std::string>& ignoredCommands() { return m_ignoredCommands; }
+    platform::ScintillaEditorView& editorView() { return *m_editorView; }
     QsciScintilla* editor() const { return m_richEdit1; }
+    //! The wizard's browse dialog's initial folder, as start-up read it.
+    const std::string& browseFolder() const { return m_browseFolder; }
+    void setBrowseFileName(std::string fileName) { m_browseFileName = std::move(fileName); }
+
+    // Commands, named after their actions and events.
+    void FileNewExecute();
+    void FileOpenExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void FileCloseExecute();
+    void FilePrintExecute();
+    void TheFileClick(std::size_t index);
+    void TabControl1Change(int index);
+    void RichEdit1Change();
+    void SwitchPagesExecute();
+    void SwitchPagesEasyExecute();
+    void WelcomeScreen1Execute();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void PageControl1Change(int index);
+    void EditFind1Execute();
+    void Replace1Click();
+    void GoToLineExecute();
+    void Undo1Click();
+    void EditorOptions1Click();
+    void BatchSyntaxCheckExecute();
+    //! SystemExecuteMacro: an open request from a second launch.
+    void openRequest(const QString& request);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // main_window.cpp: the pages and the status bar.
     QWidget* buildEasyPage();
     QWidget* buildAdvancedPage();
     QWidget* buildWelcomePage();
+    void buildStatusBar();
+    int pageIndex(core::settings::TopPage page) const;
+    core::settings::TopPage activePage() const;
+    void selectPage(core::settings::TopPage page);
+
+    // main_window_menus.cpp: actions, menus, toolbar, context menus.
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildContextMenus();
+    void setCommandEnabled(const QString& commandName, bool enabled);
+    void applyCommandRules(bool welcomeMode, bool easyActive, bool byEasyRule);
+
+    // main_window_files.cpp: the documents shown in the tab strip.
+    void documentsChanged(core::documents::DocumentEvent event);
+    void refreshTabs();
+    void refreshRecentFiles();
+    void openDroppedFiles(const QList<QUrl>& urls);
+
+    // main_window_lifecycle.cpp
+    void applyStartupState();
+    void applyEditorOptions();
+    bool screenLargeEnough() const;
+    void leaveWelcome(core::settings::TopPage layout, int helpTopic);
+    bool confirmExit();
+    void writeShutdown();
+
+    // main_window_edit.cpp
+    void findNext(const QString& text);
+    void replace(const QString& find, const QString& with, bool all);
+
+    WindowServices m_services;
+    core::documents::PickLists m_pickLists;
+    std::vector<std::string> m_ignoredCommands;
+    std::unique_ptr<platform::ScintillaEditorView> m_editorView;
+    std::unique_ptr<core::documents::DocumentSet> m_documents;
+    platform::EditorLook m_look;
 
     QTabWidget* m_pageControl1 = nullptr;
+    QWidget* m_tabSheet2 = nullptr;
+    QWidget* m_tabSheet5 = nullptr;
+    QWidget* m_easyWidget = nullptr;
+    EasyLayout* m_easy = nullptr;
     QTabBar* m_tabControl1 = nullptr;
     QsciScintilla* m_richEdit1 = nullptr;
+    QLabel* m_statusPanel0 = nullptr;
+    QLabel* m_statusPanel1 = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QSet<QString> m_unwired;
+    QHash<QString, QMenu*> m_menus;
+    QAction* m_recentSeparator = nullptr;
+    QMenu* m_editorMenu = nullptr;
+    QMenu* m_tabMenu = nullptr;
+    QPointer<editor::FindDialog> m_findDialog;
+    QPointer<editor::ReplaceDialog> m_replaceDialog;
+
+    bool m_welcomePageExists = true;
+    std::string m_browseFolder;
+    std::string m_browseFileName;
 };
 
 } // namespace app

@@ -1,22 +1,195 @@
-#include "app/main_window.h"
+// Start-up, the three layouts, Welcome mode, F3/F4, the open request and shutdown.
+#include "window_fixture.h"
 
-#include <QTabWidget>
-#include <QTest>
+#include "app/easy_layout.h"
 
-#include <gtest/gtest.h>
+#include <QMenu>
 
-TEST(MainWindow, StartsWithCaptionSizeAndThreeLayouts) {
-    app::TForm1 window;
-    window.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.windowTitle(), "Quillet");
-    EXPECT_EQ(window.minimumSize(), QSize(800, 565));
-    EXPECT_EQ(window.maximumSize(), QSize(1152, 864));
-    auto* pages = window.findChild<QTabWidget*>("PageControl1");
-    ASSERT_NE(pages, nullptr);
-    ASSERT_EQ(pages->count(), 3);
-    EXPECT_EQ(pages->tabText(0), "Easy");
-    EXPECT_EQ(pages->tabText(1), "Advanced");
-    EXPECT_EQ(pages->tabText(2), "Welcome");
-    EXPECT_NE(window.findChild<QWidget*>("RichEdit1"), nullptr);
+using testing_support::WindowTest;
+using core::ports::Answer;
+
+namespace {
+
+using Layouts = WindowTest;
+
+// The commands Welcome mode disables, and some it leaves alone.
+const char* const OFF_IN_WELCOME[] = {"FileNew", "FileOpen", "FileSave", "FileSaveAs", "FileClose", "FilePrint",
+                                      "EditCopy1", "EditPaste1", "EditInsert1", "BatchSyntaxCheck"};
+const char* const ALWAYS_ON[] = {"FileExit", "EditCut1"};
+
+TEST_F(Layouts, FirstStartShowsOnlyWelcomeWithCommandsDisabled) {
+    start();
+    EXPECT_EQ(window->windowTitle(), "Quillet");
+    EXPECT_EQ(window->minimumSize(), QSize(800, 565));
+    EXPECT_EQ(window->maximumSize(), QSize(1152, 864));
+    EXPECT_EQ(visiblePages(), std::vector<QString>{"Welcome"});
+    EXPECT_EQ(pages()->tabText(0) + "," + pages()->tabText(1) + "," + pages()->tabText(2), "Easy,Advanced,Welcome");
+    for (const char* name : OFF_IN_WELCOME) EXPECT_FALSE(action(name)->isEnabled()) << name;
+    for (const char* name : ALWAYS_ON) EXPECT_TRUE(action(name)->isEnabled()) << name;
+    for (const char* menu : {"EditMenu", "BatchMenu", "OptionsMenu"})
+        EXPECT_FALSE(child<QMenu>(menu)->menuAction()->isEnabled()) << menu;
+    EXPECT_TRUE(child<QMenu>("HelpMenu")->menuAction()->isEnabled());
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat"});
+    EXPECT_EQ(child<QLabel>("StatusPanel1")->text(), "Untitled.bat");
+    EXPECT_TRUE(child<QLabel>("StatusPanel0")->text().endsWith("Press F1 for help"));
+    EXPECT_TRUE(prompter.shown.empty());
 }
+
+TEST_F(Layouts, EasyLayoutButtonLeavesWelcomeAndTheNextStartOpensOnEasy) {
+    start();
+    QTest::mouseClick(child<QPushButton>("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(visiblePages(), (std::vector<QString>{"Easy", "Advanced"}));
+    EXPECT_EQ(activePage(), "Easy");
+    EXPECT_EQ(help.lastTopic(), 990);
+    for (const char* name : OFF_IN_WELCOME)
+        EXPECT_EQ(action(name)->isEnabled(), std::string(name) != "EditInsert1") << name; // not provided here
+    EXPECT_TRUE(child<QMenu>("EditMenu")->menuAction()->isEnabled());
+
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
+    EXPECT_EQ(stored("PreviousExec", "Hidden"), "0");
+    EXPECT_EQ(stored("PreviousExec", "Active"), "2");
+
+    start();
+    EXPECT_EQ(pages()->count(), 2);
+    EXPECT_EQ(visiblePages(), (std::vector<QString>{"Easy", "Advanced"}));
+    EXPECT_EQ(activePage(), "Easy");
+}
+
+TEST_F(Layouts, AdvancedLayoutButtonShowsTopic991AndTheEditor) {
+    start();
+    QTest::mouseClick(child<QPushButton>("BitBtn4"), Qt::LeftButton);
+    EXPECT_EQ(activePage(), "Advanced");
+    EXPECT_EQ(help.lastTopic(), 991);
+    EXPECT_TRUE(action("Undo1")->isEnabled());
+}
+
+TEST_F(Layouts, ExitOnWelcomeKeepsWelcomeForTheNextStart) {
+    start();
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "Active"), "5");
+    EXPECT_EQ(stored("PreviousExec", "Hidden"), "1");
+    EXPECT_EQ(stored("PreviousExec", "Height"), "575");
+    EXPECT_EQ(stored("PreviousExec", "Width"), "800");
+    EXPECT_EQ(stored("PreviousExec", "Window"), "1");
+    start();
+    EXPECT_EQ(visiblePages(), std::vector<QString>{"Welcome"});
+}
+
+TEST_F(Layouts, AnsweringNoToExitChangesNothing) {
+    startAdvanced();
+    editor()->insert("typed");
+    const auto before = settings.values();
+    prompter.answers = {Answer::No};
+    EXPECT_FALSE(closeWindow());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(settings.values(), before);
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
+}
+
+TEST_F(Layouts, MaximisedExitWritesOnlyWindow) {
+    startAdvanced();
+    window->showMaximized();
+    QTest::qWait(20);
+    ASSERT_TRUE(window->isMaximized());
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "Window"), "2");
+    EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
+    EXPECT_EQ(stored("PreviousExec", "Width"), "<absent>");
+}
+
+TEST_F(Layouts, F3SwapsEasyAndAdvancedAndLeavesWelcome) {
+    start();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_EQ(activePage(), "Welcome");
+    window.reset();
+    startAdvanced();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_EQ(activePage(), "Easy");
+    EXPECT_FALSE(action("Undo1")->isEnabled());
+    EXPECT_FALSE(action("EditInsert1")->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_EQ(activePage(), "Advanced");
+    EXPECT_TRUE(action("Undo1")->isEnabled());
+}
+
+TEST_F(Layouts, F4MovesThroughTheWizardPagesExceptNetwork) {
+    struct Case {
+        int from;
+        int to;
+    };
+    const Case cases[] = {{1, 2}, {2, 3}, {5, 6}, {6, 1}, {7, 7}};
+    startAdvanced();
+    auto* wizard = child<QTabWidget>("PageControl2");
+    for (const auto& c : cases) {
+        wizard->setCurrentIndex(c.from - 1);
+        QTest::keyClick(window.get(), Qt::Key_F4);
+        EXPECT_EQ(wizard->currentIndex() + 1, c.to) << "from " << c.from;
+    }
+    wizard->setCurrentIndex(5);
+    EXPECT_EQ(wizard->tabText(5), "FOR & File Attributes");
+    EXPECT_EQ(wizard->tabText(6), "Network");
+}
+
+TEST_F(Layouts, StoredWizardPagesComeBackAndAreSavedAtExit) {
+    settings.writeInteger("PreviousExec", "EasyActive", 4);
+    settings.writeInteger("PreviousExec", "EasyNetActive", 3);
+    startAdvanced();
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->currentIndex(), 3);
+    EXPECT_EQ(child<QTabWidget>("PageControl3")->currentIndex(), 2);
+    child<QTabWidget>("PageControl2")->setCurrentIndex(6);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "EasyActive"), "7");
+    EXPECT_EQ(stored("PreviousExec", "EasyNetActive"), "3");
+    EXPECT_EQ(stored("PreviousExec", "Active"), "1");
+}
+
+TEST_F(Layouts, CommandLineNewfileIsExactAndCaseSensitive) {
+    startAdvanced({"/newfile"});
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat"});
+    EXPECT_EQ(editor()->text(), "@ECHO OFF\r\n:START");
+    EXPECT_TRUE(prompter.shown.empty());
+
+    const auto file = dir.write("NEWFILE", "ECHO hi\r\n");
+    QDir::setCurrent(QString::fromStdString(dir.path().string()));
+    window.reset();
+    startAdvanced({"NEWFILE"});
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"NEWFILE"});
+    EXPECT_EQ(editor()->text(), "ECHO hi");
+}
+
+TEST_F(Layouts, OpenRequestOpensTheFileAndCapitalsAreIgnored) {
+    const auto file = dir.write("job.bat", "DIR C:\\\r\n");
+    startAdvanced();
+    window->openRequest(QString::fromStdString("[OPEN(\"" + file + "\")]"));
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat"});
+    window->openRequest(QString::fromStdString("[open(\"" + file + "\")]"));
+    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "job.bat"}));
+    EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
+    EXPECT_EQ(editor()->text(), "DIR C:\\");
+}
+
+TEST_F(Layouts, ExitIsAbandonedWhenTheSaveIsCancelled) {
+    startAdvanced();
+    editor()->insert("REM keep me\r\n");
+    prompter.answers = {Answer::Yes, Answer::Yes}; // exit? yes; save Untitled.bat? yes
+    prompter.saveAnswers = {std::nullopt};          // ...and the Save dialog is cancelled
+    EXPECT_FALSE(closeWindow());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
+    EXPECT_TRUE(editor()->text().startsWith("REM keep me"));
+    EXPECT_EQ(stored("PreviousExec", "Window"), "<absent>");
+}
+
+TEST_F(Layouts, IgnoredCommandsAreSavedAtExitAndLoadedAtTheNextStart) {
+    startAdvanced();
+    window->ignoredCommands() = {"FOO BAR"};
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("Templates", "Ignore"), "1");
+    EXPECT_EQ(dir.read("Ignore.qlt"), "FOO BAR\r\n");
+    startAdvanced();
+    EXPECT_EQ(window->ignoredCommands(), std::vector<std::string>{"FOO BAR"});
+}
+
+} // namespace

@@ -1,3 +1,4 @@
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qlt_generate_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/check_command_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp)

@@ -1,12 +1,83 @@
 #include "cli/check/check_command.h"
 
+#include "cli/check/check_options.h"
+#include "cli/check/check_report.h"
 #include "cli/qlt.h"
+#include "core/checker/answer_ok_prompter.h"
+#include "core/text/file_io.h"
+#include "core/text/lines.h"
 
+#include <optional>
 #include <ostream>
 
 namespace cli {
-int runCheck(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "qlt: check is not available in this build\n";
-    return EXIT_USAGE;
+namespace {
+
+class SpanCollector : public core::checker::ColourSink {
+public:
+    explicit SpanCollector(std::vector<core::ports::ColourSpan>& spans) : m_spans(spans) {}
+    void resetColours() override { m_spans.clear(); }
+    void colourSpan(const core::ports::ColourSpan& span) override { m_spans.push_back(span); }
+
+private:
+    std::vector<core::ports::ColourSpan>& m_spans;
+};
+
+std::optional<std::vector<std::string>> readLines(const std::string& path, std::ostream& err) {
+    auto read = core::text::readFile(path);
+    if (!read.ok) {
+        err << "qlt: " << path << ": " << read.error << '\n';
+        return std::nullopt;
+    }
+    return core::text::splitLines(read.bytes);
 }
+
+// Checks a file as the window does a freshly opened document: both lists start
+// empty and every message is answered OK.
+FileReport checkFile(const std::string& path, const std::vector<std::string>& lines,
+                     const std::vector<std::string>& ignoreList, bool withSpans) {
+    FileReport report{path, {}, {}, {}};
+    core::checker::AnswerOkPrompter prompter;
+    std::vector<core::ports::ColourSpan> discarded;
+    SpanCollector colours(withSpans ? report.spans : discarded);
+    std::vector<std::string> ignored = ignoreList;
+    report.result = core::checker::checkSyntax(lines, {prompter, colours, report.lists, ignored});
+    return report;
+}
+
+} // namespace
+
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto parsed = parseCheckOptions(args);
+    if (!parsed.options) {
+        err << "qlt: " << parsed.error << '\n';
+        return EXIT_USAGE;
+    }
+    const CheckOptions& options = *parsed.options;
+    std::vector<std::string> ignoreList;
+    if (options.ignoreList) {
+        auto lines = readLines(*options.ignoreList, err);
+        if (!lines) return EXIT_USAGE;
+        ignoreList = std::move(*lines);
+    }
+    const bool json = options.format == ReportFormat::Json;
+    std::optional<JsonReportWriter> writer;
+    if (json) writer.emplace(out, options.spans);
+    bool unreadable = false;
+    bool findings = false;
+    for (const auto& path : options.files) {
+        const auto lines = readLines(path, err);
+        if (!lines) {
+            unreadable = true;
+            continue;
+        }
+        const FileReport report = checkFile(path, *lines, ignoreList, json && options.spans);
+        findings = findings || !report.result.findings.empty();
+        if (json) writer->add(report);
+        else writeTextReport(out, report);
+    }
+    if (writer) writer->finish();
+    return unreadable ? EXIT_USAGE : findings ? EXIT_FINDINGS : EXIT_CLEAN;
+}
+
 } // namespace cli

@@ -1,2 +1,4 @@
 target_sources(qlt_lib PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/check_command.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/check_command.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/check_options.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/check_report.cpp)

@@ -1,0 +1,46 @@
+#include "app/launch.h"
+
+#include "app/main_window.h"
+#include "core/documents/launch_request.h"
+#include "platform/placeholder_help_viewer.h"
+#include "platform/qt_file_system.h"
+#include "platform/qt_printer.h"
+#include "platform/qt_prompter.h"
+#include "platform/qt_settings_store.h"
+#include "platform/qt_text.h"
+#include "platform/single_instance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace app {
+
+QString openRequestFor(const QString& path) { return QStringLiteral("[open(\"") + path + QStringLiteral("\")]"); }
+
+int runWindow(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(platform::toUtf8(arguments[i]));
+
+    platform::SingleInstance channel;
+    if (const auto file = core::documents::fileFromCommandLine(args)) {
+        // The running window may have another working folder: send the full path.
+        const auto path = QDir::toNativeSeparators(QFileInfo(platform::fromUtf8(*file)).absoluteFilePath());
+        if (channel.sendToRunning(openRequestFor(path))) return 0;
+    }
+
+    platform::QtPrompter prompter;
+    platform::QtSettingsStore settings;
+    platform::QtFileSystem files;
+    platform::PlaceholderHelpViewer help;
+    platform::QtPrinter printer;
+    TForm1 window({prompter, settings, files, help, printer});
+    prompter.setParent(&window);
+    if (!window.startUp(args)) return 1;
+    channel.listen();
+    QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace app

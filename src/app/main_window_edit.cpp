@@ -1,0 +1,125 @@
+// Editing commands of the Advanced layout: find, replace, go to line, undo,
+// print, the editor options and the syntax check.
+#include "app/main_window.h"
+
+#include "app/editor/editor_commands.h"
+#include "app/editor/editor_options_dialog.h"
+#include "app/editor/find_dialogs.h"
+#include "app/window_texts.h"
+#include "core/checker/syntax_checker.h"
+#include "core/text/codepage.h"
+#include "platform/qt_printer.h"
+#include "platform/qt_text.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+
+namespace app {
+
+using core::ports::Buttons;
+using core::ports::MessageKind;
+
+namespace {
+
+// Dialog text (Unicode) as document bytes.
+std::string documentText(const QString& text) { return platform::toCp1252(text); }
+
+// Groups the edits made while it lives into one undo step of the editor.
+class UndoGroup {
+public:
+    explicit UndoGroup(QsciScintilla* editor) : m_editor(editor) { m_editor->beginUndoAction(); }
+    ~UndoGroup() { m_editor->endUndoAction(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    QsciScintilla* m_editor;
+};
+
+template <typename Dialog> void showModeless(Dialog* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
+
+void TForm1::EditFind1Execute() {
+    if (!m_findDialog) {
+        m_findDialog = new editor::FindDialog(this);
+        connect(m_findDialog, &editor::FindDialog::findNext, this, [this] { findNext(m_findDialog->findText()); });
+    }
+    showModeless(m_findDialog.data());
+}
+
+void TForm1::Replace1Click() {
+    if (!m_replaceDialog) {
+        m_replaceDialog = new editor::ReplaceDialog(this);
+        auto* dialog = m_replaceDialog.data();
+        connect(dialog, &editor::ReplaceDialog::findNext, this, [this, dialog] { findNext(dialog->findText()); });
+        connect(dialog, &editor::ReplaceDialog::replace, this,
+                [this, dialog] { replace(dialog->findText(), dialog->replaceText(), false); });
+        connect(dialog, &editor::ReplaceDialog::replaceAll, this,
+                [this, dialog] { replace(dialog->findText(), dialog->replaceText(), true); });
+    }
+    showModeless(m_replaceDialog.data());
+}
+
+// FoundExecute
+void TForm1::findNext(const QString& text) {
+    if (editor::findNext(*m_editorView, documentText(text))) m_richEdit1->setFocus();
+}
+
+// ReplaceDialog1Replace; Replace All replaces every occurrence as one undo step.
+void TForm1::replace(const QString& find, const QString& with, bool all) {
+    bool replaced = false;
+    {
+        const UndoGroup group(m_richEdit1);
+        replaced = all ? editor::replaceAll(*m_editorView, documentText(find), documentText(with)) > 0
+                       : editor::replaceFirst(*m_editorView, documentText(find), documentText(with));
+    }
+    if (!replaced) QApplication::beep();
+}
+
+void TForm1::GoToLineExecute() {
+    const auto entry = m_services.prompter.inputBox(texts::GOTO_CAPTION, texts::GOTO_PROMPT, "");
+    if (!entry) return;
+    const auto line = editor::parseInteger(*entry);
+    if (!line) {
+        m_services.prompter.message(MessageKind::Error, Buttons::Ok, editor::notAnIntegerMessage(*entry));
+        return;
+    }
+    if (!editor::goToLine(*m_editorView, *line)) {
+        m_services.prompter.message(MessageKind::Warning, Buttons::Ok, editor::noSuchLineMessage(*line));
+        return;
+    }
+    m_richEdit1->setFocus();
+}
+
+void TForm1::Undo1Click() { m_richEdit1->undo(); }
+
+void TForm1::FilePrintExecute() {
+    std::vector<std::string> lines;
+    for (const auto& line : m_editorView->lines()) lines.push_back(core::text::toUtf8(line));
+    std::string error;
+    const auto title = texts::PRINT_JOB_PREFIX + m_documents->currentDocumentName();
+    if (!m_services.printer.printLines(title, lines, error))
+        m_services.prompter.message(MessageKind::Error, Buttons::Ok, error);
+}
+
+void TForm1::EditorOptions1Click() {
+    {
+        editor::TForm7 dialog(m_services.settings, m_services.prompter, this);
+        dialog.exec();
+    }
+    applyEditorOptions();
+}
+
+void TForm1::BatchSyntaxCheckExecute() {
+    if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
+    m_richEdit1->setFocus();
+    core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands);
+}
+
+} // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+// The main window's own texts (the documents, settings and checker texts live
+// with their logic in core).
+namespace app::texts {
+
+inline constexpr auto TITLE = "Quillet";
+inline constexpr auto STATUS_NOTICE = "Quillet - batch files made easy. Press F1 for help";
+inline constexpr auto EXIT_QUESTION = "Are you sure you want to exit?";
+inline constexpr auto SCREEN_TOO_SMALL =
+    "There was an error when starting the Quillet. Please make sure that your screen resolution is 800x600 or "
+    "larger and restart the program. If this message appears although your screen is large enough, please send a "
+    "screen shot of your desktop to Marrowfen Software technical support at support@marrowfen.example.";
+inline constexpr auto WELCOME_PROMPT = "Choose one of the options below to start using the Quillet:";
+inline constexpr auto EASY_HEADING = "I want to...";
+inline constexpr auto PRINT_JOB_PREFIX = "Quillet: ";
+
+// Go to line.
+inline constexpr auto GOTO_CAPTION = "Goto Line Number";
+inline constexpr auto GOTO_PROMPT = "Line that you want to jump to:";
+
+// Help topics opened by the Welcome page's buttons.
+inline constexpr int HELP_EASY_LAYOUT = 990;
+inline constexpr int HELP_ADVANCED_LAYOUT = 991;
+inline constexpr int HELP_WELCOME = 999;
+inline constexpr int HELP_EDITOR_OPTIONS = 690;
+
+} // namespace app::texts

@@ -1,0 +1,36 @@
+#include "cli/check/check_options.h"
+
+namespace cli {
+namespace {
+
+ParsedCheckOptions failure(std::string reason) { return {std::nullopt, std::move(reason)}; }
+
+} // namespace
+
+ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
+    CheckOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--spans") {
+            options.spans = true;
+        } else if (arg == "--format") {
+            if (!hasValue) return failure("--format needs text or json");
+            const std::string& value = args[++i];
+            if (value == "text") options.format = ReportFormat::Text;
+            else if (value == "json") options.format = ReportFormat::Json;
+            else return failure("unknown format '" + value + "' (text or json)");
+        } else if (arg == "--ignore-list") {
+            if (!hasValue) return failure("--ignore-list needs a file");
+            options.ignoreList = args[++i];
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return failure("unknown option '" + arg + "'");
+        } else {
+            options.files.push_back(arg);
+        }
+    }
+    if (options.files.empty()) return failure("check needs at least one file");
+    return {options, {}};
+}
+
+} // namespace cli

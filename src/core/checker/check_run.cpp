@@ -1,0 +1,63 @@
+#include "core/checker/check_run.h"
+
+#include <algorithm>
+
+namespace core::checker {
+
+CheckRun::CheckRun(const std::vector<std::string>& lines, const CheckContext& context)
+    : m_lines(lines), m_context(context) {
+    for (const auto& entry : context.ignoredCommands) m_ignored.add(entry);
+}
+
+ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view text) {
+    const MessageDef& def = messageDef(id);
+    Finding finding{line, def.buttons, formatMessage(id, line, text)};
+    const auto answer = m_context.prompter.message(def.kind, def.buttons, finding.text);
+    m_findings.push_back(std::move(finding));
+    if (answer == ports::Answer::Abort) m_aborted = true;
+    return answer;
+}
+
+bool CheckRun::labelExists(std::string_view name) {
+    // Labels above the line are both in the label list and among the document's
+    // lines, so one index of every label line answers for the lines above and
+    // below alike. It is built once, on the first GOTO of the check.
+    if (!m_labelsIndexed) {
+        for (const auto& line : m_lines)
+            if (!line.empty() && line.front() == ':') m_labels.add(std::string_view(line).substr(1));
+        m_labelsIndexed = true;
+    }
+    return m_labels.contains(name);
+}
+
+void CheckRun::ignore(const std::string& workingText) {
+    m_context.ignoredCommands.push_back(workingText);
+    m_ignored.add(workingText);
+}
+
+CheckResult CheckRun::finish() {
+    const MessageDef& complete = messageDef(MessageId::Complete);
+    m_context.prompter.message(complete.kind, complete.buttons, std::string(complete.text));
+    return {std::move(m_findings), m_aborted};
+}
+
+LineCheck::LineCheck(CheckRun& run, std::size_t index, std::string_view text)
+    : w(run.workingText()), m_run(run), m_index(index), m_length(text.size()) {
+    w.assign(text);
+}
+
+void LineCheck::colour(std::size_t column, std::size_t length, ports::ColourRole role) {
+    // A word can be counted past the end of a short line (an IF head without its
+    // command); the colour stays on the line.
+    if (column >= m_length) return;
+    m_run.colour({m_index, column, std::min(length, m_length - column), role});
+}
+
+Flow LineCheck::accept(std::size_t length) {
+    colour(m_keywordColumn, length);
+    return Flow::EndLine;
+}
+
+bool LineCheck::warn(MessageId id, std::string_view text) { return ask(id, text) != ports::Answer::Abort; }
+
+} // namespace core::checker

@@ -1,0 +1,13 @@
+#include "core/checker/name_set.h"
+
+#include "core/text/codepage.h"
+
+namespace core::checker {
+
+void NameSet::add(std::string_view name) { m_keys.insert(text::toUpper(name)); }
+
+bool NameSet::contains(std::string_view name) const {
+    return !m_keys.empty() && m_keys.contains(text::toUpper(name));
+}
+
+} // namespace core::checker

@@ -1,0 +1,54 @@
+#include "core/checker/syntax_checker.h"
+
+#include "core/checker/check_run.h"
+#include "core/checker/rule_chain.h"
+
+namespace core::checker {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Lines the check passes over: blank lines, lines starting with a backslash in
+// their first two characters, and lines whose second character is ":" ("::"
+// comments and drive changes such as "C:"). Tabs count as blanks, so a line
+// indented with them is not mistaken for a command.
+bool skipped(std::string_view line) {
+    bool blank = true;
+    for (char c : line) blank = blank && isBlank(c);
+    if (blank) return true;
+    if (line[0] == '\\') return true;
+    return line.size() > 1 && (line[1] == '\\' || line[1] == ':');
+}
+
+void checkLine(CheckRun& run, const std::vector<std::string>& lines, std::size_t index) {
+    const std::string& text = lines[index];
+    if (skipped(text)) return;
+    if (text.front() == ':') {
+        run.colour({index, 0, text.size(), ports::ColourRole::Label});
+        run.addLabel(text.substr(1));
+        return;
+    }
+    LineCheck line(run, index, text);
+    line.w.removeLeadingBlanks();
+    if (line.w.startsWith("@")) line.w.removeFront(1);
+    line.moveKeywordColumnToFront();
+    runChain(line);
+}
+
+} // namespace
+
+CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
+    context.lists.labels.clear();
+    context.colours.resetColours();
+    CheckRun run(lines, context);
+    for (std::size_t index = 0; index < lines.size() && !run.aborted(); ++index) checkLine(run, lines, index);
+    return run.finish();
+}
+
+CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
+                        std::vector<std::string>& ignoredCommands) {
+    EditorViewColours colours(view);
+    return checkSyntax(view.lines(), {prompter, colours, lists, ignoredCommands});
+}
+
+} // namespace core::checker

@@ -1,0 +1,235 @@
+#include "platform/scintilla_editor_view.h"
+
+#include "core/text/codepage.h"
+#include "core/text/lines.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QFontDatabase>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+using Sci = QsciScintillaBase;
+constexpr unsigned long UTF32 = Sci::SC_LINECHARACTERINDEX_UTF32;
+
+// Style numbers of the colour roles; typed text always gets style 0.
+int styleOf(core::ports::ColourRole role) {
+    switch (role) {
+    case core::ports::ColourRole::Text: return 0;
+    case core::ports::ColourRole::Command: return 1;
+    case core::ports::ColourRole::Label: return 2;
+    case core::ports::ColourRole::Comment: return 3;
+    }
+    return 0;
+}
+
+// Widget text (UTF-8) as document bytes; characters Windows-1252 lacks are left out.
+std::string toDocument(std::string_view utf8) { return core::text::fromUtf8(utf8).bytes; }
+
+} // namespace
+
+QFont editorFont(const QString& family, int pointSize) {
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(pointSize > 0 ? pointSize : 10);
+    font.setBold(false);
+    font.setItalic(false);
+    return font;
+}
+
+ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(editor) {
+    m_editor->setUtf8(true);
+    m_editor->setEolMode(QsciScintilla::EolWindows);
+    m_editor->setEolVisibility(false);
+    m_editor->setWrapMode(QsciScintilla::WrapNone);
+    m_editor->setMarginType(0, QsciScintilla::NumberMargin);
+    m_editor->setMarginLineNumbers(0, true);
+    m_editor->setMarginWidth(1, 0);
+    m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
+    send(Sci::SCI_ALLOCATELINECHARACTERINDEX, UTF32);
+    QObject::connect(m_editor, &QsciScintilla::linesChanged, m_editor, [this] { updateMarginWidth(); });
+    updateMarginWidth();
+}
+
+long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long lParam) const {
+    return m_editor->SendScintilla(message, wParam, lParam);
+}
+
+void ScintillaEditorView::setLook(const EditorLook& look) {
+    const QByteArray family = look.font.family().toUtf8();
+    send(Sci::SCI_STYLERESETDEFAULT);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFONT, Sci::STYLE_DEFAULT, family.constData());
+    send(Sci::SCI_STYLESETSIZE, Sci::STYLE_DEFAULT, look.font.pointSize());
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, look.text);
+    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_DEFAULT, look.background);
+    send(Sci::SCI_STYLECLEARALL);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 1, look.command);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 2, look.label);
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 3, look.comment);
+    const auto palette = m_editor->palette();
+    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_LINENUMBER, palette.color(QPalette::WindowText));
+    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_LINENUMBER, palette.color(QPalette::Window));
+    m_editor->setCaretForegroundColor(look.text);
+    updateMarginWidth();
+}
+
+void ScintillaEditorView::releaseKeys(const QList<QKeySequence>& shortcuts) {
+    for (QsciCommand* command : m_editor->standardCommands()->commands()) {
+        for (const auto& shortcut : shortcuts) {
+            const int key = shortcut[0].toCombined();
+            if (command->key() == key) command->setKey(0);
+            if (command->alternateKey() == key) command->setAlternateKey(0);
+        }
+    }
+}
+
+void ScintillaEditorView::updateMarginWidth() {
+    const auto digits = QString::number(std::max(m_editor->lines(), 1)).size();
+    m_editor->setMarginWidth(0, QString(digits + 1, QLatin1Char('9')));
+}
+
+long ScintillaEditorView::length() const { return send(Sci::SCI_GETLENGTH); }
+
+long ScintillaEditorView::positionOf(std::size_t offset) const {
+    const long line = send(Sci::SCI_LINEFROMINDEXPOSITION, offset, UTF32);
+    const auto lineIndex = static_cast<std::size_t>(send(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), UTF32));
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    if (offset <= lineIndex) return lineStart;
+    const long position = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(lineStart), static_cast<long>(offset - lineIndex));
+    // Scintilla answers 0 for a place beyond the end of the text.
+    return position == 0 ? length() : position;
+}
+
+std::size_t ScintillaEditorView::offsetOf(long position) const {
+    const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineIndex = send(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), UTF32);
+    return static_cast<std::size_t>(lineIndex + send(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(lineStart), position));
+}
+
+std::string ScintillaEditorView::textRange(long start, long end) const {
+    if (end <= start) return {};
+    std::string utf8(static_cast<std::size_t>(end - start) + 1, '\0');
+    m_editor->SendScintilla(Sci::SCI_GETTEXTRANGE, start, end, utf8.data());
+    utf8.resize(static_cast<std::size_t>(end - start));
+    return toDocument(utf8);
+}
+
+std::string_view ScintillaEditorView::widgetText() const {
+    const auto* data = static_cast<const char*>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    return {data, static_cast<std::size_t>(length())};
+}
+
+std::vector<std::string> ScintillaEditorView::lines() const {
+    const std::string bytes = toDocument(widgetText());
+    auto result = core::text::splitLines(bytes);
+    // A text ending in a line break shows an empty last line; it is a line.
+    if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) result.emplace_back();
+    return result;
+}
+
+void ScintillaEditorView::setLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += core::text::CRLF;
+        text += lines[i];
+    }
+    const std::string utf8 = core::text::toUtf8(text);
+    const bool wasModified = modified();
+    m_replacing = true;
+    // Replacing the text is no edit: the undo history is not even recorded.
+    send(Sci::SCI_SETUNDOCOLLECTION, 0);
+    send(Sci::SCI_CLEARALL);
+    m_editor->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
+    send(Sci::SCI_SETUNDOCOLLECTION, 1);
+    send(Sci::SCI_GOTOPOS, 0);
+    send(Sci::SCI_EMPTYUNDOBUFFER);
+    send(Sci::SCI_SETSAVEPOINT);
+    m_replacing = false;
+    m_forcedModified = wasModified;
+}
+
+std::size_t ScintillaEditorView::lineCount() const {
+    return length() == 0 ? 0 : static_cast<std::size_t>(send(Sci::SCI_GETLINECOUNT));
+}
+
+std::string ScintillaEditorView::line(std::size_t index) const {
+    if (index >= lineCount()) return {};
+    return textRange(send(Sci::SCI_POSITIONFROMLINE, index), send(Sci::SCI_GETLINEENDPOSITION, index));
+}
+
+void ScintillaEditorView::appendLine(const std::string& text) {
+    const std::string utf8 = (length() == 0 ? std::string() : std::string(core::text::CRLF)) + core::text::toUtf8(text);
+    m_editor->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
+}
+
+std::size_t ScintillaEditorView::caret() const { return offsetOf(send(Sci::SCI_GETCURRENTPOS)); }
+
+void ScintillaEditorView::setCaret(std::size_t offset) { send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(positionOf(offset))); }
+
+std::size_t ScintillaEditorView::selectionStart() const { return offsetOf(send(Sci::SCI_GETSELECTIONSTART)); }
+
+std::size_t ScintillaEditorView::selectionLength() const {
+    return offsetOf(send(Sci::SCI_GETSELECTIONEND)) - selectionStart();
+}
+
+void ScintillaEditorView::select(std::size_t start, std::size_t length) {
+    const long from = positionOf(start);
+    const long to = positionOf(start + length);
+    send(Sci::SCI_SETSEL, static_cast<unsigned long>(from), to);
+}
+
+std::string ScintillaEditorView::selectedText() const {
+    return textRange(send(Sci::SCI_GETSELECTIONSTART), send(Sci::SCI_GETSELECTIONEND));
+}
+
+void ScintillaEditorView::replaceSelection(const std::string& text) {
+    const std::string utf8 = core::text::toUtf8(text);
+    const long start = send(Sci::SCI_GETSELECTIONSTART);
+    send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), send(Sci::SCI_GETSELECTIONEND));
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
+    send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
+}
+
+bool ScintillaEditorView::modified() const { return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0; }
+
+void ScintillaEditorView::setModified(bool modified) {
+    // Scintilla can only be told that the text is saved; "modified" without
+    // an edit is remembered here.
+    m_forcedModified = modified;
+    if (!modified) send(Sci::SCI_SETSAVEPOINT);
+}
+
+void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }
+
+std::optional<core::ports::Unencodable> ScintillaEditorView::firstUnencodable() const {
+    const auto converted = core::text::fromUtf8(widgetText());
+    if (converted.ok) return std::nullopt;
+    return core::ports::Unencodable{converted.firstBad, converted.firstBadLine};
+}
+
+void ScintillaEditorView::resetColours() {
+    send(Sci::SCI_STARTSTYLING, 0);
+    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(length()), 0);
+}
+
+void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
+    if (span.line >= lineCount() || span.length == 0) return;
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, span.line);
+    const long lineEnd = send(Sci::SCI_GETLINEENDPOSITION, span.line);
+    const long from = span.column == 0 ? lineStart : send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(lineStart), static_cast<long>(span.column));
+    if (from == 0 && span.column > 0) return;
+    long to = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(from), static_cast<long>(span.length));
+    if (to == 0 || to > lineEnd) to = lineEnd;
+    if (from >= to) return;
+    send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from));
+    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(to - from), styleOf(span.role));
+}
+
+} // namespace platform

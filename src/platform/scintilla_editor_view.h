@@ -1,0 +1,82 @@
+#pragma once
+// EditorView over the QScintilla widget RichEdit1. The widget holds UTF-8 in
+// CR LF mode; the document model speaks Windows-1252 bytes and offsets that
+// count a line break as two characters. Every Windows-1252 byte is one
+// Unicode character, so an offset is a character index, which Scintilla's
+// UTF-32 line index maps to widget positions line by line.
+#include "core/ports/editor_view.h"
+
+#include <QColor>
+#include <QFont>
+#include <QKeySequence>
+#include <QList>
+
+class QsciScintilla;
+
+namespace platform {
+
+//! How the editor draws: font, paper, default text colour and the three role colours.
+struct EditorLook {
+    QFont font;
+    QColor background;
+    QColor text;
+    QColor command;
+    QColor label;
+    QColor comment;
+};
+
+//! The font named, or the system's fixed-width font at that size when the
+//! family is not installed.
+QFont editorFont(const QString& family, int pointSize);
+
+class ScintillaEditorView : public core::ports::EditorView {
+public:
+    //! Sets the widget up: CR LF line breaks, plain text, no wrap, both scroll
+    //! bars, a line-number margin.
+    explicit ScintillaEditorView(QsciScintilla* editor);
+
+    void setLook(const EditorLook& look);
+    //! Frees keys the widget binds itself (Shift+Ins pastes, Ctrl+Ins copies,
+    //! Ins toggles overtype, Ctrl+U lowers case ...) so window shortcuts reach
+    //! their actions while the editor has the focus.
+    void releaseKeys(const QList<QKeySequence>& shortcuts);
+    //! True while setLines replaces the text: such changes are not edits.
+    bool replacingText() const { return m_replacing; }
+
+    std::vector<std::string> lines() const override;
+    void setLines(const std::vector<std::string>& lines) override;
+    std::size_t lineCount() const override;
+    std::string line(std::size_t index) const override;
+    void appendLine(const std::string& text) override;
+
+    std::size_t caret() const override;
+    void setCaret(std::size_t offset) override;
+    std::size_t selectionStart() const override;
+    std::size_t selectionLength() const override;
+    void select(std::size_t start, std::size_t length) override;
+    std::string selectedText() const override;
+    void replaceSelection(const std::string& text) override;
+
+    bool modified() const override;
+    void setModified(bool modified) override;
+    void resetUndo() override;
+    std::optional<core::ports::Unencodable> firstUnencodable() const override;
+
+    void resetColours() override;
+    void colourSpan(const core::ports::ColourSpan& span) override;
+
+private:
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    long length() const;
+    std::string_view widgetText() const;
+    long positionOf(std::size_t offset) const;
+    std::size_t offsetOf(long position) const;
+    std::string textRange(long start, long end) const;
+    void updateMarginWidth();
+
+    QsciScintilla* m_editor;
+    bool m_forcedModified = false;
+    bool m_replacing = false;
+};
+
+} // namespace platform

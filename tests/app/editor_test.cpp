@@ -1,0 +1,275 @@
+// The Advanced layout's editor: document tabs, find, replace, go to line,
+// printing, the syntax check's colours, editor options and shortcuts.
+#include "window_fixture.h"
+
+#include "support/process.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QTimer>
+#include <QPushButton>
+
+using core::ports::Answer;
+using core::ports::Buttons;
+using core::ports::MessageKind;
+using testing_support::WindowTest;
+
+namespace {
+
+class Editor : public WindowTest {
+protected:
+    //! Starts on Advanced with a file of these bytes open as the only document.
+    void openText(const std::string& bytes, const char* name = "doc.bat") {
+        startAdvanced({dir.write(name, bytes)});
+    }
+    int styleAt(int position) const { return static_cast<int>(editor()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, position)); }
+    //! Styles of every character of the text, one digit each, lines joined by '|'.
+    std::string styles() const {
+        std::string out;
+        const auto text = editor()->text();
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r') continue;
+            out += text[i] == '\n' ? '|' : static_cast<char>('0' + styleAt(i));
+        }
+        return out;
+    }
+    void findNext(const QString& text) {
+        window->EditFind1Execute();
+        auto* dialog = child<QDialog>("FindDialog1");
+        dialog->findChild<QLineEdit*>("FindText")->setText(text);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("FindNext"), Qt::LeftButton);
+    }
+    void replace(const QString& find, const QString& with, const char* button) {
+        window->Replace1Click();
+        auto* dialog = child<QDialog>("ReplaceDialog1");
+        dialog->findChild<QLineEdit*>("FindText")->setText(find);
+        dialog->findChild<QLineEdit*>("ReplaceText")->setText(with);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    std::pair<std::size_t, std::size_t> selection() const {
+        auto& view = window->editorView();
+        return {view.selectionStart(), view.selectionLength()};
+    }
+};
+
+TEST_F(Editor, TypingMarksTheTabOnceAndSwitchingBackKeepsTextCaretAndMark) {
+    startAdvanced();
+    editor()->setFocus();
+    editor()->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(editor(), "ab");
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
+    const auto caret = window->editorView().caret();
+    EXPECT_EQ(caret, 19u);
+
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat*", "Untitled1.bat"}));
+    tabs()->setCurrentIndex(0);
+    EXPECT_EQ(editor()->text(), "@ECHO OFF\r\n:STARTab");
+    EXPECT_EQ(window->editorView().caret(), caret);
+    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat*", "Untitled1.bat"}));
+    EXPECT_FALSE(editor()->isUndoAvailable());
+}
+
+TEST_F(Editor, Windows1252CharactersShowAndRoundTrip) {
+    const std::string bytes = "ECHO \x80 \xA7 \xE9\r\nREM \x81\x8D\r\n";
+    openText(bytes);
+    EXPECT_EQ(editor()->text(), QString::fromUtf8("ECHO € § é\r\nREM \u0081\u008D"));
+    editor()->setCursorPosition(1, 4);
+    editor()->insert("x");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dir.read("doc.bat"), "ECHO \x80 \xA7 \xE9\r\nREM x\x81\x8D\r\n");
+}
+
+TEST_F(Editor, FindNextStartsAtTheTopWhenNothingIsSelectedAndIsCaseSensitive) {
+    openText("set a=1\r\nSET b=2\r\nset c=3\r\n");
+    window->editorView().setCaret(12); // inside line 2, nothing selected
+    findNext("set");
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{0}, std::size_t{3}));
+    findNext("set");
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{18}, std::size_t{3}));
+    findNext("set"); // after the last match nothing changes
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{18}, std::size_t{3}));
+    findNext("nowhere");
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{18}, std::size_t{3}));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(Editor, ReplaceTakesTheFirstOccurrenceFromTheStart) {
+    openText("xA\r\nA\r\n");
+    window->editorView().select(4, 1); // selecting the second A changes nothing
+    replace("A", "B", "Replace");
+    EXPECT_EQ(editor()->text(), "xB\r\nA");
+    replace("A", "B", "Replace");
+    EXPECT_EQ(editor()->text(), "xB\r\nB");
+    replace("A", "B", "Replace"); // none left: a beep, no change
+    EXPECT_EQ(editor()->text(), "xB\r\nB");
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"doc.bat*"});
+}
+
+TEST_F(Editor, ReplaceAllReplacesEveryOccurrenceAsOneUndoStep) {
+    openText("aa aaa\r\na\r\n");
+    replace("aa", "b", "ReplaceAll");
+    EXPECT_EQ(editor()->text(), "b ba\r\na");
+    editor()->undo();
+    EXPECT_EQ(editor()->text(), "aa aaa\r\na");
+    replace("zz", "b", "ReplaceAll");
+    EXPECT_EQ(editor()->text(), "aa aaa\r\na");
+}
+
+TEST_F(Editor, GoToLineMovesTheCaretOrExplains) {
+    std::string ten;
+    for (int i = 1; i <= 10; ++i) ten += "line" + std::to_string(i) + "\r\n";
+    struct Case {
+        std::optional<std::string> entry;
+        std::size_t caret;          // expected caret afterwards
+        std::string message;        // expected message, empty for none
+        MessageKind kind;
+    };
+    const Case cases[] = {
+        {"007", 42, "", MessageKind::Warning},
+        {"1", 0, "", MessageKind::Warning},
+        {"0", 0, "The line \"0\" does not exist.", MessageKind::Warning},
+        {"-1", 0, "The line \"-1\" does not exist.", MessageKind::Warning},
+        {"11", 0, "The line \"11\" does not exist.", MessageKind::Warning},
+        {"", 0, "'' is not a valid integer value.", MessageKind::Error},
+        {"3x", 0, "'3x' is not a valid integer value.", MessageKind::Error},
+        {std::nullopt, 0, "", MessageKind::Warning},
+    };
+    openText(ten);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry.value_or("<cancel>"));
+        window->editorView().setCaret(0);
+        prompter.shown.clear();
+        prompter.inputs = {c.entry};
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        EXPECT_EQ(window->editorView().caret(), c.caret);
+        EXPECT_EQ(window->editorView().selectionLength(), 0u);
+        if (c.message.empty()) {
+            EXPECT_TRUE(prompter.shown.empty());
+        } else {
+            ASSERT_EQ(prompter.shown.size(), 1u);
+            EXPECT_EQ(prompter.shown[0].text, c.message);
+            EXPECT_EQ(prompter.shown[0].kind, c.kind);
+            EXPECT_EQ(prompter.shown[0].buttons, Buttons::Ok);
+        }
+    }
+}
+
+TEST_F(Editor, PrintUsesTheJobTitleAndTheEditorText) {
+    const auto pdf = dir.file("out.pdf");
+    printer.setOutputFile(QString::fromStdString(pdf));
+    openText("@ECHO OFF\r\nECHO Printed line\r\n", "a.bat");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    const auto info = testing_support::runCommand("pdfinfo " + testing_support::shellQuote(pdf));
+    EXPECT_NE(info.out.find("Title:           Quillet: " + dir.file("a.bat") + "\n"), std::string::npos) << info.out;
+    const auto text = testing_support::runCommand("pdftotext -layout " + testing_support::shellQuote(pdf) + " -");
+    EXPECT_NE(text.out.find("@ECHO OFF\nECHO Printed line"), std::string::npos) << text.out;
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(Editor, PrintingWithoutAPrinterSaysSo) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    startAdvanced();
+    window->FilePrintExecute();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(prompter.shown[0].text.rfind("There is no printer installed.", 0), 0u) << prompter.shown[0].text;
+}
+
+TEST_F(Editor, CheckColoursCommandsLabelsAndCommentsWithoutAnEdit) {
+    settings.writeText("Options", "CmdText", "clRed");
+    openText("@ECHO OFF\r\n:START\r\n   REM note\r\nCLS\r\nDIR\r\n");
+    window->editorView().select(3, 2);
+    prompter.answers = {Answer::Ok};
+    QTest::keyClick(window.get(), Qt::Key_F7);
+    EXPECT_EQ(styles(), "011110000|222222|00033333333|111|000");
+    EXPECT_EQ(prompter.texts().back(), "The syntax check is complete.");
+    EXPECT_EQ(prompter.shown.back().kind, MessageKind::Information);
+    EXPECT_EQ(prompter.shown.front().buttons, Buttons::OkIgnoreAbort); // DIR alone is not a command
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"doc.bat"});
+    EXPECT_FALSE(editor()->isUndoAvailable());
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{0}, std::size_t{0}));
+    EXPECT_EQ(window->pickLists().labels, std::vector<std::string>{"START"});
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1), 0x0000FF);
+}
+
+TEST_F(Editor, CheckFromTheEasyLayoutSwitchesToTheEditor) {
+    startAdvanced();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    ASSERT_EQ(activePage(), "Easy");
+    window->BatchSyntaxCheckExecute();
+    EXPECT_EQ(activePage(), "Advanced");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The syntax check is complete."});
+}
+
+TEST_F(Editor, InsertKeysReachTheirCommandsWhileTheEditorHasTheFocus) {
+    startAdvanced();
+    std::vector<std::string> ran;
+    for (const char* name : {"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"})
+        window->connectCommand(name, [&ran, name] { ran.push_back(name); });
+    editor()->setFocus();
+    const QString before = editor()->text();
+    QTest::keyClick(editor(), Qt::Key_Insert);
+    QTest::keyClick(editor(), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(editor(), Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(editor(), Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor(), Qt::Key_Insert, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(ran, (std::vector<std::string>{"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"}));
+    EXPECT_EQ(editor()->text(), before);
+    EXPECT_FALSE(editor()->overwriteMode());
+}
+
+TEST_F(Editor, EmptyStoreLooksPlainAndOptionsDialogWritesExactlyItsValues) {
+    startAdvanced();
+    const auto text = QApplication::palette().color(QPalette::Text);
+    for (int style : {0, 1, 2, 3})
+        EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style),
+                  text.red() | text.green() << 8 | text.blue() << 16) << style;
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 10);
+
+    // OK after changing only the command colour writes all five colours, no font.
+    prompter.colourAnswers = {core::settings::ColourValue::fixed(0x00FF00)};
+    QTimer::singleShot(0, [this] {
+        auto* dialog = child<QDialog>("TForm7");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn6"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+    });
+    window->EditorOptions1Click();
+    const std::map<core::settings::MemorySettingsStore::Key, std::string> options = {
+        {{"Options", "Background"}, "clWindow"}, {{"Options", "Text"}, "clWindowText"},
+        {{"Options", "CmdText"}, "clLime"},      {{"Options", "LabelText"}, "clWindowText"},
+        {{"Options", "CmtText"}, "clWindowText"},
+    };
+    for (const auto& [key, value] : options) EXPECT_EQ(stored(key.first.c_str(), key.second.c_str()), value);
+    EXPECT_EQ(stored("Options", "FontName"), "<absent>");
+    EXPECT_EQ(stored("Options", "FontSize"), "<absent>");
+
+    // Cancel after choosing a colour and a font writes nothing.
+    const auto before = settings.values();
+    prompter.colourAnswers = {core::settings::ColourValue::fixed(0x0000FF)};
+    prompter.fontAnswers = {core::ports::FontChoice{"DejaVu Sans Mono", 14}};
+    QTimer::singleShot(0, [this] {
+        auto* dialog = child<QDialog>("TForm7");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn4"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    });
+    window->EditorOptions1Click();
+    EXPECT_EQ(settings.values(), before);
+}
+
+TEST_F(Editor, AMissingStoredFontFallsBackWithoutChangingTheStore) {
+    settings.writeText("Options", "FontName", "No Such Font Family");
+    settings.writeInteger("Options", "FontSize", 12);
+    startAdvanced();
+    char family[128] = {};
+    editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0ul, static_cast<void*>(family));
+    EXPECT_EQ(QString::fromUtf8(family), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 12);
+    EXPECT_EQ(stored("Options", "FontName"), "No Such Font Family");
+}
+
+} // namespace

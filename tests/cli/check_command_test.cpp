@@ -1,0 +1,108 @@
+// `qlt check` run as a process on files in a temporary folder.
+#include "core/checker/messages.h"
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+using core::checker::formatMessage;
+using core::checker::MessageId;
+using testing_support::runCommand;
+using testing_support::shellQuote;
+using testing_support::TempDir;
+
+namespace {
+
+std::string qltCheck(const std::string& args) { return std::string(QLT_EXECUTABLE) + " check " + args; }
+
+// Two documents: one with two problems (CR LF, a Windows-1252 name), one clean (LF only).
+struct Documents {
+    TempDir dir;
+    std::string faulty = dir.write("faulty.bat", "@ECHO OFF\r\n:Start\r\nSET Caf\xe9=1\r\nDIR\r\n"
+                                                 "GOTO MISSING\r\n");
+    std::string clean = dir.write("clean.bat", "REM fine\nCLS\n");
+};
+
+TEST(CheckCommand, TextReportsOneLinePerMessage) {
+    Documents docs;
+    auto result = runCommand(qltCheck(shellQuote(docs.faulty) + " " + shellQuote(docs.clean)));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, docs.faulty + ":4: warning: " + formatMessage(MessageId::Unrecognised, 4, "DIR") + "\n" +
+                              docs.faulty + ":5: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") +
+                              "\n");
+    EXPECT_EQ(result.err, "");
+
+    auto clean = runCommand(qltCheck(shellQuote(docs.clean)));
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "");
+}
+
+TEST(CheckCommand, JsonWithSpansHoldsListsAndSpansInUtf8) {
+    Documents docs;
+    auto result = runCommand(qltCheck("--format json --spans " + shellQuote(docs.faulty) + " " + shellQuote(docs.clean)));
+    EXPECT_EQ(result.status, 1);
+    const auto span = [](int line, int column, int length, const char* role) {
+        return nlohmann::json{{"line", line}, {"column", column}, {"length", length}, {"role", role}};
+    };
+    const nlohmann::json expected = {
+        {"files",
+         {{{"path", docs.faulty},
+           {"messages",
+            {{{"line", 4}, {"buttons", "ok-ignore-abort"}, {"text", formatMessage(MessageId::Unrecognised, 4, "DIR")}},
+             {{"line", 5}, {"buttons", "ok"}, {"text", formatMessage(MessageId::GotoLabel, 5, "MISSING")}}}},
+           {"labels", {"Start"}},
+           {"variables", {"Caf\xc3\xa9"}},
+           {"spans", {span(1, 2, 4, "command"), span(2, 1, 6, "label"), span(3, 1, 3, "command")}}},
+          {{"path", docs.clean},
+           {"messages", nlohmann::json::array()},
+           {"labels", nlohmann::json::array()},
+           {"variables", nlohmann::json::array()},
+           {"spans", {span(1, 1, 8, "comment"), span(2, 1, 3, "command")}}}}}};
+    EXPECT_EQ(nlohmann::json::parse(result.out), expected);
+
+    auto withoutSpans = nlohmann::json::parse(runCommand(qltCheck("--format json " + shellQuote(docs.clean))).out);
+    EXPECT_FALSE(withoutSpans["files"][0].contains("spans"));
+}
+
+TEST(CheckCommand, UnreadableFileIsReportedAndTheOthersAreStillChecked) {
+    Documents docs;
+    const std::string missing = docs.dir.file("missing.bat");
+    auto result = runCommand(qltCheck(shellQuote(missing) + " " + shellQuote(docs.faulty)));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "qlt: " + missing + ": No such file or directory\n");
+    EXPECT_NE(result.out.find(docs.faulty + ":4: warning: "), std::string::npos);
+
+    auto json = runCommand(qltCheck("--format json " + shellQuote(docs.faulty) + " " + shellQuote(missing)));
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(nlohmann::json::parse(json.out)["files"].size(), 1u);
+}
+
+TEST(CheckCommand, IgnoreListEntriesAreNotReported) {
+    Documents docs;
+    const auto list = docs.dir.write("Ignore.qlt", "FROB\r\ndir\r\n");
+    auto result = runCommand(qltCheck("--ignore-list " + shellQuote(list) + " " + shellQuote(docs.faulty)));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, docs.faulty + ":5: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") + "\n");
+}
+
+TEST(CheckCommand, BadUsageExitsWithTwo) {
+    Documents docs;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "qlt: check needs at least one file\n"},
+        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text or json)\n"},
+        {"--format", "qlt: --format needs text or json\n"},
+        {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
+        {"--ignore-list", "qlt: --ignore-list needs a file\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args);
+        auto result = runCommand(qltCheck(args));
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, message);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+} // namespace

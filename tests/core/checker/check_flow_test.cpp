@@ -1,0 +1,151 @@
+// The flow of a whole check: skipped and label lines, answers steering the
+// check, the lists that outlive it, and the messages' kinds and buttons.
+#include "check_harness.h"
+
+#include "core/documents/memory_editor_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace checker_test;
+using core::checker::MessageId;
+using core::ports::Answer;
+using core::ports::Buttons;
+using core::ports::MessageKind;
+
+const std::string COMPLETE = "The syntax check is complete.";
+
+TEST(CheckFlow, EmptyDocumentShowsOnlyTheClosingMessage) {
+    Checked checked;
+    checked.run({});
+    ASSERT_EQ(checked.prompter.shown.size(), 1u);
+    EXPECT_EQ(checked.prompter.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(checked.prompter.shown[0].buttons, Buttons::Ok);
+    EXPECT_EQ(checked.prompter.shown[0].text, COMPLETE);
+    EXPECT_EQ(checked.colours.resets, 1);
+    EXPECT_TRUE(checked.colours.spans.empty());
+}
+
+TEST(CheckFlow, SkippedLinesAndLabelLines) {
+    Checked checked;
+    checked.run({":: comment", "", "   ", "\t \t", ":Start", "C:", "\\\\SERVER\\TOOL", "A\\B", ":Start", ":"});
+    EXPECT_EQ(checked.prompter.texts(), std::vector<std::string>{COMPLETE});
+    EXPECT_EQ(checked.lists.labels, (std::vector<std::string>{"Start", "Start", ""}));
+    EXPECT_EQ(checked.colours.spans, (std::vector<Span>{{4, 0, 6, ColourRole::Label},
+                                                        {8, 0, 6, ColourRole::Label},
+                                                        {9, 0, 1, ColourRole::Label}}));
+}
+
+TEST(CheckFlow, MessagesNameTheirLineWithKindAndButtons) {
+    Checked checked;
+    checked.run({"@ECHO OFF", "DEL A B", "FROB", "GOTO NOWHERE"});
+    EXPECT_EQ(checked.result.findings,
+              (std::vector<core::checker::Finding>{finding(MessageId::DelPath, 2),
+                                                   finding(MessageId::Unrecognised, 3, "FROB"),
+                                                   finding(MessageId::GotoLabel, 4, "NOWHERE")}));
+    ASSERT_EQ(checked.prompter.shown.size(), 4u);
+    EXPECT_EQ(checked.prompter.shown[1].buttons, Buttons::OkIgnoreAbort);
+    EXPECT_EQ(checked.prompter.shown[2].buttons, Buttons::Ok);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(checked.prompter.shown[i].kind, MessageKind::Warning);
+    EXPECT_EQ(checked.prompter.shown[3].text, COMPLETE);
+}
+
+TEST(CheckFlow, IgnoreSilencesTheSameWorkingTextFromThenOn) {
+    Checked checked;
+    checked.prompter.answers = {Answer::Ignore};
+    checked.run({"DIR", "dir", "FROB"});
+    EXPECT_EQ(checked.result.findings, (std::vector<core::checker::Finding>{
+                                           finding(MessageId::Unrecognised, 1, "DIR"),
+                                           finding(MessageId::Unrecognised, 3, "FROB")}));
+    EXPECT_EQ(checked.ignored, std::vector<std::string>{"DIR"});
+
+    checked.run({"Dir", "frob"}); // a later check keeps the list
+    EXPECT_EQ(checked.result.findings,
+              std::vector<core::checker::Finding>{finding(MessageId::Unrecognised, 2, "FROB")});
+
+    Checked loaded; // entries loaded from the list file, in any letter case
+    loaded.ignored = {"frob x"};
+    loaded.run({"FROB X"});
+    EXPECT_TRUE(loaded.result.findings.empty());
+}
+
+TEST(CheckFlow, AbortEndsThePassAndTheClosingMessageStillComes) {
+    const std::vector<std::pair<std::string, MessageId>> firstMessages = {
+        {"FROB", MessageId::Unrecognised},
+        {"DELTREE C:\\TEMP /Y", MessageId::DeltreePath},   // no switch-order message after it
+        {"MOVE A.TXT C:\\ /Y", MessageId::MovePath},
+        {"FOR %%A IN (A B) DO DEL X Y", MessageId::ForFileName}, // the DEL rule is not reached
+        {"TYPE A > C:\\MY DIR\\B", MessageId::Redirection},
+        {"FOR %A IN (X) DO FROB", MessageId::ForVariable},
+    };
+    for (const auto& [line, id] : firstMessages) {
+        SCOPED_TRACE(line);
+        Checked checked;
+        checked.prompter.answers = {Answer::Abort};
+        checked.run({line, "FROB"});
+        EXPECT_TRUE(checked.result.aborted);
+        EXPECT_EQ(checked.prompter.texts(),
+                  (std::vector<std::string>{core::checker::formatMessage(id, 1, "FROB"), COMPLETE}));
+    }
+}
+
+TEST(CheckFlow, GotoFindsLabelsAboveAndBelowIgnoringCase) {
+    Checked checked;
+    checked.run({":End", "GOTO end", "GOTO LATER", "GOTO END2", ":later", ":END20"});
+    EXPECT_EQ(checked.result.findings,
+              std::vector<core::checker::Finding>{finding(MessageId::GotoLabel, 4, "END2")});
+    EXPECT_EQ(checked.colours.spans,
+              (std::vector<Span>{{0, 0, 4, ColourRole::Label}, {1, 0, 4, ColourRole::Command},
+                                 {2, 0, 4, ColourRole::Command}, {4, 0, 6, ColourRole::Label},
+                                 {5, 0, 6, ColourRole::Label}}));
+}
+
+TEST(CheckFlow, LabelListIsRebuiltAndVariableListGrowsAcrossChecks) {
+    Checked checked;
+    checked.run({":ONE", "SET PATH=C:\\DOS", "SET Log Dir=C:\\LOGS", "SET NAME", "SET =X", "set path=%PATH%;C:\\X"});
+    EXPECT_EQ(checked.lists.labels, std::vector<std::string>{"ONE"});
+    EXPECT_EQ(checked.lists.variables, (std::vector<std::string>{"PATH", "Log Dir"}));
+    EXPECT_EQ(checked.colours.spans[1], Span(1, 0, 3, ColourRole::Command));
+
+    checked.run({":TWO", ":TWO", "SET log dir=1", "SET Extra=2"});
+    EXPECT_EQ(checked.lists.labels, (std::vector<std::string>{"TWO", "TWO"}));
+    EXPECT_EQ(checked.lists.variables, (std::vector<std::string>{"PATH", "Log Dir", "Extra"}));
+}
+
+TEST(CheckFlow, EditorIsColouredAndLeftWithoutSelection) {
+    core::documents::MemoryEditorView view({"@ECHO OFF", ":LOOP", "REM x"});
+    view.select(3, 4);
+    testing_support::ScriptedPrompter prompter;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    core::checker::checkEditor(view, prompter, lists, ignored);
+    EXPECT_EQ(view.selectionLength(), 0u);
+    ASSERT_EQ(view.spans().size(), 3u);
+    EXPECT_EQ(view.spans()[2].role, ColourRole::Comment);
+    EXPECT_EQ(view.spans()[2].line, 2u);
+    EXPECT_EQ(lists.labels, std::vector<std::string>{"LOOP"});
+}
+
+TEST(Messages, TextsAreFilledInAndConvertedToUtf8) {
+    using core::checker::formatMessage;
+    EXPECT_EQ(formatMessage(MessageId::Unrecognised, 12, "CAF\xc9"),
+              "Unrecognised command: \"CAF\xc3\x89\". Make sure there is no leading space and that the command is "
+              "spelt correctly. Certain commands are not yet supported by the Quillet, for example the 'XCOPY' "
+              "command. Other commands may call programs that are not distributed with DOS/Windows\xc2\xae, so will "
+              "be 'Unknown'.");
+    EXPECT_EQ(formatMessage(MessageId::GotoLabel, 1040, "END"),
+              "The label that the GOTO command on line 1040 is pointing to, \"END\", cannot be found in the batch "
+              "file. Make sure that the label name is spelt correctly and is defined in the batch file (use ':' to "
+              "define a label).");
+    EXPECT_EQ(formatMessage(MessageId::NetTimeIncomplete, 7),
+              "The NET TIME command on line 7 is incomplete. Make sure that '/SET' is appended to the end of the "
+              "command");
+}
+
+TEST(Messages, TableIsInEnumOrder) {
+    for (int i = 0; i <= static_cast<int>(MessageId::Complete); ++i)
+        EXPECT_EQ(static_cast<int>(core::checker::messageDef(static_cast<MessageId>(i)).id), i);
+}
+
+} // namespace

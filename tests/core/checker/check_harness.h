@@ -1,0 +1,56 @@
+#pragma once
+// Runs the syntax check on lines and collects everything it did.
+#include "core/checker/messages.h"
+#include "core/checker/syntax_checker.h"
+#include "support/scripted_prompter.h"
+
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace core::checker {
+// Readable failure output for GoogleTest.
+inline void PrintTo(const Finding& f, std::ostream* os) {
+    *os << "line " << f.line << " [" << static_cast<int>(f.buttons) << "] " << f.text;
+}
+} // namespace core::checker
+
+namespace checker_test {
+
+using core::ports::ColourRole;
+
+//! A colour span as (line, column, length, role), comparable in tests.
+using Span = std::tuple<std::size_t, std::size_t, std::size_t, ColourRole>;
+
+struct SpanRecorder : core::checker::ColourSink {
+    int resets = 0;
+    std::vector<Span> spans;
+    void resetColours() override {
+        ++resets;
+        spans.clear();
+    }
+    void colourSpan(const core::ports::ColourSpan& s) override {
+        spans.emplace_back(s.line, s.column, s.length, s.role);
+    }
+};
+
+struct Checked {
+    testing_support::ScriptedPrompter prompter;
+    SpanRecorder colours;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    core::checker::CheckResult result;
+
+    //! Checks the lines; answers come from the prompter's script (OK when it runs out).
+    void run(const std::vector<std::string>& lines) {
+        result = core::checker::checkSyntax(lines, {prompter, colours, lists, ignored});
+    }
+};
+
+//! A problem message as the check shows it.
+inline core::checker::Finding finding(core::checker::MessageId id, std::size_t line, const std::string& text = {}) {
+    return {line, core::checker::messageDef(id).buttons, core::checker::formatMessage(id, line, text)};
+}
+
+} // namespace checker_test
