@@ -1,5 +1,6 @@
 #include "app/launch.h"
 
+#include "app/aids/aids_commands.h"
 #include "app/main_window.h"
 #include "core/documents/launch_request.h"
 #include "platform/placeholder_help_viewer.h"
@@ -7,6 +8,7 @@
 #include "platform/qt_printer.h"
 #include "platform/qt_prompter.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_shell.h"
 #include "platform/qt_text.h"
 #include "platform/single_instance.h"
 
@@ -34,8 +36,10 @@ int runWindow(const QStringList& arguments) {
     platform::QtFileSystem files;
     platform::PlaceholderHelpViewer help;
     platform::QtPrinter printer;
+    platform::QtShell shell;
     TForm1 window({prompter, settings, files, help, printer});
     prompter.setParent(&window);
+    new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     if (!window.startUp(args)) return 1;
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);

@@ -1,0 +1,178 @@
+// The editing aids and Run through the main window: commands, dialogs shown
+// once, edits reaching the document's tab, the IF page as target, Run.
+#include "app/aids/aids_commands.h"
+
+#include "app/window_fixture.h"
+
+#include "support/recording_shell.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolBar>
+
+using core::ports::Answer;
+using testing_support::WindowTest;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class AidsWindow : public WindowTest {
+protected:
+    testing_support::RecordingShell shell;
+
+    ~AidsWindow() override { window.reset(); } // before the shell goes
+    void install(app::TForm1& form) override {
+        new app::aids::AidsCommands(form, {prompter, settings, files, shell});
+    }
+    //! Starts on Advanced with a file of these lines open, the selection set.
+    void openLines(const Strings& lines, std::size_t start = 0, std::size_t length = 0) {
+        std::string bytes;
+        for (const auto& line : lines) bytes += line + "\r\n";
+        startAdvanced({dir.write("job.bat", bytes)});
+        window->editorView().select(start, length);
+    }
+    Strings lines() const { return window->editorView().lines(); }
+    QDialog* dialog(const char* name) const { return child<QDialog>(name); }
+    void clickIn(const char* dialogName, const char* button) const {
+        QTest::mouseClick(dialog(dialogName)->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    void selectTemplate(const QString& entry) const {
+        auto* list = dialog("TInsertCommandSelect")->findChild<QListWidget*>("ListBox1");
+        list->setCurrentItem(list->findItems(entry, Qt::MatchExactly).value(0));
+    }
+};
+
+TEST_F(AidsWindow, CommandsHaveTheirKeysAndShowTheDialogsCreatedOnce) {
+    startAdvanced();
+    const std::pair<const char*, const char*> keys[] = {
+        {"EditInsert1", "Ins"},           {"InsertFilename1", "Shift+Ins"}, {"InsertPath1", "Ctrl+Ins"},
+        {"EditInsertVariable", "Ctrl+Shift+Ins"}, {"InsertBat", "Ctrl+Alt+Ins"}, {"ShortenPath", "Ctrl+Alt+S"},
+        {"RelativePath", "Ctrl+Alt+R"},   {"BatchRun", "F9"},               {"BatchStepThrough", "Ctrl+F9"},
+    };
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(action(name)->shortcut(), QKeySequence(key)) << name;
+    for (const char* name : {"EditInsert1", "InsertFilename1", "InsertPath1", "InsertBat", "ShortenPath",
+                             "RelativePath", "BatchRun", "BatchStepThrough"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+
+    // The keys reach their commands while the editor has the focus, and type nothing.
+    const Strings before = lines();
+    editor()->setFocus();
+    const std::pair<QKeyCombination, const char*> opens[] = {
+        {Qt::Key_Insert, "TInsertCommandSelect"},
+        {Qt::ShiftModifier | Qt::Key_Insert, "TForm9"},
+        {Qt::ControlModifier | Qt::Key_Insert, "TForm10"},
+    };
+    for (const auto& [key, name] : opens) {
+        QTest::keyClick(editor(), key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(dialog(name)->isVisible()) << name;
+        EXPECT_EQ(dialog(name)->parentWidget(), window.get()) << name;
+        action("EditInsert1")->trigger(); // showing again creates nothing new
+        EXPECT_EQ(window->findChildren<QDialog*>(name).size(), 1) << name;
+    }
+    EXPECT_EQ(lines(), before);
+    EXPECT_FALSE(editor()->isModified());
+}
+
+TEST_F(AidsWindow, InsertingATemplateReplacesTheSelectionAndMarksTheTab) {
+    openLines({"REM old line"}, 4, 3);
+    action("EditInsert1")->trigger();
+    selectTemplate("ECHO OFF");
+    clickIn("TInsertCommandSelect", "Button1");
+    EXPECT_EQ(lines(), Strings{"REM ECHO OFF line"});
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
+    EXPECT_TRUE(dialog("TInsertCommandSelect")->isVisible());
+}
+
+TEST_F(AidsWindow, InsertWhileTheIfPageShowsFillsTheCommandFieldOnly) {
+    openLines({"REM"});
+    action("EditInsert1")->trigger();
+    // The IF page's command field, as the Easy layout names it.
+    auto* wizard = child<QTabWidget>("PageControl2");
+    auto* command = child<QLineEdit>("Edit23");
+    if (command == nullptr) {
+        command = new QLineEdit(wizard->widget(4));
+        command->setObjectName("Edit23");
+    }
+    pages()->setCurrentWidget(child<QWidget>("TabSheet2"));
+    wizard->setCurrentIndex(4);
+    selectTemplate("PAUSE");
+    clickIn("TInsertCommandSelect", "Button1");
+    EXPECT_EQ(command->text(), "PAUSE");
+    EXPECT_EQ(lines(), Strings{"REM"});
+
+    wizard->setCurrentIndex(3); // another wizard page: the editor again
+    clickIn("TInsertCommandSelect", "Button1");
+    EXPECT_EQ(lines(), Strings{"PAUSEREM"});
+}
+
+TEST_F(AidsWindow, AnAddedTemplateIsListedInItsPlaceAndAfterARestart) {
+    startAdvanced();
+    action("EditInsert1")->trigger();
+    prompter.inputs = {"XCOPY [source] [dest] /S"};
+    clickIn("TInsertCommandSelect", "Button3");
+    auto entries = [this] {
+        auto* list = dialog("TInsertCommandSelect")->findChild<QListWidget*>("ListBox1");
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    };
+    EXPECT_EQ(entries().mid(10), (QStringList{"RENAME [filename] [newfilename]", "XCOPY [source] [dest] /S"}));
+    EXPECT_TRUE(closeWindow());
+    startAdvanced();
+    EXPECT_EQ(entries().size(), 12);
+    EXPECT_EQ(entries().last(), "XCOPY [source] [dest] /S");
+}
+
+TEST_F(AidsWindow, ShortenAndRelativePathRewriteTheSelection) {
+    openLines({"COPY C:\\Program Files\\My Backup.bat C:\\BATCH\\DATA\\LIST.TXT"}, 5, 30);
+    action("ShortenPath")->trigger();
+    EXPECT_EQ(lines(), Strings{"COPY C:\\PROGRA~1\\MYBACK~1.BAT C:\\BATCH\\DATA\\LIST.TXT"});
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
+
+    prompter.folderAnswers = {"C:\\BATCH\\TOOLS", std::nullopt};
+    window->editorView().select(30, 22);
+    action("RelativePath")->trigger();
+    EXPECT_EQ(lines(), Strings{"COPY C:\\PROGRA~1\\MYBACK~1.BAT ..\\DATA\\LIST.TXT"});
+    window->editorView().select(5, 24);
+    action("RelativePath")->trigger(); // Cancel: unchanged
+    EXPECT_EQ(lines(), Strings{"COPY C:\\PROGRA~1\\MYBACK~1.BAT ..\\DATA\\LIST.TXT"});
+    EXPECT_EQ(prompter.folderCaptions, Strings(2, "Directory to make path relative to:"));
+    EXPECT_EQ(prompter.folderStarts, (Strings{"", "C:\\BATCH\\TOOLS"}));
+}
+
+TEST_F(AidsWindow, InsertBatchFileAppendsACallLine) {
+    openLines({"@ECHO OFF", "PAUSE"}, 3);
+    prompter.openAnswers = {{"C:\\Jobs\\Night Backup.bat"}};
+    action("InsertBat")->trigger();
+    EXPECT_EQ(lines(), (Strings{"@ECHO OFF", "PAUSE", "CALL \"C:\\Jobs\\Night Backup.bat\""}));
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
+}
+
+TEST_F(AidsWindow, RunWritesTheLauncherAndOpensItOnceSavedAndCancelRunsNothing) {
+    openLines({"@ECHO OFF"});
+    const std::string path = dir.file("job.bat");
+    action("BatchRun")->trigger();
+    EXPECT_TRUE(prompter.shown.empty()); // saved and unchanged: no question
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /C " + path + "\r\n");
+    EXPECT_EQ(shell.opened, Strings{dir.file("start.bat")});
+
+    editor()->append("\r\nPAUSE");
+    prompter.answers = {Answer::Cancel};
+    action("BatchStepThrough")->trigger();
+    EXPECT_EQ(prompter.texts(), Strings{"You need to save the file before you can run it. Save?"});
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(dir.read("job.bat"), "@ECHO OFF\r\n");
+
+    prompter.answers = {Answer::Yes};
+    action("BatchStepThrough")->trigger();
+    EXPECT_EQ(dir.read("job.bat"), "@ECHO OFF\r\nPAUSE\r\n");
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /Y /C " + path + "\r\n");
+    EXPECT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat"});
+}
+
+} // namespace
