@@ -150,6 +150,9 @@ TEST_F(AidsWindow, InsertBatchFileAppendsACallLine) {
     action("InsertBat")->trigger();
     EXPECT_EQ(lines(), (Strings{"@ECHO OFF", "PAUSE", "CALL \"C:\\Jobs\\Night Backup.bat\""}));
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
+    prompter.answers = {Answer::Yes, Answer::No}; // exit, without saving
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "LastOpen2Path"), "C:\\Jobs\\"); // the dialog's folder is kept
 }
 
 TEST_F(AidsWindow, RunWritesTheLauncherAndOpensItOnceSavedAndCancelRunsNothing) {
