@@ -1,7 +1,6 @@
 #include "cli/disk_file_system.h"
 
 #include "core/aids/short_path.h"
-#include "core/text/codepage.h"
 
 #include <filesystem>
 
@@ -20,7 +19,7 @@ bool DiskFileSystem::exists(const std::string& path) {
 
 std::string DiskFileSystem::shortPath(const std::string& path) {
     if (path.empty() || exists(path)) return path;
-    return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+    return core::aids::conventionalShortPathUtf8(path);
 }
 
 std::string DiskFileSystem::programFolder() {

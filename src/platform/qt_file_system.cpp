@@ -49,7 +49,7 @@ bool QtFileSystem::exists(const std::string& path) { return QFileInfo::exists(fr
 std::string QtFileSystem::shortPath(const std::string& path) {
     if (path.empty()) return {};
     if (exists(path)) return systemShortPath(path);
-    return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+    return core::aids::conventionalShortPathUtf8(path);
 }
 
 std::string QtFileSystem::programFolder() {

@@ -2,7 +2,6 @@
 // A FileSystem on the real disk, rooted in a test's temporary folder.
 #include "core/aids/short_path.h"
 #include "core/ports/file_system.h"
-#include "core/text/codepage.h"
 
 #include <filesystem>
 #include <string>
@@ -25,7 +24,7 @@ public:
     //! Existing paths stay as they are (no 8.3 names here); others get the alias.
     std::string shortPath(const std::string& path) override {
         if (path.empty() || exists(path)) return path;
-        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+        return core::aids::conventionalShortPathUtf8(path);
     }
     std::string programFolder() override { return m_program; }
     std::string dataFolder() override { return m_data; }

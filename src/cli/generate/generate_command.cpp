@@ -6,6 +6,8 @@
 #include "cli/generate/single_document.h"
 #include "cli/qlt.h"
 #include "core/documents/document_texts.h"
+#include "core/settings/list_files.h"
+#include "core/settings/memory_settings_store.h"
 #include "core/text/codepage.h"
 #include "core/text/lines.h"
 #include "core/wizard/update_flow.h"
@@ -77,9 +79,18 @@ void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream
     out << result.dump(2) << '\n';
 }
 
+// qlt keeps no settings, so the flag of the services file counts as set: the
+// Start/Stop list offers the names of a "Services.qlt" in the data folder.
+std::vector<std::string> servicesFile(DiskFileSystem& files) {
+    core::settings::MemorySettingsStore store;
+    core::settings::writeBool(store, core::settings::flagOf(core::settings::ListFile::Services), true);
+    return core::wizard::loadServices(store, files);
+}
+
 // Runs the update flow on the plan's document; throws PlanError.
 Outcome generate(const Plan& plan, const std::string& name, std::vector<std::string> lines, DiskFileSystem& files) {
     core::wizard::WizardPages pages;
+    pages.networkServices.servicesFile = servicesFile(files);
     applyFields(plan.fields, pages);
     auto list = core::wizard::UpdateList::fromPages(pages);
     applyDialogChoices(plan, list);

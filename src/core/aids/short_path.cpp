@@ -65,6 +65,10 @@ std::string conventionalShortPath(std::string_view path) {
     return out;
 }
 
+std::string conventionalShortPathUtf8(const std::string& utf8Path) {
+    return text::toUtf8(conventionalShortPath(text::fromUtf8(utf8Path).bytes));
+}
+
 std::string shortPathOfText(ports::FileSystem& files, std::string_view cp1252Path) {
     if (cp1252Path.empty()) return {};
     return text::fromUtf8(files.shortPath(text::toUtf8(cp1252Path))).bytes;

@@ -15,6 +15,9 @@ namespace core::aids {
 //! "C:\Program Files\My Backup.bat" -> "C:\PROGRA~1\MYBACK~1.BAT".
 std::string conventionalShortPath(std::string_view path);
 
+//! The conventional alias of a path given in the file system's encoding (UTF-8).
+std::string conventionalShortPathUtf8(const std::string& utf8Path);
+
 //! True when a single path name is a valid 8.3 name as typed.
 bool isValid83Name(std::string_view name);
 

@@ -24,7 +24,7 @@ public:
 
     void addLabel(std::string name) { m_context.lists.labels.push_back(std::move(name)); }
     void addVariable(const std::string& name) { m_context.lists.addVariable(name); }
-    //! A label of a line above (the label list) or anywhere in the document.
+    //! A label line ":NAME" anywhere in the document, letter case ignored.
     bool labelExists(std::string_view name);
 
     bool isIgnored(std::string_view workingText) const { return m_ignored.contains(workingText); }

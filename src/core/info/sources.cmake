@@ -1,1 +1,8 @@
-# Sources of core/info.
+# Sources of core/info: the update notice fetched over POP3.
+target_sources(quillet_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/version_compare.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/update_config.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/update_notice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pop3_reply.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notice_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/update_session.cpp)

@@ -14,7 +14,7 @@ using enum ValueType;
 constexpr int ANY_MIN = INT_MIN;
 constexpr int ANY_MAX = INT_MAX;
 
-constexpr std::array<SettingDef, 25> SETTINGS = {{
+constexpr std::array<SettingDef, 29> SETTINGS = {{
     {Setting::EasyActive, PREVIOUS_EXEC, "EasyActive", Integer, "", 1, 1, 7, false},
     {Setting::EasyNetActive, PREVIOUS_EXEC, "EasyNetActive", Integer, "", 1, 1, 4, false},
     {Setting::Active, PREVIOUS_EXEC, "Active", Integer, "", 5, 1, 5, false},
@@ -40,6 +40,13 @@ constexpr std::array<SettingDef, 25> SETTINGS = {{
     {Setting::FilesFlag, TEMPLATES, "Files", Boolean, "", 0, 0, 1, false},
     {Setting::PathsFlag, TEMPLATES, "Paths", Boolean, "", 0, 0, 1, false},
     {Setting::NetServicesFlag, TEMPLATES, "NetServices", Boolean, "", 0, 0, 1, false},
+    // The update notice's mailboxes: "host[:port] account" entries separated by ";".
+    // The maker's real servers are configured at installation; these placeholders
+    // never resolve, so a fresh install fails honestly and offers the next server.
+    {Setting::UpdateServers, UPDATE, "Servers", Text, "pop1.marrowfen.example update;pop2.marrowfen.example update", 0, 0, 0, false},
+    {Setting::UpdatePassword, UPDATE, "Password", Text, "", 0, 0, 0, false},
+    {Setting::UpdateSecurity, UPDATE, "Security", Text, "starttls", 0, 0, 0, false},
+    {Setting::UpdateDownloadAddress, UPDATE, "DownloadAddress", Text, "https://www.marrowfen.example/download/quillet-setup.exe", 0, 0, 0, false},
 }};
 
 // The table is indexed by the enum: keep both in the same order.

@@ -17,6 +17,7 @@ enum class Setting {
     FontName, FontSize, Background, Text, CmdText, LabelText, CmtText,
     RecentFile1, RecentFile2, RecentFile3,
     IgnoreFlag, CustomFlag, FilesFlag, PathsFlag, NetServicesFlag,
+    UpdateServers, UpdatePassword, UpdateSecurity, UpdateDownloadAddress,
 };
 
 struct SettingDef {
@@ -35,6 +36,7 @@ inline constexpr std::string_view PREVIOUS_EXEC = "PreviousExec";
 inline constexpr std::string_view OPTIONS = "Options";
 inline constexpr std::string_view RECENT = "Recent";
 inline constexpr std::string_view TEMPLATES = "Templates";
+inline constexpr std::string_view UPDATE = "Update";
 
 //! All values, in the order of the store's documentation.
 std::span<const SettingDef> allSettings();

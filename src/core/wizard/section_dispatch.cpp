@@ -20,7 +20,21 @@ void generateSection(int code, WizardPages& pages, GeneratorContext& context) {
     case 12: generateShutdown(pages.miscellaneous, context); return;
     case 13: generateKeyboardInput(pages.miscellaneous, context); return;
     case 14: generateCombine(pages.miscellaneous, context); return;
-    // Extension point: sections 15 to 31 dispatch to their pages' generators here.
+    case 15: generateForStatement(pages.forAttributes, context); return;
+    case 16: generateSetVariables(pages.variables, context); return;
+    case 17: generateIfStatement(pages.variables, context); return;
+    case 18: generateAttributes(pages.forAttributes, context); return;
+    case 20: generateSubst(pages.forAttributes, context); return;
+    case 21: generateShare(pages.networkSharing, context); return;
+    case 23: generateConnection(pages.networkSharing, context); return;
+    case 24: generateUserAccounts(pages.server, context); return;
+    case 25: generateStartService(pages.networkServices, context); return;
+    case 26: generateStopService(pages.networkServices, context); return;
+    case 27: generatePauseService(pages.networkServices, context); return;
+    case 28: generateContinueService(pages.networkServices, context); return;
+    case 29: generateMessage(pages.otherNetwork, context); return;
+    case 30: generateTimeSync(pages.otherNetwork, context); return;
+    case 31: generateRunAs(pages.otherNetwork, context); return;
     default: return;
     }
 }

@@ -21,8 +21,23 @@ constexpr SectionRow SECTIONS[] = {
     {"CheckBox23", "Grab Keyboard Input", 13},
     {"CheckBox24", "Combine ASCII Files", 14},
     {"CheckBox44", "Combine Binary Files", 14},
-    // Extension point: rows 16 to 32 ("Set Variables" ... "Change network
-    // user accounts") follow here, in this order, with their pages.
+    {"CheckBox26", "Set Variables", 16},
+    {"CheckBox27", "Create an IF statement", 17},
+    {"CheckBox29", "Create a FOR statement", 15},
+    {"CheckBox36", "Modify File Attributes", 18},
+    {"CheckBox37", "Drive Letter for a file path", 20},
+    {"RadioButton43", "Create a Network Share", 21},
+    {"RadioButton44", "Remove a Network Share", 21},
+    {"RadioButton47", "Connect to a network share", 23},
+    {"RadioButton48", "Disconnect from a network share", 23},
+    {"RadioButton51", "Start a Network Service", 25},
+    {"RadioButton52", "Stop a Network Service", 26},
+    {"RadioButton53", "Pause a Network Service", 27},
+    {"RadioButton54", "Continue a Network Service", 28},
+    {"CheckBox34", "Send a message to another computer", 29},
+    {"CheckBox33", "Synchronise time with another computer", 30},
+    {"CheckBox42", "Run a command as another user", 31},
+    {"CheckBox35", "Change network user accounts", 24},
 };
 
 } // namespace

@@ -45,4 +45,31 @@ inline constexpr std::string_view FORGOT_TIME_DELAY = "Oops! You forgot to enter
 inline constexpr std::string_view FORGOT_PROGRAM = "Oops! You forgot to enter the program to run!";
 inline constexpr std::string_view FORGOT_FILES_TO_OPEN = "Oops! You forgot to enter the file(s) to open!";
 
+// FOR & file attributes.
+inline constexpr std::string_view FORGOT_SUBST_PATH =
+    "Oops! You forgot to enter the path that you want to substitute a drive letter for.";
+inline constexpr std::string_view FORGOT_SUBST_LETTER =
+    "Oops! You forgot to select the drive letter that will replace the full path.";
+
+// Network sharing.
+inline constexpr std::string_view FORGOT_SHARE_NAME = "Oops! You forgot to enter the name that the share will be known by.";
+inline constexpr std::string_view FORGOT_SHARE_PATH = "Oops! You forgot to enter the path to the folder you want to share.";
+
+// Network services.
+inline constexpr std::string_view FORGOT_SERVICE_TO_START = "Oops! You forgot to select a service to start.";
+inline constexpr std::string_view FORGOT_SERVICE_TO_STOP = "Oops! You forgot to select a service to stop.";
+inline constexpr std::string_view FORGOT_SERVICE_TO_PAUSE = "Oops! You forgot to select a service to pause.";
+inline constexpr std::string_view FORGOT_SERVICE_TO_CONTINUE =
+    "Oops! You forgot to select a service to continue from a paused state.";
+
+// Other network commands.
+inline constexpr std::string_view FORGOT_MESSAGE_TEXT = "Oops! You forgot to enter the message to send.";
+inline constexpr std::string_view FORGOT_TIME_COMPUTER =
+    "Oops! You forgot to enter the name of the computer you wish to synchronise the time with.";
+inline constexpr std::string_view FORGOT_TIME_DOMAIN = "Oops! You forgot to enter a domain to synchronise time with.";
+inline constexpr std::string_view FORGOT_TIME_RTS_DOMAIN =
+    "Oops! You forgot to enter a domain for the synchronisation of the clock to the RTS Server on the domain.";
+inline constexpr std::string_view FORGOT_RUNAS_USER =
+    "Oops! You forgot to enter the name of the user who you want to run the command as.";
+
 } // namespace core::wizard::messages

@@ -27,13 +27,12 @@ void WizardPages::visitPage(WizardPage page, FieldVisitor& visitor) {
     case WizardPage::UserInteraction: userInteraction.visitFields(visitor); return;
     case WizardPage::Programs: programs.visitFields(visitor); return;
     case WizardPage::Miscellaneous: miscellaneous.visitFields(visitor); return;
-    // Extension point: the remaining pages list their records' fields here.
-    case WizardPage::VariablesAndIf:
-    case WizardPage::ForAndAttributes:
-    case WizardPage::NetworkSharing:
-    case WizardPage::NetworkServices:
-    case WizardPage::OtherNetworkCommands:
-    case WizardPage::ServerCommands: return;
+    case WizardPage::VariablesAndIf: variables.visitFields(visitor); return;
+    case WizardPage::ForAndAttributes: forAttributes.visitFields(visitor); return;
+    case WizardPage::NetworkSharing: networkSharing.visitFields(visitor); return;
+    case WizardPage::NetworkServices: networkServices.visitFields(visitor); return;
+    case WizardPage::OtherNetworkCommands: otherNetwork.visitFields(visitor); return;
+    case WizardPage::ServerCommands: server.visitFields(visitor); return;
     }
 }
 

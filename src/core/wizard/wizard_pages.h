@@ -3,9 +3,15 @@
 // window (or of one `qlt generate` run), plus the little state the pages share.
 #include "core/wizard/fields.h"
 #include "core/wizard/file_operation_choices.h"
+#include "core/wizard/for_attributes_page.h"
 #include "core/wizard/miscellaneous_choices.h"
+#include "core/wizard/network_services_page.h"
+#include "core/wizard/network_sharing_page.h"
+#include "core/wizard/other_network_page.h"
 #include "core/wizard/program_choices.h"
+#include "core/wizard/server_page.h"
 #include "core/wizard/user_interaction_choices.h"
+#include "core/wizard/variables_page.h"
 
 #include <string>
 
@@ -37,9 +43,12 @@ struct WizardPages {
     UserInteractionChoices userInteraction;
     ProgramChoices programs;
     MiscellaneousChoices miscellaneous;
-    // Extension point: the records of "Variables and IF", "FOR & File
-    // Attributes" and the four network sub-pages join here, and visitPage()
-    // lists their fields.
+    VariablesChoices variables;
+    ForAttributesChoices forAttributes;
+    NetworkSharingChoices networkSharing;
+    NetworkServicesChoices networkServices;
+    OtherNetworkChoices otherNetwork;
+    ServerChoices server;
     BrowseMemory browse;
 
     //! The fields of one page, by control name.

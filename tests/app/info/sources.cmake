@@ -1,1 +1,5 @@
-# Window tests of the info area (target_sources(app_tests PRIVATE ...)).
+# Window tests of the info area: TForm2 against a private dovecot.
+target_sources(app_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/update_info_window_test.cpp)
+target_compile_definitions(app_tests PRIVATE
+  QUILLET_POP3_SERVER_SCRIPT="${CMAKE_CURRENT_LIST_DIR}/../../platform/pop3/pop3_server.sh")

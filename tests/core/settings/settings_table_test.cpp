@@ -39,6 +39,10 @@ const Expected LAYOUT[] = {
     {Setting::FilesFlag, "Templates", "Files", "", 0},
     {Setting::PathsFlag, "Templates", "Paths", "", 0},
     {Setting::NetServicesFlag, "Templates", "NetServices", "", 0},
+    {Setting::UpdateServers, "Update", "Servers", "pop1.marrowfen.example update;pop2.marrowfen.example update", 0},
+    {Setting::UpdatePassword, "Update", "Password", "", 0},
+    {Setting::UpdateSecurity, "Update", "Security", "starttls", 0},
+    {Setting::UpdateDownloadAddress, "Update", "DownloadAddress", "https://www.marrowfen.example/download/quillet-setup.exe", 0},
 };
 
 bool isTextual(ValueType t) { return t == ValueType::Text || t == ValueType::Colour; }

@@ -25,7 +25,7 @@ public:
     std::string shortPath(const std::string& path) override {
         if (path.empty()) return {};
         if (auto found = existing.find(path); found != existing.end()) return found->second;
-        return core::text::toUtf8(core::aids::conventionalShortPath(core::text::fromUtf8(path).bytes));
+        return core::aids::conventionalShortPathUtf8(path);
     }
     std::string programFolder() override { return "/"; }
     std::string dataFolder() override { return "/"; }

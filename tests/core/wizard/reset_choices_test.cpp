@@ -23,7 +23,8 @@ public:
         values[std::string(name)] = selected.value_or("none");
     }
     void grid(std::string_view name, GridRows& rows, std::size_t) override {
-        values[std::string(name)] = std::to_string(rows.size()) + " rows";
+        auto& value = values[std::string(name)];
+        for (const auto& [left, right] : rows) value += "[" + left + "|" + right + "]";
     }
 };
 
@@ -35,6 +36,10 @@ public:
     void text(std::string_view, std::string& value) override { value = "x"; }
     void memo(std::string_view, std::vector<std::string>& lines) override { lines = {"x"}; }
     void number(std::string_view, int& value, int, int) override { value = 7; }
+    void choice(std::string_view, std::optional<std::string>& selected, const std::vector<std::string>& items) override {
+        if (!items.empty()) selected = items.back();
+    }
+    void grid(std::string_view, GridRows& rows, std::size_t maxRows) override { rows.assign(maxRows, {"x", "y"}); }
 };
 
 std::map<std::string, std::string> snapshot(WizardPages& pages) {
@@ -74,9 +79,26 @@ TEST(ResetChoices, ThisPageClearsExactlyItsListedControls) {
           "MaskEdit1", "MaskEdit2", "MaskEdit3", "MaskEdit4"}},
         {WizardPage::Programs, {"CheckBox9", "CheckBox10", "CheckBox11", "CheckBox12", "Memo3", "Edit2", "Edit3"}},
         {WizardPage::Miscellaneous, {"Edit15", "Edit16", "Edit17", "Edit18", "Memo4", "CheckBox21", "CheckBox23", "CheckBox24"}},
+        {WizardPage::VariablesAndIf,
+         {"CheckBox26", "CheckBox27", "CheckBox28", "StringGrid1", "Edit19", "Edit20", "Edit21", "Edit22", "Edit23",
+          "Edit24"}},
+        // The FOR command box loses its text; its suggestions are fixed.
+        {WizardPage::ForAndAttributes,
+         {"CheckBox29", "Memo5", "Edit26", "ComboBox1", "CheckBox36", "CheckBox37", "Memo9", "Edit33"}},
+        // The network path loses its placeholder too; leaving the field brings it back.
+        {WizardPage::NetworkSharing,
+         {"RadioButton43", "RadioButton44", "RadioButton47", "RadioButton48", "Edit25", "Edit27", "Edit28", "Edit29",
+          "Edit30", "Edit31", "Edit32"}},
+        {WizardPage::NetworkServices, {"RadioButton51", "RadioButton52", "RadioButton53", "RadioButton54"}},
+        {WizardPage::OtherNetworkCommands,
+         {"CheckBox34", "CheckBox33", "CheckBox42", "Edit34", "Edit35", "Edit36", "Edit37", "Edit38", "Edit39", "Edit40",
+          "Edit41", "Edit42"}},
+        {WizardPage::ServerCommands,
+         {"CheckBox35", "Edit43", "Edit44", "Edit45", "Edit46", "Edit47", "Edit48", "Edit49", "Memo10"}},
     };
     for (const auto& [page, expected] : cases) {
         WizardPages pages;
+        pages.networkServices.servicesFile = {"Spooler"};
         FillAll fill;
         pages.visitFields(fill);
         const auto before = snapshot(pages);
@@ -95,9 +117,12 @@ TEST(ResetChoices, AllLeavesTheXcopyOptionsAndUnlistedSwitches) {
     const auto after = snapshot(pages);
     const auto cleared = changed(before, after);
     for (const auto* kept : {"CheckBox14", "CheckBox16", "CheckBox17", "CheckBox18", "CheckBox19", "CheckBox20",
-                             "CheckBox22", "CheckBox44", "RadioButton15", "RadioButton3", "CSpinEdit2", "CheckBox45"})
+                             "CheckBox22", "CheckBox44", "RadioButton15", "RadioButton3", "CSpinEdit2", "CheckBox45",
+                             "CheckBox43", "CheckBox38", "CheckBox50", "RadioButton45", "RadioButton37", "ComboBox5",
+                             "Edit50", "DateTimePicker1"})
         EXPECT_EQ(cleared.count(kept), 0u) << kept;
-    for (const auto* gone : {"CheckBox1", "CheckBox13", "CheckBox15", "Edit2", "Edit14", "Edit18", "Memo4", "RadioButton24"})
+    for (const auto* gone : {"CheckBox1", "CheckBox13", "CheckBox15", "Edit2", "Edit14", "Edit18", "Memo4", "RadioButton24",
+                             "StringGrid1", "ComboBox1", "Edit30", "RadioButton54", "Edit42", "Memo10"})
         EXPECT_EQ(cleared.count(gone), 1u) << gone;
     EXPECT_EQ(after.at("MaskEdit1"), "''");
     EXPECT_EQ(after.at("MaskEdit4"), "'  '"); // the masked field goes back to its blanks

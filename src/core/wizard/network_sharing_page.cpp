@@ -1,0 +1,94 @@
+#include "core/wizard/network_sharing_page.h"
+
+#include "core/wizard/line_parts.h"
+#include "core/wizard/wizard_messages.h"
+
+#include <array>
+
+namespace core::wizard {
+
+namespace {
+constexpr std::string_view SHARE_SWITCH = "ShareSwitch";
+constexpr std::string_view SIMULTANEOUS_USERS = "SimultaneousUsers";
+constexpr std::string_view CONNECTION_SWITCH = "ConnectionSwitch";
+constexpr std::string_view DEVICE_NAME = "DeviceName";
+
+// The /CACHE switch of each offline caching item, in item order.
+constexpr std::array<std::string_view, 3> CACHE_SWITCHES = {" /CACHE:Automatic", " /CACHE:Manual", " /CACHE:No"};
+
+std::string cachePart(const std::optional<std::string>& selected) {
+    const auto& items = offlineCachingItems();
+    for (std::size_t i = 0; selected && i < items.size(); ++i)
+        if (items[i] == *selected) return std::string(CACHE_SWITCHES[i]);
+    return {};
+}
+
+std::string shareOptions(const NetworkSharingChoices& page) {
+    if (page.RadioButton44) return " /DELETE";
+    const std::string remark = page.Edit28.empty() ? std::string() : " /REMARK:" + quoted(page.Edit28);
+    return remark + cachePart(page.ComboBox2);
+}
+} // namespace
+
+const std::vector<std::string>& offlineCachingItems() {
+    static const std::vector<std::string> items = {"Enabled, Auto re-integrate", "Enabled, Manual re-integrate",
+                                                   "Disabled"};
+    return items;
+}
+
+void NetworkSharingChoices::visitFields(FieldVisitor& visitor) {
+    visitor.radio("RadioButton43", SHARE_SWITCH, RadioButton43);
+    visitor.radio("RadioButton44", SHARE_SWITCH, RadioButton44);
+    visitor.text("Edit25", Edit25);
+    visitor.text("Edit27", Edit27);
+    visitor.text("Edit28", Edit28);
+    visitor.choice("ComboBox2", ComboBox2, offlineCachingItems());
+    visitor.radio("RadioButton45", SIMULTANEOUS_USERS, RadioButton45);
+    visitor.radio("RadioButton46", SIMULTANEOUS_USERS, RadioButton46);
+    visitor.number("CSpinEdit1", CSpinEdit1, MIN_SHARE_USERS, MAX_SHARE_USERS);
+    visitor.radio("RadioButton47", CONNECTION_SWITCH, RadioButton47);
+    visitor.radio("RadioButton48", CONNECTION_SWITCH, RadioButton48);
+    visitor.text("Edit29", Edit29);
+    visitor.radio("RadioButton49", DEVICE_NAME, RadioButton49);
+    visitor.radio("RadioButton50", DEVICE_NAME, RadioButton50);
+    visitor.text("Edit30", Edit30);
+    visitor.check("CheckBox30", CheckBox30);
+    visitor.text("Edit31", Edit31);
+    visitor.check("CheckBox31", CheckBox31);
+    visitor.check("CheckBox32", CheckBox32);
+    visitor.text("Edit32", Edit32);
+}
+
+void enterNetworkPath(std::string& text) {
+    if (text == NETWORK_PATH_PLACEHOLDER) text.clear();
+}
+
+void leaveNetworkPath(std::string& text) {
+    if (text.empty()) text = NETWORK_PATH_PLACEHOLDER;
+}
+
+void generateShare(const NetworkSharingChoices& page, GeneratorContext& context) {
+    if (page.Edit25.empty()) return context.warn(std::string(messages::FORGOT_SHARE_NAME));
+    if (page.Edit27.empty()) return context.warn(std::string(messages::FORGOT_SHARE_PATH));
+    // Removing keeps the name, path and user limit in the line.
+    const std::string head = "NET SHARE " + page.Edit25 + "=" + quoted(page.Edit27);
+    if (page.RadioButton45)
+        context.appendLine(head + " /USERS:" + std::to_string(page.CSpinEdit1) + shareOptions(page));
+    else if (page.RadioButton46)
+        context.appendLine(head + " /UNLIMITED" + shareOptions(page));
+}
+
+void generateConnection(const NetworkSharingChoices& page, GeneratorContext& context) {
+    const std::string device = page.RadioButton49 ? page.Edit29 : "*";
+    const std::string password = page.CheckBox31 ? "*" : page.Edit31;
+    const std::string user = page.CheckBox32 ? " /USER:" + page.Edit32 : std::string();
+    const std::string disconnect = page.RadioButton48 ? " /DELETE" : "";
+    if (!page.RadioButton47 && !page.RadioButton48) return;
+    // The HOME forms leave out the network path and the user part.
+    if (page.CheckBox30)
+        context.appendLine("NET USE " + device + " " + password + " /HOME" + disconnect);
+    else
+        context.appendLine("NET USE " + device + " " + quoted(page.Edit30) + " " + password + user + disconnect);
+}
+
+} // namespace core::wizard

@@ -1,0 +1,74 @@
+#include "core/wizard/server_page.h"
+
+#include "core/wizard/line_parts.h"
+
+namespace core::wizard {
+
+namespace {
+constexpr std::string_view ACCOUNT_ACTION = "AccountAction";
+constexpr std::size_t WORKSTATION_SLOTS = 8;
+
+// "/NAME:" + the quoted text + a blank, or nothing for an empty text.
+std::string quotedPart(std::string_view name, const std::string& value) {
+    return value.empty() ? std::string() : "/" + std::string(name) + ":" + quoted(value) + " ";
+}
+
+// Always eight slots (seven commas): a missing line is an empty slot, lines
+// past the eighth are left out.
+std::string workstationsPart(const std::vector<std::string>& memo) {
+    if (!holdsText(memo)) return {};
+    std::string out = "/WORKSTATIONS:";
+    for (std::size_t slot = 0; slot < WORKSTATION_SLOTS; ++slot) {
+        if (slot > 0) out += ',';
+        if (slot < memo.size()) out += memo[slot];
+    }
+    return out + " ";
+}
+
+// Every part after the password, up to and with "/TIMES:ALL ".
+std::string accountParts(const ServerChoices& page) {
+    return std::string(page.CheckBox48 ? "/ACTIVE:YES " : "/ACTIVE:NO ") +
+           (page.CheckBox49 ? "/PASSWORDCHG:YES " : "/PASSWORDCHG:NO ") + quotedPart("FULLNAME", page.Edit45) +
+           quotedPart("COMMENT", page.Edit46) +
+           (page.CheckBox50 ? "/EXPIRES:" + page.DateTimePicker1 + " " : "/EXPIRES:NEVER ") +
+           quotedPart("HOMEDIR", page.Edit47) + quotedPart("PROFILEPATH", page.Edit48) +
+           quotedPart("SCRIPTPATH", page.Edit49) + workstationsPart(page.Memo10) +
+           quotedPart("USERCOMMENT", page.Edit50) + "/TIMES:ALL ";
+}
+} // namespace
+
+void ServerChoices::visitFields(FieldVisitor& visitor) {
+    visitor.check("CheckBox35", CheckBox35);
+    visitor.radio("RadioButton65", ACCOUNT_ACTION, RadioButton65);
+    visitor.radio("RadioButton66", ACCOUNT_ACTION, RadioButton66);
+    visitor.radio("RadioButton67", ACCOUNT_ACTION, RadioButton67);
+    visitor.text("Edit43", Edit43);
+    visitor.text("Edit44", Edit44);
+    visitor.check("CheckBox46", CheckBox46);
+    visitor.check("CheckBox47", CheckBox47);
+    visitor.check("CheckBox48", CheckBox48);
+    visitor.check("CheckBox49", CheckBox49);
+    visitor.text("Edit45", Edit45);
+    visitor.text("Edit50", Edit50);
+    visitor.check("CheckBox50", CheckBox50);
+    visitor.text("DateTimePicker1", DateTimePicker1);
+    visitor.text("Edit47", Edit47);
+    visitor.text("Edit48", Edit48);
+    visitor.text("Edit49", Edit49);
+    visitor.memo("Memo10", Memo10);
+    visitor.text("Edit46", Edit46);
+}
+
+void generateUserAccounts(const ServerChoices& page, GeneratorContext& context) {
+    const std::string user = "NET USER " + page.Edit43 + " ";
+    const std::string domain = page.CheckBox47 ? "/DOMAIN" : "";
+    const std::string password = page.CheckBox46 ? "* " : page.Edit44 + " ";
+    if (page.RadioButton65)
+        context.appendLine(user + password + "/ADD " + accountParts(page) + domain);
+    else if (page.RadioButton67)
+        context.appendLine(user + password + accountParts(page) + domain);
+    else if (page.RadioButton66)
+        context.appendLine(user + "/DELETE " + domain);
+}
+
+} // namespace core::wizard

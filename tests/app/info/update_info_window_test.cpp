@@ -1,0 +1,148 @@
+#include "app/info/update_info_window.h"
+
+#include "app/info/notice_print.h"
+#include "core/settings/memory_settings_store.h"
+#include "platform/pop3/curl_pop3_client.h"
+#include "platform/pop3/test_pop3_server.h"
+#include "support/fake_file_system.h"
+#include "support/process.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using app::info::TForm2;
+using testing_support::TestPop3Server;
+
+namespace {
+
+const std::string NOTICE = "Subject: Quillet update\r\n\r\n2.3.0\r\nQuillet 2.3.0 is out.\r\n\r\n<b>Faster</b> checks.\r\n";
+const QString SHOWN = "Quillet 2.3.0 is out.\n\n<b>Faster</b> checks.";
+
+struct RecordingShell : core::ports::Shell {
+    std::vector<std::string> opened;
+    bool open(const std::string& target, std::string&) override {
+        opened.push_back(target);
+        return true;
+    }
+};
+
+// The window over a real client, reading its servers from an in-memory store.
+struct WindowUnderTest {
+    testing_support::TempDir data;
+    testing_support::DiskFileSystem files{data.folder()};
+    testing_support::ScriptedPrompter prompter;
+    RecordingShell shell;
+    core::settings::MemorySettingsStore settings;
+    platform::CurlPop3Client client;
+    std::unique_ptr<TForm2> window;
+
+    explicit WindowUnderTest(const std::string& servers) {
+        settings.writeText("Update", "Servers", servers);
+        settings.writeText("Update", "Password", "secret");
+        settings.writeText("Update", "Security", "none");
+        window = std::make_unique<TForm2>(app::info::UpdateInfoServices{prompter, shell, files, settings}, client,
+                                          "2.1.1.60");
+        window->show();
+    }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QPlainTextEdit* view() const { return window->findChild<QPlainTextEdit*>("RichEdit1"); }
+    bool waitForView(const QString& text) const {
+        return QTest::qWaitFor([&] { return view()->toPlainText() == text; }, 10'000);
+    }
+};
+
+std::string local(int port, const char* user) { return "127.0.0.1:" + std::to_string(port) + " " + user; }
+
+} // namespace
+
+TEST(UpdateInfoWindow, StartsDisconnectedWithItsControls) {
+    WindowUnderTest t(local(testing_support::freePort(), "update"));
+    EXPECT_EQ(t.window->windowTitle(), "Update Information for QLT");
+    EXPECT_EQ(t.window->minimumSize(), QSize(320, 240));
+    EXPECT_EQ(t.window->maximumSize(), QSize(640, 480));
+    struct Case { const char* name; const char* caption; bool enabled; } cases[] = {
+        {"BitBtn2", "Co&nnect", true}, {"BitBtn3", "&Download Update", false}, {"BitBtn1", "&Close", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(t.button(c.name), nullptr);
+        EXPECT_EQ(t.button(c.name)->text(), c.caption);
+        EXPECT_EQ(t.button(c.name)->isEnabled(), c.enabled);
+    }
+    EXPECT_TRUE(t.button("BitBtn2")->isDefault());
+    EXPECT_TRUE(t.view()->isReadOnly());
+    EXPECT_EQ(t.view()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    struct Item { const char* name; const char* caption; const char* key; } items[] = {
+        {"Save1", "&Save", "Ctrl+S"}, {"Copy1", "&Copy", "Ctrl+C"}, {"Print1", "&Print", "Ctrl+P"}};
+    for (const auto& item : items) {
+        auto* action = t.window->findChild<QAction*>(item.name);
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), item.caption);
+        EXPECT_EQ(action->shortcut().toString(), item.key);
+    }
+}
+
+TEST(UpdateInfoWindow, ConnectShowsTheNoticeThenSaveCopyDownloadAndCloseWhileConnected) {
+    TestPop3Server server({{"update", "secret", {NOTICE}}});
+    WindowUnderTest t(local(server.port(), "update"));
+    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton);
+    ASSERT_TRUE(t.waitForView(SHOWN)) << t.view()->toPlainText().toStdString();
+    EXPECT_EQ(t.button("BitBtn2")->text(), "Disco&nnect");
+    EXPECT_TRUE(t.button("BitBtn3")->isEnabled()) << "2.3.0 is newer than 2.1.1.60";
+
+    QTest::keyClick(t.view(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(t.data.read("Updateinfo.txt"), "Quillet 2.3.0 is out.\r\n\r\n<b>Faster</b> checks.\r\n");
+    QTest::keyClick(t.view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), SHOWN);
+    QTest::mouseClick(t.button("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(t.shell.opened, std::vector<std::string>{"https://www.marrowfen.example/download/quillet-setup.exe"});
+
+    QTest::mouseClick(t.button("BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(t.window->isVisible());
+    EXPECT_EQ(t.button("BitBtn2")->text(), "Co&nnect");
+    EXPECT_TRUE(t.button("BitBtn2")->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.log().find("Logged out") != std::string::npos; }, 5000))
+        << "closing logs out of the server";
+    EXPECT_EQ(server.storedMessages("update"), 1u);
+    EXPECT_TRUE(t.prompter.shown.empty());
+}
+
+TEST(UpdateInfoWindow, RefusedServerOffersTheNextOneWhichHasNoNotice) {
+    TestPop3Server server({testing_support::Mailbox{"empty", "secret", {}}});
+    const int refused = testing_support::freePort();
+    WindowUnderTest t(local(refused, "update") + ";" + local(server.port(), "empty"));
+    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.prompter.shown.empty(); }, 10'000));
+    EXPECT_EQ(t.prompter.shown[0].kind, core::ports::MessageKind::Confirmation);
+    EXPECT_TRUE(t.prompter.shown[0].text.starts_with("Could not connect to the update server 127.0.0.1:\n"))
+        << t.prompter.shown[0].text;
+    EXPECT_EQ(t.button("BitBtn2")->text(), "Co&nnect");
+    EXPECT_TRUE(t.window->isVisible());
+
+    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton); // the answer was Yes: the second server
+    ASSERT_TRUE(t.waitForView("No update information currently available."));
+    EXPECT_FALSE(t.button("BitBtn3")->isEnabled());
+    EXPECT_EQ(t.prompter.shown.size(), 1u);
+}
+
+TEST(UpdateInfoWindow, PrintoutHasTheHeadingThenTheLines) {
+    testing_support::TempDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.file("notice.pdf")));
+    ASSERT_TRUE(app::info::printNotice(printer, QString::fromUtf8("Quillet \xC2\xA9"),
+                                       {"Quillet 2.3.0 is out.", "", "Faster checks."}, QFont("DejaVu Sans Mono", 10)));
+    const auto pdf = dir.file("notice.pdf");
+    EXPECT_EQ(testing_support::runCommand("pdftotext -layout " + pdf + " -").out,
+              "Quillet \xC2\xA9\nQuillet 2.3.0 is out.\n\nFaster checks.\n\f");
+    const auto fonts = testing_support::runCommand("pdffonts " + pdf).out;
+    EXPECT_NE(fonts.find("Serif"), std::string::npos) << "the heading is set in a serif face: " << fonts;
+}

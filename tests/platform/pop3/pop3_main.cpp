@@ -1,0 +1,3 @@
+#include "support/qt_test_main.h"
+
+QUILLET_QT_TEST_MAIN()
