@@ -6,7 +6,7 @@
 #include "core/checker/answer_ok_prompter.h"
 #include "core/checker/syntax_checker.h"
 #include "core/settings/memory_settings_store.h"
-#include "platform/placeholder_help_viewer.h"
+#include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     settings.writeBool("PreviousExec", "Hidden", false);
     settings.writeInteger("PreviousExec", "Active", 1);
     testing_support::DiskFileSystem files{dir.folder()};
-    platform::PlaceholderHelpViewer help;
+    testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
 
     app::TForm1 window({prompter, settings, files, help, printer});

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "core/checker/answer_ok_prompter.h"
 #include "core/settings/memory_settings_store.h"
-#include "platform/placeholder_help_viewer.h"
+#include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
@@ -34,7 +34,7 @@ struct Services {
     core::checker::AnswerOkPrompter prompter;
     core::settings::MemorySettingsStore settings;
     testing_support::DiskFileSystem files{dir.folder()};
-    platform::PlaceholderHelpViewer help;
+    testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
 };
 

@@ -1,9 +1,12 @@
 #include "app/launch.h"
 
 #include "app/aids/aids_commands.h"
+#include "app/help/context_help.h"
+#include "app/help/help_commands.h"
+#include "app/help/help_window.h"
+#include "app/info/check_for_update.h"
 #include "app/main_window.h"
 #include "core/documents/launch_request.h"
-#include "platform/placeholder_help_viewer.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_prompter.h"
@@ -34,11 +37,17 @@ int runWindow(const QStringList& arguments) {
     platform::QtPrompter prompter;
     platform::QtSettingsStore settings;
     platform::QtFileSystem files;
-    platform::PlaceholderHelpViewer help;
+    help::HelpWindow help(files);
     platform::QtPrinter printer;
-    platform::QtShell shell;
     TForm1 window({prompter, settings, files, help, printer});
     prompter.setParent(&window);
+    platform::QtShell shell;
+    const auto connect = [&](const QString& name, std::function<void()> handler) {
+        window.connectCommand(name, std::move(handler));
+    };
+    connect("CheckForUpdate1", [&] { info::checkForProgramUpdate(&window, {prompter, shell, files, settings}); });
+    help::connectHelpCommands(connect, {help, shell, files, prompter, &window});
+    help::ContextHelpKey f1(help, &window);
     new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     if (!window.startUp(args)) return 1;
     channel.listen();

@@ -1,8 +1,10 @@
+#include "app/help/version_option.h"
 #include "app/launch.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (app::help::printVersionIfAsked(argc, argv)) return 0;
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Marrowfen Software");
     QApplication::setApplicationName("Quillet");

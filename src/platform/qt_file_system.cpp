@@ -53,7 +53,15 @@ std::string QtFileSystem::shortPath(const std::string& path) {
 }
 
 std::string QtFileSystem::programFolder() {
-    return toUtf8(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));
+    return toUtf8(QDir::toNativeSeparators(shippedContentFolder(QCoreApplication::applicationDirPath()) + QLatin1Char('/')));
+}
+
+QString shippedContentFolder(const QString& executableFolder) {
+    const QDir beside(executableFolder);
+    if (beside.exists(QStringLiteral("help"))) return beside.absolutePath();
+    const QDir installed(beside.filePath(QStringLiteral("../share/quillet")));
+    if (installed.exists(QStringLiteral("help"))) return QDir::cleanPath(installed.absolutePath());
+    return beside.absolutePath();
 }
 
 std::string QtFileSystem::dataFolder() {

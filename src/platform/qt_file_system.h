@@ -3,6 +3,8 @@
 // folder, the program folder the executable's.
 #include "core/ports/file_system.h"
 
+#include <QString>
+
 namespace platform {
 
 class QtFileSystem : public core::ports::FileSystem {
@@ -15,5 +17,11 @@ public:
     //! Created on first use; ends in a separator.
     std::string dataFolder() override;
 };
+
+//! The folder that holds the shipped content (help, Examples) for a program
+//! in `executableFolder`: that folder itself when the content is beside the
+//! executable (the build tree, Windows), else "../share/quillet" when the
+//! content is there (an installed Linux tree), else the executable's folder.
+QString shippedContentFolder(const QString& executableFolder);
 
 } // namespace platform

@@ -3,7 +3,11 @@
 
 #include "app/easy_layout.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 using testing_support::WindowTest;
 using core::ports::Answer;
@@ -168,6 +172,22 @@ TEST_F(Layouts, OpenRequestOpensTheFileAndCapitalsAreIgnored) {
     EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "job.bat"}));
     EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
     EXPECT_EQ(editor()->text(), "DIR C:\\");
+}
+
+TEST_F(Layouts, DroppedFilesOpenAsDocuments) {
+    const auto first = dir.write("one.bat", "ECHO 1\r\n");
+    const auto second = dir.write("two.bat", "ECHO 2\r\n");
+    startAdvanced();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(first)), QUrl::fromLocalFile(QString::fromStdString(second))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor()->viewport(), &drop);
+    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "one.bat", "two.bat"}));
+    EXPECT_EQ(editor()->text(), "ECHO 2");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{});
 }
 
 TEST_F(Layouts, ExitIsAbandonedWhenTheSaveIsCancelled) {

@@ -4,7 +4,7 @@
 // recorded, printing into a PDF file.
 #include "app/main_window.h"
 #include "core/settings/memory_settings_store.h"
-#include "platform/placeholder_help_viewer.h"
+#include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
 #include "support/fake_file_system.h"
 #include "support/scripted_prompter.h"
@@ -32,7 +32,7 @@ protected:
     ScriptedPrompter prompter;
     core::settings::MemorySettingsStore settings;
     DiskFileSystem files{dir.folder()};
-    platform::PlaceholderHelpViewer help;
+    testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
     std::unique_ptr<app::TForm1> window;
 

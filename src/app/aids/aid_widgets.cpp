@@ -5,8 +5,6 @@
 
 namespace app::aids {
 
-void setHelpContext(QWidget* widget, int context) { widget->setProperty(HELP_CONTEXT, context); }
-
 QPushButton* pushButton(const char* name, const char* caption, const char* hint) {
     auto* button = new QPushButton(QString::fromUtf8(caption));
     button->setObjectName(name);

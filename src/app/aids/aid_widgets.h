@@ -1,19 +1,12 @@
 #pragma once
-// Builders shared by the editing aids' dialogs: named buttons with hints and
-// help contexts, and the modeless window they live in.
+// Builders shared by the editing aids' dialogs: named buttons with hints, and
+// the modeless window they live in.
 #include <QString>
 
 class QDialog;
 class QPushButton;
-class QWidget;
 
 namespace app::aids {
-
-//! The dynamic property the help key reads: the topic of a widget.
-inline constexpr const char* HELP_CONTEXT = "helpContext";
-
-//! A widget's help topic (its "helpContext" property).
-void setHelpContext(QWidget* widget, int context);
 
 //! A push button with its object name and caption; the hint, when given, is
 //! its tooltip and status tip.

@@ -2,6 +2,7 @@
 
 #include "app/aids/aid_texts.h"
 #include "app/aids/aid_widgets.h"
+#include "app/help/context_help.h"
 #include "core/aids/texts.h"
 #include "platform/qt_text.h"
 
@@ -34,8 +35,8 @@ TInsertCommandSelect::TInsertCommandSelect(AidServices services, QWidget* parent
     auto* add = pushButton("Button3", texts::ADD, texts::ADD_HINT);
     for (QWidget* widget : {static_cast<QWidget*>(m_listBox1), static_cast<QWidget*>(m_memo1),
                             static_cast<QWidget*>(insert), static_cast<QWidget*>(close)})
-        setHelpContext(widget, texts::TEMPLATES_HELP);
-    setHelpContext(add, texts::ADD_TEMPLATE_HELP);
+        help::setHelpContext(widget, texts::TEMPLATES_HELP);
+    help::setHelpContext(add, texts::ADD_TEMPLATE_HELP);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);

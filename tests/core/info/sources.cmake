@@ -5,3 +5,14 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/update_notice_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_session_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notice_file_test.cpp)
+# Help, About and the support openers; the shipped help and examples are read
+# from the source tree, and the examples are checked by the built qlt.
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/help_topics_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shipped_help_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/about_and_support_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/examples_test.cpp)
+target_compile_definitions(core_tests PRIVATE
+  QUILLET_RESOURCES_DIR="${PROJECT_SOURCE_DIR}/resources"
+  QLT_FOR_EXAMPLES="$<TARGET_FILE:qlt>")
+add_dependencies(core_tests qlt)

@@ -1,11 +1,10 @@
 #pragma once
-// Help until the help window exists: remembers the topic asked for and shows
-// nothing, so the commands that open help can be wired already.
+// A HelpViewer for tests: remembers the topic asked for and shows nothing.
 #include "core/ports/help_viewer.h"
 
-namespace platform {
+namespace testing_support {
 
-class PlaceholderHelpViewer : public core::ports::HelpViewer {
+class RecordingHelpViewer : public core::ports::HelpViewer {
 public:
     void showTopic(int context) override { m_lastTopic = context; }
     void showContents() override { m_lastTopic = 0; }
@@ -15,4 +14,4 @@ private:
     int m_lastTopic = -1;
 };
 
-} // namespace platform
+} // namespace testing_support

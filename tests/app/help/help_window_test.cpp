@@ -1,0 +1,92 @@
+#include "app/help/help_window.h"
+
+#include "support/fake_file_system.h"
+#include "support/temp_dir.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using app::help::HelpWindow;
+
+class HelpWindowTest : public ::testing::Test {
+protected:
+    testing_support::DiskFileSystem files{"/nowhere/", std::string(QUILLET_RESOURCES_DIR) + "/"};
+    HelpWindow window{files};
+
+    QString pageText() { return window.findChild<QTextBrowser*>("topicView")->toPlainText(); }
+    QString fragment() { return window.findChild<QTextBrowser*>("topicView")->source().fragment(); }
+    QString selectedContents() {
+        const auto* item = window.findChild<QTreeWidget*>("contentsTree")->currentItem();
+        return item ? item->text(0) : QString();
+    }
+};
+
+TEST_F(HelpWindowTest, ContextNumbersOpenTheirTopicAtItsAnchor) {
+    const struct {
+        int context;
+        const char* page;
+        const char* anchor;
+        const char* title;
+    } cases[] = {
+        {999, "welcome.html", "", "The Welcome page"},
+        {3001, "update-batch-file.html", "list", "Update Batch File"},
+        {9021, "network-services.html", "add-service", "Network Services"},
+        {5008, "update-information.html", "problems", "Checking for a program update"},
+    };
+    for (const auto& c : cases) {
+        window.showTopic(c.context);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.currentPage(), QString(c.page)) << c.context;
+        EXPECT_EQ(fragment(), QString(c.anchor)) << c.context;
+        EXPECT_EQ(selectedContents(), QString(c.title)) << c.context;
+        EXPECT_TRUE(pageText().startsWith(c.title)) << c.context; // the page's heading
+    }
+}
+
+TEST_F(HelpWindowTest, ContentsAndUnknownNumbers) {
+    window.showContents();
+    EXPECT_EQ(window.currentPage(), "contents.html");
+    EXPECT_EQ(window.findChild<QTabWidget*>()->currentWidget(), window.findChild<QTreeWidget*>("contentsTree"));
+    const auto* tree = window.findChild<QTreeWidget*>("contentsTree");
+    EXPECT_EQ(tree->topLevelItemCount(), 5);
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "The Easy layout: the wizard");
+
+    window.showTopic(4242);
+    EXPECT_EQ(pageText(), "No help for this item\nThere is no help topic with the number 4242. Choose a topic "
+                          "from the contents on the left, or search for a word.");
+}
+
+TEST_F(HelpWindowTest, SearchFindsAWordOnExactlyOnePageAndOpensIt) {
+    window.search("dhcp");
+    auto* results = window.findChild<QListWidget*>("searchResults");
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_EQ(results->item(0)->text(), "Network Services");
+    emit results->itemActivated(results->item(0));
+    EXPECT_EQ(window.currentPage(), "network-services.html");
+    EXPECT_EQ(window.findChild<QLineEdit*>("searchBox")->text(), "dhcp");
+
+    window.search("dhcp qwertyuiop");
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_EQ(results->item(0)->text(), "No topic holds all of these words.");
+    EXPECT_EQ(results->item(0)->flags(), Qt::NoItemFlags);
+}
+
+TEST(HelpWindowWithoutPages, SaysWhereItLooked) {
+    testing_support::TempDir empty;
+    testing_support::DiskFileSystem files{empty.folder()};
+    HelpWindow window(files);
+    window.showTopic(999);
+    const auto text = window.findChild<QTextBrowser*>("topicView")->toPlainText();
+    EXPECT_TRUE(text.startsWith("The help could not be found\nQuillet looks for its help pages in the folder " +
+                                QString::fromStdString(empty.folder()) + "help/, which could not be read:"))
+        << text.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "core/info/help_library.h"
+#include "core/info/help_topics.h"
+
+#include "support/fake_file_system.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::info::HelpIndex;
+using core::info::HelpLibrary;
+using core::info::HelpTarget;
+using core::info::plainText;
+
+TEST(HelpIndex, ReadsBooksTopicsAndContextNumbers) {
+    const auto index = HelpIndex::parse("# comment\n"
+                                        "= Getting started\r\n"
+                                        "start.html | Getting Started Guide | 992\n"
+                                        "\n"
+                                        "= The wizard\n"
+                                        "update.html | Updating a batch file | 3000 3001#list  3004#buttons\n"
+                                        "editing.html | Editing |\n");
+    EXPECT_EQ(index.books(), (std::vector<std::string>{"Getting started", "The wizard"}));
+    ASSERT_EQ(index.topics().size(), 3u);
+    EXPECT_EQ(index.topics()[1].page, "update.html");
+    EXPECT_EQ(index.topics()[1].title, "Updating a batch file");
+    EXPECT_EQ(index.topics()[1].book, 1u);
+    EXPECT_EQ(index.contexts(), (std::vector<int>{992, 3000, 3001, 3004}));
+    EXPECT_EQ(index.target(3001), (HelpTarget{"update.html", "list"}));
+    EXPECT_EQ(index.target(992), (HelpTarget{"start.html", ""}));
+    EXPECT_EQ(index.target(3002), std::nullopt);
+    EXPECT_EQ(index.topicOf("editing.html"), 2u);
+    EXPECT_EQ(index.topicOf("missing.html"), std::nullopt);
+}
+
+TEST(HelpIndex, LeavesOutLinesItCannotReadAndSaysWhy) {
+    std::vector<std::string> problems;
+    const auto index = HelpIndex::parse("a.html | Before any book | 1\n"
+                                        "= Book\n"
+                                        "b.html | B | 10\n"
+                                        "c.html | C\n"
+                                        "d.html | D | 10\n"
+                                        "e.html | E | 11 11\n"
+                                        "b.html | B again | x12\n",
+                                        &problems);
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "line 1: a topic before the first book",
+                            "line 4: expected \"page | title | numbers\"",
+                            "line 5: \"10\" is not a new context number",
+                            "line 6: \"11\" is not a new context number",
+                            "line 7: the page b.html is listed twice",
+                        }));
+    ASSERT_EQ(index.topics().size(), 1u);
+    EXPECT_EQ(index.contexts(), (std::vector<int>{10}));
+}
+
+TEST(HelpText, PlainTextIsWhatAReaderSees) {
+    const struct {
+        const char* html;
+        const char* text;
+    } cases[] = {
+        {"<p>Press <b>F7</b> to check.</p>", "Press F7 to check."},
+        {"<html><head><title>Hidden</title><style>p{}</style></head><body>Shown</body></html>", "Shown"},
+        {"a<!-- a <b>comment</b> -->b", "a b"},
+        {"Tom &amp; Jerry &lt;3 &quot;x&quot; &#169; &#xA9;&nbsp;end", "Tom & Jerry <3 \"x\" \xC2\xA9 \xC2\xA9 end"},
+        {"  many\n\n   blanks\t here  ", "many blanks here"},
+        {"AT&T &unknown; & alone", "AT&T &unknown; & alone"},
+        {"<script>var a = '<p>';</script><Headline>kept</Headline>", "kept"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(plainText(c.html), c.text) << c.html;
+}
+
+class HelpSearch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.path() / "help");
+        dir.write("help/index.txt", "= Book\n"
+                                    "copy.html | Copying files | 3250\n"
+                                    "checker.html | The syntax checker | 1\n"
+                                    "run.html | Running a batch file | 2\n");
+        dir.write("help/copy.html", "<p>COPY takes a source and a destination.</p>");
+        dir.write("help/checker.html", "<p>The checker explains every COPY line.<!-- xyzzy --></p>");
+        dir.write("help/run.html", "<h1>Run</h1><p>F9 runs the <i>batch</i> file; the checker is not needed.</p>");
+    }
+    testing_support::TempDir dir;
+    testing_support::DiskFileSystem files{dir.folder()};
+
+    std::vector<std::size_t> find(std::string_view query) { return HelpLibrary(files, dir.folder()).search(query); }
+};
+
+TEST_F(HelpSearch, FindsTopicsHoldingEveryWordTitlesFirst) {
+    EXPECT_EQ(find("destination"), (std::vector<std::size_t>{0}));  // on one page only
+    EXPECT_EQ(find("DESTINATION"), (std::vector<std::size_t>{0}));  // letter case ignored
+    EXPECT_EQ(find("copy"), (std::vector<std::size_t>{0, 1}));      // title match first, then contents order
+    EXPECT_EQ(find("checker"), (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(find("checker  f9"), (std::vector<std::size_t>{2})); // every word must be there
+    EXPECT_EQ(find("xyzzy"), (std::vector<std::size_t>{}));         // comments are not text
+    EXPECT_EQ(find("   "), (std::vector<std::size_t>{}));
+}
+
+} // namespace
