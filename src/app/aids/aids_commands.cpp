@@ -4,7 +4,9 @@
 #include "app/aids/insert_filename_dialog.h"
 #include "app/aids/insert_path_dialog.h"
 #include "app/main_window.h"
+#include "app/wizard/variable_select_dialog.h"
 #include "core/aids/insert_aids.h"
+#include "core/aids/variable_select.h"
 #include "core/run/launcher.h"
 
 namespace app::aids {
@@ -21,6 +23,7 @@ AidsCommands::AidsCommands(TForm1& window, AidPorts ports)
         {"EditInsert1", &AidsCommands::EditInsert1Execute},
         {"InsertFilename1", &AidsCommands::InsertFilename1Click},
         {"InsertPath1", &AidsCommands::InsertPath1Click},
+        {"EditInsertVariable", &AidsCommands::EditInsertVariableExecute},
         {"InsertBat", &AidsCommands::InsertBatExecute},
         {"ShortenPath", &AidsCommands::ShortenPathExecute},
         {"RelativePath", &AidsCommands::RelativePathExecute},
@@ -34,6 +37,16 @@ AidsCommands::AidsCommands(TForm1& window, AidPorts ports)
 void AidsCommands::EditInsert1Execute() { m_insertCommandSelect->showDialog(); }
 void AidsCommands::InsertFilename1Click() { m_form9->showDialog(); }
 void AidsCommands::InsertPath1Click() { m_form10->showDialog(); }
+
+void AidsCommands::EditInsertVariableExecute() {
+    // The dialog belongs to the Easy layout, which delivers its choice.
+    auto* select = m_window.findChild<wizard::TForm12*>("TForm12");
+    if (select == nullptr) return;
+    using core::aids::VariableTarget;
+    const auto target = core::aids::targetForInsertVariable(topPageInFront(m_window, "TabSheet1"),
+                                                            static_cast<VariableTarget>(select->target()));
+    select->showVariables(static_cast<int>(target));
+}
 
 void AidsCommands::InsertBatExecute() {
     // The second open dialog: its file is the one whose folder is kept at exit.

@@ -1,8 +1,9 @@
 #pragma once
 // The editing aids and Run in the main window: creates the "Insert Filename",
 // "Insert Path" and "Insert Command Template" dialogs once (in that order)
-// and connects the commands that show them, Insert Batch File, Shorten Path,
-// Make Relative Path, Run and Step Through. Install it between the window's
+// and connects the commands that show them, Insert Variable (the Easy
+// layout's "Variable Select"), Insert Batch File, Shorten Path, Make Relative
+// Path, Run and Step Through. Install it between the window's
 // construction and its start-up, so start-up's enabling rules apply to the
 // commands it provides. The window owns it.
 #include "app/aids/aid_services.h"
@@ -38,6 +39,9 @@ public:
     void EditInsert1Execute();
     void InsertFilename1Click();
     void InsertPath1Click();
+    //! Variable Select in variable mode: for the editor when the Advanced
+    //! layout is in front, else for the target the IF page set last.
+    void EditInsertVariableExecute();
     void InsertBatExecute();
     void ShortenPathExecute();
     void RelativePathExecute();
