@@ -33,7 +33,9 @@ QStringList Browser::openFiles(bool multiSelect) {
     request.multiSelect = multiSelect;
     QStringList chosen;
     for (const auto& path : m_prompter.openFiles(request)) chosen << platform::fromUtf8(path);
-    if (!chosen.isEmpty()) m_openFolder = QDir::toNativeSeparators(QFileInfo(chosen.front()).path());
+    if (chosen.isEmpty()) return chosen;
+    m_openFolder = QDir::toNativeSeparators(QFileInfo(chosen.front()).path());
+    if (onFileChosen) onFileChosen(chosen.front());
     return chosen;
 }
 

@@ -44,6 +44,8 @@ public:
     //! restores the last one used).
     const QString& openFolder() const { return m_openFolder; }
     void setOpenFolder(const QString& folder) { m_openFolder = folder; }
+    //! Told the first file chosen in the shared file-open dialog.
+    std::function<void(const QString&)> onFileChosen;
 
     // A Browse button and the field it fills; cancelling leaves the field alone.
     //! The shared file-open dialog; the memo's lines become the chosen files.

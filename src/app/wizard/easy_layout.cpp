@@ -14,6 +14,7 @@
 #include "app/wizard/variable_select_dialog.h"
 #include "app/wizard/variables_if_page.h"
 #include "app/wizard/wizard_widgets.h"
+#include "core/settings/layouts.h"
 #include "core/wizard/reset_choices.h"
 #include "core/wizard/services_list.h"
 #include "platform/qt_text.h"
@@ -28,9 +29,9 @@
 namespace app::wizard {
 
 namespace {
-constexpr int WIZARD_PAGES = 7;
-constexpr int NETWORK_PAGES = 4;
-constexpr int NETWORK_PAGE = 7;
+using core::settings::NETWORK_PAGES;
+using core::settings::WIZARD_PAGES;
+constexpr int NETWORK_PAGE = core::settings::NETWORK_WIZARD_PAGE;
 } // namespace
 
 EasyLayout::EasyLayout(EasyServices services, QWidget* parent)
@@ -137,11 +138,7 @@ void EasyLayout::setNetworkPage(int number) {
     m_networkTabs->setCurrentIndex(number >= 1 && number <= NETWORK_PAGES ? number - 1 : 0);
 }
 
-void EasyLayout::stepWizardPage() {
-    const int page = wizardPage();
-    if (page == NETWORK_PAGE) return;
-    setWizardPage(page == NETWORK_PAGE - 1 ? 1 : page + 1);
-}
+void EasyLayout::stepWizardPage() { setWizardPage(core::settings::nextWizardPage(wizardPage())); }
 
 core::wizard::WizardPages& EasyLayout::readPages() {
     WidgetReader reader(*this);

@@ -3,6 +3,7 @@
 // last holding the four network pages), and at its foot "Update Batch File",
 // "Reset Choices" and the progress of an update. The widgets are bound to
 // core's page records by object name; the update and the reset are core's.
+#include "app/easy_layout.h"
 #include "app/wizard/browser.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/settings_store.h"
@@ -12,6 +13,8 @@
 #include "core/wizard/wizard_pages.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -32,7 +35,7 @@ struct EasyServices {
     core::documents::PickLists& lists; //!< the Variable Select dialog's lists
 };
 
-class EasyLayout : public QWidget, private core::wizard::UpdateProgress {
+class EasyLayout : public QWidget, public app::EasyLayout, private core::wizard::UpdateProgress {
     Q_OBJECT
 public:
     explicit EasyLayout(EasyServices services, QWidget* parent = nullptr);
@@ -40,13 +43,17 @@ public:
 
     //! The open documents the update picks its target from (the window's).
     void setDocuments(core::wizard::DocumentTargets* documents) { m_documents = documents; }
+    void setDocuments(std::unique_ptr<core::wizard::DocumentTargets> documents) {
+        m_ownedDocuments = std::move(documents);
+        m_documents = m_ownedDocuments.get();
+    }
 
     //! The wizard page on view, 1 to 7 in tab order; any other number selects 1.
-    int wizardPage() const;
-    void setWizardPage(int number);
+    int wizardPage() const override;
+    void setWizardPage(int number) override;
     //! The network page on view, 1 to 4; any other number selects 1.
-    int networkPage() const;
-    void setNetworkPage(int number);
+    int networkPage() const override;
+    void setNetworkPage(int number) override;
     //! The next-page key: 1 to 2, ..., 5 to 6, 6 back to 1; nothing on 7.
     void stepWizardPage();
 
@@ -89,6 +96,7 @@ private:
     EasyServices m_services;
     core::wizard::WizardPages m_pages;
     core::wizard::DocumentTargets* m_documents = nullptr;
+    std::unique_ptr<core::wizard::DocumentTargets> m_ownedDocuments;
     Browser m_browser;
     QTabWidget* m_wizardTabs = nullptr;
     QTabWidget* m_networkTabs = nullptr;

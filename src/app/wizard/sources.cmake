@@ -6,6 +6,7 @@ target_sources(quillet_app PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/field_binding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_operations_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/for_attributes_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/install_easy_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/miscellaneous_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/network_commands_pages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/network_services_page.cpp
