@@ -1,6 +1,7 @@
 // The editing aids and Run through the main window: commands, dialogs shown
 // once, edits reaching the document's tab, the IF page as target, Run.
 #include "app/aids/aids_commands.h"
+#include "app/wizard/install_easy_layout.h"
 
 #include "app/window_fixture.h"
 
@@ -25,6 +26,7 @@ protected:
 
     ~AidsWindow() override { window.reset(); } // before the shell goes
     void install(app::TForm1& form) override {
+        app::wizard::installEasyLayout(form, prompter, files, settings);
         new app::aids::AidsCommands(form, {prompter, settings, files, shell});
     }
     //! Starts on Advanced with a file of these lines open, the selection set.
@@ -90,23 +92,52 @@ TEST_F(AidsWindow, InsertingATemplateReplacesTheSelectionAndMarksTheTab) {
 TEST_F(AidsWindow, InsertWhileTheIfPageShowsFillsTheCommandFieldOnly) {
     openLines({"REM"});
     action("EditInsert1")->trigger();
-    // The IF page's command field, as the Easy layout names it.
-    auto* wizard = child<QTabWidget>("PageControl2");
-    auto* command = child<QLineEdit>("Edit23");
-    if (command == nullptr) {
-        command = new QLineEdit(wizard->widget(4));
-        command->setObjectName("Edit23");
-    }
     pages()->setCurrentWidget(child<QWidget>("TabSheet2"));
-    wizard->setCurrentIndex(4);
+    auto* wizard = child<QTabWidget>("PageControl2");
+    wizard->setCurrentIndex(4); // "Variables and IF"
     selectTemplate("PAUSE");
     clickIn("TInsertCommandSelect", "Button1");
-    EXPECT_EQ(command->text(), "PAUSE");
+    EXPECT_EQ(child<QLineEdit>("Edit23")->text(), "PAUSE");
     EXPECT_EQ(lines(), Strings{"REM"});
 
     wizard->setCurrentIndex(3); // another wizard page: the editor again
     clickIn("TInsertCommandSelect", "Button1");
     EXPECT_EQ(lines(), Strings{"PAUSEREM"});
+}
+
+TEST_F(AidsWindow, VariableSelectListsTheCheckedVariablesAndInsertsOne) {
+    openLines({"@ECHO OFF", "SET TEMPDIR=C:\\TMP", ":DONE", "ECHO "}, 43);
+    action("EditInsertVariable")->trigger();
+    auto* select = dialog("TForm12");
+    auto* variables = select->findChild<QListWidget*>("ListBox1");
+    EXPECT_EQ(variables->count(), 0); // nothing checked yet
+    clickIn("TForm12", "Button1");
+    EXPECT_EQ(lines(), (Strings{"@ECHO OFF", "SET TEMPDIR=C:\\TMP", ":DONE", "ECHO "}));
+
+    action("BatchSyntaxCheck")->trigger();
+    window->editorView().setCaret(43);
+    action("EditInsertVariable")->trigger();
+    EXPECT_EQ(select->windowTitle(), "Variable Select");
+    ASSERT_EQ(variables->count(), 1);
+    EXPECT_EQ(variables->item(0)->text(), "TEMPDIR");
+    variables->setCurrentRow(0);
+    clickIn("TForm12", "Button1");
+    EXPECT_EQ(lines(), (Strings{"@ECHO OFF", "SET TEMPDIR=C:\\TMP", ":DONE", "ECHO %TEMPDIR%"}));
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
+    EXPECT_TRUE(select->isVisible());
+
+    // Label mode, from the IF page's "Labels..." button: the label goes to its field.
+    pages()->setCurrentWidget(child<QWidget>("TabSheet2"));
+    child<QTabWidget>("PageControl2")->setCurrentIndex(4);
+    child<QPushButton>("Button17")->click();
+    EXPECT_EQ(select->windowTitle(), "Available Labels");
+    auto* labels = select->findChild<QListWidget*>("ListBox2");
+    ASSERT_EQ(labels->count(), 1);
+    labels->setCurrentRow(0);
+    variables->setCurrentRow(-1);
+    clickIn("TForm12", "Button1");
+    EXPECT_EQ(child<QLineEdit>("Edit24")->text(), "DONE");
+    EXPECT_EQ(lines().back(), "ECHO %TEMPDIR%");
 }
 
 TEST_F(AidsWindow, AnAddedTemplateIsListedInItsPlaceAndAfterARestart) {

@@ -5,7 +5,7 @@
 #include "app/wizard/install_easy_layout.h"
 #include "app/wizard/update_options_dialog.h"
 #include "core/settings/memory_settings_store.h"
-#include "platform/placeholder_help_viewer.h"
+#include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
 
 #include "support/fake_file_system.h"
@@ -28,7 +28,7 @@ struct Host {
     testing_support::TempDir temp;
     testing_support::DiskFileSystem files{temp.folder()};
     core::settings::MemorySettingsStore settings;
-    platform::PlaceholderHelpViewer help;
+    testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
     app::TForm1 window{{prompter, settings, files, help, printer}};
     app::wizard::EasyLayout* easy = nullptr;
