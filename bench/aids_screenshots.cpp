@@ -1,8 +1,10 @@
 // Takes the screenshots of the editing aids' dialogs over the window (run it
 // under a virtual display: xvfb-run -a -s "-screen 0 1024x768x24"
-// aids_screenshots DIR): Insert Command Template, Insert Filename, Insert Path.
+// aids_screenshots DIR): Insert Command Template, Insert Filename, Insert
+// Path and Variable Select.
 #include "app/aids/aids_commands.h"
 #include "app/main_window.h"
+#include "app/wizard/install_easy_layout.h"
 #include "core/checker/answer_ok_prompter.h"
 #include "core/settings/memory_settings_store.h"
 #include "platform/qt_printer.h"
@@ -54,8 +56,10 @@ int main(int argc, char** argv) {
     s.settings.writeBool("Templates", "Files", true);
     s.dir.write("Files.qlt", "C:\\REPORTS\\MONTHLY SUMMARY.TXT\r\nC:\\DATA\\CUSTOMERS.DBF\r\n");
     app::TForm1 window({s.prompter, s.settings, s.files, s.help, s.printer});
+    app::wizard::installEasyLayout(window, s.prompter, s.files, s.settings);
     new app::aids::AidsCommands(window, {s.prompter, s.settings, s.files, s.shell});
-    window.startUp({s.dir.write("BACKUP.BAT", "@ECHO OFF\r\nCOPY C:\\REPORTS\\*.TXT D:\\BACKUP\r\n")});
+    window.startUp({s.dir.write("BACKUP.BAT", "@ECHO OFF\r\nSET SOURCE=C:\\REPORTS\r\nSET TEMPDIR=C:\\TMP\r\n"
+                                              "SET TARGET=D:\\BACKUP\r\nCOPY %SOURCE%\\*.TXT %TARGET%\r\n")});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
@@ -74,7 +78,12 @@ int main(int argc, char** argv) {
     path->findChild<QComboBox*>("ComboBox1")->setEditText("C:\\PROGRA~1\\QUILLET");
     path->findChild<QListWidget*>("ListBox1")->setCurrentRow(2);
     save(path, folder + "/insert-path.png");
-    if (argc > 2) QTest::qWait(std::atoi(argv[2])); // time for a screenshot of the whole screen
     path->close();
+
+    window.BatchSyntaxCheckExecute(); // fills the variable list
+    auto* variables = show(window, "EditInsertVariable", "TForm12");
+    variables->findChild<QListWidget*>("ListBox1")->setCurrentRow(1);
+    save(variables, folder + "/variable-select.png");
+    if (argc > 2) QTest::qWait(std::atoi(argv[2])); // time for a screenshot of the whole screen
     return 0;
 }
