@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-base-dev libqscintilla2-qt6-dev nlohmann-json3-dev libcurl4-openssl-dev
   fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth poppler-utils dovecot-pop3d openssl)
+  xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck)
 
 packages=("${BUILD_PACKAGES[@]}")
 if [[ "${1:-}" == "--test" ]]; then packages+=("${TEST_PACKAGES[@]}"); fi

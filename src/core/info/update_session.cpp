@@ -10,7 +10,7 @@ using ports::Answer;
 using ports::Buttons;
 using ports::MessageKind;
 
-UpdateSession::UpdateSession(UpdateWindow& window, Ports ports, UpdateConfig config, std::string localVersion)
+UpdateSession::UpdateSession(UpdateWindow& window, const Ports& ports, UpdateConfig config, std::string localVersion)
     : m_window(window), m_ports(ports), m_config(std::move(config)), m_localVersion(std::move(localVersion)) {
     m_ports.client.setListener(this);
 }
@@ -94,7 +94,7 @@ void UpdateSession::showAnnouncedVersion(const std::string& version) {
         m_ports.prompter.message(MessageKind::Error, Buttons::Ok, texts::invalidVersion(version));
         return;
     }
-    m_window.setDownloadEnabled(*order > 0);
+    m_window.setDownloadEnabled(std::is_gt(*order));
 }
 
 void UpdateSession::pop3Failure(const std::string& reason) {

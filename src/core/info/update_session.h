@@ -25,7 +25,7 @@ public:
     };
 
     //! `localVersion` is the running program's dotted version.
-    UpdateSession(UpdateWindow& window, Ports ports, UpdateConfig config, std::string localVersion);
+    UpdateSession(UpdateWindow& window, const Ports& ports, UpdateConfig config, std::string localVersion);
     ~UpdateSession() override;
     UpdateSession(const UpdateSession&) = delete;
     UpdateSession& operator=(const UpdateSession&) = delete;

@@ -38,7 +38,7 @@ std::optional<std::strong_ordering> compareVersions(std::string_view a, std::str
     for (std::size_t i = 0; i < count; ++i) {
         const auto x = i < left->size() ? (*left)[i] : std::string_view();
         const auto y = i < right->size() ? (*right)[i] : std::string_view();
-        if (const auto order = compareNumbers(x, y); order != 0) return order;
+        if (const auto order = compareNumbers(x, y); std::is_neq(order)) return order;
     }
     return std::strong_ordering::equal;
 }

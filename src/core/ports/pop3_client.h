@@ -22,7 +22,7 @@ struct Pop3Account {
     std::string caFile; //!< certificates to trust; empty: the system's store
     std::chrono::milliseconds connectTimeout{10'000};
     std::chrono::milliseconds totalTimeout{30'000}; //!< per request
-    std::size_t maxMessageBytes = 1024 * 1024;      //!< a larger message is refused
+    std::size_t maxMessageBytes = std::size_t{1024} * 1024;     //!< a larger message is refused
 };
 
 //! The outcomes of the client's requests. Reasons are readable English texts.

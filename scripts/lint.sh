@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Static analysis of src/: clang-tidy (checks in .clang-tidy) and cppcheck.
+# Needs a compile_commands.json: ./scripts/lint.sh BUILD_DIR. Exits non-zero
+# on any finding.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/test}
+[[ -f "$build/compile_commands.json" ]] || { echo "lint: no $build/compile_commands.json" >&2; exit 2; }
+
+mapfile -t sources < <(git ls-files 'src/*.cpp')
+echo "lint: clang-tidy on ${#sources[@]} files" >&2
+printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -n4 clang-tidy -p "$build" --quiet 2>/dev/null > "$build/clang-tidy.log" || {
+  grep -E "(warning|error):" "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
+  echo "lint: clang-tidy found problems" >&2
+  exit 1
+}
+
+echo "lint: cppcheck" >&2
+cppcheck --std=c++20 --enable=warning,performance,portability --inline-suppr --quiet \
+  --error-exitcode=1 -I src src/core src/cli
+echo "lint: clean" >&2
