@@ -7,12 +7,10 @@
 
 #include "support/recording_shell.h"
 
-#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QToolBar>
+#include <QPlainTextEdit>
 
 using core::ports::Answer;
 using testing_support::WindowTest;
@@ -47,20 +45,9 @@ protected:
     }
 };
 
-TEST_F(AidsWindow, CommandsHaveTheirKeysAndShowTheDialogsCreatedOnce) {
+TEST_F(AidsWindow, KeysInTheEditorShowTheDialogsCreatedOnce) {
     startAdvanced();
-    const std::pair<const char*, const char*> keys[] = {
-        {"EditInsert1", "Ins"},           {"InsertFilename1", "Shift+Ins"}, {"InsertPath1", "Ctrl+Ins"},
-        {"EditInsertVariable", "Ctrl+Shift+Ins"}, {"InsertBat", "Ctrl+Alt+Ins"}, {"ShortenPath", "Ctrl+Alt+S"},
-        {"RelativePath", "Ctrl+Alt+R"},   {"BatchRun", "F9"},               {"BatchStepThrough", "Ctrl+F9"},
-    };
-    for (const auto& [name, key] : keys)
-        EXPECT_EQ(action(name)->shortcut(), QKeySequence(key)) << name;
-    for (const char* name : {"EditInsert1", "InsertFilename1", "InsertPath1", "InsertBat", "ShortenPath",
-                             "RelativePath", "BatchRun", "BatchStepThrough"})
-        EXPECT_TRUE(action(name)->isEnabled()) << name;
-
-    // The keys reach their commands while the editor has the focus, and type nothing.
+    // The keys reach their commands, which the window has enabled, and type nothing.
     const Strings before = lines();
     editor()->setFocus();
     const std::pair<QKeyCombination, const char*> opens[] = {
@@ -79,30 +66,28 @@ TEST_F(AidsWindow, CommandsHaveTheirKeysAndShowTheDialogsCreatedOnce) {
     EXPECT_FALSE(editor()->isModified());
 }
 
-TEST_F(AidsWindow, InsertingATemplateReplacesTheSelectionAndMarksTheTab) {
+TEST_F(AidsWindow, TemplatesGoToTheCaretOrToTheIfPagesCommandField) {
     openLines({"REM old line"}, 4, 3);
     action("EditInsert1")->trigger();
-    selectTemplate("ECHO OFF");
+    selectTemplate("MKDIR [dirpath]");
+    EXPECT_EQ(dialog("TInsertCommandSelect")->findChild<QPlainTextEdit*>("Memo1")->toPlainText(),
+              "The MKDIR command allows you to create a new directory.");
     clickIn("TInsertCommandSelect", "Button1");
-    EXPECT_EQ(lines(), Strings{"REM ECHO OFF line"});
+    EXPECT_EQ(lines(), Strings{"REM MKDIR [dirpath] line"});
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat*"});
     EXPECT_TRUE(dialog("TInsertCommandSelect")->isVisible());
-}
 
-TEST_F(AidsWindow, InsertWhileTheIfPageShowsFillsTheCommandFieldOnly) {
-    openLines({"REM"});
-    action("EditInsert1")->trigger();
     pages()->setCurrentWidget(child<QWidget>("TabSheet2"));
     auto* wizard = child<QTabWidget>("PageControl2");
     wizard->setCurrentIndex(4); // "Variables and IF"
     selectTemplate("PAUSE");
     clickIn("TInsertCommandSelect", "Button1");
     EXPECT_EQ(child<QLineEdit>("Edit23")->text(), "PAUSE");
-    EXPECT_EQ(lines(), Strings{"REM"});
+    EXPECT_EQ(lines(), Strings{"REM MKDIR [dirpath] line"});
 
     wizard->setCurrentIndex(3); // another wizard page: the editor again
     clickIn("TInsertCommandSelect", "Button1");
-    EXPECT_EQ(lines(), Strings{"PAUSEREM"});
+    EXPECT_EQ(lines(), Strings{"REM MKDIR [dirpath]PAUSE line"});
 }
 
 TEST_F(AidsWindow, VariableSelectListsTheCheckedVariablesAndInsertsOne) {
@@ -138,24 +123,6 @@ TEST_F(AidsWindow, VariableSelectListsTheCheckedVariablesAndInsertsOne) {
     clickIn("TForm12", "Button1");
     EXPECT_EQ(child<QLineEdit>("Edit24")->text(), "DONE");
     EXPECT_EQ(lines().back(), "ECHO %TEMPDIR%");
-}
-
-TEST_F(AidsWindow, AnAddedTemplateIsListedInItsPlaceAndAfterARestart) {
-    startAdvanced();
-    action("EditInsert1")->trigger();
-    prompter.inputs = {"XCOPY [source] [dest] /S"};
-    clickIn("TInsertCommandSelect", "Button3");
-    auto entries = [this] {
-        auto* list = dialog("TInsertCommandSelect")->findChild<QListWidget*>("ListBox1");
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    };
-    EXPECT_EQ(entries().mid(10), (QStringList{"RENAME [filename] [newfilename]", "XCOPY [source] [dest] /S"}));
-    EXPECT_TRUE(closeWindow());
-    startAdvanced();
-    EXPECT_EQ(entries().size(), 12);
-    EXPECT_EQ(entries().last(), "XCOPY [source] [dest] /S");
 }
 
 TEST_F(AidsWindow, ShortenAndRelativePathRewriteTheSelection) {
