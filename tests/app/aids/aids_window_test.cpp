@@ -176,4 +176,15 @@ TEST_F(AidsWindow, RunWritesTheLauncherAndOpensItOnceSavedAndCancelRunsNothing) 
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"job.bat"});
 }
 
+TEST_F(AidsWindow, ADialogOpenAtExitSavesItsHistory) {
+    startAdvanced();
+    action("InsertPath1")->trigger();
+    prompter.folderAnswers = {"C:\\TOOLS"};
+    clickIn("TForm10", "Button1");
+    prompter.answers = {Answer::Yes}; // exit
+    EXPECT_TRUE(closeWindow());
+    window.reset();
+    EXPECT_EQ(dir.read("Paths.qlt"), "C:\\TOOLS\r\n");
+}
+
 } // namespace
