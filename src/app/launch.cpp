@@ -1,5 +1,6 @@
 #include "app/launch.h"
 
+#include "app/aids/aids_commands.h"
 #include "app/help/context_help.h"
 #include "app/help/help_commands.h"
 #include "app/help/help_window.h"
@@ -49,6 +50,7 @@ int runWindow(const QStringList& arguments) {
     help::connectHelpCommands(connect, {help, shell, files, prompter, &window});
     help::ContextHelpKey f1(help, &window);
     auto& easy = wizard::installEasyLayout(window, prompter, files, settings);
+    new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     if (!window.startUp(args)) return 1;
     wizard::restoreBrowseFolder(window, easy);
     channel.listen();
