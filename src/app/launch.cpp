@@ -1,10 +1,12 @@
 #include "app/launch.h"
 
+#include "app/aids/aids_commands.h"
 #include "app/help/context_help.h"
 #include "app/help/help_commands.h"
 #include "app/help/help_window.h"
 #include "app/info/check_for_update.h"
 #include "app/main_window.h"
+#include "app/wizard/install_easy_layout.h"
 #include "core/documents/launch_request.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_printer.h"
@@ -47,7 +49,10 @@ int runWindow(const QStringList& arguments) {
     connect("CheckForUpdate1", [&] { info::checkForProgramUpdate(&window, {prompter, shell, files, settings}); });
     help::connectHelpCommands(connect, {help, shell, files, prompter, &window});
     help::ContextHelpKey f1(help, &window);
+    auto& easy = wizard::installEasyLayout(window, prompter, files, settings);
+    new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     if (!window.startUp(args)) return 1;
+    wizard::restoreBrowseFolder(window, easy);
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);
     window.show();

@@ -83,7 +83,7 @@ QIcon standardIcon(const QWidget* widget, const char* name) {
         {"FileNew", QStyle::SP_FileIcon},           {"FileOpen", QStyle::SP_DialogOpenButton},
         {"FileSave", QStyle::SP_DialogSaveButton},  {"BatchUpdateVer", QStyle::SP_BrowserReload},
         {"BatchSyntaxCheck", QStyle::SP_DialogApplyButton}, {"BatchRun", QStyle::SP_MediaPlay},
-        {"HelpContents", QStyle::SP_DialogHelpButton},
+        {"HelpContents", QStyle::SP_MessageBoxQuestion},
     };
     for (const auto& [action, pixmap] : ICONS)
         if (qstrcmp(action, name) == 0) return widget->style()->standardIcon(pixmap);

@@ -96,6 +96,9 @@ std::vector<std::string> QtPrompter::openFiles(const core::ports::FileDialogRequ
     QFileDialog dialog(m_parent, fromUtf8(request.title), fromUtf8(request.initialFolder), qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    const auto filters = dialog.nameFilters();
+    if (request.filterIndex < static_cast<std::size_t>(filters.size()))
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex)]);
     if (!request.fileName.empty()) dialog.selectFile(fromUtf8(request.fileName));
     std::vector<std::string> chosen;
     if (dialog.exec() != QDialog::Accepted) return chosen;

@@ -36,9 +36,13 @@ protected:
     platform::QtPrinter printer;
     std::unique_ptr<app::TForm1> window;
 
+    //! Adds what other parts of the program provide, between construction and start-up.
+    virtual void install(app::TForm1&) {}
+
     //! Creates the window and runs its start-up with these arguments.
     app::TForm1& start(const std::vector<std::string>& arguments = {}) {
         window = std::make_unique<app::TForm1>(app::WindowServices{prompter, settings, files, help, printer});
+        install(*window);
         EXPECT_TRUE(window->startUp(arguments));
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -50,14 +50,15 @@ void InsertPath::insertStandardDirectory(std::size_t index, ports::EditorView& e
         editor.replaceSelection(std::string(texts::STANDARD_DIRECTORIES[index].notation));
 }
 
-void insertBatchFileCall(ports::Prompter& prompter, ports::EditorView& editor) {
+std::optional<std::string> insertBatchFileCall(ports::Prompter& prompter, ports::EditorView& editor) {
     ports::FileDialogRequest request;
     request.filter = texts::INSERT_BATCH_FILTER;
     request.filterIndex = texts::INSERT_BATCH_FILTER_SHOWN;
     request.initialFolder = texts::INSERT_BATCH_FOLDER;
     const auto chosen = prompter.openFiles(request);
-    if (chosen.empty()) return;
+    if (chosen.empty()) return std::nullopt;
     editor.appendLine("CALL \"" + text::fromUtf8(chosen.front()).bytes + "\"");
+    return chosen.front();
 }
 
 } // namespace core::aids

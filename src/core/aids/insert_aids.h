@@ -74,7 +74,8 @@ private:
 };
 
 //! Insert Batch File: a file open dialog; the chosen file becomes a new last
-//! line CALL "path", wherever the caret is. Nothing on Cancel.
-void insertBatchFileCall(ports::Prompter& prompter, ports::EditorView& editor);
+//! line CALL "path", wherever the caret is, and is returned (UTF-8): the
+//! dialog remembers it. Nothing on Cancel.
+std::optional<std::string> insertBatchFileCall(ports::Prompter& prompter, ports::EditorView& editor);
 
 } // namespace core::aids

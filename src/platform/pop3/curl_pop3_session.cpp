@@ -12,10 +12,10 @@ namespace {
 using core::ports::Pop3Security;
 using Kind = Pop3Event::Kind;
 
-constexpr std::size_t MAX_REPLY_BYTES = 64 * 1024;
+constexpr std::size_t MAX_REPLY_BYTES = std::size_t{64} * 1024;
 
 std::string tooLarge(std::size_t limit) {
-    constexpr std::size_t MB = 1024 * 1024;
+    constexpr std::size_t MB = std::size_t{1024} * 1024;
     const auto size = limit % MB == 0 ? std::to_string(limit / MB) + " MB" : std::to_string(limit) + " bytes";
     return "The update message is larger than " + size + "; it was not retrieved.";
 }

@@ -82,8 +82,8 @@ TEST(InsertBatchFile, AppendsACallLineWhateverTheCaret) {
     prompter.openAnswers = {{"C:\\Jobs\\Night Backup.bat"}, {}};
     MemoryEditorView editor({"@ECHO OFF", "ECHO one", "ECHO two"});
     editor.setCaret(13);
-    core::aids::insertBatchFileCall(prompter, editor);
-    core::aids::insertBatchFileCall(prompter, editor); // Cancel
+    EXPECT_EQ(core::aids::insertBatchFileCall(prompter, editor), "C:\\Jobs\\Night Backup.bat");
+    EXPECT_EQ(core::aids::insertBatchFileCall(prompter, editor), std::nullopt); // Cancel
     EXPECT_EQ(editor.lines(), (Strings{"@ECHO OFF", "ECHO one", "ECHO two", "CALL \"C:\\Jobs\\Night Backup.bat\""}));
     const auto& request = prompter.fileRequests.front();
     EXPECT_EQ(request.filter, "Programs|*.exe;*.bat|Text Files|*.bat;*.txt;*.htm;*.html;*.rtf;*.qlt;*.abw;*.log;"

@@ -1,0 +1,60 @@
+// The wizard inside the main window: start-up restores its page, F4 and
+// F11 reach it, lines land in the editor's document, Insert Command follows
+// the IF command field.
+#include "app/window_fixture.h"
+
+#include "app/wizard/easy_layout.h"
+#include "app/wizard/install_easy_layout.h"
+#include "easy_harness.h"
+
+namespace {
+
+class EasyInWindow : public testing_support::WindowTest {
+protected:
+    app::wizard::EasyLayout* easy = nullptr;
+
+    void startOnEasy(int wizardPage) {
+        settings.writeBool("PreviousExec", "Hidden", false);
+        settings.writeInteger("PreviousExec", "Active", 2);
+        settings.writeInteger("PreviousExec", "EasyActive", wizardPage);
+        window = std::make_unique<app::TForm1>(app::WindowServices{prompter, settings, files, help, printer});
+        easy = &app::wizard::installEasyLayout(*window, prompter, files, settings);
+        ASSERT_TRUE(window->startUp({}));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+};
+
+} // namespace
+
+TEST_F(EasyInWindow, StartUpRestoresThePageAndF4StepsOn) {
+    startOnEasy(6);
+    EXPECT_EQ(easy->wizardPage(), 6);
+    action("SwitchPagesEasy")->trigger();
+    EXPECT_EQ(easy->wizardPage(), 1);
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->currentWidget()->objectName(), "TabSheet3");
+}
+
+TEST_F(EasyInWindow, UpdateBatchFileAppendsToTheEditorsDocument) {
+    startOnEasy(1);
+    editor()->setText("@ECHO OFF\r\n:START");
+    editor()->setCursorPosition(0, 0);
+    easy->findChild<QAbstractButton*>("CheckBox4")->click();
+    easy->findChild<QPlainTextEdit*>("Memo1")->setPlainText("C:\\DATA\\A.TXT");
+    easy->findChild<QLineEdit*>("Edit4")->setText("D:\\BACKUP");
+    easy_test::Easy::withModal([&] { action("BatchUpdateVer")->trigger(); },
+                               [](QWidget& dialog) { easy_test::Easy::press(dialog, "BitBtn1"); });
+    EXPECT_EQ(editor()->text().toStdString(), "@ECHO OFF\r\n:START\r\nCOPY C:\\DATA\\A.TXT \"D:\\BACKUP\" /Y");
+    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
+}
+
+TEST_F(EasyInWindow, InsertCommandFollowsTheIfCommandField) {
+    startOnEasy(5);
+    child<QWidget>("Edit23")->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(action("EditInsert1")->isEnabled());
+    child<QWidget>("Edit24")->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(action("EditInsert1")->isEnabled());
+}

@@ -1,0 +1,229 @@
+// "Reset Choices" on each page and on all of them; the Browse buttons with
+// scripted dialogs; adding a network service.
+#include "easy_harness.h"
+
+#include "core/settings/list_files.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+using easy_test::Easy;
+
+// A prompter that also records where folder dialogs start.
+struct RecordingPrompter : testing_support::ScriptedPrompter {
+    std::vector<std::string> folderStarts;
+    std::optional<std::string> chooseFolder(const std::string& caption, const std::string& initial) override {
+        folderStarts.push_back(initial);
+        return ScriptedPrompter::chooseFolder(caption, initial);
+    }
+};
+
+// One text field per page or network page, each cleared by its own page's reset.
+struct PageField {
+    int page;
+    int networkPage;
+    const char* field;
+};
+const PageField PAGE_FIELDS[] = {{1, 1, "Edit4"},  {2, 1, "Edit5"},  {3, 1, "Edit2"},  {4, 1, "Edit15"},
+                                 {5, 1, "Edit19"}, {6, 1, "Edit33"}, {7, 1, "Edit25"}, {7, 3, "Edit34"},
+                                 {7, 4, "Edit43"}};
+
+void fillEveryPage(Easy& w) {
+    for (const auto& entry : PAGE_FIELDS) w.type(entry.field, "X");
+    w.click("CheckBox16"); // an XCOPY option
+    w.click("CheckBox5");  // Verify out of play
+    w.click("CheckBox8");  // default-key buttons in play
+    w.click("RadioButton51");
+}
+
+void reset(Easy& w, const char* answer) {
+    Easy::withModal([&] { w.easy.BitBtn2Click(); }, [&](QWidget& dialog) { Easy::press(dialog, answer); });
+}
+
+QStringList filledFields(Easy& w) {
+    QStringList filled;
+    for (const auto& entry : PAGE_FIELDS)
+        if (!w.text(entry.field).isEmpty()) filled << entry.field;
+    return filled;
+}
+
+} // namespace
+
+TEST(EasyReset, ThisPageClearsOnlyThePageOnView) {
+    for (const auto& cleared : PAGE_FIELDS) {
+        SCOPED_TRACE(cleared.field);
+        Easy w;
+        fillEveryPage(w);
+        w.easy.setWizardPage(cleared.page);
+        w.easy.setNetworkPage(cleared.networkPage);
+        reset(w, "Button1");
+        QStringList wanted;
+        for (const auto& entry : PAGE_FIELDS)
+            if (entry.field != cleared.field) wanted << entry.field;
+        EXPECT_EQ(filledFields(w), wanted);
+    }
+}
+
+TEST(EasyReset, ThisPageOnFileOperationsAlsoClearsTheCopyOptions) {
+    Easy w;
+    fillEveryPage(w);
+    w.easy.setWizardPage(1);
+    reset(w, "Button1");
+    EXPECT_FALSE(w.checked("CheckBox5"));
+    EXPECT_FALSE(w.checked("CheckBox16"));
+    EXPECT_TRUE(w.enabled("CheckBox1"));
+    EXPECT_TRUE(w.checked("CheckBox8")); // another page
+}
+
+TEST(EasyReset, AllClearsEveryPageButLeavesTheCopyOptions) {
+    Easy w;
+    fillEveryPage(w);
+    w.click("RadioButton46");
+    w.easy.setWizardPage(3);
+    reset(w, "Button2");
+    EXPECT_EQ(filledFields(w), QStringList{});
+    EXPECT_TRUE(w.checked("CheckBox16"));
+    EXPECT_TRUE(w.checked("RadioButton46"));
+    EXPECT_FALSE(w.checked("CheckBox8"));
+    EXPECT_FALSE(w.checked("RadioButton51"));
+    // Controls that follow the cleared switches.
+    EXPECT_TRUE(w.enabled("CheckBox1"));
+    EXPECT_FALSE(w.enabled("RadioButton3"));
+    EXPECT_FALSE(w.enabled("MaskEdit4"));
+    EXPECT_FALSE(w.enabled("ComboBox3"));
+    EXPECT_EQ(w.text("Edit30"), "");
+}
+
+TEST(EasyReset, CancelAndEscapeClearNothing) {
+    Easy w;
+    fillEveryPage(w);
+    reset(w, "Button3");
+    Easy::withModal([&] { w.easy.BitBtn2Click(); },
+                    [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(filledFields(w).size(), static_cast<qsizetype>(std::size(PAGE_FIELDS)));
+}
+
+TEST(EasyReset, TheDialogOpensWithCancelFocused) {
+    Easy w;
+    QString focused;
+    Easy::withModal([&] { w.easy.BitBtn2Click(); },
+                    [&](QWidget& dialog) {
+                        focused = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+                        Easy::press(dialog, "Button3");
+                    });
+    EXPECT_EQ(focused, "Button3");
+}
+
+TEST(EasyBrowse, EachButtonFillsItsFieldWithTheLongOrShortForm) {
+    struct BrowseCase {
+        const char* button;
+        std::vector<const char*> before;          //!< clicks first
+        std::vector<std::string> files;           //!< file dialog answer (empty: a folder dialog)
+        std::optional<std::string> folder;        //!< folder dialog answer
+        const char* field;
+        QString shown;
+        const char* caption; //!< folder dialog caption
+    };
+    const std::vector<BrowseCase> cases = {
+        {"Button1", {}, {"C:\\A B.TXT", "C:\\C.TXT"}, {}, "Memo1", "C:\\A B.TXT\nC:\\C.TXT", nullptr},
+        {"Button1", {"RadioButton24"}, {}, "C:\\Program Files", "Memo1", "C:\\PROGRA~1", "Select Directory to copy:"},
+        {"Button2", {"CheckBox15"}, {}, "C:\\Old Stuff", "Memo2", "C:\\OLDSTU~1", "Select Directory to remove:"},
+        {"Button6", {}, {}, "D:\\My Backup", "Edit4", "D:\\My Backup", ""},
+        {"Button9", {}, {"C:\\Long Name.txt"}, {}, "Edit12", "C:\\Long Name.txt", nullptr},
+        {"Button10", {}, {}, "D:\\My Keys", "Edit16", "D:\\MYKEYS~1", ""},
+        {"Button15", {}, {"C:\\Read Me.txt"}, {}, "Edit21", "C:\\README~1.TXT", nullptr},
+        {"Button22", {}, {}, "C:\\Work Area", "Edit33", "C:\\WORKAR~1",
+         "Select directory to substitute with a drive letter:"},
+        {"Button19", {}, {}, "C:\\Shared Docs", "Edit27", "C:\\Shared Docs", "Directory to share:"},
+        {"Button20", {}, {}, "C:\\Shared Docs", "Edit30", "C:\\Shared Docs", "Directory to share:"},
+        {"Button24", {}, {"C:\\Tools\\Run Me.exe"}, {}, "Edit40", "C:\\Tools\\Run Me.exe", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        Easy w;
+        for (const char* name : c.before) w.click(name);
+        if (c.folder) w.prompter.folderAnswers.push_back(c.folder);
+        else w.prompter.openAnswers.push_back(c.files);
+        w.click(c.button);
+        auto* memo = w.easy.findChild<QPlainTextEdit*>(c.field);
+        EXPECT_EQ(memo ? memo->toPlainText() : w.text(c.field), c.shown);
+        EXPECT_EQ(w.prompter.folderCaptions, c.caption ? std::vector<std::string>{c.caption} : std::vector<std::string>{});
+    }
+}
+
+TEST(EasyBrowse, TheSharedFileDialogAndCancelling) {
+    Easy w;
+    w.setMemo("Memo3", {"C:\\KEEP.TXT"});
+    w.click("Button8"); // cancelled: no answer scripted
+    EXPECT_EQ(w.find<QPlainTextEdit>("Memo3")->toPlainText(), "C:\\KEEP.TXT");
+    ASSERT_EQ(w.prompter.fileRequests.size(), 1u);
+    const auto& request = w.prompter.fileRequests[0];
+    EXPECT_EQ(request.filter,
+              "Programs|*.exe;*.bat|Text Files|*.bat;*.txt;*.htm;*.html;*.rtf;*.qlt;*.abw;*.log;*.eml|All Files|*.*");
+    EXPECT_EQ(request.filterIndex, 2u);
+    EXPECT_EQ(request.initialFolder, "/");
+    EXPECT_TRUE(request.multiSelect);
+}
+
+TEST(EasyBrowse, TheDirectoryDialogRemembersItsFolderUntilAReset) {
+    Easy w;
+    RecordingPrompter prompter;
+    app::wizard::EasyLayout easy({prompter, w.files, w.settings, w.lists});
+    const auto press = [&](const char* name) { easy.findChild<QAbstractButton*>(name)->click(); };
+    prompter.folderAnswers = {std::string("D:\\ONE"), std::string("D:\\TWO"), std::nullopt, std::string("D:\\X")};
+    press("Button6");
+    press("Button11"); // the same dialog and memory on another page
+    press("Button10"); // cancelled: the memory stays
+    Easy::withModal([&] { easy.BitBtn2Click(); }, [](QWidget& dialog) { Easy::press(dialog, "Button2"); });
+    press("Button6");
+    const std::string first = "../../../../../../../../../..";
+    EXPECT_EQ(prompter.folderStarts, (std::vector<std::string>{first, "D:\\ONE", "D:\\TWO", first}));
+}
+
+TEST(EasyServices, AnAddedServiceIsOfferedWhenTheListDropsDown) {
+    Easy w;
+    Easy::withModal([&] { w.click("Button21"); },
+                    [](QWidget& dialog) {
+                        QTest::keyClicks(dialog.findChild<QLineEdit*>("Edit1"), "SPOOLER");
+                        Easy::press(dialog, "Button1");
+                    });
+    EXPECT_TRUE(w.settings.readBool("Templates", "NetServices", false));
+    w.click("RadioButton51");
+    auto* services = w.find<QComboBox>("ComboBox3");
+    services->showPopup();
+    services->hidePopup();
+    ASSERT_EQ(services->count(), 1);
+    EXPECT_EQ(services->itemText(0), "SPOOLER");
+    EXPECT_EQ(services->currentIndex(), -1);
+}
+
+TEST(EasyVariableSelect, LabelModeFillsTheLabelField) {
+    Easy w;
+    w.lists.labels = {"START", "END"};
+    w.lists.variables = {"TEMPDIR"};
+    w.click("Button17");
+    auto* dialog = w.easy.findChild<QWidget*>("TForm12");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Available Labels");
+    EXPECT_EQ(dialog->findChild<QLabel*>("Label1")->text(), "Select label:");
+    EXPECT_FALSE(dialog->findChild<QWidget*>("ListBox1")->isVisible());
+    auto* labels = dialog->findChild<QListWidget*>("ListBox2");
+    ASSERT_EQ(labels->count(), 2);
+    labels->setCurrentRow(1);
+    Easy::press(*dialog, "Button1");
+    EXPECT_EQ(w.text("Edit24"), "END");
+    EXPECT_TRUE(dialog->isVisible()); // it stays open
+
+    w.click("Button13");
+    EXPECT_EQ(dialog->windowTitle(), "Variable Select");
+    EXPECT_EQ(dialog->findChild<QLabel*>("Label1")->text(), "Select variable name:");
+    EXPECT_FALSE(labels->isVisible());
+    dialog->findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
+    Easy::press(*dialog, "Button1");
+    EXPECT_EQ(w.text("Edit19"), "%TEMPDIR%");
+    Easy::press(*dialog, "Button2");
+    EXPECT_FALSE(dialog->isVisible());
+}
