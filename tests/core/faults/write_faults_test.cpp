@@ -144,15 +144,13 @@ private:
     std::string m_written;
 };
 
-// Adding a service reports the reason to its dialog, which shows it.
 class Services : public Writer {
 public:
     using Writer::Writer;
-    std::string write() override {
-        const auto result = core::wizard::addService(store, files, "SPOOLER");
-        return result.ok ? "written" : "failed: " + result.error;
+    std::string write() override { return outcome(core::wizard::addService(store, files, prompter, "SPOOLER")); }
+    std::string failure(const std::string& target, const std::string& error) const override {
+        return listNotSaved(target, error);
     }
-    std::string failure(const std::string&, const std::string& error) const override { return error; }
     std::string written() const override { return "SPOOLER\r\n"; }
 };
 
