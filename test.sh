@@ -11,5 +11,5 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_
 cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-cd "$build"
-ctest --output-on-failure --timeout 300 -j"$(nproc)"
+(cd "$build" && ctest --output-on-failure --timeout 300 -j"$(nproc)")
+scripts/lint.sh "$build"
