@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests with AddressSanitizer and UBSan
-# (warnings as errors) and runs every test.
+# (warnings as errors), runs the static analysis (scripts/lint.sh) and every test.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh --test
@@ -11,5 +11,6 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_
 cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+scripts/lint.sh "$build"
 cd "$build"
 ctest --output-on-failure --timeout 300 -j"$(nproc)"

@@ -18,4 +18,6 @@ printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -n4 clang-tidy -p "$build" --
 echo "lint: cppcheck" >&2
 cppcheck --std=c++20 --enable=warning,performance,portability --inline-suppr --quiet \
   --error-exitcode=1 -I src src/core src/cli
+cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --inline-suppr --quiet \
+  --error-exitcode=1 -I src src/platform src/app
 echo "lint: clean" >&2

@@ -11,7 +11,7 @@
 
 namespace app::aids {
 
-HistoryDialog::HistoryDialog(AidServices services, const char* objectName, const char* caption,
+HistoryDialog::HistoryDialog(const AidServices& services, const char* objectName, const char* caption,
                              const char* headingText, QWidget* parent)
     : QDialog(parent), m_services(services) {
     makeModeless(this, objectName, caption);

@@ -25,7 +25,7 @@ public:
     void showDialog();
 
 protected:
-    HistoryDialog(AidServices services, const char* objectName, const char* caption, const char* heading,
+    HistoryDialog(const AidServices& services, const char* objectName, const char* caption, const char* heading,
                   QWidget* parent);
 
     //! The column the derived dialog may add controls to, above the buttons.

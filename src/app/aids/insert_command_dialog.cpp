@@ -14,7 +14,7 @@
 
 namespace app::aids {
 
-TInsertCommandSelect::TInsertCommandSelect(AidServices services, QWidget* parent)
+TInsertCommandSelect::TInsertCommandSelect(const AidServices& services, QWidget* parent)
     : QDialog(parent), m_services(services), m_templates(services.settings, services.files, services.prompter) {
     makeModeless(this, "TInsertCommandSelect", texts::TEMPLATES_CAPTION);
 

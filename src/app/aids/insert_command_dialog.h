@@ -19,7 +19,7 @@ namespace app::aids {
 class TInsertCommandSelect : public QDialog {
     Q_OBJECT
 public:
-    explicit TInsertCommandSelect(AidServices services, QWidget* parent = nullptr);
+    explicit TInsertCommandSelect(const AidServices& services, QWidget* parent = nullptr);
     ~TInsertCommandSelect() override;
 
     //! EditInsert1Execute: shows the dialog (or brings it forward).

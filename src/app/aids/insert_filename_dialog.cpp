@@ -4,7 +4,7 @@
 
 namespace app::aids {
 
-TForm9::TForm9(AidServices services, QWidget* parent)
+TForm9::TForm9(const AidServices& services, QWidget* parent)
     : HistoryDialog(services, "TForm9", texts::FILENAME_CAPTION, texts::FILENAME_HEADING, parent),
       m_aid(services.settings, services.files, services.prompter) {
     showHistory(m_aid.history().entries(), {});

@@ -9,7 +9,7 @@ namespace app::aids {
 class TForm9 : public HistoryDialog {
     Q_OBJECT
 public:
-    explicit TForm9(AidServices services, QWidget* parent = nullptr);
+    explicit TForm9(const AidServices& services, QWidget* parent = nullptr);
     ~TForm9() override;
 
 private:

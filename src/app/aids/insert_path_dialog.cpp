@@ -10,7 +10,7 @@
 
 namespace app::aids {
 
-TForm10::TForm10(AidServices services, QWidget* parent)
+TForm10::TForm10(const AidServices& services, QWidget* parent)
     : HistoryDialog(services, "TForm10", texts::PATH_CAPTION, texts::PATH_HEADING, parent),
       m_aid(services.settings, services.files, services.prompter) {
     showHistory(m_aid.history().entries(), {});

@@ -15,7 +15,7 @@ namespace app::aids {
 class TForm10 : public HistoryDialog {
     Q_OBJECT
 public:
-    explicit TForm10(AidServices services, QWidget* parent = nullptr);
+    explicit TForm10(const AidServices& services, QWidget* parent = nullptr);
     ~TForm10() override;
 
 private:

@@ -34,7 +34,7 @@ using core::settings::WIZARD_PAGES;
 constexpr int NETWORK_PAGE = core::settings::NETWORK_WIZARD_PAGE;
 } // namespace
 
-EasyLayout::EasyLayout(EasyServices services, QWidget* parent)
+EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_browser(services.prompter, services.files, m_pages.browse) {
     setObjectName("EasyLayout");
     auto* heading = new QLabel("I want to...");

@@ -38,7 +38,7 @@ struct EasyServices {
 class EasyLayout : public QWidget, public app::EasyLayout, private core::wizard::UpdateProgress {
     Q_OBJECT
 public:
-    explicit EasyLayout(EasyServices services, QWidget* parent = nullptr);
+    explicit EasyLayout(const EasyServices& services, QWidget* parent = nullptr);
     ~EasyLayout() override;
 
     //! The open documents the update picks its target from (the window's).
