@@ -111,7 +111,7 @@ std::string plainText(std::string_view html) {
     return out;
 }
 
-HelpLibrary::HelpLibrary(ports::FileSystem& files, std::string programFolder)
+HelpLibrary::HelpLibrary(ports::FileSystem& files, const std::string& programFolder)
     : m_folder(programFolder + std::string(HELP_FOLDER) + (programFolder.empty() ? '/' : programFolder.back())) {
     const auto index = files.readFile(pathOf(HELP_INDEX));
     if (!index.ok) {

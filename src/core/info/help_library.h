@@ -24,7 +24,7 @@ public:
     //! Reads "help/index.txt" and every page it names from `programFolder`
     //! (which ends in a separator). Pages that cannot be read stay in the
     //! contents and are described in problems().
-    HelpLibrary(ports::FileSystem& files, std::string programFolder);
+    HelpLibrary(ports::FileSystem& files, const std::string& programFolder);
 
     const HelpIndex& index() const { return m_index; }
     //! The help folder, ending in a separator.
