@@ -96,6 +96,9 @@ TEST(QltGenerate, BadPlansExitWithTwo) {
         {R"({"order": ["Paint the House"]})", "qlt: \"order\" names no wizard section: \"Paint the House\"\n"},
         {R"({"answers": ["maybe"]})", "qlt: \"answers\" holds \"yes\" or \"no\", not \"maybe\"\n"},
         {R"({"colour": "red"})", "qlt: unknown key \"colour\"\n"},
+        {R"({"fields": {"Edit4": "D:\\Backup\nshare"}})", "qlt: field \"Edit4\" holds a line break; each string is one line\n"},
+        {R"({"fields": {"Memo1": ["A.TXT\rB.TXT"]}})", "qlt: field \"Memo1\" holds a line break; each string is one line\n"},
+        {R"({"document": ["@ECHO OFF\r\nPAUSE"]})", "qlt: \"document\" holds a line break; each string is one line\n"},
         {R"({"fields": )", "qlt: the plan is not valid JSON\n"},
     };
     for (const auto& [plan, error] : cases) {

@@ -5,3 +5,10 @@ target_sources(cli_tests PRIVATE
 # Plans for the variables, FOR, network and server pages.
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qlt_generate_pages_test.cpp)
+# The plan reader's fuzz target, replayed over its regression corpus.
+target_sources(cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/plan_fuzz_corpus_test.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/wizard_fuzz.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/plan_fuzz_corpus_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/wizard")
+target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)

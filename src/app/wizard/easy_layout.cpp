@@ -195,7 +195,8 @@ QStringList EasyLayout::startStopServices() {
 void EasyLayout::addService() {
     TForm13 dialog(this);
     if (const auto name = dialog.ask())
-        core::wizard::addService(m_services.settings, m_services.files, platform::toCp1252(*name));
+        core::wizard::addService(m_services.settings, m_services.files, m_services.prompter,
+                                 platform::toCp1252(*name));
 }
 
 void EasyLayout::start(std::size_t maximum) {

@@ -39,6 +39,8 @@ std::vector<std::string> documentOf(const json& value) {
     for (const auto& line : stringList(value, "document")) {
         auto converted = core::text::fromUtf8(line);
         if (!converted.ok) throw PlanError("\"document\" holds a character that batch files cannot hold");
+        if (converted.bytes.find_first_of("\r\n") != std::string::npos)
+            throw PlanError("\"document\" holds a line break; each string is one line");
         lines.push_back(std::move(converted.bytes));
     }
     return lines;

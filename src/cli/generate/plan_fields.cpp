@@ -15,9 +15,13 @@ using nlohmann::json;
 
 std::string inQuotes(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
+// A control's text is one line (a memo or grid holds one string per line):
+// a line break inside it would split the generated command line in two.
 std::string cp1252Of(const json& value, std::string_view name) {
     auto converted = core::text::fromUtf8(value.get<std::string>());
     if (!converted.ok) throw PlanError("field " + inQuotes(name) + " holds a character that batch files cannot hold");
+    if (converted.bytes.find_first_of("\r\n") != std::string::npos)
+        throw PlanError("field " + inQuotes(name) + " holds a line break; each string is one line");
     return converted.bytes;
 }
 

@@ -62,8 +62,10 @@ void writeShutdownState(ports::SettingsStore& store, ports::FileSystem& files, p
     }
     writeInteger(store, Setting::Window, state.maximised ? 2 : 1);
     writeInteger(store, Setting::IgnoreFlag, 1);
-    if (!saveList(store, files, ListFile::Ignore, state.ignoredCommands).ok)
-        prompter.message(ports::MessageKind::Error, ports::Buttons::Ok, std::string(IGNORE_NOT_SAVED));
+    // The fixed text says what the file is for; the system's reason says why it failed.
+    if (const auto saved = saveList(store, files, ListFile::Ignore, state.ignoredCommands); !saved.ok)
+        prompter.message(ports::MessageKind::Error, ports::Buttons::Ok,
+                         std::string(IGNORE_NOT_SAVED) + "\n\n" + saved.error + ".");
     writeText(store, Setting::LastOpen1Path, folderOf(state.openDialogFileName));
     writeText(store, Setting::LastOpen2Path, folderOf(state.browseDialogFileName));
     writeText(store, Setting::LastSavePath, folderOf(state.saveDialogFileName));

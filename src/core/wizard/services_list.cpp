@@ -1,5 +1,6 @@
 #include "core/wizard/services_list.h"
 
+#include "core/aids/list_saving.h"
 #include "core/settings/list_files.h"
 #include "core/text/codepage.h"
 
@@ -43,11 +44,12 @@ std::vector<std::string> loadServices(ports::SettingsStore& store, ports::FileSy
     return settings::loadList(store, files, settings::ListFile::Services);
 }
 
-text::WriteResult addService(ports::SettingsStore& store, ports::FileSystem& files, const std::string& name) {
+bool addService(ports::SettingsStore& store, ports::FileSystem& files, ports::Prompter& prompter,
+                const std::string& name) {
     auto names = loadServices(store, files);
-    if (name.empty() || listed(names, name)) return {.ok = true, .error = {}};
+    if (name.empty() || listed(names, name)) return true;
     names.push_back(name);
-    return settings::saveList(store, files, settings::ListFile::Services, names);
+    return aids::saveListOrReport(store, files, prompter, settings::ListFile::Services, names);
 }
 
 } // namespace core::wizard

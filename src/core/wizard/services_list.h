@@ -2,8 +2,8 @@
 // The services the Start/Stop drop-down offers, and adding a service to the
 // services file ("Services.qlt") that feeds it.
 #include "core/ports/file_system.h"
+#include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
-#include "core/text/file_io.h"
 
 #include <string>
 #include <vector>
@@ -23,7 +23,9 @@ std::vector<std::string> loadServices(ports::SettingsStore& store, ports::FileSy
 
 //! Appends a service name to the services file (keeping the names added
 //! before; none twice, letter case ignored) and sets the file's flag. An empty
-//! name changes nothing.
-text::WriteResult addService(ports::SettingsStore& store, ports::FileSystem& files, const std::string& name);
+//! name changes nothing. A failed write leaves the file as it was and shows an
+//! error naming the file and the system's reason; false then.
+bool addService(ports::SettingsStore& store, ports::FileSystem& files, ports::Prompter& prompter,
+                const std::string& name);
 
 } // namespace core::wizard

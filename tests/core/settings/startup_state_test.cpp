@@ -139,7 +139,7 @@ TEST_F(ShutdownStateTest, UnwritableIgnoreListIsReportedAndFlaggedAbsent) {
               std::vector<std::string>{
                   "The file 'Ignore.qlt' could not be saved. This file contains the 'Ignored Commands' specified "
                   "whilst running the syntax checker. If you are running QLT on Windows 2000 or Windows XP, you "
-                  "will see this message if you are not an administrator."});
+                  "will see this message if you are not an administrator.\n\nNo such file or directory."});
     EXPECT_EQ(store.readText("Templates", "Ignore", ""), "0");
     EXPECT_EQ(store.readText("PreviousExec", "LastSavePath", ""), "/tmp/");
 }

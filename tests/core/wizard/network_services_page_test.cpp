@@ -5,6 +5,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "generator_cases.h"
 #include "support/fake_file_system.h"
+#include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +33,10 @@ TEST(ServicesList, AddingAServiceKeepsTheEarlierOnes) {
     testing_support::TempDir dir;
     testing_support::DiskFileSystem files(dir.folder());
     MemorySettingsStore store;
+    testing_support::ScriptedPrompter prompter;
     EXPECT_TRUE(loadServices(store, files).empty());
     for (const char* name : {"Spooler", "C:\\Tools\\Agent Service", "spooler", ""})
-        EXPECT_TRUE(addService(store, files, name).ok) << name;
+        EXPECT_TRUE(addService(store, files, prompter, name)) << name;
     EXPECT_EQ(dir.read("Services.qlt"), "Spooler\r\nC:\\Tools\\Agent Service\r\n");
     EXPECT_TRUE(store.readBool("Templates", "NetServices", false));
     EXPECT_EQ(loadServices(store, files), (Lines{"Spooler", "C:\\Tools\\Agent Service"}));

@@ -1,0 +1,23 @@
+# Faults, odd input, the round trip of a generated corpus, and the replay of
+# the fuzzing corpora of the core's parsers.
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/write_faults_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/read_faults_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp)
+
+# The corpus generator lives beside the project; without it (or python3) the
+# round trip test skips and says why.
+set(QUILLET_CORPUS_GENERATOR "${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.py"
+    CACHE FILEPATH "The batch-file corpus generator the round trip test runs")
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}" EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
+
+# The fuzz targets' entry points, replayed over their regression corpora.
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/settings_fuzz.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/documents_fuzz.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/info_fuzz.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus")
+target_include_directories(core_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
