@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/test}
 [[ -f "$build/compile_commands.json" ]] || { echo "lint: no $build/compile_commands.json" >&2; exit 2; }
 
-mapfile -t sources < <(git ls-files 'src/*.cpp')
+mapfile -t sources < <(find src -name '*.cpp' | sort)
 echo "lint: clang-tidy on ${#sources[@]} files" >&2
 printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -n4 clang-tidy -p "$build" --quiet 2>/dev/null > "$build/clang-tidy.log" || {
   grep -E "(warning|error):" "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
