@@ -2,7 +2,6 @@ target_sources(platform_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/platform_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_file_system_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_settings_store_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/qt_settings_faults_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_shell_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_text_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_prompter_test.cpp

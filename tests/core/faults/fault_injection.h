@@ -8,7 +8,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -59,14 +61,8 @@ inline std::string describe(const fs::path& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) return "(a directory)";
     if (!fs::exists(path, ec)) return "(nothing)";
-    std::string bytes;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-        std::fclose(f);
-    }
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 //! Temporary files left in a folder by a failed write.

@@ -14,9 +14,11 @@
 #include "core/settings/startup_state.h"
 #include "core/wizard/services_list.h"
 #include "support/fake_file_system.h"
+#include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -26,212 +28,136 @@ namespace {
 
 constexpr std::string_view OLD = "old contents\r\n";
 
-// A writer working in a data folder that already holds its old target file.
-class Writer {
-public:
-    explicit Writer(const std::string& folder) : files(folder) {}
-    virtual ~Writer() = default;
-    //! One write as the user asks for it: "written", or "failed", with the messages shown.
-    virtual std::string write() = 0;
-    //! The message shown when the system refuses the write for reason error.
-    virtual std::string failure(const std::string& target, const std::string& error) const = 0;
-    //! The target's bytes after the write that follows the fault.
-    virtual std::string written() const = 0;
-
-protected:
-    std::string outcome(bool ok) {
-        std::string text = ok ? "written" : "failed";
-        for (std::size_t i = 0; i < prompter.shown.size(); ++i) text += (i ? " | " : ": ") + prompter.shown[i].text;
-        prompter.shown.clear();
-        return text;
-    }
-
+// What every writer works with, in a data folder that already holds its old target file.
+struct Rig {
+    explicit Rig(const std::string& folder) : files(folder) {}
     testing_support::DiskFileSystem files;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;
 };
 
-std::string cannotCreate(const std::string& target, const std::string& error) {
-    return "Cannot create file \"" + target + "\". " + error;
-}
-
-class DocumentWriter : public Writer {
-public:
-    using Writer::Writer;
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return cannotCreate(target, error);
-    }
-
-protected:
+struct Documents {
+    explicit Documents(Rig& rig) : set(editor, rig.prompter, rig.files, rig.store, lists) {}
     core::documents::MemoryEditorView editor;
     core::documents::PickLists lists;
-    core::documents::DocumentSet set{editor, prompter, files, store, lists};
+    core::documents::DocumentSet set;
 };
 
-class Save : public DocumentWriter {
-public:
-    explicit Save(const std::string& folder) : DocumentWriter(folder) {
-        set.start(folder + "job.bat");
-        set.insertAtCaret("REM ");
-    }
-    std::string write() override { return outcome(set.save()); }
-    std::string written() const override { return "REM old contents\r\n"; }
+struct SavedDocument : core::run::RunnableDocument {
+    bool modified() const override { return false; }
+    std::string path() const override { return "C:\\BATCH\\JOB.BAT"; }
+    bool save() override { return true; }
+    bool saveAs() override { return true; }
 };
 
-class SaveAs : public DocumentWriter {
-public:
-    explicit SaveAs(const std::string& folder) : DocumentWriter(folder), m_target(folder + "job.bat") { set.start(); }
-    std::string write() override {
-        prompter.saveAnswers = {m_target};
-        return outcome(set.saveAs());
-    }
-    std::string written() const override {
-        return "@ECHO OFF\r\n:START\r\n"
-               "ECHO This Batch file was created with the Quillet from Marrowfen Software.\r\n";
-    }
-
-private:
-    std::string m_target;
-};
-
-std::string listNotSaved(const std::string& target, const std::string& error) {
-    return "Quillet could not save " + target + ": " + error + ".";
-}
-
-// Each Add writes the custom store, the template typed before included.
-class CustomTemplates : public Writer {
-public:
-    using Writer::Writer;
-    std::string write() override {
-        prompter.inputs = {m_next};
-        m_templates.add();
-        m_next = "ECHO second";
-        return outcome(prompter.shown.empty());
-    }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return listNotSaved(target, error);
-    }
-    std::string written() const override { return "ECHO first\r\nECHO second\r\n"; }
-
-private:
-    core::aids::CommandTemplates m_templates{store, files, prompter};
-    std::string m_next = "ECHO first";
-};
-
-void browse(core::aids::InsertFilename& dialog) { dialog.browse(); }
-void browse(core::aids::InsertPath& dialog) { dialog.browse(""); }
-
-// The Insert Filename and Insert Path dialogs write their history as they close.
-template <typename Dialog> class DialogHistory : public Writer {
-public:
-    DialogHistory(const std::string& folder, const std::string& chosen, std::string written)
-        : Writer(folder), m_written(std::move(written)) {
-        prompter.openAnswers = {{chosen}};
-        prompter.folderAnswers = {chosen};
-        browse(m_dialog);
-    }
-    std::string write() override {
-        m_dialog.close();
-        return outcome(prompter.shown.empty());
-    }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return listNotSaved(target, error);
-    }
-    std::string written() const override { return m_written; }
-
-private:
-    Dialog m_dialog{store, files, prompter};
-    std::string m_written;
-};
-
-class Services : public Writer {
-public:
-    using Writer::Writer;
-    std::string write() override { return outcome(core::wizard::addService(store, files, prompter, "SPOOLER")); }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return listNotSaved(target, error);
-    }
-    std::string written() const override { return "SPOOLER\r\n"; }
-};
-
-class IgnoredCommandsAtExit : public Writer {
-public:
-    using Writer::Writer;
-    std::string write() override {
-        core::settings::ShutdownState state;
-        state.ignoredCommands = {"SETLOCAL"};
-        core::settings::writeShutdownState(store, files, prompter, state);
-        return outcome(prompter.shown.empty());
-    }
-    std::string failure(const std::string&, const std::string& error) const override {
-        return "The file 'Ignore.qlt' could not be saved. This file contains the 'Ignored Commands' specified "
-               "whilst running the syntax checker. If you are running QLT on Windows 2000 or Windows XP, you "
-               "will see this message if you are not an administrator.\n\n" +
-               error + ".";
-    }
-    std::string written() const override { return "SETLOCAL\r\n"; }
-};
-
-class Launcher : public Writer {
-public:
-    using Writer::Writer;
-    std::string write() override {
-        return outcome(core::run::runDocument(core::run::RunMode::Run, m_document, prompter, files, m_shell));
-    }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return "Quillet could not write the launcher " + target + ": " + error + ".";
-    }
-    std::string written() const override { return "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\JOB.BAT\r\n"; }
-
-private:
-    struct SavedDocument : core::run::RunnableDocument {
-        bool modified() const override { return false; }
-        std::string path() const override { return "C:\\BATCH\\JOB.BAT"; }
-        bool save() override { return true; }
-        bool saveAs() override { return true; }
-    } m_document;
-    struct Desktop : core::ports::Shell {
-        bool open(const std::string&, std::string&) override { return true; }
-    } m_shell;
-};
-
-class UpdateNotice : public Writer {
-public:
-    using Writer::Writer;
-    std::string write() override { return outcome(core::info::saveNotice(files, prompter, {"2.3", "News"}).has_value()); }
-    std::string failure(const std::string& target, const std::string& error) const override {
-        return "Could not write " + target + ":\n" + error;
-    }
-    std::string written() const override { return "2.3\r\nNews\r\n"; }
-};
+//! One write as the user asks for it; false when it failed.
+using Write = std::function<bool()>;
 
 struct WriterCase {
     const char* name;
     const char* file;
-    std::unique_ptr<Writer> (*make)(const std::string& folder);
+    const char* failure; //!< the message shown, with {target} and {error} to fill in
+    const char* written; //!< the target's bytes after the write that follows the fault
+    Write (*make)(Rig& rig);
 };
 
-template <typename W> std::unique_ptr<Writer> make(const std::string& folder) { return std::make_unique<W>(folder); }
+const char* const CANNOT_CREATE = "Cannot create file \"{target}\". {error}";
+const char* const LIST_NOT_SAVED = "Quillet could not save {target}: {error}.";
 
 const WriterCase WRITERS[] = {
-    {"Save", "job.bat", make<Save>},
-    {"Save As", "job.bat", make<SaveAs>},
-    {"command templates", "Custom.qlt", make<CustomTemplates>},
-    {"Insert Filename history", "Files.qlt",
-     [](const std::string& folder) -> std::unique_ptr<Writer> {
-         return std::make_unique<DialogHistory<core::aids::InsertFilename>>(folder, "C:\\DATA\\A.TXT",
-                                                                            "C:\\DATA\\A.TXT\r\n");
+    {"Save", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
+     [](Rig& rig) -> Write {
+         auto documents = std::make_shared<Documents>(rig);
+         documents->set.start(rig.files.dataFolder() + "job.bat");
+         documents->set.insertAtCaret("REM ");
+         return [documents] { return documents->set.save(); };
      }},
-    {"Insert Path history", "Paths.qlt",
-     [](const std::string& folder) -> std::unique_ptr<Writer> {
-         return std::make_unique<DialogHistory<core::aids::InsertPath>>(folder, "C:\\Program Files",
-                                                                        "C:\\PROGRA~1\r\n");
+    {"Save As", "job.bat", CANNOT_CREATE,
+     "@ECHO OFF\r\n:START\r\nECHO This Batch file was created with the Quillet from Marrowfen Software.\r\n",
+     [](Rig& rig) -> Write {
+         auto documents = std::make_shared<Documents>(rig);
+         documents->set.start();
+         return [documents, &rig] {
+             rig.prompter.saveAnswers = {rig.files.dataFolder() + "job.bat"};
+             return documents->set.saveAs();
+         };
      }},
-    {"services file", "Services.qlt", make<Services>},
-    {"ignored commands at exit", "Ignore.qlt", make<IgnoredCommandsAtExit>},
-    {"launcher", "start.bat", make<Launcher>},
-    {"update notice", "Updateinfo.txt", make<UpdateNotice>},
+    // Each Add writes the custom store, the template typed before included.
+    {"command templates", "Custom.qlt", LIST_NOT_SAVED, "ECHO first\r\nECHO second\r\n",
+     [](Rig& rig) -> Write {
+         auto templates = std::make_shared<core::aids::CommandTemplates>(rig.store, rig.files, rig.prompter);
+         return [templates, &rig, next = std::string("ECHO first")]() mutable {
+             rig.prompter.inputs = {next};
+             templates->add();
+             next = "ECHO second";
+             return rig.prompter.shown.empty();
+         };
+     }},
+    // The Insert Filename and Insert Path dialogs write their history as they close.
+    {"Insert Filename history", "Files.qlt", LIST_NOT_SAVED, "C:\\DATA\\A.TXT\r\n",
+     [](Rig& rig) -> Write {
+         auto dialog = std::make_shared<core::aids::InsertFilename>(rig.store, rig.files, rig.prompter);
+         rig.prompter.openAnswers = {{"C:\\DATA\\A.TXT"}};
+         dialog->browse();
+         return [dialog, &rig] {
+             dialog->close();
+             return rig.prompter.shown.empty();
+         };
+     }},
+    {"Insert Path history", "Paths.qlt", LIST_NOT_SAVED, "C:\\PROGRA~1\r\n",
+     [](Rig& rig) -> Write {
+         auto dialog = std::make_shared<core::aids::InsertPath>(rig.store, rig.files, rig.prompter);
+         rig.prompter.folderAnswers = {"C:\\Program Files"};
+         dialog->browse("");
+         return [dialog, &rig] {
+             dialog->close();
+             return rig.prompter.shown.empty();
+         };
+     }},
+    {"services file", "Services.qlt", LIST_NOT_SAVED, "SPOOLER\r\n",
+     [](Rig& rig) -> Write {
+         return [&rig] { return core::wizard::addService(rig.store, rig.files, rig.prompter, "SPOOLER"); };
+     }},
+    {"ignored commands at exit", "Ignore.qlt",
+     "The file 'Ignore.qlt' could not be saved. This file contains the 'Ignored Commands' specified whilst running "
+     "the syntax checker. If you are running QLT on Windows 2000 or Windows XP, you will see this message if you "
+     "are not an administrator.\n\n{error}.",
+     "SETLOCAL\r\n",
+     [](Rig& rig) -> Write {
+         return [&rig] {
+             core::settings::ShutdownState state;
+             state.ignoredCommands = {"SETLOCAL"};
+             core::settings::writeShutdownState(rig.store, rig.files, rig.prompter, state);
+             return rig.prompter.shown.empty();
+         };
+     }},
+    {"launcher", "start.bat", "Quillet could not write the launcher {target}: {error}.",
+     "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\JOB.BAT\r\n",
+     [](Rig& rig) -> Write {
+         return [&rig, document = SavedDocument(), shell = testing_support::RecordingShell()]() mutable {
+             return core::run::runDocument(core::run::RunMode::Run, document, rig.prompter, rig.files, shell);
+         };
+     }},
+    {"update notice", "Updateinfo.txt", "Could not write {target}:\n{error}", "2.3\r\nNews\r\n",
+     [](Rig& rig) -> Write {
+         return [&rig] { return core::info::saveNotice(rig.files, rig.prompter, {"2.3", "News"}).has_value(); };
+     }},
 };
+
+std::string filledIn(std::string text, const std::string& target, const std::string& error) {
+    for (const auto& [hole, value] : {std::pair<std::string, std::string>{"{target}", target}, {"{error}", error}})
+        if (const auto at = text.find(hole); at != std::string::npos) text.replace(at, hole.size(), value);
+    return text;
+}
+
+//! "written", or "failed", with the messages shown since the last call.
+std::string outcome(Rig& rig, bool ok) {
+    std::string text = ok ? "written" : "failed";
+    for (std::size_t i = 0; i < rig.prompter.shown.size(); ++i)
+        text += (i ? " | " : ": ") + rig.prompter.shown[i].text;
+    rig.prompter.shown.clear();
+    return text;
+}
 
 std::string afterFault(const FaultCase& fault) {
     if (fault.targetSurvives) return std::string(OLD);
@@ -249,7 +175,8 @@ TEST(WriteFaults, EveryWriteKeepsTheOldFileReportsTheReasonAndWorksAgain) {
             const auto target = (folder / writer.file).string();
             fs::create_directory(folder);
             dir.write(std::string("data/") + writer.file, OLD);
-            const auto subject = writer.make(folder.string() + "/");
+            Rig rig(folder.string() + "/");
+            const auto write = writer.make(rig);
             FaultInjector injector(fault.fault, folder, target);
             if (!injector.possible()) {
                 std::cout << "skipped: " << fault.name << " (root that cannot act as another user)\n";
@@ -258,16 +185,16 @@ TEST(WriteFaults, EveryWriteKeepsTheOldFileReportsTheReasonAndWorksAgain) {
             const auto story = injector.run([&](FaultInjector& faulty) {
                 // Each step in its own statement: the operands of + have no set order.
                 auto text = faulty.underFault([&] {
-                    const auto first = subject->write();
+                    const auto first = outcome(rig, write());
                     return "first: " + first + "\nleft: " + describe(target) +
                            "\ntemporary files: " + std::to_string(temporaryFilesIn(folder));
                 });
-                const auto then = subject->write();
+                const auto then = outcome(rig, write());
                 return text + "\nthen: " + then + "\nfile: " + describe(target);
             });
-            EXPECT_EQ(story, "first: failed: " + subject->failure(target, fault.error) + "\nleft: " +
-                                 afterFault(fault) + "\ntemporary files: 0\nthen: written\nfile: " +
-                                 subject->written());
+            EXPECT_EQ(story, "first: failed: " + filledIn(writer.failure, target, fault.error) +
+                                 "\nleft: " + afterFault(fault) + "\ntemporary files: 0\nthen: written\nfile: " +
+                                 writer.written);
         }
     }
 }

@@ -2,6 +2,7 @@
 #include "core/info/support_link.h"
 
 #include "support/fake_file_system.h"
+#include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -12,26 +13,22 @@ using core::info::AboutText;
 using core::info::aboutText;
 using core::info::VersionRecord;
 
-const VersionRecord FULL{"Quillet", "2.2.0", "Marrowfen Software", "Batch file editor", "2.2.0.7",
+TEST(AboutText, VersionLinesWithTheirLabelsAndNoneForEmptyFields) {
+    VersionRecord record{"Quillet", "2.2.0", "Marrowfen Software", "Batch file editor", "2.2.0.7",
                          "Copyright 2026", "Thanks for using it."};
-
-TEST(AboutText, VersionLinesWithTheirLabels) {
-    EXPECT_EQ(aboutText(FULL), (AboutText{"Quillet",
-                                          {"Product Version:   2.2.0", "By:   Marrowfen Software", "Batch file editor",
-                                           "File Version:   2.2.0.7", "Copyright:   Copyright 2026",
-                                           "Thanks for using it."}}));
-    auto noCompany = FULL;
-    noCompany.companyName.clear();
-    noCompany.comments.clear();
-    EXPECT_EQ(aboutText(noCompany), (AboutText{"Quillet",
-                                               {"Product Version:   2.2.0", "Batch file editor",
-                                                "File Version:   2.2.0.7", "Copyright:   Copyright 2026"}}));
+    EXPECT_EQ(aboutText(record), (AboutText{"Quillet",
+                                            {"Product Version:   2.2.0", "By:   Marrowfen Software",
+                                             "Batch file editor", "File Version:   2.2.0.7",
+                                             "Copyright:   Copyright 2026", "Thanks for using it."}}));
+    record.companyName.clear();
+    record.comments.clear();
+    EXPECT_EQ(aboutText(record), (AboutText{"Quillet",
+                                            {"Product Version:   2.2.0", "Batch file editor",
+                                             "File Version:   2.2.0.7", "Copyright:   Copyright 2026"}}));
     EXPECT_EQ(aboutText(std::nullopt), (AboutText{"About", {"No version information available."}}));
 }
 
-TEST(SupportLinks, MailLinksAndTheTutorialPage) {
-    EXPECT_EQ(core::info::supportMailLink("Quillet", "2.2.0"),
-              "mailto:support@marrowfen.example?subject=Technical%20Support%20for%20Quillet%202.2.0");
+TEST(SupportLinks, MailLinksEscapeTheSubjectAndTheTutorialPageFollowsTheFolder) {
     EXPECT_EQ(core::info::supportMailLink("Q & A", "1.0 beta"),
               "mailto:support@marrowfen.example?subject=Technical%20Support%20for%20Q%20%26%20A%201.0%20beta");
     EXPECT_EQ(core::info::makerMailLink("Quillet"), "mailto:quillet@marrowfen.example?subject=Quillet");
@@ -40,27 +37,16 @@ TEST(SupportLinks, MailLinksAndTheTutorialPage) {
               "C:\\Program Files\\Quillet\\Examples\\Tutorials.html");
 }
 
-struct RecordingShell : core::ports::Shell {
-    std::vector<std::string> opened;
-    std::string failure; //!< when set, every open fails with this reason
-    bool open(const std::string& target, std::string& error) override {
-        opened.push_back(target);
-        error = failure;
-        return failure.empty();
-    }
-};
-
-TEST(SupportLinks, TheShellsFailureIsShown) {
-    RecordingShell shell;
+TEST(SupportLinks, TheShellsFailureIsShownAsAnError) {
+    testing_support::RecordingShell shell;
+    shell.succeeds = false;
     testing_support::ScriptedPrompter prompter;
     testing_support::DiskFileSystem files("/data/", "/opt/quillet/");
-    shell.failure = "/opt/quillet/Examples/Tutorials.html does not exist";
     EXPECT_FALSE(core::info::openTutorials(shell, files, prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, core::ports::MessageKind::Error);
-    EXPECT_EQ(prompter.shown[0].buttons, core::ports::Buttons::Ok);
-    EXPECT_EQ(prompter.shown[0].text, "Could not open /opt/quillet/Examples/Tutorials.html: "
-                                      "/opt/quillet/Examples/Tutorials.html does not exist.");
+    EXPECT_EQ(prompter.shown[0].text,
+              "Could not open /opt/quillet/Examples/Tutorials.html: no application is set up to open it.");
 }
 
 } // namespace

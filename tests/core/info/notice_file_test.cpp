@@ -1,3 +1,4 @@
+// Saving the update notice; a failed write is part of the write faults.
 #include "core/info/notice_file.h"
 
 #include "support/fake_file_system.h"
@@ -6,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using core::info::saveNotice;
-
-TEST(NoticeFile, SavesTheLinesAsUpdateinfoTxt) {
+TEST(NoticeFile, SavesTheLinesAsUpdateinfoTxtInWindows1252WhenTheyFit) {
     testing_support::TempDir dir;
     testing_support::DiskFileSystem files(dir.folder());
     testing_support::ScriptedPrompter prompter;
@@ -18,18 +17,8 @@ TEST(NoticeFile, SavesTheLinesAsUpdateinfoTxt) {
         {{}, ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(saveNotice(files, prompter, c.lines), dir.file("Updateinfo.txt"));
+        EXPECT_EQ(core::info::saveNotice(files, prompter, c.lines), dir.file("Updateinfo.txt"));
         EXPECT_EQ(dir.read("Updateinfo.txt"), c.bytes);
     }
     EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST(NoticeFile, FailedWriteIsShownAsAnError) {
-    testing_support::TempDir dir;
-    testing_support::DiskFileSystem files(dir.folder() + "missing/");
-    testing_support::ScriptedPrompter prompter;
-    EXPECT_EQ(saveNotice(files, prompter, {"x"}), std::nullopt);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].kind, core::ports::MessageKind::Error);
-    EXPECT_TRUE(prompter.shown[0].text.starts_with("Could not write " + dir.folder() + "missing/Updateinfo.txt:\n"));
 }

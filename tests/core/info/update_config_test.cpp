@@ -6,12 +6,9 @@
 
 using namespace core::info;
 using core::ports::Pop3Security;
-using core::settings::MemorySettingsStore;
 
 TEST(UpdateConfig, ServerListEntries) {
     struct Case { const char* text; std::vector<UpdateServer> expected; } cases[] = {
-        {"pop1.marrowfen.example update;pop2.marrowfen.example update",
-         {{"pop1.marrowfen.example", 0, "update"}, {"pop2.marrowfen.example", 0, "update"}}},
         {"  mail.example news  ; ", {{"mail.example", 0, "news"}}},
         {"127.0.0.1:2110 update", {{"127.0.0.1", 2110, "update"}}},
         {"host", {}},                           // no account
@@ -27,37 +24,31 @@ TEST(UpdateConfig, ServerListEntries) {
     }
 }
 
-TEST(UpdateConfig, FreshStoreGivesThePlaceholderServersOverStartTls) {
-    MemorySettingsStore store;
-    const auto config = readUpdateConfig(store);
-    EXPECT_EQ(config.servers, (std::vector<UpdateServer>{{"pop1.marrowfen.example", 0, "update"},
-                                                         {"pop2.marrowfen.example", 0, "update"}}));
-    EXPECT_EQ(config.security, Pop3Security::StartTls);
-    EXPECT_EQ(config.password, "");
-    EXPECT_EQ(config.downloadAddress, "https://www.marrowfen.example/download/quillet-setup.exe");
-    const auto account = accountFor(config, 1);
-    EXPECT_EQ(account.host, "pop2.marrowfen.example");
-    EXPECT_EQ(account.port, 110);
-    EXPECT_EQ(account.user, "update");
-    EXPECT_EQ(account.security, Pop3Security::StartTls);
-    EXPECT_EQ(account.caFile, "");
-}
-
-TEST(UpdateConfig, StoredValuesAndTheirFallbacks) {
-    MemorySettingsStore store;
-    store.writeText("Update", "Servers", "mail.example:1995 news;backup.example news");
-    store.writeText("Update", "Password", "s3cret");
-    store.writeText("Update", "Security", " TLS ");
-    auto config = readUpdateConfig(store);
-    EXPECT_EQ(config.security, Pop3Security::Tls);
-    EXPECT_EQ(config.password, "s3cret");
-    EXPECT_EQ(accountFor(config, 0).port, 1995);
-    EXPECT_EQ(accountFor(config, 1).port, 995) << "the usual port of implicit TLS";
-    EXPECT_EQ(accountFor(config, 1).password, "s3cret");
-
-    store.writeText("Update", "Servers", "nonsense");
-    store.writeText("Update", "Security", "plain-please");
-    config = readUpdateConfig(store);
-    EXPECT_EQ(config.servers.size(), 2u) << "an unusable list falls back to the default one";
-    EXPECT_EQ(config.security, Pop3Security::StartTls) << "an unknown mode never means plain text";
+// Each account as "host:port user password mode", the modes as 0 STARTTLS, 1 TLS, 2 none.
+TEST(UpdateConfig, StoredValuesGiveTheAccountsAndBadOnesFallBack) {
+    struct Case { const char* servers; const char* security; std::string accounts; } cases[] = {
+        {nullptr, nullptr, "pop1.marrowfen.example:110 update - 0, pop2.marrowfen.example:110 update - 0"},
+        {"mail.example:1995 news;backup.example news", " TLS ", "mail.example:1995 news pw 1, backup.example:995 news pw 1"},
+        {"a x", "none", "a:110 x pw 2"},
+        // An unusable list falls back to the default one; an unknown mode never means plain text.
+        {"nonsense", "plain-please", "pop1.marrowfen.example:110 update pw 0, pop2.marrowfen.example:110 update pw 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.accounts);
+        core::settings::MemorySettingsStore store;
+        if (c.servers) {
+            store.writeText("Update", "Servers", c.servers);
+            store.writeText("Update", "Security", c.security);
+            store.writeText("Update", "Password", "pw");
+        }
+        const auto config = readUpdateConfig(store);
+        std::string accounts;
+        for (std::size_t i = 0; i < config.servers.size(); ++i) {
+            const auto a = accountFor(config, i);
+            accounts += (i ? ", " : "") + a.host + ":" + std::to_string(a.port) + " " + a.user + " " +
+                        (a.password.empty() ? "-" : a.password) + " " +
+                        std::to_string(static_cast<int>(a.security)) + (a.caFile.empty() ? "" : " ca");
+        }
+        EXPECT_EQ(accounts, c.accounts);
+    }
 }

@@ -27,13 +27,6 @@ TEST(Lines, JoinPutsCrLfAfterEveryLine) {
     EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
-TEST(Lines, RoundTripKeepsBytesApartFromLineBreaks) {
-    const std::string original = "@ECHO OFF\n:START\r\nCOPY \xE9.TXT D:\\\rEND";
-    EXPECT_EQ(joinLines(splitLines(original)), "@ECHO OFF\r\n:START\r\nCOPY \xE9.TXT D:\\\r\nEND\r\n");
-    const std::string crlf = "A\r\nB\r\n";
-    EXPECT_EQ(joinLines(splitLines(crlf)), crlf);
-}
-
 TEST(Lines, OffsetsCountLineBreaksAsTwo) {
     const Lines lines = {"abc", "", "de"};
     EXPECT_EQ(offsetOfLine(lines, 0), 0u);

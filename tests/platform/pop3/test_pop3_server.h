@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -97,12 +98,11 @@ public:
     }
     //! Number of messages in a mailbox as stored on disk.
     std::size_t storedMessages(const std::string& user) const {
+        namespace fs = std::filesystem;
         std::size_t count = 0;
         for (const char* sub : {"/new", "/cur"})
-            for (const auto& entry : std::filesystem::directory_iterator(m_dir + "/mail/" + user + "/Maildir" + sub)) {
-                (void)entry;
-                ++count;
-            }
+            count += std::distance(fs::directory_iterator(m_dir + "/mail/" + user + "/Maildir" + sub),
+                                   fs::directory_iterator());
         return count;
     }
 
