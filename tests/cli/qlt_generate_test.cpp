@@ -20,14 +20,6 @@ constexpr const char* COPY_PLAN =
 
 } // namespace
 
-TEST(QltGenerate, TextOutputOnTheNewFileTemplate) {
-    TempDir dir;
-    auto result = generate(dir, COPY_PLAN);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "COPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\nCOPY CON LPT1\n");
-    EXPECT_EQ(result.err, "");
-}
-
 TEST(QltGenerate, JsonOutputWithOrderExcludedAndAnswers) {
     TempDir dir;
     auto result = generate(dir, R"({
@@ -68,11 +60,13 @@ TEST(QltGenerate, WarningsGoToStderrAndSetStatusOne) {
                           "warning: Oops! You forgot to enter the key to represent the second choice!\n");
 }
 
-TEST(QltGenerate, IntoFileAppendsAndSaves) {
+TEST(QltGenerate, IntoFileAppendsSavesAndPrintsTheAppendedLines) {
     TempDir dir;
     const auto target = dir.write("job.bat", "@ECHO OFF\r\nREM caf\xe9\r\n");
     auto result = generate(dir, COPY_PLAN, "--into " + shellQuote(target));
     EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "COPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\nCOPY CON LPT1\n");
+    EXPECT_EQ(result.err, "");
     EXPECT_EQ(dir.read("job.bat"),
               "@ECHO OFF\r\nREM caf\xe9\r\nCOPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\r\nCOPY CON LPT1\r\n");
 }

@@ -37,9 +37,9 @@ TEST(TemplateDescriptions, BuiltInsHaveTheirsAndEverythingElseTheNotAvailableTex
     using core::aids::descriptionOf;
     EXPECT_EQ(descriptionOf("DEL [filepath] [/P]"), "This command will delete the specified file or files. Switches: "
                                                     "/P - Prompt for a confirmation before deleting any files.");
-    EXPECT_EQ(descriptionOf("MKDIR [dirpath]"), "The MKDIR command allows you to create a new directory.");
-    for (const char* entry : {"COPY [sourcefilepath] [destinationfilepath] [/Y] [/V]", "DIR [dirpath] [/P] [/W] [/S]",
-                              "XCOPY [source] [dest] /S", "rem", ""})
+    // A built-in without a description of its own, another letter case, an added template, nothing.
+    for (const char* entry :
+         {"COPY [sourcefilepath] [destinationfilepath] [/Y] [/V]", "rem", "XCOPY [source] [dest] /S", ""})
         EXPECT_EQ(descriptionOf(entry), NOT_AVAILABLE) << entry;
     EXPECT_EQ(descriptionOf(std::nullopt), NOT_AVAILABLE);
 }

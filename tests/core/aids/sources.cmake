@@ -1,7 +1,5 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/command_templates_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/insert_aids_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/path_conversions_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/relative_path_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/short_path_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_aids_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/variable_select_test.cpp)

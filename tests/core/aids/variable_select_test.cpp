@@ -41,9 +41,3 @@ TEST(VariableSelect, DeliversByTheVariableTarget) {
         EXPECT_EQ(page.fields, c.fields) << static_cast<int>(c.target);
     }
 }
-
-TEST(VariableSelect, InsertVariableAimsAtTheEditorOnlyWhenItIsInFront) {
-    using core::aids::targetForInsertVariable;
-    EXPECT_EQ(targetForInsertVariable(true, VariableTarget::String2), VariableTarget::Editor);
-    EXPECT_EQ(targetForInsertVariable(false, VariableTarget::String2), VariableTarget::String2);
-}

@@ -138,9 +138,6 @@ TEST(Messages, TextsAreFilledInAndConvertedToUtf8) {
               "The label that the GOTO command on line 1040 is pointing to, \"END\", cannot be found in the batch "
               "file. Make sure that the label name is spelt correctly and is defined in the batch file (use ':' to "
               "define a label).");
-    EXPECT_EQ(formatMessage(MessageId::NetTimeIncomplete, 7),
-              "The NET TIME command on line 7 is incomplete. Make sure that '/SET' is appended to the end of the "
-              "command");
 }
 
 TEST(Messages, TableIsInEnumOrder) {

@@ -48,8 +48,7 @@ TEST(LinePreparation, KeywordColumnAndWholeLineSteps) {
         {"@ECHO OFF", {}, {{1, 4}}},
         {"   REM indented", {}, {{3, 12, COMMENT}}},
         {"REMARK the rest", {}, {{0, 15, COMMENT}}},
-        {"\tECHO tabbed", {}, {{1, 4}}},    // tabs are blanks
-        {" \t @CLS", {}, {{4, 3}}},
+        {" \t @CLS", {}, {{4, 3}}}, // tabs are blanks
         {"ECHO > A B", {}, {{0, 4}}},       // ECHO comes before the redirection test
         {"DIR", {{M::Unrecognised, "DIR"}}, {}}, // "DIR " needs its blank
         {"caf\xe9 au lait", {{M::Unrecognised, "CAF\xc9 AU LAIT"}}, {}},
@@ -62,11 +61,9 @@ TEST(PipeAndRedirection, AreRemovedBeforeTheCommandRules) {
         {"TYPE A.TXT|MORE", {}, {{10, 5}, {0, 4}}},
         {"TYPE A.TXT > C:\\MY FILES\\OUT.TXT", {{M::Redirection}}, {{0, 4}}},
         {"TYPE A.TXT > \"C:\\MY FILES\\OUT.TXT\"", {}, {{0, 4}}},
-        {"TYPE A.TXT > LIST.TXT", {}, {{0, 4}}},
         {"TYPE A.TXT >>LIST.TXT", {}, {{0, 4}}},
         {"TYPE A.TXT >> LIST.TXT", {}, {{0, 4}}}, // counted from the target, not from ">>"
         {"TYPE A.TXT >> C:\\MY FILES\\OUT.TXT", {{M::Redirection}}, {{0, 4}}},
-        {"TYPE A.TXT >> \"C:\\MY FILES\\OUT.TXT\"", {}, {{0, 4}}},
         {"DIR > LIST.TXT", {{M::Unrecognised, "DIR"}}, {}},
     });
 }
@@ -104,7 +101,6 @@ TEST(IfHead, Cases) {
         {"IF EXIST \"C:\\MY DIR\\A.TXT\" DEL X.TXT", {}, {{0, 8}, {27, 3}}},
         {"IF ERRORLEVEL==2 CLS", {}, {{0, 13}, {17, 3}}},
         {"IF NOT ERRORLEVEL 1 CLS", {}, {{0, 17}, {20, 3}}},
-        {"IF ERRORLEVEL 10 CLS", {}, {{0, 13}, {17, 3}}},
         {"IF NOT EXIST A.TXT ECHO missing", {}, {{0, 12}, {19, 4}}},
         {"IF NOT EXIST \"A B.TXT\" MD X", {}, {{0, 12}, {23, 2}}},
         {"IF \"%1\"==\"\" CLS", {}, {{0, 2}, {12, 3}}},
@@ -131,7 +127,6 @@ TEST(FileCommands, CdDirTypeMkdirMd) {
         {"MKDIR C:\\NEW DIR", {{M::MkdirArguments}}, {}},
         {"MD C:\\NEW", {}, {{0, 2}}},
         {"MD C:\\NEW DIR", {{M::MdArguments}}, {}},
-        {"MD \"C:\\NEW DIR\"", {}, {{0, 2}}},
     });
 }
 
@@ -141,7 +136,6 @@ TEST(FileCommands, DelAndDeltree) {
         {"DEL A.TXT /P", {}, {{0, 3}}},
         {"DEL A.TXT", {}, {{0, 3}}},
         {"DEL \"C:\\MY FILES\\A.TXT\" /P", {}, {{0, 3}}},
-        {"DEL \"C:\\MY FILES\\A.TXT\"", {}, {{0, 3}}},
         {"DEL \"A B.TXT\" /Q", {{M::DelSwitch}}, {}},
         {"DEL A.TXT /Q", {{M::DelPath}}, {}},
         {"DEL A B /P", {{M::DelPathSwitch}}, {}},
@@ -162,13 +156,11 @@ TEST(FileCommands, CopyMoveRename) {
         {"COPY A.TXT B.TXT C.TXT", {{M::CopyPath}}, {}},
         {"COPY A.TXT", {{M::CopyPath}}, {}},
         {"COPY A.TXT+B.TXT C.TXT", {}, {{0, 4}}},
-        {"COPY A.TXT B.TXT /Y", {}, {{0, 4}}},
         {"COPY A B /-Y /V", {}, {{0, 4}}},
         {"COPY A B C /Y", {{M::CopyPathSwitches}}, {}},
         {"COPY \"C:\\MY DIR\\A.TXT\" B.TXT", {}, {{0, 4}}},
         {"MOVE A.TXT C:\\ /Y", {{M::MovePath}, {M::MoveOrder}}, {}},
         {"MOVE /Y A.TXT C:\\", {}, {{0, 4}}},
-        {"MOVE /-Y A.TXT C:\\", {}, {{0, 4}}},
         {"MOVE A.TXT C:\\", {}, {{0, 4}}},
         {"MOVE A B C", {{M::MovePath}}, {}},
         {"MOVE /Y A B C", {{M::MovePathSwitch}}, {}},
@@ -182,17 +174,13 @@ TEST(FileCommands, CopyMoveRename) {
 TEST(AcceptedCommands, ColourTheirWordOnly) {
     expectCases({
         {"CLS", {}, {{0, 3}}},
-        {"PAUSE", {}, {{0, 5}}},
         {"DATE", {}, {{0, 4}}},
         {"TIMEOUT 5", {}, {{0, 4}}}, // the forms without a blank match any W they begin
         {"LFNFOR ON", {}, {{0, 6}}},
         {"LFNFOR MAYBE", {{M::Unrecognised, "LFNFOR MAYBE"}}, {}},
         {"XCOPY A B /S", {}, {}},
         {"RUNAS /USER:ADMIN X", {}, {}},
-        {"CHOICE /C:YN", {}, {}},
-        {"MODE CON", {}, {}},
         {"RMDIR /S X", {}, {}},
-        {"ATTRIB +R X", {}, {}},
         {"COMMAND /C X", {}, {}},
     });
 }
@@ -221,7 +209,6 @@ TEST(NetRules, TimeAndSend) {
         {"NET TIME /DOMAIN:\"SALES OFFICE\" /SET", {}, {{0, 4}, {4, 4}}},
         {"NET TIME /RTSDOMAIN:X /SET", {}, {{0, 4}, {4, 4}}},
         {"NET TIME /SET", {{M::NetTimeArguments}}, {{0, 4}}},
-        {"NET SEND * \"Hello\"", {}, {{0, 4}, {4, 4}}},
         {"NET SEND JOHN \"Hello there\"", {}, {{0, 4}, {4, 4}}},
         {"NET SEND JOHN", {}, {{0, 4}, {4, 4}}},
         {"NET SEND JOHN HELLO THERE", {{M::NetSendName}}, {{0, 4}}},

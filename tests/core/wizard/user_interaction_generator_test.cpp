@@ -72,7 +72,6 @@ TEST(ChoiceGenerator, ChoiceLineByFlagsAndDefaultKey) {
         const char* line;
     };
     const Case cases[] = {
-        {false, false, 3, "  ", "CHOICE /CYN Install now?"},
         {true, false, 3, "  ", "CHOICE /CYN /S Install now?"},
         {false, true, 3, "5 ", "CHOICE /CYN /T:Y,5  Install now?"},
         {true, true, 4, " 9", "CHOICE /CYN /S /T:N, 9 Install now?"},
