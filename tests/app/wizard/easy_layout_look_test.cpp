@@ -1,9 +1,7 @@
-// The layout fits the window's design size, and (on request) screenshots of
-// every page for the documentation.
+// Every page of the layout fits the window's smallest and largest size.
 #include "app/main_window.h"
 #include "app/wizard/easy_layout.h"
 #include "app/wizard/install_easy_layout.h"
-#include "app/wizard/update_options_dialog.h"
 #include "core/settings/memory_settings_store.h"
 #include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
@@ -16,7 +14,6 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -84,34 +81,4 @@ TEST(EasyLayoutLook, EveryPageFitsTheSmallestAndLargestWindow) {
             }
         }
     }
-}
-
-// Writes one picture per page into the folder named by QUILLET_SCREENSHOTS.
-TEST(EasyLayoutLook, Screenshots) {
-    const QString folder = qEnvironmentVariable("QUILLET_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set QUILLET_SCREENSHOTS to a folder to write the pictures";
-    Host host(QSize(800, 565));
-    const char* names[] = {"file-operations", "user-interaction", "programs", "miscellaneous", "variables-if",
-                           "for-attributes"};
-    const char* networkNames[] = {"network-sharing", "network-services", "other-network", "server-commands"};
-    for (int page = 1; page <= 7; ++page) {
-        host.easy->setWizardPage(page);
-        for (int net = 1; net <= (page == 7 ? 4 : 1); ++net) {
-            host.easy->setNetworkPage(net);
-            QTest::qWait(100);
-            const QString name = page == 7 ? networkNames[net - 1] : names[page - 1];
-            EXPECT_TRUE(host.window.grab().save(folder + "/easy-" + name + ".png"));
-        }
-    }
-    // The update dialog with two sections chosen and two documents open.
-    core::wizard::UpdateList list({{"Copy File(s)", 1, true}, {"Set Variables", 16, true},
-                                   {"Create an IF statement", 17, false}});
-    app::wizard::TForm14 dialog(&host.window);
-    QTimer::singleShot(300, [&] {
-        dialog.findChild<QWidget*>("CheckListBox1")->setFocus();
-        QTest::qWait(100);
-        EXPECT_TRUE(dialog.grab().save(folder + "/update-batch-file-dialog.png"));
-        dialog.reject();
-    });
-    dialog.choose(list, {"C:\\JOBS\\BACKUP.BAT", "Untitled.bat"}, 0);
 }
