@@ -1,44 +1,18 @@
 // Every page of the layout fits the window's smallest and largest size.
-#include "app/main_window.h"
+#include "app/window_fixture.h"
+
 #include "app/wizard/easy_layout.h"
 #include "app/wizard/install_easy_layout.h"
-#include "core/settings/memory_settings_store.h"
-#include "support/recording_help_viewer.h"
-#include "platform/qt_printer.h"
-
-#include "support/fake_file_system.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_dir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-// The main window on the Easy page, resized to a client size.
-struct Host {
-    testing_support::ScriptedPrompter prompter;
-    testing_support::TempDir temp;
-    testing_support::DiskFileSystem files{temp.folder()};
-    core::settings::MemorySettingsStore settings;
-    testing_support::RecordingHelpViewer help;
-    platform::QtPrinter printer;
-    app::TForm1 window{{prompter, settings, files, help, printer}};
+class EasyLayoutLook : public testing_support::WindowTest {
+protected:
     app::wizard::EasyLayout* easy = nullptr;
-
-    explicit Host(QSize client) {
-        settings.writeBool("PreviousExec", "Hidden", false);
-        settings.writeInteger("PreviousExec", "Active", 2);
-        easy = &app::wizard::installEasyLayout(window, prompter, files, settings);
-        EXPECT_TRUE(window.startUp({}));
-        window.resize(client);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
+    void install(app::TForm1& form) override { easy = &app::wizard::installEasyLayout(form, prompter, files, settings); }
 };
 
 // True when no widget of the page is cut by its parent's edge or shrunk below
@@ -63,21 +37,25 @@ std::vector<std::string> clippedWidgets(QWidget* page) {
 
 } // namespace
 
-TEST(EasyLayoutLook, EveryPageFitsTheSmallestAndLargestWindow) {
+TEST_F(EasyLayoutLook, EveryPageFitsTheSmallestAndLargestWindow) {
+    settings.writeBool("PreviousExec", "Hidden", false);
+    settings.writeInteger("PreviousExec", "Active", 2);
     for (const QSize client : {QSize(800, 565), QSize(1152, 864)}) {
+        start();
+        window->resize(client);
+        QApplication::processEvents();
         // At the smallest size the window must not have grown to make room.
-        Host host(client);
-        EXPECT_EQ(host.window.size(), client);
+        EXPECT_EQ(window->size(), client);
         for (int page = 1; page <= 7; ++page) {
-            host.easy->setWizardPage(page);
+            easy->setWizardPage(page);
             for (int net = 1; net <= (page == 7 ? 4 : 1); ++net) {
-                host.easy->setNetworkPage(net);
+                easy->setNetworkPage(net);
                 QApplication::processEvents();
                 SCOPED_TRACE(testing::Message() << client.width() << "x" << client.height() << " page " << page
                                                 << "." << net);
-                EXPECT_EQ(clippedWidgets(host.easy), std::vector<std::string>{});
-                EXPECT_LE(host.easy->minimumSizeHint().height(), host.easy->height());
-                EXPECT_LE(host.easy->minimumSizeHint().width(), host.easy->width());
+                EXPECT_EQ(clippedWidgets(easy), std::vector<std::string>{});
+                EXPECT_LE(easy->minimumSizeHint().height(), easy->height());
+                EXPECT_LE(easy->minimumSizeHint().width(), easy->width());
             }
         }
     }
