@@ -2,7 +2,6 @@
 # The help pages come from the source tree; the install test installs the
 # build into a temporary prefix and runs what it installed.
 target_sources(app_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/help_fakes.h
   ${CMAKE_CURRENT_LIST_DIR}/help_window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/context_help_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_box_test.cpp

@@ -1,11 +1,11 @@
 #pragma once
-// The Easy layout with scripted services and open documents, driven by object
+// The Easy layout with scripted services and real open documents, driven by object
 // name as a user would: clicks, typing, and the modal dialogs answered from
 // inside their own event loop.
+#include "app/wizard/document_set_targets.h"
 #include "app/wizard/easy_layout.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
-#include "core/wizard/document_targets.h"
 
 #include "support/fake_file_system.h"
 #include "support/scripted_prompter.h"
@@ -21,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,60 +28,21 @@ namespace easy_test {
 
 using Lines = std::vector<std::string>;
 
-//! Open documents as tabs; a modified document's caption carries "*".
-class OpenDocuments : public core::wizard::DocumentTargets {
-public:
-    struct Document {
-        std::string name;
-        std::unique_ptr<core::documents::MemoryEditorView> view;
-    };
-    std::vector<Document> documents;
-    std::size_t current = 0;
-
-    void add(std::string name, Lines lines, bool modified = false) {
-        documents.push_back({std::move(name), std::make_unique<core::documents::MemoryEditorView>(std::move(lines))});
-        documents.back().view->setModified(modified);
-    }
-    Lines linesOf(std::size_t index) const { return documents[index].view->lines(); }
-
-    std::vector<std::string> openDocumentNames() const override {
-        std::vector<std::string> names;
-        for (const auto& d : documents) names.push_back(d.name);
-        return names;
-    }
-    std::vector<std::string> tabCaptions() const override {
-        std::vector<std::string> captions;
-        for (const auto& d : documents) captions.push_back(caption(d));
-        return captions;
-    }
-    std::string currentDocumentName() const override { return documents[current].name; }
-    void selectTab(std::size_t index) override { m_selected = index; }
-    bool switchToDocument(const std::string& wanted, bool) override {
-        if (m_selected >= documents.size() || caption(documents[m_selected]) != wanted) return false;
-        current = m_selected;
-        return true;
-    }
-    core::ports::EditorView& currentView() override { return *documents[current].view; }
-
-private:
-    static std::string caption(const Document& d) {
-        return core::wizard::displayNameOf(d.name) + (d.view->modified() ? "*" : "");
-    }
-    std::size_t m_selected = 0;
-};
-
 struct Easy {
     testing_support::TempDir temp;
     testing_support::DiskFileSystem files{temp.folder()};
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore settings;
     core::documents::PickLists lists;
-    OpenDocuments documents;
+    core::documents::MemoryEditorView editor;
+    core::documents::DocumentSet documents{editor, prompter, files, settings, lists};
+    app::wizard::DocumentSetTargets targets{documents, editor};
     app::wizard::EasyLayout easy{{prompter, files, settings, lists}};
 
+    //! Starts on "Untitled.bat", which holds the template lines "@ECHO OFF" and ":START".
     Easy() {
-        documents.add("Untitled.bat", {"@ECHO OFF"});
-        easy.setDocuments(&documents);
+        documents.start();
+        easy.setDocuments(&targets);
         easy.resize(792, 420);
         easy.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&easy));

@@ -13,16 +13,12 @@ class EasyInWindow : public testing_support::WindowTest {
 protected:
     app::wizard::EasyLayout* easy = nullptr;
 
+    void install(app::TForm1& form) override { easy = &app::wizard::installEasyLayout(form, prompter, files, settings); }
     void startOnEasy(int wizardPage) {
         settings.writeBool("PreviousExec", "Hidden", false);
         settings.writeInteger("PreviousExec", "Active", 2);
         settings.writeInteger("PreviousExec", "EasyActive", wizardPage);
-        window = std::make_unique<app::TForm1>(app::WindowServices{prompter, settings, files, help, printer});
-        easy = &app::wizard::installEasyLayout(*window, prompter, files, settings);
-        ASSERT_TRUE(window->startUp({}));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
+        start();
     }
 };
 
