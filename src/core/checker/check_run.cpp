@@ -11,7 +11,13 @@ CheckRun::CheckRun(const std::vector<std::string>& lines, const CheckContext& co
 
 ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view text) {
     const MessageDef& def = messageDef(id);
-    Finding finding{line, def.buttons, formatMessage(id, line, text)};
+    Finding finding;
+    finding.line = line;
+    finding.buttons = def.buttons;
+    finding.text = formatMessage(id, line, text);
+    // A classic message is about its whole line.
+    finding.length = line - 1 < m_lines.size() ? m_lines[line - 1].size() : 0;
+    finding.code = messageCode(id);
     const auto answer = m_context.prompter.message(def.kind, def.buttons, finding.text);
     m_findings.push_back(std::move(finding));
     if (answer == ports::Answer::Abort) m_aborted = true;

@@ -99,6 +99,15 @@ const MessageDef& messageDef(MessageId id) {
     return MESSAGES[static_cast<std::size_t>(id)];
 }
 
+std::string messageCode(MessageId id) {
+    const auto number = static_cast<unsigned>(id) + 1;
+    std::string code = "Q000";
+    code[1] = static_cast<char>('0' + number / 100 % 10);
+    code[2] = static_cast<char>('0' + number / 10 % 10);
+    code[3] = static_cast<char>('0' + number % 10);
+    return code;
+}
+
 std::string formatMessage(MessageId id, std::size_t line, std::string_view text) {
     const std::string_view pattern = messageDef(id).text;
     std::string out;

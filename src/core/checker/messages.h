@@ -62,4 +62,8 @@ const MessageDef& messageDef(MessageId id);
 //! (Windows-1252) and is converted to UTF-8 here.
 std::string formatMessage(MessageId id, std::size_t line, std::string_view text = {});
 
+//! The stable code of a classic message: "Q001" for the first of the table,
+//! in table order, so a code never changes meaning.
+std::string messageCode(MessageId id);
+
 } // namespace core::checker

@@ -37,6 +37,15 @@ void checkLine(CheckRun& run, const std::vector<std::string>& lines, std::size_t
 
 } // namespace
 
+std::string_view severityName(Severity severity) {
+    switch (severity) {
+    case Severity::Error: return "error";
+    case Severity::Warning: return "warning";
+    case Severity::Info: return "info";
+    }
+    return "warning";
+}
+
 CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
     context.lists.labels.clear();
     context.colours.resetColours();

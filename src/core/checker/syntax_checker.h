@@ -9,17 +9,28 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core::checker {
 
-//! A problem message the check showed.
+enum class Severity { Error, Warning, Info };
+
+//! One problem a check found, for every rule set and every front end (message
+//! boxes, the Problems list, `qlt` reports, the language server).
 struct Finding {
     std::size_t line = 0; //!< 1-based
-    ports::Buttons buttons = ports::Buttons::OkAbort;
-    std::string text; //!< UTF-8, exactly as shown
+    ports::Buttons buttons = ports::Buttons::OkAbort; //!< the buttons of its message box
+    std::string text;     //!< UTF-8, exactly as shown
+    std::size_t column = 1; //!< 1-based, in characters of the decoded line
+    std::size_t length = 0; //!< characters; 0 when the finding is about the whole line
+    std::string code;       //!< stable identifier, e.g. "Q001"
+    Severity severity = Severity::Warning;
     bool operator==(const Finding&) const = default;
 };
+
+//! "error", "warning" or "info".
+std::string_view severityName(Severity severity);
 
 struct CheckResult {
     std::vector<Finding> findings; //!< in the order shown; the closing message is not one

@@ -51,6 +51,19 @@ TEST(CheckFlow, MessagesNameTheirLineWithKindAndButtons) {
     EXPECT_EQ(checked.prompter.shown[3].text, COMPLETE);
 }
 
+TEST(CheckFlow, FindingCarriesCodeAndWholeLine) {
+    Checked checked;
+    const auto result = core::checker::checkSyntax({"REM", "  FROB  x"},
+                                                   {checked.prompter, checked.colours, checked.lists, checked.ignored});
+    ASSERT_EQ(result.findings.size(), 1u);
+    const auto& f = result.findings[0];
+    EXPECT_EQ(f.code, core::checker::messageCode(MessageId::Unrecognised));
+    EXPECT_EQ(f.code, "Q002");
+    EXPECT_EQ(f.severity, core::checker::Severity::Warning);
+    EXPECT_EQ(f.column, 1u);
+    EXPECT_EQ(f.length, 9u);
+}
+
 TEST(CheckFlow, IgnoreSilencesTheSameWorkingTextFromThenOn) {
     Checked checked;
     checked.prompter.answers = {Answer::Ignore};
