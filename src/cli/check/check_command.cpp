@@ -3,7 +3,7 @@
 #include "cli/check/check_options.h"
 #include "cli/check/check_report.h"
 #include "cli/qlt.h"
-#include "core/checker/answer_ok_prompter.h"
+#include "core/checker/rule_set.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
 
@@ -37,11 +37,11 @@ std::optional<std::vector<std::string>> readLines(const std::string& path, std::
 FileReport checkFile(const std::string& path, const std::vector<std::string>& lines,
                      const std::vector<std::string>& ignoreList, bool withSpans) {
     FileReport report{path, {}, {}, {}};
-    core::checker::AnswerOkPrompter prompter;
     std::vector<core::ports::ColourSpan> discarded;
     SpanCollector colours(withSpans ? report.spans : discarded);
     std::vector<std::string> ignored = ignoreList;
-    report.result = core::checker::checkSyntax(lines, {prompter, colours, report.lists, ignored});
+    report.result =
+        core::checker::lintLines(lines, core::checker::RuleChoice::Classic, colours, report.lists, ignored).result;
     return report;
 }
 

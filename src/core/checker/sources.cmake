@@ -8,5 +8,6 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rule_chain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rule_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/syntax_checker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/working_text.cpp)

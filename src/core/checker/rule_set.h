@@ -1,0 +1,38 @@
+#pragma once
+// Which rules check a file, and the check that nobody answers: every finding of
+// the whole file at once, for `qlt`, the language server and the Problems list.
+#include "core/checker/colour_sink.h"
+#include "core/checker/syntax_checker.h"
+#include "core/documents/pick_lists.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::checker {
+
+//! The rules a check applied: the classic DOS interpreter's, or today's
+//! Windows command interpreter's.
+enum class RuleSet { Classic, Cmd };
+//! What the user asked for; Automatic picks per file.
+enum class RuleChoice { Automatic, Classic, Cmd };
+
+//! The rules a file gets under a choice.
+RuleSet pickRuleSet(const std::vector<std::string>& lines, RuleChoice choice);
+
+//! "classic" or "cmd".
+std::string_view ruleSetName(RuleSet rules);
+
+struct Lint {
+    CheckResult result;
+    RuleSet rules = RuleSet::Classic;
+};
+
+//! Checks the lines (one character per byte: Windows-1252) with the chosen
+//! rules, answering OK to every message so the check runs to the end. Colours go
+//! to `colours`, labels and variables to `lists`; `ignored` holds the entries of
+//! the Ignore list.
+Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourSink& colours,
+               documents::PickLists& lists, std::vector<std::string>& ignored);
+
+} // namespace core::checker
