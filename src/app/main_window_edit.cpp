@@ -7,7 +7,6 @@
 #include "app/editor/find_dialogs.h"
 #include "app/window_texts.h"
 #include "core/checker/syntax_checker.h"
-#include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
 
@@ -22,8 +21,8 @@ using core::ports::MessageKind;
 
 namespace {
 
-// Dialog text (Unicode) as document bytes.
-std::string documentText(const QString& text) { return platform::toCp1252(text); }
+// Dialog text as document text (UTF-8).
+std::string documentText(const QString& text) { return platform::toUtf8(text); }
 
 // Groups the edits made while it lives into one undo step of the editor.
 class UndoGroup {
@@ -100,8 +99,7 @@ void TForm1::GoToLineExecute() {
 void TForm1::Undo1Click() { m_richEdit1->undo(); }
 
 void TForm1::FilePrintExecute() {
-    std::vector<std::string> lines;
-    for (const auto& line : m_editorView->lines()) lines.push_back(core::text::toUtf8(line));
+    const auto lines = m_editorView->lines();
     std::string error;
     const auto title = texts::PRINT_JOB_PREFIX + m_documents->currentDocumentName();
     if (!m_services.printer.printLines(title, lines, error))

@@ -2,6 +2,7 @@
 
 #include "core/checker/check_run.h"
 #include "core/checker/rule_chain.h"
+#include "core/text/checker_lines.h"
 
 namespace core::checker {
 namespace {
@@ -54,10 +55,24 @@ CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContex
     return run.finish();
 }
 
+void EditorViewColours::resetColours() {
+    m_view.resetColours();
+    m_view.select(0, 0);
+}
+
+void EditorViewColours::colourSpan(const ports::ColourSpan& span) {
+    if (span.line >= m_lines.size()) return;
+    const std::string& line = m_lines[span.line];
+    const std::size_t from = text::byteOffsetOfColumn(line, span.column);
+    const std::size_t to = from + text::byteOffsetOfColumn(std::string_view(line).substr(from), span.length);
+    m_view.colourSpan({span.line, from, to - from, span.role});
+}
+
 CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
                         std::vector<std::string>& ignoredCommands) {
-    EditorViewColours colours(view);
-    return checkSyntax(view.lines(), {prompter, colours, lists, ignoredCommands});
+    const auto lines = view.lines();
+    EditorViewColours colours(view, lines);
+    return checkSyntax(text::oneBytePerCharacter(lines), {prompter, colours, lists, ignoredCommands});
 }
 
 } // namespace core::checker

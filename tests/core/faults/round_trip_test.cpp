@@ -4,6 +4,7 @@
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
+#include "core/settings/settings_table.h"
 #include "support/fake_file_system.h"
 #include "support/process.h"
 #include "support/scripted_prompter.h"
@@ -52,6 +53,7 @@ std::size_t saveEachUnchanged(const fs::path& folder) {
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;
+    core::settings::writeBool(store, core::settings::Setting::WarnConsoleCharacters, false);
     core::documents::PickLists lists;
     core::documents::DocumentSet documents(editor, prompter, files, store, lists);
     documents.start();
