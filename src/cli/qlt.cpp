@@ -10,7 +10,8 @@ namespace cli {
 namespace {
 
 constexpr const char* USAGE =
-    "usage: qlt check [--format text|json] [--spans] [--ignore-list FILE] FILE...\n"
+    "usage: qlt check [--format text|json] [--spans] [--ignore-list FILE]\n"
+    "                 [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...\n"
     "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
     "       qlt --help | --version\n";
 

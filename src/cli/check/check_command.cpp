@@ -4,6 +4,8 @@
 #include "cli/check/check_report.h"
 #include "cli/qlt.h"
 #include "core/checker/rule_set.h"
+#include "core/text/checker_lines.h"
+#include "core/text/encoding.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
 
@@ -23,13 +25,24 @@ private:
     std::vector<core::ports::ColourSpan>& m_spans;
 };
 
-std::optional<std::vector<std::string>> readLines(const std::string& path, std::ostream& err) {
+std::optional<std::string> readBytes(const std::string& path, std::ostream& err) {
     auto read = core::text::readFile(path);
     if (!read.ok) {
         err << "qlt: " << path << ": " << read.error << '\n';
         return std::nullopt;
     }
-    return core::text::splitLines(read.bytes);
+    return std::move(read.bytes);
+}
+
+// A batch file's lines as the checker reads them: decoded in the encoding
+// asked for (or the one Open would detect), one byte per character.
+std::optional<std::vector<std::string>> readCheckerLines(const std::string& path,
+                                                         std::optional<core::text::Encoding> encoding,
+                                                         std::ostream& err) {
+    const auto bytes = readBytes(path, err);
+    if (!bytes) return std::nullopt;
+    const auto chosen = encoding.value_or(core::text::detectEncoding(*bytes, core::text::Encoding::Windows1252));
+    return core::text::oneBytePerCharacter(core::text::splitLines(core::text::decode(*bytes, chosen)));
 }
 
 // Checks a file as the window does a freshly opened document: both lists start
@@ -56,9 +69,10 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const CheckOptions& options = *parsed.options;
     std::vector<std::string> ignoreList;
     if (options.ignoreList) {
-        auto lines = readLines(*options.ignoreList, err);
-        if (!lines) return EXIT_USAGE;
-        ignoreList = std::move(*lines);
+        // List files stay Windows-1252, as the window writes them.
+        const auto bytes = readBytes(*options.ignoreList, err);
+        if (!bytes) return EXIT_USAGE;
+        ignoreList = core::text::splitLines(*bytes);
     }
     const bool json = options.format == ReportFormat::Json;
     std::optional<JsonReportWriter> writer;
@@ -66,7 +80,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     bool unreadable = false;
     bool findings = false;
     for (const auto& path : options.files) {
-        const auto lines = readLines(path, err);
+        const auto lines = readCheckerLines(path, options.encoding, err);
         if (!lines) {
             unreadable = true;
             continue;

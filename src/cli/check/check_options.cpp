@@ -20,6 +20,12 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
             if (value == "text") options.format = ReportFormat::Text;
             else if (value == "json") options.format = ReportFormat::Json;
             else return failure("unknown format '" + value + "' (text or json)");
+        } else if (arg == "--encoding") {
+            if (!hasValue) return failure("--encoding needs auto, windows-1252, utf-8, cp437 or cp850");
+            const std::string& value = args[++i];
+            options.encoding = core::text::encodingOfKey(value);
+            if (value != "auto" && !options.encoding)
+                return failure("unknown encoding '" + value + "' (auto, windows-1252, utf-8, cp437 or cp850)");
         } else if (arg == "--ignore-list") {
             if (!hasValue) return failure("--ignore-list needs a file");
             options.ignoreList = args[++i];

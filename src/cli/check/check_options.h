@@ -1,5 +1,7 @@
 #pragma once
 // The arguments of `qlt check`.
+#include "core/text/encoding.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@ struct CheckOptions {
     ReportFormat format = ReportFormat::Text;
     bool spans = false;
     std::optional<std::string> ignoreList;
+    std::optional<core::text::Encoding> encoding; //!< nothing: detected per file, as Open does
     std::vector<std::string> files;
 };
 
@@ -20,7 +23,8 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json] [--spans] [--ignore-list FILE] FILE...`.
+//! Parses `[--format text|json] [--spans] [--ignore-list FILE]
+//! [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 
 } // namespace cli
