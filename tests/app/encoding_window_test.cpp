@@ -1,0 +1,52 @@
+// Files in each encoding opened, edited and saved in the window: every byte
+// not edited comes back; the status bar names the encoding and changes it.
+#include "app/encoding_controls.h"
+#include "window_fixture.h"
+
+#include <QMenu>
+#include <QToolButton>
+
+using testing_support::WindowTest;
+
+namespace {
+
+class EncodingWindow : public WindowTest {
+protected:
+    void install(app::TForm1& form) override { app::installEncodingControls(form); }
+    QString statusEncoding() const { return child<QToolButton>("StatusEncoding")->text(); }
+};
+
+TEST_F(EncodingWindow, EditingAndSavingKeepsEveryOtherByteInEachEncoding) {
+    settings.writeBool("Options", "WarnConsoleCharacters", false);
+    const struct { const char* name; std::string bytes; const char* shown; std::string saved; } rows[] = {
+        {"utf8.bat", "ECHO \xC3\xA9 \xD0\x9F\r\n", "UTF-8", "ECHO \xC3\xA9 \xD0\x9F!\r\n"},
+        {"mark.bat", "\xEF\xBB\xBF" "ECHO \xC3\xA9\r\n", "UTF-8 with BOM", "\xEF\xBB\xBF" "ECHO \xC3\xA9!\r\n"},
+        {"oem.bat", "CHCP 850\r\nECHO \x82\r\n", "OEM 850", "CHCP 850\r\nECHO \x82!\r\n"},
+        {"ansi.bat", "REM \x80\r\nECHO \xE9\r\n", "Windows-1252", "REM \x80\r\nECHO \xE9!\r\n"},
+    };
+    startAdvanced();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(window->documents().openFile(dir.write(row.name, row.bytes)));
+        EXPECT_EQ(statusEncoding(), row.shown);
+        const int last = editor()->lines() - 1;
+        editor()->setCursorPosition(last, editor()->text(last).size());
+        QTest::keyClicks(editor(), "!");
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(dir.read(row.name), row.saved);
+    }
+}
+
+TEST_F(EncodingWindow, SaveWithEncodingFromTheFileMenuRewritesTheFile) {
+    startAdvanced({dir.write("job.bat", "ECHO \xE9\r\n")});
+    auto* entry = window->findChild<QAction*>("SaveWithEncoding_utf-8-bom");
+    ASSERT_TRUE(entry);
+    entry->trigger();
+    EXPECT_EQ(dir.read("job.bat"), "\xEF\xBB\xBF" "ECHO \xC3\xA9\r\n");
+    EXPECT_EQ(statusEncoding(), "UTF-8 with BOM");
+    window->findChild<QAction*>("ReopenWithEncoding_cp850")->trigger();
+    EXPECT_EQ(editor()->text(), QString::fromUtf8("\u00B4\u2557\u2510ECHO \u251C\u00AE")); // the mark and é read as OEM 850
+    EXPECT_EQ(statusEncoding(), "OEM 850");
+}
+
+} // namespace
