@@ -1,13 +1,13 @@
 // The generated corpus written in every encoding, opened and saved unchanged:
 // each file is found in its encoding and comes back byte for byte apart from
 // line breaks.
+#include "core/aids/disk_file_system.h"
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
 #include "core/settings/settings_table.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
-#include "support/fake_file_system.h"
 #include "support/process.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -32,7 +32,7 @@ std::string readBytes(const fs::path& path) {
 // saves each with that encoding as the default; how many files it found in it.
 std::size_t roundTrip(const fs::path& from, const fs::path& to, Encoding encoding) {
     fs::create_directories(to);
-    testing_support::DiskFileSystem files(to.string() + "/");
+    core::aids::DiskFileSystem files(to.string() + "/");
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;

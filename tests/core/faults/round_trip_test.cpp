@@ -1,11 +1,11 @@
 // Batch files as people write them, generated afresh, and the shipped
 // examples, opened and saved unchanged: the bytes come back the same apart
 // from line breaks, which become CR LF after every line.
+#include "core/aids/disk_file_system.h"
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
 #include "core/settings/settings_table.h"
-#include "support/fake_file_system.h"
 #include "support/process.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -49,7 +49,7 @@ std::size_t saveEachUnchanged(const fs::path& folder) {
     std::vector<fs::path> paths;
     for (const auto& entry : fs::directory_iterator(folder)) paths.push_back(entry.path());
     std::sort(paths.begin(), paths.end());
-    testing_support::DiskFileSystem files(folder.string() + "/");
+    core::aids::DiskFileSystem files(folder.string() + "/");
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;

@@ -1,14 +1,15 @@
 #pragma once
 // Find, replace and go to line on the current document, over the EditorView
 // port (no widget code here, so the rules read and test on their own).
-// Texts are Windows-1252 bytes; offsets count a line break as two characters.
+// Texts are UTF-8 (matches are byte sequences, so a character is never split);
+// offsets are byte offsets with a line break counted as two.
 #include "core/ports/editor_view.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 
-namespace app::editor {
+namespace core::documents {
 
 //! Find Next: from the end of the selection, or from the very start when
 //! nothing is selected; case-sensitive, forward. Selects the match; false
@@ -36,4 +37,4 @@ std::string noSuchLineMessage(int line);
 //! selected. False when n is below 1 or beyond the last line.
 bool goToLine(core::ports::EditorView& view, int line);
 
-} // namespace app::editor
+} // namespace core::documents
