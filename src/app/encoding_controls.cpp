@@ -5,9 +5,12 @@
 #include "platform/qt_text.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -54,6 +57,11 @@ void installEncodingControls(TForm1& window) {
         button->setText(platform::fromUtf8(core::text::encodingName(documents.currentEncoding())));
     };
     documents.addListener([show](core::documents::DocumentEvent) { show(); });
+    // The path panel gives up the room the item takes, so it shows at the
+    // window's smallest width.
+    button->setText(platform::fromUtf8(core::text::encodingName(Encoding::Utf8WithMark))); // the widest name
+    if (auto* path = window.findChild<QLabel*>("StatusPanel1"))
+        path->setMinimumWidth(std::max(0, path->minimumWidth() - button->sizeHint().width() - 8));
     show();
 }
 

@@ -101,8 +101,7 @@ std::optional<std::string> chcpHint(std::string_view bytes) {
         auto end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = bytes.size();
         std::string line = toUpper(bytes.substr(start, end - start));
-        start = bytes.find_first_not_of("\r\n", end);
-        if (start == std::string_view::npos) start = bytes.size();
+        start = bytes.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
         const auto first = line.find_first_not_of(" \t@");
         if (first == std::string::npos || line.compare(first, 4, "CHCP") != 0) continue;
         auto digits = line.substr(first + 4);
