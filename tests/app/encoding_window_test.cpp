@@ -1,9 +1,8 @@
 // Files in each encoding opened, edited and saved in the window: every byte
-// not edited comes back; the status bar names the encoding and changes it.
+// not edited comes back, and the status bar names the encoding.
 #include "app/encoding_controls.h"
 #include "window_fixture.h"
 
-#include <QMenu>
 #include <QToolButton>
 
 using testing_support::WindowTest;
@@ -35,18 +34,6 @@ TEST_F(EncodingWindow, EditingAndSavingKeepsEveryOtherByteInEachEncoding) {
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(dir.read(row.name), row.saved);
     }
-}
-
-TEST_F(EncodingWindow, SaveWithEncodingFromTheFileMenuRewritesTheFile) {
-    startAdvanced({dir.write("job.bat", "ECHO \xE9\r\n")});
-    auto* entry = window->findChild<QAction*>("SaveWithEncoding_utf-8-bom");
-    ASSERT_TRUE(entry);
-    entry->trigger();
-    EXPECT_EQ(dir.read("job.bat"), "\xEF\xBB\xBF" "ECHO \xC3\xA9\r\n");
-    EXPECT_EQ(statusEncoding(), "UTF-8 with BOM");
-    window->findChild<QAction*>("ReopenWithEncoding_cp850")->trigger();
-    EXPECT_EQ(editor()->text(), QString::fromUtf8("\u00B4\u2557\u2510ECHO \u251C\u00AE")); // the mark and é read as OEM 850
-    EXPECT_EQ(statusEncoding(), "OEM 850");
 }
 
 } // namespace

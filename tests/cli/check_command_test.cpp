@@ -99,10 +99,8 @@ TEST(CheckCommand, FilesAreDecodedAsOpenDetectsOrAsTheOptionSays) {
     const auto detected = run("");
     EXPECT_EQ(detected["variables"], nlohmann::json({"Caf\xC3\xA9"}));
     EXPECT_EQ(detected["spans"][1]["length"], 7); // "REM é П": 7 characters, 9 bytes
-    EXPECT_EQ(run("--encoding utf-8 ")["variables"], detected["variables"]);
     // Read as OEM 850, the two bytes of "é" are "├®"; "├" has no Windows-1252 byte.
     EXPECT_EQ(run("--encoding cp850 ")["variables"], nlohmann::json({"Caf?\xC2\xAE"}));
-    EXPECT_EQ(run("--encoding windows-1252 ")["variables"], nlohmann::json({"Caf\xC3\x83\xC2\xA9"}));
 }
 
 TEST(CheckCommand, BadUsageExitsWithTwo) {
