@@ -18,7 +18,8 @@ namespace {
 using core::text::Encoding;
 
 // A menu with one entry per encoding; choosing one calls handler with it.
-QMenu* encodingMenu(QWidget* parent, const char* name, const QString& caption, std::function<void(Encoding)> handler) {
+QMenu* encodingMenu(QWidget* parent, const char* name, const QString& caption,
+                    const std::function<void(Encoding)>& handler) {
     auto* menu = new QMenu(caption, parent);
     menu->setObjectName(name);
     for (Encoding encoding : core::text::ALL_ENCODINGS) {
