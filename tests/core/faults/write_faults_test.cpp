@@ -21,6 +21,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <set>
 
 using namespace faults_test;
 
@@ -67,6 +68,15 @@ const char* const LIST_NOT_SAVED = "Quillet could not save {target}: {error}.";
 const WriterCase WRITERS[] = {
     {"Save", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
      [](Rig& rig) -> Write {
+         auto documents = std::make_shared<Documents>(rig);
+         documents->set.start(rig.files.dataFolder() + "job.bat");
+         documents->set.insertAtCaret("REM ");
+         return [documents] { return documents->set.save(); };
+     }},
+    // A file with a second name is rewritten in place, its old contents held until the new ones are safe.
+    {"Save of a hard-linked file", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
+     [](Rig& rig) -> Write {
+         fs::create_hard_link(rig.files.dataFolder() + "job.bat", rig.files.dataFolder() + "other name.bat");
          auto documents = std::make_shared<Documents>(rig);
          documents->set.start(rig.files.dataFolder() + "job.bat");
          documents->set.insertAtCaret("REM ");
@@ -197,4 +207,62 @@ TEST(WriteFaults, EveryWriteKeepsTheOldFileReportsTheReasonAndWorksAgain) {
                                  writer.written);
         }
     }
+}
+
+// A save writes the file the user means: through symbolic links, into every
+// hard link, in place where no temporary file can be made, never over a device.
+TEST(WriteFaults, SaveWritesTheFileTheUserMeans) {
+    struct Case {
+        const char* name;
+        void (*make)(const fs::path& dir); //!< makes "old" and whatever leads to it
+        bool readOnlyFolder;
+        const char* expected; //!< the outcome, then the folder's entries
+    };
+    const Case cases[] = {
+        {"symbolic link", [](const fs::path& d) { fs::create_symlink("real.bat", d / "job.bat"); }, false,
+         "written | job.bat -> real.bat | real.bat: new"},
+        {"relative link from a sub-folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             fs::create_directory_symlink("sub", d / "sub-link");
+             fs::create_symlink("../real.bat", d / "sub" / "link.bat");
+             fs::create_symlink("sub-link/link.bat", d / "job.bat");
+         },
+         false, "written | job.bat -> sub-link/link.bat | real.bat: new | sub | sub/link.bat -> ../real.bat | sub-link -> sub"},
+        {"link to nothing", [](const fs::path& d) { fs::create_symlink("new.bat", d / "job.bat"); }, false,
+         "written | job.bat -> new.bat | new.bat: new | real.bat: old"},
+        {"hard link", [](const fs::path& d) { fs::create_hard_link(d / "real.bat", d / "job.bat"); }, false,
+         "written | job.bat: new (2 names) | real.bat: new (2 names)"},
+        {"device", [](const fs::path& d) { fs::create_symlink("/dev/null", d / "job.bat"); }, false,
+         "failed: Is not a regular file | job.bat -> /dev/null | real.bat: old"},
+        {"writable file in a read-only folder",
+         [](const fs::path& d) {
+             fs::copy_file(d / "real.bat", d / "job.bat");
+             fs::permissions(d / "job.bat", fs::perms::all);
+         },
+         true, "written | job.bat: new | real.bat: old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::TempDir dir;
+        dir.write("real.bat", "old");
+        c.make(dir.path());
+        const auto written = [&] {
+            if (!c.readOnlyFolder) return core::text::writeFileAtomically(dir.file("job.bat"), "new");
+            fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+            const ActAsNobody nobody;
+            return core::text::writeFileAtomically(dir.file("job.bat"), "new");
+        }();
+        std::string story = written.ok ? "written" : "failed: " + written.error;
+        for (const auto& entry : std::set<fs::path>(fs::recursive_directory_iterator(dir.path()), {})) {
+            story += " | " + entry.lexically_relative(dir.path()).string();
+            if (fs::is_symlink(entry)) story += " -> " + fs::read_symlink(entry).string();
+            else if (fs::is_regular_file(entry))
+                story += ": " + describe(entry) +
+                         (fs::hard_link_count(entry) > 1 ? " (" + std::to_string(fs::hard_link_count(entry)) + " names)" : "");
+        }
+        EXPECT_EQ(story, c.expected);
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }

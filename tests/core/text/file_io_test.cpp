@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace core::text;
 using testing_support::TempDir;
@@ -23,11 +24,20 @@ TEST(FileIo, WritesAndReadsBytes) {
     EXPECT_EQ(fs::directory_iterator(dir.path())->path().filename(), "a.bat"); // no temporary left
 }
 
-TEST(FileIo, ReadingAFolderFailsWithTheSystemsText) {
+// Only regular files are read; a FIFO without a writer or an endless device must not hang or fill memory.
+TEST(FileIo, ReadingAnythingButARegularFileFailsAtOnce) {
     TempDir dir;
-    auto directory = readFile(dir.folder());
-    EXPECT_FALSE(directory.ok);
-    EXPECT_EQ(directory.error, "Is a directory");
+    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.folder(), "Is a directory"},
+        {dir.file("pipe"), "Is not a regular file"},
+        {"/dev/zero", "Is not a regular file"},
+    };
+    for (const auto& [path, error] : cases) {
+        const auto read = readFile(path);
+        EXPECT_FALSE(read.ok) << path;
+        EXPECT_EQ(read.error, error) << path;
+    }
 }
 
 TEST(FileIo, ReplacingKeepsPermissions) {
