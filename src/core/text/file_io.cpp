@@ -121,7 +121,9 @@ bool mayWrite(const std::string& path, const struct stat& info) {
 WriteResult writeInPlace(const std::string& path, std::string_view bytes) {
     errno = 0;
     Descriptor file(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) return failed(lastError());
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0) return failed(lastError());
+    if (!S_ISREG(info.st_mode)) return failed(std::string(NOT_A_REGULAR_FILE)); // swapped since it was looked at
     std::string old;
     if (auto error = readAll(file.get(), old); !error.empty()) return failed(error);
     // Room for the new contents first, so a full disk changes nothing.
