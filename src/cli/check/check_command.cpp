@@ -3,6 +3,7 @@
 #include "cli/check/check_options.h"
 #include "cli/check/check_report.h"
 #include "cli/qlt.h"
+#include "cli/terminal_text.h"
 #include "core/checker/rule_set.h"
 #include "core/text/checker_lines.h"
 #include "core/text/encoding.h"
@@ -28,7 +29,7 @@ private:
 std::optional<std::string> readBytes(const std::string& path, std::ostream& err) {
     auto read = core::text::readFile(path);
     if (!read.ok) {
-        err << "qlt: " << path << ": " << read.error << '\n';
+        err << escapeControls("qlt: " + path + ": " + read.error) << '\n';
         return std::nullopt;
     }
     return std::move(read.bytes);
@@ -63,7 +64,7 @@ FileReport checkFile(const std::string& path, const std::vector<std::string>& li
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto parsed = parseCheckOptions(args);
     if (!parsed.options) {
-        err << "qlt: " << parsed.error << '\n';
+        err << escapeControls("qlt: " + parsed.error) << '\n';
         return EXIT_USAGE;
     }
     const CheckOptions& options = *parsed.options;

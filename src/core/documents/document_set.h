@@ -6,6 +6,7 @@
 //
 // Names, captions, paths and document lines are UTF-8. Each document records
 // the encoding its file is in: Open detects it and decodes, Save encodes.
+#include "core/documents/browse_file_dialog.h"
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
 #include "core/documents/recent_files.h"
@@ -122,6 +123,9 @@ public:
     const std::string& openDialogFileName() const { return m_openDialogFileName; }
     //! The Save dialog's current file name (last proposed or chosen in it).
     const std::string& saveDialogFileName() const { return m_saveDialogFileName; }
+    //! The wizard's Browse buttons' file dialog: its folder is kept at exit
+    //! like the Open dialog's.
+    BrowseFileDialog& browseDialog() { return m_browseDialog; }
     const ParkedDocuments& parkedDocuments() const { return m_parked; }
 
 private:
@@ -168,6 +172,7 @@ private:
     std::string m_saveFolder;
     std::string m_openDialogFileName;
     std::string m_saveDialogFileName;
+    BrowseFileDialog m_browseDialog;
 };
 
 } // namespace core::documents
