@@ -297,10 +297,11 @@ bool DocumentSet::writeCurrent(const std::string& filePath) {
 CloseResult DocumentSet::closeFile(bool closingAll) {
     if (m_current.name.empty()) return CloseResult::Closed;
     if (m_editor.modified()) {
-        const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
+        const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNoCancel,
                                                savePrompt(displayName(m_current.name)));
-        // A save the user asked for that does not happen keeps the document.
-        if (answer == Answer::Yes && !save()) return CloseResult::Abandoned;
+        // Cancel (also Escape and the box's close button) keeps the document as
+        // it is, and so does a save the user asked for that does not happen.
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save())) return CloseResult::Abandoned;
     }
     const std::size_t closing = m_currentTab;
     m_pickLists.clear();

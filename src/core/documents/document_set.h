@@ -30,7 +30,7 @@ enum class DocumentEvent {
 //! How a Close File ended.
 enum class CloseResult {
     Closed,    //!< the document is gone (or, the last one at shutdown, left off the list)
-    Abandoned, //!< the user asked to save and the save was cancelled or failed
+    Abandoned, //!< the user cancelled the prompt, or asked to save and the save was cancelled or failed
 };
 
 class DocumentSet {
@@ -66,7 +66,8 @@ public:
     //! down, so the last document is not replaced by a fresh one.
     CloseResult closeFile(bool closingAll = false);
     //! Shutdown: closes every document with its save prompt. False when the
-    //! user's save was cancelled or failed: the exit is then abandoned.
+    //! user cancelled a prompt or a save was cancelled or failed: the exit is
+    //! then abandoned.
     bool closeAll();
     //! TabControl1Change: the user selected tab index.
     void selectTab(std::size_t index);

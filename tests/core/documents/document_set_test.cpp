@@ -167,7 +167,7 @@ TEST_F(DocumentSetTest, ClosingTheOnlyModifiedDocumentLeavesAFreshOne) {
     EXPECT_EQ(set.closeFile(), CloseResult::Closed);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(prompter.shown[0].text, "Would you like to save Untitled.bat?");
     EXPECT_EQ(tabs(), "[Untitled1.bat]");
     EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled1.bat"}));
@@ -225,4 +225,22 @@ TEST_F(DocumentSetTest, ShutdownClosesEveryDocumentWithItsPrompt) {
     EXPECT_TRUE(set.closeAll());
     EXPECT_EQ(prompter.texts(), Lines({"Would you like to save a.bat?", "Would you like to save Untitled.bat?"}));
     EXPECT_TRUE(set.listOpenDocuments().empty());
+}
+
+TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
+    type("REM 1");
+    open("a.bat");
+    type("REM 2");
+    prompter.answers = {Answer::Cancel};
+    EXPECT_EQ(set.closeFile(), CloseResult::Abandoned);
+    EXPECT_EQ(tabs(), "Untitled.bat [a.bat*]");
+    EXPECT_EQ(editor.lines(), Lines({"REM 2@ECHO OFF"}));
+    EXPECT_TRUE(editor.modified());
+
+    // At exit: the first document closes with No, the second cancels the exit.
+    prompter.answers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(set.closeAll());
+    EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled.bat"}));
+    EXPECT_EQ(editor.lines(), Lines({"REM 1@ECHO OFF", ":START"}));
+    EXPECT_TRUE(prompter.saveAnswers.empty() && prompter.fileRequests.empty());
 }
