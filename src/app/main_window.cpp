@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 
 #include "app/easy_placeholder.h"
+#include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -20,7 +22,6 @@ TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), 
     setObjectName("TForm1");
     setWindowTitle(texts::TITLE);
     setMinimumSize(800, 565);
-    setMaximumSize(1152, 864);
     resize(800, 575);
     setAcceptDrops(true);
 
@@ -45,6 +46,11 @@ TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), 
     connect(m_pageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connect(m_tabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
     connect(m_richEdit1, &QsciScintilla::textChanged, this, &TForm1::RichEdit1Change);
+    connect(m_richEdit1, &QsciScintilla::modificationChanged, this, [this](bool modified) {
+        if (!modified && !m_editorView->replacingText()) m_documents->savePointReached();
+    });
+    connect(m_problemsDock, &ProblemsDock::goToLine, this, &TForm1::goToProblemLine);
+    connect(m_problemsDock, &ProblemsDock::ignoreRequested, this, &TForm1::ignoreProblem);
 }
 
 TForm1::~TForm1() = default;
@@ -72,9 +78,18 @@ void TForm1::setEasyLayout(QWidget* widget, EasyLayout* pages) {
     m_easy->setNetworkPage(networkPage);
 }
 
+// The Advanced page: the tab strip and the editor, with the Problems list docked below.
 QWidget* TForm1::buildAdvancedPage() {
+    m_tabSheet1 = new QMainWindow;
+    m_tabSheet1->setObjectName("TabSheet1");
+    auto* area = static_cast<QMainWindow*>(m_tabSheet1);
+    area->setWindowFlags(Qt::Widget);
     auto* page = new QWidget;
-    page->setObjectName("TabSheet1");
+    page->setObjectName("EditorArea");
+    area->setCentralWidget(page);
+    m_problemsDock = new ProblemsDock(m_problems, area);
+    area->addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
+    m_problemsDock->hide();
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -87,7 +102,7 @@ QWidget* TForm1::buildAdvancedPage() {
     m_richEdit1->viewport()->installEventFilter(this);
     layout->addWidget(m_tabControl1);
     layout->addWidget(m_richEdit1, 1);
-    return page;
+    return m_tabSheet1;
 }
 
 QWidget* TForm1::buildWelcomePage() {
@@ -144,15 +159,18 @@ void TForm1::buildStatusBar() {
     m_statusPanel1 = new QLabel;
     m_statusPanel1->setObjectName("StatusPanel1");
     m_statusPanel1->setMinimumWidth(415);
+    m_statusPanel2 = new QLabel;
+    m_statusPanel2->setObjectName("StatusPanel2");
     bar->addWidget(m_statusPanel0);
     bar->addWidget(m_statusPanel1, 1);
+    bar->addPermanentWidget(m_statusPanel2);
     setStatusBar(bar);
 }
 
 int TForm1::pageIndex(TopPage page) const {
     switch (page) {
     case TopPage::Easy: return m_pageControl1->indexOf(m_tabSheet2);
-    case TopPage::Advanced: return m_pageControl1->indexOf(m_richEdit1->parentWidget());
+    case TopPage::Advanced: return m_pageControl1->indexOf(m_tabSheet1);
     case TopPage::Welcome: return m_welcomePageExists ? m_pageControl1->indexOf(m_tabSheet5) : -1;
     }
     return -1;

@@ -3,6 +3,7 @@
 // "Advanced" and "Welcome", the document tabs and the editor, the menus,
 // toolbar and status bar, start-up and shutdown. Handlers gather input, call
 // core and show the result.
+#include "core/checker/problem_list.h"
 #include "core/documents/document_set.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/file_system.h"
@@ -36,6 +37,7 @@ class QtPrinter;
 namespace app {
 
 class EasyLayout;
+class ProblemsDock;
 namespace editor {
 class FindDialog;
 class ReplaceDialog;
@@ -69,6 +71,7 @@ public:
     QAction* action(const QString& name) const;
 
     core::documents::DocumentSet& documents() { return *m_documents; }
+    const core::checker::ProblemList& problems() const { return m_problems; }
     core::documents::PickLists& pickLists() { return m_pickLists; }
     std::vector<std::string>& ignoredCommands() { return m_ignoredCommands; }
     platform::ScintillaEditorView& editorView() { return *m_editorView; }
@@ -141,6 +144,10 @@ private:
     void writeShutdown();
 
     // main_window_edit.cpp
+    void showProblems(std::vector<core::checker::Finding> findings);
+    void refreshProblems();
+    void goToProblemLine(std::size_t line);
+    void ignoreProblem(std::size_t row);
     void findNext(const QString& text);
     void replace(const QString& find, const QString& with, bool all);
 
@@ -152,6 +159,7 @@ private:
     platform::EditorLook m_look;
 
     QTabWidget* m_pageControl1 = nullptr;
+    QWidget* m_tabSheet1 = nullptr;
     QWidget* m_tabSheet2 = nullptr;
     QWidget* m_tabSheet5 = nullptr;
     QWidget* m_easyWidget = nullptr;
@@ -160,6 +168,9 @@ private:
     QsciScintilla* m_richEdit1 = nullptr;
     QLabel* m_statusPanel0 = nullptr;
     QLabel* m_statusPanel1 = nullptr;
+    QLabel* m_statusPanel2 = nullptr; //!< the number of problems the last check found
+    core::checker::ProblemList m_problems;
+    ProblemsDock* m_problemsDock = nullptr;
     QHash<QString, QAction*> m_actions;
     QSet<QString> m_unwired;
     QHash<QString, QMenu*> m_menus;

@@ -5,8 +5,10 @@
 #include "app/editor/editor_commands.h"
 #include "app/editor/editor_options_dialog.h"
 #include "app/editor/find_dialogs.h"
+#include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
-#include "core/checker/syntax_checker.h"
+#include "core/checker/editor_check.h"
+#include "core/settings/settings_table.h"
 #include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
@@ -119,7 +121,33 @@ void TForm1::EditorOptions1Click() {
 void TForm1::BatchSyntaxCheckExecute() {
     if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
     m_richEdit1->setFocus();
-    core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands);
+    core::checker::EditorCheckOptions options;
+    options.report = static_cast<core::checker::ProblemReport>(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::ProblemReport));
+    auto lint = core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands, options);
+    showProblems(std::move(lint.result.findings));
+}
+
+void TForm1::showProblems(std::vector<core::checker::Finding> findings) {
+    m_problems.setFindings(std::move(findings));
+    refreshProblems();
+    m_problemsDock->show();
+}
+
+void TForm1::refreshProblems() {
+    m_problemsDock->refresh();
+    m_editorView->showProblemMarkers(m_problems.markers());
+    m_statusPanel2->setText(platform::fromUtf8(m_problems.summary()));
+}
+
+void TForm1::goToProblemLine(std::size_t line) {
+    m_editorView->showLine(line - 1);
+    m_richEdit1->setFocus();
+}
+
+// Ignore from the Problems list: the command joins the Ignore list as with a box's Ignore.
+void TForm1::ignoreProblem(std::size_t row) {
+    if (m_problems.ignore(row, m_ignoredCommands)) refreshProblems();
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 // to act; the set reports what changed and the window redraws it.
 #include "app/main_window.h"
 
+#include "core/documents/document_texts.h"
 #include "core/documents/launch_request.h"
 #include "platform/qt_text.h"
 
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolTip>
 #include <QTabBar>
 #include <QUrl>
 
@@ -40,6 +43,9 @@ void TForm1::documentsChanged(DocumentEvent event) {
     switch (event) {
     case DocumentEvent::TabsChanged: refreshTabs(); break;
     case DocumentEvent::RecentFilesChanged: refreshRecentFiles(); break;
+    case DocumentEvent::SaveAsLineAdded:
+        statusBar()->showMessage(platform::fromUtf8(std::string(core::documents::SAVE_AS_LINE_NOTE)), 10000);
+        break;
     }
 }
 
@@ -55,6 +61,7 @@ void TForm1::refreshTabs() {
     }
     m_tabControl1->setCurrentIndex(static_cast<int>(m_documents->currentTab()));
     m_statusPanel1->setText(platform::fromUtf8(m_documents->statusText()));
+    setWindowTitle(platform::fromUtf8(m_documents->windowTitle()));
 }
 
 void TForm1::refreshRecentFiles() {
@@ -93,6 +100,14 @@ void TForm1::dropEvent(QDropEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Files dropped on the editor open as documents instead of being pasted as text.
     if (watched == m_richEdit1->viewport()) {
+        if (event->type() == QEvent::ToolTip) {
+            // The margin marker of a line with problems names them.
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const QString text = m_editorView->problemTextAt(help->pos());
+            if (text.isEmpty()) QToolTip::hideText();
+            else QToolTip::showText(help->globalPos(), text, m_richEdit1->viewport());
+            return true;
+        }
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             if (drag->mimeData()->hasUrls()) {

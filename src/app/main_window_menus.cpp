@@ -3,6 +3,7 @@
 // same actions, so enabling one enables it everywhere.
 #include "app/main_window.h"
 
+#include "app/problems/problems_dock.h"
 #include "platform/scintilla_editor_view.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -177,7 +178,13 @@ void TForm1::buildMenus() {
     add(edit, {"Undo1", "-", "EditCut1", "EditCopy1", "EditPaste1", "-"});
     add(addMenu(edit, "InsertMenu", "&Insert..."), {"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"});
     add(edit, {"ShortenPath", "RelativePath", "-", "EditFind1", "Replace1", "GoToLine"});
-    add(addMenu(nullptr, "BatchMenu", "&Batch"), {"BatchUpdateVer", "BatchSyntaxCheck", "-", "BatchRun", "BatchStepThrough"});
+    auto* batch = addMenu(nullptr, "BatchMenu", "&Batch");
+    add(batch, {"BatchUpdateVer", "BatchSyntaxCheck"});
+    QAction* problems = m_problemsDock->toggleViewAction();
+    problems->setText(QStringLiteral("&Problems List"));
+    problems->setObjectName("ViewProblems");
+    batch->addAction(problems);
+    add(batch, {"-", "BatchRun", "BatchStepThrough"});
     add(addMenu(nullptr, "OptionsMenu", "&Options"), {"EditorOptions1", "EditorOptionsAdvancedview1", "-", "CheckForUpdate1"});
     add(addMenu(nullptr, "HelpMenu", "&Help"),
         {"HelpContents", "GraphicalHelp1", "GettingStarted1", "-", "Tutorials1", "ContactSupport1", "-", "HelpAbout"});

@@ -16,6 +16,8 @@ namespace {
 
 using Sci = QsciScintillaBase;
 constexpr unsigned long UTF32 = Sci::SC_LINECHARACTERINDEX_UTF32;
+constexpr int PROBLEM_MARKER = 1;
+constexpr int SYMBOL_MARGIN = 1;
 
 // Style numbers of the colour roles; typed text always gets style 0.
 int styleOf(core::ports::ColourRole role) {
@@ -48,7 +50,12 @@ ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(edito
     m_editor->setWrapMode(QsciScintilla::WrapNone);
     m_editor->setMarginType(0, QsciScintilla::NumberMargin);
     m_editor->setMarginLineNumbers(0, true);
-    m_editor->setMarginWidth(1, 0);
+    m_editor->setMarginWidth(SYMBOL_MARGIN, 0);
+    m_editor->setMarginType(SYMBOL_MARGIN, QsciScintilla::SymbolMargin);
+    m_editor->setMarginMarkerMask(SYMBOL_MARGIN, 1 << PROBLEM_MARKER);
+    m_editor->markerDefine(QsciScintilla::Circle, PROBLEM_MARKER);
+    m_editor->setMarkerBackgroundColor(QColor(0xE0, 0x70, 0x10), PROBLEM_MARKER);
+    m_editor->setMarkerForegroundColor(QColor(0xA0, 0x40, 0x00), PROBLEM_MARKER);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
@@ -195,6 +202,50 @@ void ScintillaEditorView::replaceSelection(const std::string& text) {
     send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), send(Sci::SCI_GETSELECTIONEND));
     m_editor->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
     send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
+}
+
+core::ports::ViewPlace ScintillaEditorView::place() const {
+    return {offsetOf(send(Sci::SCI_GETANCHOR)), offsetOf(send(Sci::SCI_GETCURRENTPOS)),
+            static_cast<std::size_t>(send(Sci::SCI_GETFIRSTVISIBLELINE)), static_cast<std::size_t>(send(Sci::SCI_GETXOFFSET))};
+}
+
+void ScintillaEditorView::restorePlace(const core::ports::ViewPlace& place) {
+    send(Sci::SCI_SETSEL, static_cast<unsigned long>(positionOf(place.anchor)), positionOf(place.caret));
+    send(Sci::SCI_SETFIRSTVISIBLELINE, place.firstVisibleLine);
+    send(Sci::SCI_SETXOFFSET, place.horizontalScroll);
+}
+
+void ScintillaEditorView::showLine(std::size_t index) {
+    if (index >= lineCount()) return;
+    const long start = send(Sci::SCI_POSITIONFROMLINE, index);
+    const long end = send(Sci::SCI_GETLINEENDPOSITION, index);
+    // Caret at the line's start, so a long line shows its beginning.
+    send(Sci::SCI_SETSEL, static_cast<unsigned long>(end), start);
+    send(Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, index);
+    send(Sci::SCI_SCROLLCARET);
+    m_editor->viewport()->repaint();
+}
+
+void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {
+    m_editor->markerDeleteAll(PROBLEM_MARKER);
+    m_problemMarkers.clear();
+    m_problemMarkers.reserve(markers.size());
+    for (const auto& marker : markers) {
+        const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
+        if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
+    }
+    m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
+}
+
+QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {
+    int margins = 0;
+    for (int margin = 0; margin <= SYMBOL_MARGIN; ++margin) margins += m_editor->marginWidth(margin);
+    if (m_problemMarkers.empty() || viewportPoint.x() >= margins) return {};
+    const long position = send(Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(margins), viewportPoint.y());
+    const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    for (const auto& [handle, text] : m_problemMarkers)
+        if (m_editor->markerLine(handle) == line) return text;
+    return {};
 }
 
 bool ScintillaEditorView::modified() const { return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0; }

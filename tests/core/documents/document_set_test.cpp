@@ -2,6 +2,10 @@
 // Save, Save As, Close File and tab switching.
 #include "document_set_fixture.h"
 
+#include "core/settings/settings_table.h"
+
+#include <algorithm>
+
 using namespace documents_test;
 using core::documents::CloseResult;
 using core::documents::DocumentEvent;
@@ -243,4 +247,35 @@ TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
     EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled.bat"}));
     EXPECT_EQ(editor.lines(), Lines({"REM 1@ECHO OFF", ":START"}));
     EXPECT_TRUE(prompter.saveAnswers.empty() && prompter.fileRequests.empty());
+}
+
+TEST_F(DocumentSetTest, UndoToTheSavedTextClearsTheMarkUnlessTheHistoryLostIt) {
+    EXPECT_EQ(set.windowTitle(), "Untitled.bat \u2014 Quillet");
+    type("REM 1");
+    EXPECT_EQ(set.windowTitle(), "Untitled.bat* \u2014 Quillet");
+    set.savePointReached();
+    EXPECT_EQ(tabs(), "[Untitled.bat]");
+    EXPECT_FALSE(editor.modified());
+
+    // Parked modified, the document comes back without the history to undo.
+    type("REM 2");
+    open("a.bat");
+    set.selectTab(0);
+    set.savePointReached();
+    EXPECT_EQ(tabs(), "[Untitled.bat*] a.bat");
+}
+
+TEST_F(DocumentSetTest, SaveAsLineCanBeTurnedOff) {
+    for (const bool wanted : {true, false}) {
+        SCOPED_TRACE(wanted);
+        core::settings::writeBool(store, core::settings::Setting::SaveAsLine, wanted);
+        std::vector<DocumentEvent> events;
+        set.setListener([&](DocumentEvent e) { events.push_back(e); });
+        set.newFile();
+        prompter.saveAnswers = {(dir.path() / (wanted ? "with.bat" : "without.bat")).string()};
+        ASSERT_TRUE(set.saveAs());
+        const bool added = editor.lines().back() == SAVE_AS_LINE;
+        EXPECT_EQ(added, wanted);
+        EXPECT_EQ(std::count(events.begin(), events.end(), DocumentEvent::SaveAsLineAdded), wanted ? 1 : 0);
+    }
 }
