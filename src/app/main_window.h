@@ -14,6 +14,7 @@
 #include "platform/scintilla_editor_view.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
@@ -24,6 +25,7 @@
 #include <vector>
 
 class QAction;
+class QListWidget;
 class QLabel;
 class QMenu;
 class QTabBar;
@@ -35,6 +37,9 @@ class QtPrinter;
 }
 
 namespace app {
+
+//! The program's picture, at every size it ships in.
+QIcon programIcon();
 
 class EasyLayout;
 class ProblemsDock;
@@ -149,6 +154,7 @@ private:
     void goToProblemLine(std::size_t line);
     void ignoreProblem(std::size_t row);
     void findNext(const QString& text);
+    QString searchStart() const;
     void replace(const QString& find, const QString& with, bool all);
 
     WindowServices m_services;
@@ -166,6 +172,8 @@ private:
     EasyLayout* m_easy = nullptr;
     QTabBar* m_tabControl1 = nullptr;
     QsciScintilla* m_richEdit1 = nullptr;
+    QLabel* m_welcomeRecentHeading = nullptr;
+    QListWidget* m_welcomeRecent = nullptr; //!< the recent files, to open from the Welcome page
     QLabel* m_statusPanel0 = nullptr;
     QLabel* m_statusPanel1 = nullptr;
     QLabel* m_statusPanel2 = nullptr; //!< the number of problems the last check found
@@ -183,6 +191,7 @@ private:
     bool m_welcomePageExists = true;
     std::string m_browseFolder;
     std::string m_browseFileName;
+    std::string m_lastSearch; //!< Windows-1252, what Find or Replace looked for last
 };
 
 } // namespace app

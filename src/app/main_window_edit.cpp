@@ -7,6 +7,7 @@
 #include "app/editor/find_dialogs.h"
 #include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
+#include "core/aids/search_start.h"
 #include "core/checker/editor_check.h"
 #include "core/settings/settings_table.h"
 #include "core/text/codepage.h"
@@ -52,6 +53,7 @@ void TForm1::EditFind1Execute() {
         m_findDialog = new editor::FindDialog(this);
         connect(m_findDialog, &editor::FindDialog::findNext, this, [this] { findNext(m_findDialog->findText()); });
     }
+    m_findDialog->setFindText(searchStart());
     showModeless(m_findDialog.data());
 }
 
@@ -65,16 +67,23 @@ void TForm1::Replace1Click() {
         connect(dialog, &editor::ReplaceDialog::replaceAll, this,
                 [this, dialog] { replace(dialog->findText(), dialog->replaceText(), true); });
     }
+    m_replaceDialog->setFindText(searchStart());
     showModeless(m_replaceDialog.data());
+}
+
+QString TForm1::searchStart() const {
+    return platform::fromCp1252(core::aids::searchStart(m_editorView->selectedText(), m_lastSearch));
 }
 
 // FoundExecute
 void TForm1::findNext(const QString& text) {
+    m_lastSearch = documentText(text);
     if (editor::findNext(*m_editorView, documentText(text))) m_richEdit1->setFocus();
 }
 
 // ReplaceDialog1Replace; Replace All replaces every occurrence as one undo step.
 void TForm1::replace(const QString& find, const QString& with, bool all) {
+    m_lastSearch = documentText(find);
     bool replaced = false;
     {
         const UndoGroup group(m_richEdit1);

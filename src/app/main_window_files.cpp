@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -72,6 +74,18 @@ void TForm1::refreshRecentFiles() {
         entry->setVisible(recent.visible(i));
     }
     m_recentSeparator->setVisible(recent.separatorVisible());
+    if (!m_welcomePageExists) return;
+    m_welcomeRecent->clear();
+    for (std::size_t i = 0; i < core::documents::RecentFiles::COUNT; ++i) {
+        if (!recent.visible(i)) continue;
+        const QString path = platform::fromUtf8(recent.file(i));
+        auto* item = new QListWidgetItem(QFileInfo(path).fileName() + QStringLiteral("   \u2014   ") + path);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+        m_welcomeRecent->addItem(item);
+    }
+    m_welcomeRecentHeading->setVisible(m_welcomeRecent->count() > 0);
+    m_welcomeRecent->setVisible(m_welcomeRecent->count() > 0);
 }
 
 void TForm1::openRequest(const QString& request) {

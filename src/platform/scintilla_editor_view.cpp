@@ -5,6 +5,7 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexerbatch.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontDatabase>
@@ -19,15 +20,19 @@ constexpr unsigned long UTF32 = Sci::SC_LINECHARACTERINDEX_UTF32;
 constexpr int PROBLEM_MARKER = 1;
 constexpr int SYMBOL_MARGIN = 1;
 
-// Style numbers of the colour roles; typed text always gets style 0.
-int styleOf(core::ports::ColourRole role) {
+// The check's colours lie over the batch lexer's as indicators that colour the
+// text, one per role: the lexer colours while typing, the check on top.
+constexpr int FIRST_ROLE_INDICATOR = 8;
+constexpr int ROLE_INDICATORS = 3;
+
+int indicatorOf(core::ports::ColourRole role) {
     switch (role) {
-    case core::ports::ColourRole::Text: return 0;
-    case core::ports::ColourRole::Command: return 1;
-    case core::ports::ColourRole::Label: return 2;
-    case core::ports::ColourRole::Comment: return 3;
+    case core::ports::ColourRole::Text: return -1;
+    case core::ports::ColourRole::Command: return FIRST_ROLE_INDICATOR;
+    case core::ports::ColourRole::Label: return FIRST_ROLE_INDICATOR + 1;
+    case core::ports::ColourRole::Comment: return FIRST_ROLE_INDICATOR + 2;
     }
-    return 0;
+    return -1;
 }
 
 // Widget text (UTF-8) as document bytes; characters Windows-1252 lacks are left out.
@@ -69,16 +74,28 @@ long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long 
 }
 
 void ScintillaEditorView::setLook(const EditorLook& look) {
-    const QByteArray family = look.font.family().toUtf8();
-    send(Sci::SCI_STYLERESETDEFAULT);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFONT, Sci::STYLE_DEFAULT, family.constData());
-    send(Sci::SCI_STYLESETSIZE, Sci::STYLE_DEFAULT, look.font.pointSize());
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, look.text);
-    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_DEFAULT, look.background);
-    send(Sci::SCI_STYLECLEARALL);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 1, look.command);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 2, look.label);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 3, look.comment);
+    // The batch lexer colours command words, labels, comments and variables as
+    // the user types, in the same colours as the check.
+    auto* lexer = new QsciLexerBatch(m_editor);
+    lexer->setDefaultFont(look.font);
+    lexer->setFont(look.font);
+    lexer->setDefaultPaper(look.background);
+    lexer->setPaper(look.background);
+    lexer->setDefaultColor(look.text);
+    lexer->setColor(look.text);
+    lexer->setColor(look.comment, QsciLexerBatch::Comment);
+    lexer->setColor(look.command, QsciLexerBatch::Keyword);
+    lexer->setColor(look.label, QsciLexerBatch::Label);
+    lexer->setColor(look.label, QsciLexerBatch::Variable);
+    for (int style = 0; style <= QsciLexerBatch::Operator; ++style) lexer->setFont(look.font, style);
+    QsciLexer* previous = m_editor->lexer();
+    m_editor->setLexer(lexer);
+    delete previous;
+    const QColor roles[ROLE_INDICATORS] = {look.command, look.label, look.comment};
+    for (int i = 0; i < ROLE_INDICATORS; ++i) {
+        send(Sci::SCI_INDICSETSTYLE, FIRST_ROLE_INDICATOR + i, Sci::INDIC_TEXTFORE);
+        m_editor->SendScintilla(Sci::SCI_INDICSETFORE, FIRST_ROLE_INDICATOR + i, roles[i]);
+    }
     const auto palette = m_editor->palette();
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_LINENUMBER, palette.color(QPalette::WindowText));
     m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_LINENUMBER, palette.color(QPalette::Window));
@@ -266,8 +283,10 @@ std::optional<core::ports::Unencodable> ScintillaEditorView::firstUnencodable() 
 }
 
 void ScintillaEditorView::resetColours() {
-    send(Sci::SCI_STARTSTYLING, 0);
-    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(length()), 0);
+    for (int i = 0; i < ROLE_INDICATORS; ++i) {
+        send(Sci::SCI_SETINDICATORCURRENT, FIRST_ROLE_INDICATOR + i);
+        send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
+    }
 }
 
 void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
@@ -278,9 +297,10 @@ void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
     if (from == 0 && span.column > 0) return;
     long to = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(from), static_cast<long>(span.length));
     if (to == 0 || to > lineEnd) to = lineEnd;
-    if (from >= to) return;
-    send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from));
-    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(to - from), styleOf(span.role));
+    const int indicator = indicatorOf(span.role);
+    if (from >= to || indicator < 0) return;
+    send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+    send(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(from), to - from);
 }
 
 } // namespace platform
