@@ -240,7 +240,6 @@ void ScintillaEditorView::showLine(std::size_t index) {
     send(Sci::SCI_SETSEL, static_cast<unsigned long>(end), start);
     send(Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, index);
     send(Sci::SCI_SCROLLCARET);
-    m_editor->viewport()->repaint();
 }
 
 void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {

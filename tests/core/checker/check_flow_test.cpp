@@ -134,12 +134,12 @@ TEST(CheckFlow, LabelListIsRebuiltAndVariableListGrowsAcrossChecks) {
 
 // A prompter that notes what the editor shows selected while each box is open.
 struct WatchingPrompter : testing_support::ScriptedPrompter {
-    explicit WatchingPrompter(const core::ports::EditorView& view) : view(view) {}
+    explicit WatchingPrompter(const core::ports::EditorView& watched) : m_view(watched) {}
     Answer message(MessageKind kind, Buttons buttons, const std::string& text) override {
-        selected.push_back(view.selectedText());
+        selected.push_back(m_view.selectedText());
         return ScriptedPrompter::message(kind, buttons, text);
     }
-    const core::ports::EditorView& view;
+    const core::ports::EditorView& m_view;
     std::vector<std::string> selected;
 };
 

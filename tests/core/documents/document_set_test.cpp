@@ -237,7 +237,7 @@ TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
     type("REM 2");
     prompter.answers = {Answer::Cancel};
     EXPECT_EQ(set.closeFile(), CloseResult::Abandoned);
-    EXPECT_EQ(tabs(), "Untitled.bat [a.bat*]");
+    EXPECT_EQ(tabs(), "Untitled.bat* [a.bat*]");
     EXPECT_EQ(editor.lines(), Lines({"REM 2@ECHO OFF"}));
     EXPECT_TRUE(editor.modified());
 
