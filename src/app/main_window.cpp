@@ -101,7 +101,7 @@ QWidget* TForm1::buildAdvancedPage() {
     auto* page = new QWidget;
     page->setObjectName("EditorArea");
     area->setCentralWidget(page);
-    m_problemsDock = new ProblemsDock(m_problems, area);
+    m_problemsDock = new ProblemsDock(area);
     area->addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
     m_problemsDock->hide();
     auto* layout = new QVBoxLayout(page);
@@ -241,6 +241,8 @@ void TForm1::selectPage(TopPage page) {
     const int index = pageIndex(page);
     if (index >= 0) m_pageControl1->setCurrentIndex(index);
 }
+
+const core::checker::ProblemList& TForm1::problems() const { return m_problemsDock->list(); }
 
 QAction* TForm1::action(const QString& name) const { return m_actions.value(name); }
 

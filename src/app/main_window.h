@@ -76,7 +76,7 @@ public:
     QAction* action(const QString& name) const;
 
     core::documents::DocumentSet& documents() { return *m_documents; }
-    const core::checker::ProblemList& problems() const { return m_problems; }
+    const core::checker::ProblemList& problems() const;
     core::documents::PickLists& pickLists() { return m_pickLists; }
     std::vector<std::string>& ignoredCommands() { return m_ignoredCommands; }
     platform::ScintillaEditorView& editorView() { return *m_editorView; }
@@ -177,8 +177,7 @@ private:
     QLabel* m_statusPanel0 = nullptr;
     QLabel* m_statusPanel1 = nullptr;
     QLabel* m_statusPanel2 = nullptr; //!< the number of problems the last check found
-    core::checker::ProblemList m_problems;
-    ProblemsDock* m_problemsDock = nullptr;
+    ProblemsDock* m_problemsDock = nullptr; //!< holds the Problems list
     QHash<QString, QAction*> m_actions;
     QSet<QString> m_unwired;
     QHash<QString, QMenu*> m_menus;

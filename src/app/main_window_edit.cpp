@@ -17,6 +17,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QLabel>
 
 namespace app {
 
@@ -138,15 +139,15 @@ void TForm1::BatchSyntaxCheckExecute() {
 }
 
 void TForm1::showProblems(std::vector<core::checker::Finding> findings) {
-    m_problems.setFindings(std::move(findings));
+    m_problemsDock->change([&](core::checker::ProblemList& list) { list.setFindings(std::move(findings)); });
     refreshProblems();
     m_problemsDock->show();
 }
 
+// The markers and the status bar follow the list.
 void TForm1::refreshProblems() {
-    m_problemsDock->refresh();
-    m_editorView->showProblemMarkers(m_problems.markers());
-    m_statusPanel2->setText(platform::fromUtf8(m_problems.summary()));
+    m_editorView->showProblemMarkers(problems().markers());
+    m_statusPanel2->setText(platform::fromUtf8(problems().summary()));
 }
 
 void TForm1::goToProblemLine(std::size_t line) {
@@ -156,7 +157,9 @@ void TForm1::goToProblemLine(std::size_t line) {
 
 // Ignore from the Problems list: the command joins the Ignore list as with a box's Ignore.
 void TForm1::ignoreProblem(std::size_t row) {
-    if (m_problems.ignore(row, m_ignoredCommands)) refreshProblems();
+    bool ignored = false;
+    m_problemsDock->change([&](core::checker::ProblemList& list) { ignored = list.ignore(row, m_ignoredCommands); });
+    if (ignored) refreshProblems();
 }
 
 } // namespace app

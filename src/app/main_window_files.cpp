@@ -62,6 +62,9 @@ void TForm1::refreshTabs() {
         else m_tabControl1->addTab(caption);
     }
     m_tabControl1->setCurrentIndex(static_cast<int>(m_documents->currentTab()));
+    // Tabs added while the page is hidden do not tell the layout their height;
+    // without this the strip stays zero pixels high until the next change.
+    m_tabControl1->updateGeometry();
     m_statusPanel1->setText(platform::fromUtf8(m_documents->statusText()));
     setWindowTitle(platform::fromUtf8(m_documents->windowTitle()));
 }

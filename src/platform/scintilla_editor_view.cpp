@@ -270,7 +270,8 @@ void ScintillaEditorView::setModified(bool modified) {
     // Scintilla can only be told that the text is saved; "modified" without
     // an edit is remembered here.
     m_forcedModified = modified;
-    if (!modified) send(Sci::SCI_SETSAVEPOINT);
+    // Setting the save point always reports it, even when the text is there already.
+    if (!modified && send(Sci::SCI_GETMODIFY) != 0) send(Sci::SCI_SETSAVEPOINT);
 }
 
 void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }

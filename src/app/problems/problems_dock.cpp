@@ -48,13 +48,14 @@ void ProblemsModel::sort(int column, Qt::SortOrder order) {
     emit layoutChanged();
 }
 
-void ProblemsModel::refresh() {
+void ProblemsModel::change(const std::function<void(core::checker::ProblemList&)>& changeList) {
     beginResetModel();
+    changeList(m_list);
     endResetModel();
 }
 
-ProblemsDock::ProblemsDock(core::checker::ProblemList& list, QWidget* parent)
-    : QDockWidget(QStringLiteral("Problems"), parent), m_list(list), m_model(new ProblemsModel(list, this)),
+ProblemsDock::ProblemsDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Problems"), parent), m_model(new ProblemsModel(this)),
       m_view(new QTreeView) {
     setObjectName("ProblemsDock");
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -74,7 +75,7 @@ ProblemsDock::ProblemsDock(core::checker::ProblemList& list, QWidget* parent)
     setWidget(m_view);
     // activated: double-click, or Enter on the current row.
     connect(m_view, &QTreeView::activated, this,
-            [this](const QModelIndex& index) { emit goToLine(m_list.row(static_cast<std::size_t>(index.row())).line); });
+            [this](const QModelIndex& index) { emit goToLine(list().row(static_cast<std::size_t>(index.row())).line); });
     connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex index = m_view->indexAt(at);
         if (!index.isValid()) return;
@@ -83,10 +84,10 @@ ProblemsDock::ProblemsDock(core::checker::ProblemList& list, QWidget* parent)
         auto* go = menu.addAction(QStringLiteral("&Go to Line"));
         auto* ignore = menu.addAction(QStringLiteral("&Ignore"));
         ignore->setObjectName("ProblemsIgnore");
-        ignore->setEnabled(m_list.ignoreEntry(row).has_value());
+        ignore->setEnabled(list().ignoreEntry(row).has_value());
         ignore->setToolTip(QStringLiteral("Adds the command to the Ignore list, as a message box's Ignore does"));
         const QAction* chosen = menu.exec(m_view->viewport()->mapToGlobal(at));
-        if (chosen == go) emit goToLine(m_list.row(row).line);
+        if (chosen == go) emit goToLine(list().row(row).line);
         if (chosen == ignore) emit ignoreRequested(row);
     });
 }

@@ -9,6 +9,8 @@
 #include <QAbstractTableModel>
 #include <QDockWidget>
 
+#include <functional>
+
 class QTreeView;
 
 namespace app {
@@ -16,25 +18,27 @@ namespace app {
 class ProblemsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit ProblemsModel(core::checker::ProblemList& list, QObject* parent = nullptr)
-        : QAbstractTableModel(parent), m_list(list) {}
+    explicit ProblemsModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    const core::checker::ProblemList& list() const { return m_list; }
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order) override;
-    //! The list changed underneath: show it anew.
-    void refresh();
+    //! Changes the list (a new check, an Ignore) and shows it anew.
+    void change(const std::function<void(core::checker::ProblemList&)>& changeList);
 
 private:
-    core::checker::ProblemList& m_list;
+    core::checker::ProblemList m_list;
 };
 
 class ProblemsDock : public QDockWidget {
     Q_OBJECT
 public:
-    explicit ProblemsDock(core::checker::ProblemList& list, QWidget* parent = nullptr);
-    void refresh() { m_model->refresh(); }
+    explicit ProblemsDock(QWidget* parent = nullptr);
+    const core::checker::ProblemList& list() const { return m_model->list(); }
+    //! Changes the list (a new check, an Ignore) and shows it anew.
+    void change(const std::function<void(core::checker::ProblemList&)>& changeList) { m_model->change(changeList); }
     QTreeView* view() const { return m_view; }
 
 signals:
@@ -42,7 +46,6 @@ signals:
     void ignoreRequested(std::size_t row);
 
 private:
-    core::checker::ProblemList& m_list;
     ProblemsModel* m_model;
     QTreeView* m_view;
 };
