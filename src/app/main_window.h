@@ -41,7 +41,7 @@ namespace app {
 //! The program's picture, at every size it ships in.
 QIcon programIcon();
 
-class EasyLayout;
+class EasyPages;
 class ProblemsDock;
 namespace editor {
 class FindDialog;
@@ -70,7 +70,7 @@ public:
     bool startUp(const std::vector<std::string>& arguments);
 
     //! Puts the wizard's page widget on the Easy page (the window takes it).
-    void setEasyLayout(QWidget* widget, EasyLayout* pages);
+    void setEasyLayout(QWidget* widget, EasyPages* pages);
     //! Connects a command that another part of the program provides and enables it.
     void connectCommand(const QString& name, std::function<void()> handler);
     QAction* action(const QString& name) const;
@@ -169,7 +169,7 @@ private:
     QWidget* m_tabSheet2 = nullptr;
     QWidget* m_tabSheet5 = nullptr;
     QWidget* m_easyWidget = nullptr;
-    EasyLayout* m_easy = nullptr;
+    EasyPages* m_easy = nullptr;
     QTabBar* m_tabControl1 = nullptr;
     QsciScintilla* m_richEdit1 = nullptr;
     QLabel* m_welcomeRecentHeading = nullptr;
