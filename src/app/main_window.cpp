@@ -213,6 +213,7 @@ void TForm1::buildStatusBar() {
     m_statusPanel0->setFixedWidth(360);
     m_statusPanel1 = new QLabel;
     m_statusPanel1->setObjectName("StatusPanel1");
+    m_statusPanel1->setTextFormat(Qt::PlainText); // shows the file name
     m_statusPanel1->setMinimumWidth(415);
     m_statusPanel2 = new QLabel;
     m_statusPanel2->setObjectName("StatusPanel2");

@@ -1,11 +1,12 @@
 #include "platform/qt_prompter.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -51,6 +52,25 @@ TEST(QtPrompter, EscapeAndCloseMeanCancelWhenTheBoxHasIt) {
         platform::QtPrompter prompter(nullptr);
         EXPECT_EQ(prompter.message(core::ports::MessageKind::Confirmation, c.buttons, "Save?"), c.expected);
     }
+}
+
+// Boxes quote file names, server replies and error texts: markup in them shows as typed.
+TEST(QtPrompter, OutsideTextShowsAsTyped) {
+    const std::string outside = "<b>2.9</b> <a href=\"http://x\">news</a>";
+    platform::QtPrompter prompter;
+    std::vector<Qt::TextFormat> formats;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            for (const auto* label : dialog->findChildren<QLabel*>())
+                if (label->text() == QString::fromStdString(outside)) formats.push_back(label->textFormat());
+            dialog->close();
+        }
+    });
+    poll.start(10);
+    prompter.message(core::ports::MessageKind::Information, core::ports::Buttons::Ok, outside);
+    prompter.inputBox("Caption", outside, "");
+    EXPECT_EQ(formats, (std::vector<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
 }
 
 } // namespace
