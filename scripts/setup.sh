@@ -5,7 +5,10 @@ set -euo pipefail
 
 BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-base-dev libqscintilla2-qt6-dev nlohmann-json3-dev libcurl4-openssl-dev
-  fonts-dejavu-core ca-certificates)
+  fonts-dejavu-core ca-certificates
+  # The desktop's own file dialogs: GTK's, and the XDG portal's; Qt picks the
+  # one the desktop asks for and falls back to its own dialog without either.
+  qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck)
 
