@@ -9,7 +9,8 @@ public:
     core::text::ReadResult readFile(const std::string& path) override;
     core::text::WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) override;
     bool exists(const std::string& path) override;
-    //! An existing path as it is (this system keeps no 8.3 names); any other
+    //! An existing path's system short form (Windows), or the path as it is
+    //! (POSIX systems keep no 8.3 names); any other
     //! path gets its conventional 8.3 alias.
     std::string shortPath(const std::string& path) override;
     //! The current folder: qlt ships no content of its own.
