@@ -8,12 +8,12 @@ BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   fonts-dejavu-core ca-certificates)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck)
-# The Windows cross-build (scripts/windows-build.sh) and Run through Wine.
+# The Windows cross-build (scripts/windows-build.sh, which ./test.sh runs) and Run through Wine.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 googletest wine wine64)
 
 packages=("${BUILD_PACKAGES[@]}")
 case "${1:-}" in
-  --test) packages+=("${TEST_PACKAGES[@]}") ;;
+  --test) packages+=("${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
   --windows) packages+=("${WINDOWS_PACKAGES[@]}") ;;
 esac
 

@@ -83,11 +83,11 @@ TEST(QtShell, RunsABatchFileThroughWine) {
     testing_support::ScriptedPrompter prompter;
     DesktopTools tools;
     tools.script("wine", "PATH='" + tools.savedPath.toStdString() + "' exec " + wine.toStdString() + " \"$@\"");
-    tools.script("xterm", "shift; \"$@\" </dev/null >" + tools.dir.file("out") + " 2>&1; touch " + tools.dir.file("done"));
+    tools.script("xterm", "shift; \"$@\" </dev/null >" + tools.dir.file("out") + " 2>&1; : > " + tools.dir.file("done"));
     platform::QtShell shell;
 
     ASSERT_TRUE(core::run::runDocument(core::run::RunMode::Run, document, prompter, files, shell));
-    for (int i = 0; i < 1200 && !std::filesystem::exists(tools.dir.file("done")); ++i) QThread::msleep(100);
+    for (int i = 0; i < 900 && !std::filesystem::exists(tools.dir.file("done")); ++i) QThread::msleep(100);
     EXPECT_EQ(work.read("Jobs & Co/effect.txt"), "written\r\n");
     EXPECT_NE(tools.dir.read("out").find("running run me.bat"), std::string::npos) << tools.dir.read("out");
     EXPECT_TRUE(prompter.texts().empty());

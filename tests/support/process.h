@@ -27,7 +27,8 @@ inline ProcessResult runCommand(const std::string& commandLine) {
     ProcessResult result;
     const auto errName =
         (std::filesystem::temp_directory_path() / ("quillet-stderr-" + std::to_string(std::random_device{}()))).string();
-    FILE* pipe = _popen((commandLine + " 2>\"" + errName + "\"").c_str(), "r");
+    // cmd /c drops the first and last quote of a line that starts with one: add a pair.
+    FILE* pipe = _popen(("\"" + commandLine + " 2>\"" + errName + "\"\"").c_str(), "r");
     if (!pipe) return result;
     std::array<char, 4096> buffer{};
     std::size_t got = 0;

@@ -34,11 +34,38 @@ std::string systemText(DWORD code) {
     return utf8;
 }
 
+// The words POSIX systems use for the common failures, so that a message reads
+// the same on every system; the system's own text for the rest.
+std::string errorText(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return errnoText(ENOENT);
+    case ERROR_ACCESS_DENIED: return errnoText(EACCES);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return errnoText(EEXIST);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return errnoText(ENOSPC);
+    case ERROR_WRITE_PROTECT: return errnoText(EROFS);
+    default: return systemText(code);
+    }
+}
+
 std::wstring wide(const std::string& utf8) {
     const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring text(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), size);
     return text;
+}
+
+// The full form of a path: ReplaceFileW refuses a bare file name under Wine.
+std::wstring fullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
 }
 
 struct FileCloser {
@@ -65,16 +92,16 @@ std::wstring temporarySibling(const std::wstring& target) {
 // text on success, the system's reason otherwise.
 std::string writeNewFile(const std::wstring& path, std::string_view bytes) {
     HANDLE raw = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) return systemText(GetLastError());
+    if (raw == INVALID_HANDLE_VALUE) return errorText(GetLastError());
     std::unique_ptr<void, HandleCloser> file(raw);
     while (!bytes.empty()) {
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        if (!WriteFile(raw, bytes.data(), chunk, &written, nullptr)) return systemText(GetLastError());
+        if (!WriteFile(raw, bytes.data(), chunk, &written, nullptr)) return errorText(GetLastError());
         bytes.remove_prefix(written);
     }
-    if (!FlushFileBuffers(raw)) return systemText(GetLastError());
-    if (!CloseHandle(file.release())) return systemText(GetLastError());
+    if (!FlushFileBuffers(raw)) return errorText(GetLastError());
+    if (!CloseHandle(file.release())) return errorText(GetLastError());
     return {};
 }
 
@@ -83,9 +110,9 @@ std::string moveIntoPlace(const std::wstring& temp, const std::wstring& target, 
     if (targetExists &&
         ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return {};
-    if (targetExists && GetLastError() != ERROR_FILE_NOT_FOUND) return systemText(GetLastError());
+    if (targetExists && GetLastError() != ERROR_FILE_NOT_FOUND) return errorText(GetLastError());
     if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
-    return systemText(GetLastError());
+    return errorText(GetLastError());
 }
 
 } // namespace
@@ -118,7 +145,7 @@ ReadResult readFile(const std::string& path) {
 
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) {
     WriteResult result;
-    const auto target = wide(path);
+    const auto target = fullPath(wide(path));
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -127,7 +154,7 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     }
     // A read-only file is the user's "do not change this": the rename would not ask.
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        result.error = systemText(ERROR_ACCESS_DENIED);
+        result.error = errorText(ERROR_ACCESS_DENIED);
         return result;
     }
     const auto temp = temporarySibling(target);
