@@ -1,7 +1,7 @@
 #include "platform/qt_shell.h"
 
 #include "core/run/launcher.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -79,7 +79,7 @@ TEST(QtShell, RunsABatchFileThroughWine) {
     SavedDocument document;
     document.file = work.write("Jobs & Co/run me.bat", "@ECHO OFF\r\nECHO running %~nx0\r\nECHO written> \"%~dp0effect.txt\"\r\n");
     testing_support::TempDir data;
-    testing_support::DiskFileSystem files(data.folder());
+    core::aids::DiskFileSystem files(data.folder());
     testing_support::ScriptedPrompter prompter;
     DesktopTools tools;
     tools.script("wine", "PATH='" + tools.savedPath.toStdString() + "' exec " + wine.toStdString() + " \"$@\"");

@@ -1,6 +1,6 @@
 #include "core/run/wine.h"
 
-#include "core/run/texts.h"
+#include "core/run/run_texts.h"
 
 namespace core::run {
 

@@ -1,6 +1,6 @@
 // The Windows implementations behind the ports, on a real Windows file system
 // (run under Wine): 8.3 names, drive-letter paths, Unicode names, atomic replace.
-#include "cli/disk_file_system.h"
+#include "platform/windows/windows_file_system.h"
 #include "core/aids/short_path.h"
 #include "core/text/file_io.h"
 
@@ -30,7 +30,7 @@ TEST(WindowsFileSystem, ShortPathsAreTheSystems83Names) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "Program Files Backup");
     const auto file = dir.write("Program Files Backup/report.final.txt", "bytes");
-    cli::DiskFileSystem files;
+    platform::windows::WindowsFileSystem files;
 
     const auto shortPath = files.shortPath(file);
     const auto shortNames = components(shortPath);
@@ -48,7 +48,7 @@ TEST(WindowsFileSystem, ShortPathsAreTheSystems83Names) {
 
 TEST(WindowsFileSystem, BackslashesDriveLettersAndUnicodeNames) {
     TempDir dir;
-    cli::DiskFileSystem files;
+    platform::windows::WindowsFileSystem files;
     auto native = dir.path().string();
     for (auto& c : native)
         if (c == '/') c = '\\';
