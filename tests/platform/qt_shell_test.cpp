@@ -74,6 +74,7 @@ TEST(QtShell, RunsABatchFileThroughWine) {
     if (qEnvironmentVariableIsEmpty("WINEPREFIX"))
         qputenv("WINEPREFIX", QByteArray("/tmp/quillet-wine-") + QByteArray::number(getuid()));
     qputenv("WINEDEBUG", "-all");
+    qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // a new prefix asks for no add-ons
     testing_support::TempDir work;
     std::filesystem::create_directories(work.path() / "Jobs & Co");
     SavedDocument document;
