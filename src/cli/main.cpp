@@ -1,5 +1,9 @@
 #include "cli/qlt.h"
+#include "core/text/file_io.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
 #include <iostream>
 
 #ifdef _WIN32
@@ -7,11 +11,19 @@
 #endif
 
 int main(int argc, char* argv[]) {
+    core::text::ignoreFileSizeSignal();
 #ifdef _WIN32
     (void)argc, (void)argv;
     const auto args = platform::windows::utf8Arguments();
 #else
     const std::vector<std::string> args(argv + 1, argv + argc);
 #endif
-    return cli::run(args, std::cout, std::cerr);
+    const int status = cli::run(args, std::cout, std::cerr);
+    // Output that never arrived (a full disk, a closed pipe) is a failure, not a result.
+    errno = 0;
+    if (!std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "qlt: cannot write the output" << (errno ? ": " + std::generic_category().message(errno) : "") << '\n';
+        return cli::EXIT_USAGE;
+    }
+    return status;
 }

@@ -3,6 +3,7 @@
 #include "cli/check/check_options.h"
 #include "cli/check/check_report.h"
 #include "cli/qlt.h"
+#include "cli/terminal_text.h"
 #include "core/checker/rule_set.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
@@ -26,7 +27,7 @@ private:
 std::optional<std::vector<std::string>> readLines(const std::string& path, std::ostream& err) {
     auto read = core::text::readFile(path);
     if (!read.ok) {
-        err << "qlt: " << path << ": " << read.error << '\n';
+        err << escapeControls("qlt: " + path + ": " + read.error) << '\n';
         return std::nullopt;
     }
     return core::text::splitLines(read.bytes);
@@ -50,7 +51,7 @@ FileReport checkFile(const std::string& path, const std::vector<std::string>& li
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto parsed = parseCheckOptions(args);
     if (!parsed.options) {
-        err << "qlt: " << parsed.error << '\n';
+        err << escapeControls("qlt: " + parsed.error) << '\n';
         return EXIT_USAGE;
     }
     const CheckOptions& options = *parsed.options;

@@ -1,5 +1,6 @@
 #include "cli/check/check_report.h"
 
+#include "cli/terminal_text.h"
 #include "core/text/codepage.h"
 
 #include <nlohmann/json.hpp>
@@ -79,7 +80,8 @@ void appendFile(std::string& out, const FileReport& report, bool withSpans) {
 } // namespace
 
 void writeTextReport(std::ostream& out, const FileReport& report) {
-    for (const auto& f : report.result.findings) out << report.path << ':' << f.line << ": warning: " << f.text << '\n';
+    for (const auto& f : report.result.findings)
+        out << escapeControls(report.path + ':' + std::to_string(f.line) + ": warning: " + f.text) << '\n';
 }
 
 JsonReportWriter::JsonReportWriter(std::ostream& out, bool withSpans) : m_out(out), m_withSpans(withSpans) {

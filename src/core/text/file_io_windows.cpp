@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <system_error>
@@ -168,5 +169,16 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     result.ok = true;
     return result;
 }
+
+WriteResult makeFolder(const std::string& folder) {
+    std::error_code ec;
+    const std::filesystem::path path(std::u8string(folder.begin(), folder.end()));
+    std::filesystem::create_directories(path, ec);
+    if (!ec || std::filesystem::is_directory(path)) return {true, {}};
+    return {false, "Cannot create the folder \"" + folder + "\": " + ec.message()};
+}
+
+// Windows has no file-size signal: a write past a limit fails with an error.
+void ignoreFileSizeSignal() {}
 
 } // namespace core::text
