@@ -11,9 +11,14 @@ BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck)
+# The Windows cross-build (scripts/windows-build.sh, which ./test.sh runs) and Run through Wine.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 googletest wine wine64)
 
 packages=("${BUILD_PACKAGES[@]}")
-if [[ "${1:-}" == "--test" ]]; then packages+=("${TEST_PACKAGES[@]}"); fi
+case "${1:-}" in
+  --test) packages+=("${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
+  --windows) packages+=("${WINDOWS_PACKAGES[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
