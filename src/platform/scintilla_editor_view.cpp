@@ -24,6 +24,8 @@ int styleOf(core::ports::ColourRole role) {
     case core::ports::ColourRole::Command: return 1;
     case core::ports::ColourRole::Label: return 2;
     case core::ports::ColourRole::Comment: return 3;
+    case core::ports::ColourRole::String: return 4;
+    case core::ports::ColourRole::Variable: return 5;
     }
     return 0;
 }
