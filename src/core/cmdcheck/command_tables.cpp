@@ -17,13 +17,13 @@ constexpr std::array<std::string_view, 46> INTERNAL = {
 
 // Programs found on Windows machines, and tools build and launch scripts
 // commonly run, in any order (sorted on first use).
-constexpr std::array<std::string_view, 140> PROGRAMS = {
+constexpr std::array<std::string_view, 142> PROGRAMS = {
     "ANT",        "ARP",       "ATTRIB",    "BASH",       "BCDEDIT",   "BITSADMIN", "CACLS",     "CALC",
     "CERTUTIL",   "CHCP",      "CHKDSK",    "CHOICE",     "CIPHER",    "CL",        "CLIP",      "CMAKE",
     "CMD",        "COMP",      "COMPACT",   "CONDA",      "CONVERT",   "CSCRIPT",   "CTEST",     "CURL",
     "DEVENV",     "DISKPART",  "DISM",      "DOSKEY",     "DOTNET",    "DRIVERQUERY", "EXPAND",  "EXPLORER",
     "FC",         "FIND",      "FINDSTR",   "FORFILES",   "FORMAT",    "FSUTIL",    "GCC",       "GETMAC",
-    "GIT",        "GPRESULT",  "GPUPDATE",  "GRADLE",     "HOSTNAME",  "ICACLS",    "IPCONFIG",  "JAR",
+    "GIT",        "GPRESULT",  "GPUPDATE",  "GRADLE",    "GRADLEW",   "MVNW",     "HOSTNAME",  "ICACLS",    "IPCONFIG",  "JAR",
     "JAVA",       "JAVAC",     "JAVAW",     "LABEL",      "LIB",       "LINK",      "LOGMAN",    "MAKE",
     "MAKECAB",    "MINGW32-MAKE", "MODE",   "MORE",       "MOUNTVOL",  "MSBUILD",   "MSG",       "MSIEXEC",
     "MSTSC",      "MVN",       "NBTSTAT",   "NET",        "NETSH",     "NETSTAT",   "NINJA",     "NMAKE",

@@ -65,6 +65,7 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
         report({Code::IfSyntax, at, length, std::string(why), {}});
         return m_text.size();
     };
+    if (m_text.find("/?", pos) != std::string_view::npos) return m_text.size();
     Word token = next();
     std::string upper = upperOf(wordText(token));
     if (upper == "/I") upper = upperOf(wordText(token = next()));

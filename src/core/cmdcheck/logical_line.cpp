@@ -5,6 +5,8 @@
 namespace core::cmdcheck {
 
 bool continues(std::string_view line) {
+    // A macro line ends in %\n%, a variable holding a caret and a line break.
+    if (line.ends_with("%\\n%")) return true;
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
@@ -47,12 +49,13 @@ bool LineJoiner::next(LogicalLine& out) {
         return true;
     }
     // The '^' and the line break go; the next line's text follows directly.
-    out.m_joined.assign(first, 0, first.size() - 1);
-    out.m_pieces.push_back({0, out.firstLine, first.size() - 1});
+    const auto kept = [](const std::string& line) { return line.size() - (line.back() == '^' ? 1 : 0); };
+    out.m_joined.assign(first, 0, kept(first));
+    out.m_pieces.push_back({0, out.firstLine, kept(first)});
     for (;;) {
         const std::string& line = m_lines[m_index];
         const bool more = continues(line) && m_index + 1 < m_lines.size();
-        const std::size_t size = more ? line.size() - 1 : line.size();
+        const std::size_t size = more ? kept(line) : line.size();
         out.m_pieces.push_back({out.m_joined.size(), m_index, size});
         out.m_joined.append(line, 0, size);
         ++m_index;

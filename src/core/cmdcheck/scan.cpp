@@ -124,6 +124,11 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     const bool internal = isInternalCommand(key) &&
                           (keyEnd == word.end || std::string_view("./\\(:+[];,=").find(m_text[keyEnd]) != std::string_view::npos);
     m_commandKey = keyEnd == word.end || internal ? key : upperOf(wordText(word));
+    if (wordText(word).front() == ':') {
+        // A label at the start of a command in a block: the rest of the line is a comment.
+        colour(word.begin, m_text.size() - word.begin, ports::ColourRole::Comment);
+        return m_text.size();
+    }
     if (internal && key == "REM") {
         colour(word.begin, m_text.size() - word.begin, ports::ColourRole::Comment);
         commentDirective(m_text.substr(word.end));
@@ -139,6 +144,9 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         return word.end;
     }
     pos = parseArguments(word.end);
+    // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block.
+    if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
+        openBlock(m_args.back().begin);
     if (internal) commandRules(word, key);
     else if (keyEnd == word.end && !word.expansion) nearMiss(word, key);
     for (const auto& redirect : m_redirects) redirectionTarget(redirect.target, redirect.nextArg);

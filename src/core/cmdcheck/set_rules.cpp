@@ -9,8 +9,13 @@ namespace core::cmdcheck {
 namespace {
 
 bool isNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$' || c == '#' || c == '@' ||
+    return std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80 || c == '_' || c == '.' || c == '$' || c == '#' || c == '@' ||
            c == '[' || c == ']' || c == '?';
+}
+
+// After "%%": a FOR variable (%%i, %%~zi) rather than the remainder operator.
+bool forVariableAt(std::string_view e, std::size_t pos) {
+    return pos < e.size() && (std::isalpha(static_cast<unsigned char>(e[pos])) || e[pos] == '~');
 }
 
 // The longest operator of SET /A at `pos` (assignments included), or 0.
@@ -40,24 +45,22 @@ std::optional<std::string> arithmeticFault(std::string_view e) {
             ++pos;
             continue;
         }
-        const bool percentOperand = c == '%' && !(pos + 1 < e.size() && e[pos + 1] == '%' &&
-                                                  !(pos + 2 < e.size() && std::isalpha(static_cast<unsigned char>(e[pos + 2]))));
-        const bool bangOperand =
-            c == '!' && pos + 1 < e.size() && isNameChar(e[pos + 1]) && e.find('!', pos + 1) != std::string_view::npos;
+        const bool percentOperand = c == '%' && !(pos + 1 < e.size() && e[pos + 1] == '%' && !forVariableAt(e, pos + 2));
+        const bool bangOperand = c == '!' && pos + 1 < e.size() && (isNameChar(e[pos + 1]) || e[pos + 1] == '%') &&
+                                 e.find('!', pos + 1) != std::string_view::npos;
         if (isNameChar(c) || percentOperand || bangOperand) {
             if (!expectOperand) return "an operator is missing between two values.";
             const std::size_t begin = pos;
             bool expanded = false;
             while (pos < e.size()) {
                 if (isNameChar(e[pos])) ++pos;
-                else if (e[pos] == '%' && (pos + 1 >= e.size() || e[pos + 1] != '%' ||
-                                           (pos + 2 < e.size() && std::isalpha(static_cast<unsigned char>(e[pos + 2]))))) {
+                else if (e[pos] == '%' && (pos + 1 >= e.size() || e[pos + 1] != '%' || forVariableAt(e, pos + 2))) {
                     Expansion kind = Expansion::Literal;
                     const std::size_t end = expansionEnd(e, pos, kind);
                     if (kind == Expansion::Literal) break;
                     pos = end;
                     expanded = true;
-                } else if (e[pos] == '!' && pos + 1 < e.size() && isNameChar(e[pos + 1])) {
+                } else if (e[pos] == '!' && pos + 1 < e.size() && (isNameChar(e[pos + 1]) || e[pos + 1] == '%')) {
                     const std::size_t close = e.find('!', pos + 1);
                     if (close == std::string_view::npos) break;
                     pos = close + 1;

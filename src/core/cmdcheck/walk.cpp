@@ -21,13 +21,17 @@ std::string_view labelName(std::string_view text, std::size_t colon) {
     return text.substr(colon + 1, end - colon - 1);
 }
 
-bool containsUpper(std::string_view text, std::string_view upperNeedle) {
-    for (std::size_t i = 0; i + upperNeedle.size() <= text.size(); ++i) {
+std::size_t findUpper(std::string_view text, std::string_view upperNeedle, std::size_t from = 0) {
+    for (std::size_t i = from; i + upperNeedle.size() <= text.size(); ++i) {
         std::size_t k = 0;
         while (k < upperNeedle.size() && text::toUpper(text[i + k]) == upperNeedle[k]) ++k;
-        if (k == upperNeedle.size()) return true;
+        if (k == upperNeedle.size()) return i;
     }
-    return false;
+    return std::string_view::npos;
+}
+
+bool containsUpper(std::string_view text, std::string_view upperNeedle) {
+    return findUpper(text, upperNeedle) != std::string_view::npos;
 }
 
 bool enablesDelayedExpansion(std::string_view line) {
@@ -63,6 +67,24 @@ void Walk::indexFile() {
             m_labels.insert(upperOf(labelName(line, pos)));
         if (!m_delayedEverEnabled && line.find_first_of("dDvV") != std::string::npos)
             m_delayedEverEnabled = enablesDelayedExpansion(line);
+        if (line.find_first_of("oOlL") != std::string::npos) indexJumps(line);
+    }
+}
+
+// The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
+void Walk::indexJumps(std::string_view line) {
+    for (const std::string_view verb : {"GOTO", "CALL"}) {
+        for (std::size_t at = findUpper(line, verb); at != std::string_view::npos; at = findUpper(line, verb, at + 4)) {
+            std::size_t pos = at + 4;
+            while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
+            std::size_t end = pos;
+            while (end < line.size() && !isBlank(line[end]) &&
+                   std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
+                ++end;
+            const std::string_view target = line.substr(pos, end - pos);
+            if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
+            else m_jumpTargets.insert(upperOf(target));
+        }
     }
 }
 
@@ -137,7 +159,8 @@ bool Walk::labelLine(std::size_t pos) {
     const std::string_view name = labelName(m_text, pos);
     colour(pos, name.size() + 1, ports::ColourRole::Label);
     m_lists.labels.emplace_back(name);
-    m_skipping = false;
+    // Dead code goes on past a label nothing jumps to.
+    if (m_dynamicJumps || m_jumpTargets.contains(upperOf(name))) m_skipping = false;
     return true;
 }
 

@@ -53,6 +53,7 @@ private:
     void report(FindingDraft draft);
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
+    void indexJumps(std::string_view line);
 
     // scan.cpp: words, expansions, redirections, the sequence of commands
     std::size_t parseSequence(std::size_t pos);
@@ -101,6 +102,8 @@ private:
     std::unordered_set<std::string> m_ignored;
     std::unordered_set<std::string> m_labels; //!< upper case, without the colon
     bool m_delayedEverEnabled = false;
+    std::unordered_set<std::string> m_jumpTargets; //!< upper case
+    bool m_dynamicJumps = false;
 
     LogicalLine m_line;
     std::string_view m_text;
