@@ -1,0 +1,105 @@
+// What a cmd check leaves besides findings: colours, the lists, the choice of
+// rules, the window's message boxes and the help topics of the codes.
+#include "core/checker/rule_set.h"
+#include "core/checker/syntax_checker.h"
+#include "core/cmdcheck/cmd_checker.h"
+#include "core/cmdcheck/code_help.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using core::checker::RuleChoice;
+using core::checker::RuleSet;
+using core::ports::ColourRole;
+
+struct Recorder : core::checker::ColourSink {
+    std::vector<core::ports::ColourSpan> spans;
+    void resetColours() override { spans.clear(); }
+    void colourSpan(const core::ports::ColourSpan& s) override { spans.push_back(s); }
+    bool has(std::size_t line, std::size_t column, std::size_t length, ColourRole role) const {
+        for (const auto& s : spans)
+            if (s.line == line && s.column == column && s.length == length && s.role == role) return true;
+        return false;
+    }
+};
+
+std::vector<std::string> split(std::string_view text) {
+    std::vector<std::string> lines;
+    std::istringstream in{std::string(text)};
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(CmdChecker, ColoursAndListsFollowTheParse) {
+    Recorder colours;
+    core::documents::PickLists lists;
+    lists.variables = {"name"};
+    core::cmdcheck::lintCmd(split(":Start\nset \"NAME=%~dp0x\"\nset /a COUNT+=1\nrem note\necho ^\n !X!"), colours,
+                            lists, {});
+    EXPECT_EQ(lists.labels, std::vector<std::string>{"Start"});
+    EXPECT_EQ(lists.variables, (std::vector<std::string>{"name", "COUNT"}));
+    EXPECT_TRUE(colours.has(0, 0, 6, ColourRole::Label));
+    EXPECT_TRUE(colours.has(1, 0, 3, ColourRole::Command));
+    EXPECT_TRUE(colours.has(1, 4, 13, ColourRole::String));
+    EXPECT_TRUE(colours.has(1, 10, 5, ColourRole::Variable));
+    EXPECT_TRUE(colours.has(3, 0, 8, ColourRole::Comment));
+    EXPECT_FALSE(colours.has(5, 1, 3, ColourRole::Variable)); // delayed expansion is off: a finding instead
+}
+
+TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
+    const std::pair<const char*, RuleSet> rows[] = {
+        {"@ECHO OFF\nCOPY A.TXT B.TXT\nIF EXIST B.TXT GOTO END\n:END", RuleSet::Classic},
+        {"@echo off\nsetlocal\necho x", RuleSet::Cmd},
+        {"call :sub\n:sub", RuleSet::Cmd},
+        {"if exist a (\necho a\n)", RuleSet::Cmd},
+        {"echo %~dp0", RuleSet::Cmd},
+        {"dir && echo ok", RuleSet::Cmd},
+        {"if %N% GEQ 3 echo x", RuleSet::Cmd},
+        {"echo !X!", RuleSet::Cmd},
+    };
+    for (const auto& [text, rules] : rows) EXPECT_EQ(core::checker::pickRuleSet(split(text), RuleChoice::Automatic), rules) << text;
+    EXPECT_EQ(core::checker::pickRuleSet(split("setlocal"), RuleChoice::Classic), RuleSet::Classic);
+    EXPECT_EQ(core::checker::pickRuleSet(split("CLS"), RuleChoice::Cmd), RuleSet::Cmd);
+}
+
+TEST(CmdChecker, WindowCheckAsksPerFindingAndIgnoreSilencesTheWord) {
+    testing_support::ScriptedPrompter prompter;
+    prompter.answers = {core::ports::Answer::Ignore, core::ports::Answer::Ok};
+    Recorder colours;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    const auto result =
+        core::cmdcheck::checkCmd(split("ECHP a\nECHP b\ngoto nowhere"), {prompter, colours, lists, ignored});
+    EXPECT_EQ(ignored, std::vector<std::string>{"ECHP"});
+    ASSERT_EQ(result.findings.size(), 2u);
+    EXPECT_EQ(result.findings[1].code, "Q103");
+    EXPECT_EQ(prompter.shown.size(), 3u); // two findings and the closing message
+}
+
+// Each topic's example fires its code under its rules, and the other example does not.
+TEST(CmdChecker, HelpExamplesFireAndPass) {
+    for (const auto& help : core::cmdcheck::allCodeHelp()) {
+        SCOPED_TRACE(std::string(help.code));
+        const auto codes = [&](std::string_view text) {
+            Recorder colours;
+            core::documents::PickLists lists;
+            std::vector<std::string> ignored;
+            const auto lines = split(text);
+            const auto choice = help.rules == "cmd" ? RuleChoice::Cmd : RuleChoice::Classic;
+            std::string all;
+            for (const auto& f : core::checker::lintLines(lines, choice, colours, lists, ignored).result.findings)
+                all += f.code + " ";
+            return all;
+        };
+        EXPECT_NE(codes(help.fires).find(help.code), std::string::npos);
+        EXPECT_EQ(codes(help.passes).find(help.code), std::string::npos);
+    }
+    EXPECT_EQ(core::cmdcheck::codeHelp("q113")->code, "Q113");
+    EXPECT_EQ(core::cmdcheck::codeHelp("Q200"), nullptr);
+}
+
+} // namespace
