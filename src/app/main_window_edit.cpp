@@ -6,7 +6,9 @@
 #include "app/editor/editor_options_dialog.h"
 #include "app/editor/find_dialogs.h"
 #include "app/window_texts.h"
+#include "core/checker/rule_set.h"
 #include "core/checker/syntax_checker.h"
+#include "core/settings/settings_table.h"
 #include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
@@ -14,6 +16,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QStatusBar>
 
 namespace app {
 
@@ -119,7 +122,12 @@ void TForm1::EditorOptions1Click() {
 void TForm1::BatchSyntaxCheckExecute() {
     if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
     m_richEdit1->setFocus();
-    core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands);
+    const auto choice = core::checker::ruleChoiceOf(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::CheckRules));
+    const auto lint =
+        core::checker::checkEditorWith(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands, choice);
+    const std::string_view note = core::checker::checkedNote(lint.rules);
+    statusBar()->showMessage(QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
 }
 
 } // namespace app

@@ -32,4 +32,27 @@ Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourS
     return lint;
 }
 
+Lint checkEditorWith(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
+                     std::vector<std::string>& ignored, RuleChoice choice) {
+    EditorViewColours colours(view);
+    const std::vector<std::string> lines = view.lines();
+    Lint lint;
+    lint.rules = pickRuleSet(lines, choice);
+    const CheckContext context{prompter, colours, lists, ignored};
+    lint.result = lint.rules == RuleSet::Cmd ? cmdcheck::checkCmd(lines, context) : checkSyntax(lines, context);
+    return lint;
+}
+
+std::string_view checkedNote(RuleSet rules) {
+    return rules == RuleSet::Cmd ? "Checked with the Windows command interpreter rules" : "Checked with the classic rules";
+}
+
+RuleChoice ruleChoiceOf(int stored) {
+    return stored == 1 ? RuleChoice::Classic : stored == 2 ? RuleChoice::Cmd : RuleChoice::Automatic;
+}
+
+int storedRuleChoice(RuleChoice choice) {
+    return choice == RuleChoice::Classic ? 1 : choice == RuleChoice::Cmd ? 2 : 0;
+}
+
 } // namespace core::checker

@@ -35,4 +35,16 @@ struct Lint {
 Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourSink& colours,
                documents::PickLists& lists, std::vector<std::string>& ignored);
 
+//! The window's check of the document an editor shows, with the chosen rules:
+//! a message box per finding as each rule set shows them; the editor is coloured.
+Lint checkEditorWith(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
+                     std::vector<std::string>& ignored, RuleChoice choice);
+
+//! The status bar's note after a check: "Checked with the classic rules", ...
+std::string_view checkedNote(RuleSet rules);
+
+//! The choice as stored in the settings (0 Automatic, 1 Classic, 2 Cmd) and back.
+RuleChoice ruleChoiceOf(int stored);
+int storedRuleChoice(RuleChoice choice);
+
 } // namespace core::checker

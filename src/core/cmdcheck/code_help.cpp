@@ -47,22 +47,29 @@ std::string explainText(const CodeHelp& help) {
     return out;
 }
 
-std::string helpPageName(const CodeHelp& help) {
-    std::string name = "code-";
-    for (char c : help.code) name += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return name + ".html";
+std::string helpPageAnchor(const CodeHelp& help) {
+    std::string anchor = "codes.html#";
+    for (char c : help.code) anchor += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return anchor;
 }
 
-std::string explainHtml(const CodeHelp& help) {
-    std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
-    out.append(help.code).append(" ").append(escaped(help.title));
-    out += "</title><link rel=\"stylesheet\" href=\"help.css\"></head>\n<body>\n<h1>";
-    out.append(help.code).append(": ").append(escaped(help.title)).append("</h1>\n<p>");
-    out.append(escaped(help.meaning)).append("</p>\n<h2>Gets the message</h2>\n<pre>");
-    out.append(escaped(help.fires)).append("</pre>\n<h2>Does not</h2>\n<pre>");
-    out.append(escaped(help.passes)).append("</pre>\n<h2>How to fix it</h2>\n<p>");
-    out.append(escaped(help.fix)).append("</p>\n</body></html>\n");
-    return out;
+std::string codeHelpPage() {
+    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                      "<title>Finding codes explained</title>\n<link rel=\"stylesheet\" href=\"help.css\">\n</head>\n<body>\n"
+                      "<h1>Finding codes explained</h1>\n<p>Every finding of a syntax check has a code: Q0xx for the classic "
+                      "rules, Q1xx for the Windows command interpreter rules. <code>qlt explain CODE</code> shows the same "
+                      "text. A comment <code>REM qlt: disable=Q101</code> silences a code on the next line, or in the whole "
+                      "file when it stands before the first command.</p>\n";
+    for (const auto& help : allCodeHelp()) {
+        const std::string anchor = helpPageAnchor(help);
+        out.append("<h2 id=\"").append(anchor.substr(anchor.find('#') + 1)).append("\">");
+        out.append(help.code).append(": ").append(escaped(help.title)).append("</h2>\n<p>");
+        out.append(escaped(help.meaning)).append("</p>\n<p>Gets it:</p>\n<pre>");
+        out.append(escaped(help.fires)).append("</pre>\n<p>Does not:</p>\n<pre>");
+        out.append(escaped(help.passes)).append("</pre>\n<p>Fix: ");
+        out.append(escaped(help.fix)).append("</p>\n");
+    }
+    return out + "</body>\n</html>\n";
 }
 
 } // namespace core::cmdcheck

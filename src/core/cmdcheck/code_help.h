@@ -25,9 +25,9 @@ std::span<const CodeHelp> allCodeHelp();
 
 //! The topic as plain text, for `qlt explain`.
 std::string explainText(const CodeHelp& help);
-//! The topic as an HTML page of the help (UTF-8).
-std::string explainHtml(const CodeHelp& help);
-//! The file name of a topic's help page: "code-q101.html".
-std::string helpPageName(const CodeHelp& help);
+//! The help page of all codes, "codes.html" of the help folder (UTF-8 HTML).
+std::string codeHelpPage();
+//! Where a code's topic is in the help: "codes.html#q101".
+std::string helpPageAnchor(const CodeHelp& help);
 
 } // namespace core::cmdcheck

@@ -4,10 +4,14 @@
 #include "core/checker/syntax_checker.h"
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/code_help.h"
+#include "fuzz_targets.h"
+#include "support/corpus_replay.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -99,7 +103,20 @@ TEST(CmdChecker, HelpExamplesFireAndPass) {
         EXPECT_EQ(codes(help.passes).find(help.code), std::string::npos);
     }
     EXPECT_EQ(core::cmdcheck::codeHelp("q113")->code, "Q113");
+    EXPECT_EQ(core::cmdcheck::helpPageAnchor(*core::cmdcheck::codeHelp("Q113")), "codes.html#q113");
     EXPECT_EQ(core::cmdcheck::codeHelp("Q200"), nullptr);
 }
+
+// The help page is generated from the same table; regenerate it with
+// QLT_WRITE_HELP=1 core_tests --gtest_filter=CmdChecker.HelpPageMatchesTheTable.
+TEST(CmdChecker, HelpPageMatchesTheTable) {
+    const std::string path = std::string(HELP_FOLDER) + "/codes.html";
+    if (std::getenv("QLT_WRITE_HELP") != nullptr) std::ofstream(path, std::ios::binary) << core::cmdcheck::codeHelpPage();
+    std::ifstream in(path, std::ios::binary);
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(page, core::cmdcheck::codeHelpPage());
+}
+
+TEST(CmdChecker, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(CMD_CORPUS_DIR, fuzz::cmdInput), 0u); }
 
 } // namespace
