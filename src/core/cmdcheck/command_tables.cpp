@@ -58,18 +58,22 @@ bool isKnownProgram(std::string_view upper) {
 std::size_t editDistance(std::string_view a, std::string_view b, std::size_t limit) {
     const std::size_t gap = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
     if (gap > limit || a.size() > 32 || b.size() > 32) return limit + 1;
-    std::array<std::array<std::size_t, 33>, 33> d{};
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    // Three rows of the table: two back (for a swap), one back, this one.
+    std::array<std::size_t, 33> older{};
+    std::array<std::size_t, 33> previous{};
+    std::array<std::size_t, 33> row{};
+    for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
+        row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            row[j] = std::min({previous[j] + 1, row[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) row[j] = std::min(row[j], older[j - 2] + 1);
         }
+        older = previous;
+        previous = row;
     }
-    return d[a.size()][b.size()];
+    return previous[b.size()];
 }
 
 std::string_view nearMissCommand(std::string_view upper) {

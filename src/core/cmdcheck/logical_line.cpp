@@ -7,6 +7,7 @@ namespace core::cmdcheck {
 bool continues(std::string_view line) {
     // A macro line ends in %\n%, a variable holding a caret and a line break.
     if (line.ends_with("%\\n%")) return true;
+    if (line.empty() || line.back() != '^') return false;
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];

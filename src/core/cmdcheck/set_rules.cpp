@@ -171,22 +171,18 @@ void Walk::arithmetic(std::size_t begin, std::size_t end) {
 void Walk::variableSet(std::string_view name) {
     std::string upper = upperOf(name);
     if (m_listed.insert(upper).second) m_lists.variables.emplace_back(name);
-    if (!m_blocks.empty() || m_commandIndex > 0) m_setInStatement.push_back({std::move(upper), m_commandIndex});
+    m_setInStatement.emplace(std::move(upper), m_commandIndex);
 }
 
 // %NAME% is replaced when the whole statement (a line, or a block with all
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
     if (m_setInStatement.empty()) return;
-    const std::string upper = upperOf(name);
-    for (const auto& set : m_setInStatement) {
-        if (set.name != upper || set.command >= m_commandIndex) continue;
-        for (const auto& done : m_staleReported)
-            if (done == upper) return;
-        m_staleReported.push_back(upper);
+    std::string upper = upperOf(name);
+    const auto set = m_setInStatement.find(upper);
+    if (set == m_setInStatement.end() || set->second >= m_commandIndex) return;
+    if (m_staleReported.insert(std::move(upper)).second)
         report({Code::StaleRead, offset, length, std::string(name), {}});
-        return;
-    }
 }
 
 } // namespace core::cmdcheck

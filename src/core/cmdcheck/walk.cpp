@@ -3,6 +3,7 @@
 #include "core/text/codepage.h"
 
 #include <algorithm>
+#include <array>
 
 namespace core::cmdcheck {
 namespace {
@@ -24,7 +25,7 @@ std::string_view labelName(std::string_view text, std::size_t colon) {
 std::size_t findUpper(std::string_view text, std::string_view upperNeedle, std::size_t from = 0) {
     for (std::size_t i = from; i + upperNeedle.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < upperNeedle.size() && text::toUpper(text[i + k]) == upperNeedle[k]) ++k;
+        while (k < upperNeedle.size() && upperByte(text[i + k]) == upperNeedle[k]) ++k;
         if (k == upperNeedle.size()) return i;
     }
     return std::string_view::npos;
@@ -46,9 +47,18 @@ bool contains(const std::vector<std::string>& codes, std::string_view code) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+char upperByte(char c) {
+    static const auto table = [] {
+        std::array<char, 256> upper{};
+        for (int i = 0; i < 256; ++i) upper[static_cast<std::size_t>(i)] = text::toUpper(static_cast<char>(i));
+        return upper;
+    }();
+    return table[static_cast<unsigned char>(c)];
+}
+
 std::string upperOf(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = text::toUpper(c);
+    for (char& c : out) c = upperByte(c);
     return out;
 }
 
@@ -73,18 +83,20 @@ void Walk::indexFile() {
 
 // The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
 void Walk::indexJumps(std::string_view line) {
-    for (const std::string_view verb : {"GOTO", "CALL"}) {
-        for (std::size_t at = findUpper(line, verb); at != std::string_view::npos; at = findUpper(line, verb, at + 4)) {
-            std::size_t pos = at + 4;
-            while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
-            std::size_t end = pos;
-            while (end < line.size() && !isBlank(line[end]) &&
-                   std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
-                ++end;
-            const std::string_view target = line.substr(pos, end - pos);
-            if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
-            else m_jumpTargets.insert(upperOf(target));
-        }
+    for (std::size_t at = 0; at + 4 <= line.size(); ++at) {
+        const char first = upperByte(line[at]);
+        if (first != 'G' && first != 'C') continue;
+        const std::string_view verb = first == 'G' ? "GOTO" : "CALL";
+        if (findUpper(line.substr(at, 4), verb) != 0) continue;
+        std::size_t pos = at + 4;
+        while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
+        std::size_t end = pos;
+        while (end < line.size() && !isBlank(line[end]) &&
+               std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
+            ++end;
+        const std::string_view target = line.substr(pos, end - pos);
+        if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
+        else m_jumpTargets.insert(upperOf(target));
     }
 }
 
@@ -129,9 +141,9 @@ checker::CheckResult Walk::run(std::vector<std::string>& ignoreKeys) {
 void Walk::walkLine() {
     std::size_t pos = skipCommandBlanks(0);
     if (pos >= m_text.size()) return;
-    if (m_blocks.empty()) {
-        m_setInStatement.clear();
-        m_staleReported.clear();
+    if (m_blocks.empty() && !m_setInStatement.empty()) {
+        m_setInStatement = {};
+        m_staleReported = {};
     }
     if (m_text[pos] == ':' && labelLine(pos)) return;
     if (m_skipping) return;
@@ -205,7 +217,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
         colour(pos, 4, ports::ColourRole::Command);
         m_conditional = true;
         // The two branches never both run: the IF branch's SETs are not stale in the ELSE branch.
-        std::erase_if(m_setInStatement, [&](const SetVar& set) { return set.command > firstCommand; });
+        std::erase_if(m_setInStatement, [&](const auto& set) { return set.second > firstCommand; });
         return end;
     }
     return pos;

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -130,12 +131,10 @@ private:
     bool m_pendingForSet = false;
     Place m_pendingFor;
     std::size_t m_commandIndex = 0;
-    struct SetVar {
-        std::string name;
-        std::size_t command;
-    };
-    std::vector<SetVar> m_setInStatement;
-    std::vector<std::string> m_staleReported;
+    //! Variables set in the statement being read (a line, or a block with all
+    //! its lines): upper-case name -> the command that set it first.
+    std::unordered_map<std::string, std::size_t> m_setInStatement;
+    std::unordered_set<std::string> m_staleReported;
     std::unordered_set<std::string> m_surelySet; //!< set unconditionally, not empty
     std::unordered_set<std::string> m_listed;    //!< upper case of lists.variables
     //! Variables the file tests with DEFINED or compares with "".
@@ -156,6 +155,8 @@ private:
 };
 
 bool isBlank(char c);
+//! Upper case of one Windows-1252 character, from a table.
+char upperByte(char c);
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
 //! lone '%' is a Literal one character long.
 std::size_t expansionEnd(std::string_view text, std::size_t pos, Expansion& kind);
