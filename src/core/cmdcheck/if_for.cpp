@@ -1,6 +1,7 @@
 // The heads of IF and FOR: everything up to the command they run.
 #include "core/cmdcheck/walk.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -65,9 +66,9 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
         report({Code::IfSyntax, at, length, std::string(why), {}});
         return m_text.size();
     };
-    if (m_text.find("/?", pos) != std::string_view::npos) return m_text.size();
     Word token = next();
     std::string upper = upperOf(wordText(token));
+    if (upper.find("/?") != std::string::npos) return m_text.size(); // IF /? shows the help
     if (upper == "/I") upper = upperOf(wordText(token = next()));
     if (upper == "NOT") upper = upperOf(wordText(token = next()));
     if (token.empty()) return fail(ifBegin, 2, "the condition is missing.");
@@ -166,8 +167,9 @@ std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
         report({Code::ForPercent, pos, 2, std::string(m_text.substr(pos, 2)), {}});
         pos += 2;
     } else {
-        colour(pos, 3, ports::ColourRole::Variable);
-        pos += 3;
+        const std::size_t end = std::min(pos + 3, m_text.size());
+        colour(pos, end - pos, ports::ColourRole::Variable);
+        pos = end;
     }
     pos = skipBlanks(pos);
     const Word in = readWord(pos);

@@ -32,6 +32,12 @@ bool plausibleName(std::string_view name) {
     return true;
 }
 
+// "ECHP." or "ECHP(": a word followed the way only ECHO and its kin are.
+bool echoLike(std::string_view text, const Word& word, std::size_t keyEnd) {
+    const char next = text[keyEnd];
+    return next == '(' || next == ':' || (next == '.' && keyEnd + 1 == word.end);
+}
+
 } // namespace
 
 std::size_t expansionEnd(std::string_view t, std::size_t pos, Expansion& kind) {
@@ -148,7 +154,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
         openBlock(m_args.back().begin);
     if (internal) commandRules(word, key);
-    else if (keyEnd == word.end && !word.expansion) nearMiss(word, key);
+    else if (!word.expansion && (keyEnd == word.end || echoLike(m_text, word, keyEnd))) nearMiss(word, key);
     for (const auto& redirect : m_redirects) redirectionTarget(redirect.target, redirect.nextArg);
     return pos;
 }
