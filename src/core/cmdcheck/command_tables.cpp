@@ -55,6 +55,21 @@ bool isKnownProgram(std::string_view upper) {
     return std::binary_search(sorted.begin(), sorted.end(), upper);
 }
 
+namespace {
+
+// One letter added, dropped, changed, or two neighbours swapped (or none).
+bool withinOneSlip(std::string_view a, std::string_view b) {
+    if (a.size() < b.size()) std::swap(a, b);
+    std::size_t i = 0;
+    while (i < b.size() && a[i] == b[i]) ++i;
+    if (i == b.size()) return a.size() - b.size() <= 1;
+    if (a.size() > b.size()) return a.substr(i + 1) == b.substr(i);
+    if (a.substr(i + 1) == b.substr(i + 1)) return true;
+    return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] && a.substr(i + 2) == b.substr(i + 2);
+}
+
+} // namespace
+
 std::size_t editDistance(std::string_view a, std::string_view b, std::size_t limit) {
     const std::size_t gap = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
     if (gap > limit || a.size() > 32 || b.size() > 32) return limit + 1;
@@ -83,7 +98,8 @@ std::string_view nearMissCommand(std::string_view upper) {
         // A slip rarely hits the first letter; requiring it keeps other
         // programs' names (NODE, MODE) apart.
         const bool sameStart = known[0] == upper[0] || (known[0] == upper[1] && known[1] == upper[0]);
-        return sameStart && known.size() >= 3 && editDistance(upper, known, limit) <= limit;
+        if (!sameStart || known.size() < 3) return false;
+        return limit == 1 ? withinOneSlip(upper, known) : editDistance(upper, known, limit) <= limit;
     };
     for (const auto known : INTERNAL)
         if (close(known)) return known;

@@ -22,21 +22,22 @@ std::string_view labelName(std::string_view text, std::size_t colon) {
     return text.substr(colon + 1, end - colon - 1);
 }
 
-std::size_t findUpper(std::string_view text, std::string_view upperNeedle, std::size_t from = 0) {
-    for (std::size_t i = from; i + upperNeedle.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < upperNeedle.size() && upperByte(text[i + k]) == upperNeedle[k]) ++k;
-        if (k == upperNeedle.size()) return i;
-    }
-    return std::string_view::npos;
+// Whether `text` at `at` holds `lower` (ASCII letters, '/' and ':'), letter case ignored.
+bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
+    if (at + lower.size() > text.size()) return false;
+    for (std::size_t k = 0; k < lower.size(); ++k)
+        if ((text[at + k] | 0x20) != lower[k]) return false;
+    return true;
 }
 
-bool containsUpper(std::string_view text, std::string_view upperNeedle) {
-    return findUpper(text, upperNeedle) != std::string_view::npos;
+bool containsLower(std::string_view text, std::string_view lower) {
+    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at)
+        if ((text[at] | 0x20) == lower[0] && matchesAt(text, at, lower)) return true;
+    return false;
 }
 
 bool enablesDelayedExpansion(std::string_view line) {
-    return containsUpper(line, "ENABLEDELAYEDEXPANSION") || containsUpper(line, "/V:ON");
+    return containsLower(line, "enabledelayedexpansion") || containsLower(line, "/v:on");
 }
 
 bool contains(const std::vector<std::string>& codes, std::string_view code) {
@@ -84,10 +85,8 @@ void Walk::indexFile() {
 // The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
 void Walk::indexJumps(std::string_view line) {
     for (std::size_t at = 0; at + 4 <= line.size(); ++at) {
-        const char first = upperByte(line[at]);
-        if (first != 'G' && first != 'C') continue;
-        const std::string_view verb = first == 'G' ? "GOTO" : "CALL";
-        if (findUpper(line.substr(at, 4), verb) != 0) continue;
+        const char first = static_cast<char>(line[at] | 0x20);
+        if ((first != 'g' || !matchesAt(line, at, "goto")) && (first != 'c' || !matchesAt(line, at, "call"))) continue;
         std::size_t pos = at + 4;
         while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
         std::size_t end = pos;
