@@ -2,6 +2,7 @@
 // a statement sets and reads.
 #include "core/cmdcheck/walk.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -110,7 +111,7 @@ void Walk::setRules() {
     const std::size_t end = m_args.back().end;
     std::size_t begin = m_args.front().begin;
     const std::string first = upperOf(wordText(m_args.front()).substr(0, 2));
-    if (first == "/A") return arithmetic(skipBlanks(begin + 2), end);
+    if (first == "/A") return arithmetic(std::min(skipBlanks(begin + 2), end), end);
     if (first == "/P") begin = skipBlanks(begin + 2);
     std::string_view region = m_text.substr(begin, end - begin);
     std::size_t nameBegin = begin;

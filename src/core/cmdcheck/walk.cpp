@@ -224,7 +224,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
 
 bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(std::string(name)); }
 
-void Walk::report(FindingDraft draft) {
+void Walk::report(const FindingDraft& draft) {
     const Place at = m_line.placeOf(draft.offset);
     const std::size_t length = draft.length == 0 ? 0 : std::max<std::size_t>(m_line.lengthOnLine(draft.offset, draft.length), 1);
     const CodeDef& def = codeDef(draft.code);

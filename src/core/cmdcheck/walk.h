@@ -51,7 +51,7 @@ private:
     void commentDirective(std::string_view comment);
     void openBlock(std::size_t pos);
     std::size_t closeParen(std::size_t pos);
-    void report(FindingDraft draft);
+    void report(const FindingDraft& draft);
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
     void indexJumps(std::string_view line);
