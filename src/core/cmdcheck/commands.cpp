@@ -3,6 +3,7 @@
 #include "core/cmdcheck/command_tables.h"
 #include "core/cmdcheck/walk.h"
 
+#include <algorithm>
 #include <array>
 
 namespace core::cmdcheck {
@@ -70,6 +71,7 @@ void Walk::setlocalRules() {
     for (const auto& arg : m_args) {
         if (arg.expansion) continue;
         const std::string upper = upperOf(wordText(arg));
+        if (std::find(SETLOCAL_OPTIONS.begin(), SETLOCAL_OPTIONS.end(), upper) != SETLOCAL_OPTIONS.end()) continue;
         std::string_view best;
         std::size_t bestDistance = 99;
         for (const auto option : SETLOCAL_OPTIONS) {

@@ -75,7 +75,7 @@ void Walk::indexFile() {
     for (const auto& line : m_lines) {
         const std::size_t pos = firstNonBlank(line);
         if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
-            m_labels.insert(upperOf(labelName(line, pos)));
+            m_labels.insert(labelName(line, pos));
         if (!m_delayedEverEnabled && line.find_first_of("dDvV") != std::string::npos)
             m_delayedEverEnabled = enablesDelayedExpansion(line);
         if (line.find_first_of("oOlL") != std::string::npos) indexJumps(line);
@@ -95,7 +95,7 @@ void Walk::indexJumps(std::string_view line) {
             ++end;
         const std::string_view target = line.substr(pos, end - pos);
         if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
-        else m_jumpTargets.insert(upperOf(target));
+        else m_jumpTargets.insert(target);
     }
 }
 
@@ -171,7 +171,7 @@ bool Walk::labelLine(std::size_t pos) {
     colour(pos, name.size() + 1, ports::ColourRole::Label);
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
-    if (m_dynamicJumps || m_jumpTargets.contains(upperOf(name))) m_skipping = false;
+    if (m_dynamicJumps || m_jumpTargets.contains(name)) m_skipping = false;
     return true;
 }
 
@@ -222,7 +222,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
     return pos;
 }
 
-bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(std::string(name)); }
+bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(name); }
 
 void Walk::report(const FindingDraft& draft) {
     const Place at = m_line.placeOf(draft.offset);

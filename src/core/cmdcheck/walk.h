@@ -6,6 +6,7 @@
 #include "core/checker/syntax_checker.h"
 #include "core/cmdcheck/findings.h"
 #include "core/cmdcheck/logical_line.h"
+#include "core/cmdcheck/name_hashes.h"
 #include "core/documents/pick_lists.h"
 
 #include <cstddef>
@@ -101,9 +102,9 @@ private:
     checker::ColourSink& m_colours;
     documents::PickLists& m_lists;
     std::unordered_set<std::string> m_ignored;
-    std::unordered_set<std::string> m_labels; //!< upper case, without the colon
+    NameHashes m_labels; //!< without the colon
     bool m_delayedEverEnabled = false;
-    std::unordered_set<std::string> m_jumpTargets; //!< upper case
+    NameHashes m_jumpTargets;
     bool m_dynamicJumps = false;
 
     LogicalLine m_line;
