@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 46> INTERNAL = {
 
 // Programs found on Windows machines, and tools build and launch scripts
 // commonly run, in any order (sorted on first use).
-constexpr std::array<std::string_view, 142> PROGRAMS = {
+constexpr std::array<std::string_view, 149> PROGRAMS = {
     "ANT",        "ARP",       "ATTRIB",    "BASH",       "BCDEDIT",   "BITSADMIN", "CACLS",     "CALC",
     "CERTUTIL",   "CHCP",      "CHKDSK",    "CHOICE",     "CIPHER",    "CL",        "CLIP",      "CMAKE",
     "CMD",        "COMP",      "COMPACT",   "CONDA",      "CONVERT",   "CSCRIPT",   "CTEST",     "CURL",
@@ -35,6 +35,7 @@ constexpr std::array<std::string_view, 142> PROGRAMS = {
     "TAR",        "TASKKILL",  "TASKLIST",  "TIMEOUT",    "TRACERT",   "TREE",      "TSKILL",    "TYPEPERF",
     "VSSADMIN",   "W32TM",     "WBADMIN",   "WEVTUTIL",   "WHERE",     "WHOAMI",    "WINGET",    "WINRM",
     "WMIC",       "WSCRIPT",   "WSL",       "WUSA",       "XCOPY",     "7Z",        "HELP",
+    "CERTREQ",    "QMAKE",     "JOM",       "7ZA",       "SCONS",     "SWIG",      "YARN",
     "CHGLOGON",   "CHGPORT",   "CHGUSR",    "CONTROL",    "EVENTCREATE"};
 
 template <std::size_t N>

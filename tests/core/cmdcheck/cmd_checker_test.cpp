@@ -64,6 +64,10 @@ TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
         {"dir && echo ok", RuleSet::Cmd},
         {"if %N% GEQ 3 echo x", RuleSet::Cmd},
         {"echo !X!", RuleSet::Cmd},
+        {"XCOPY A B\nFIND \"x\" A.TXT", RuleSet::Classic},
+        {"reg add HKCU\\X /f", RuleSet::Cmd},
+        {"call cmake ..", RuleSet::Cmd},
+        {"\"%PYTHON%\" setup.py install\nif errorlevel 1 exit 1", RuleSet::Cmd},
     };
     for (const auto& [text, rules] : rows) EXPECT_EQ(core::checker::pickRuleSet(split(text), RuleChoice::Automatic), rules) << text;
     EXPECT_EQ(core::checker::pickRuleSet(split("setlocal"), RuleChoice::Classic), RuleSet::Classic);
