@@ -102,9 +102,9 @@ std::string_view nearMissCommand(std::string_view upper) {
         if (!sameStart || known.size() < 3) return false;
         return limit == 1 ? withinOneSlip(upper, known) : editDistance(upper, known, limit) <= limit;
     };
-    for (const auto known : INTERNAL)
+    for (const auto& known : INTERNAL)
         if (close(known)) return known;
-    for (const auto known : PROGRAMS)
+    for (const auto& known : PROGRAMS)
         if (known.size() >= 6 && close(known)) return known;
     return {};
 }

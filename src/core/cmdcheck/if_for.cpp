@@ -39,9 +39,11 @@ bool validTokens(std::string_view spec) {
             if (read.ec != std::errc() || last < first || last > 31) return false;
             pos = static_cast<std::size_t>(read.ptr - spec.data());
         }
-        if (pos < spec.size() && spec[pos] == '*') return pos + 1 == spec.size();
-        if (pos == spec.size()) return true;
-        if (spec[pos] != ',' || ++pos == spec.size()) return false;
+        if (pos >= spec.size()) return true;
+        const char next = spec[pos];
+        if (next == '*') return pos + 1 == spec.size();
+        if (next != ',' || pos + 1 == spec.size()) return false;
+        ++pos;
     }
     return true;
 }
