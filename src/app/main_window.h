@@ -126,6 +126,7 @@ private:
     // main_window_menus.cpp: actions, menus, toolbar, context menus.
     void buildActions();
     void buildMenus();
+    void buildRuleChoiceMenu(QMenu* options);
     void buildToolBar();
     void buildContextMenus();
     void setCommandEnabled(const QString& commandName, bool enabled);

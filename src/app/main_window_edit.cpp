@@ -9,6 +9,7 @@
 #include "app/window_texts.h"
 #include "core/aids/search_start.h"
 #include "core/checker/editor_check.h"
+#include "core/checker/rule_set.h"
 #include "core/settings/settings_table.h"
 #include "core/text/codepage.h"
 #include "platform/qt_printer.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStatusBar>
 
 namespace app {
 
@@ -132,9 +134,13 @@ void TForm1::BatchSyntaxCheckExecute() {
     if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
     m_richEdit1->setFocus();
     core::checker::EditorCheckOptions options;
+    options.rules = core::checker::ruleChoiceOf(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::CheckRules));
     options.report = static_cast<core::checker::ProblemReport>(
         core::settings::readInteger(m_services.settings, core::settings::Setting::ProblemReport));
     auto lint = core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands, options);
+    const std::string_view note = core::checker::checkedNote(lint.rules);
+    statusBar()->showMessage(QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
     showProblems(std::move(lint.result.findings));
 }
 

@@ -4,11 +4,14 @@
 #include "app/main_window.h"
 
 #include "app/problems/problems_dock.h"
+#include "core/checker/rule_set.h"
+#include "core/settings/settings_table.h"
 #include "platform/scintilla_editor_view.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QIcon>
@@ -190,9 +193,35 @@ void TForm1::buildMenus() {
     problems->setObjectName("ViewProblems");
     batch->addAction(problems);
     add(batch, {"-", "BatchRun", "BatchStepThrough"});
-    add(addMenu(nullptr, "OptionsMenu", "&Options"), {"EditorOptions1", "EditorOptionsAdvancedview1", "-", "CheckForUpdate1"});
+    auto* options = addMenu(nullptr, "OptionsMenu", "&Options");
+    add(options, {"EditorOptions1", "EditorOptionsAdvancedview1"});
+    buildRuleChoiceMenu(options);
+    add(options, {"-", "CheckForUpdate1"});
     add(addMenu(nullptr, "HelpMenu", "&Help"),
         {"HelpContents", "GraphicalHelp1", "GettingStarted1", "-", "Tutorials1", "ContactSupport1", "-", "HelpAbout"});
+}
+
+// Options | Check Rules: which rules F7 applies, kept in the settings.
+void TForm1::buildRuleChoiceMenu(QMenu* options) {
+    auto* menu = options->addMenu(QStringLiteral("Check &Rules"));
+    menu->setObjectName("CheckRulesMenu");
+    auto* group = new QActionGroup(menu);
+    const std::pair<const char*, const char*> choices[] = {
+        {"CheckRulesAutomatic", "&Automatic"}, {"CheckRulesClassic", "&Classic"}, {"CheckRulesCmd", "&Windows command interpreter"}};
+    const auto stored = core::checker::ruleChoiceOf(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::CheckRules));
+    for (int i = 0; i < 3; ++i) {
+        const auto choice = core::checker::ruleChoiceOf(i);
+        QAction* action = menu->addAction(QString::fromUtf8(choices[i].second));
+        action->setObjectName(choices[i].first);
+        action->setCheckable(true);
+        action->setChecked(choice == stored);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] {
+            core::settings::writeInteger(m_services.settings, core::settings::Setting::CheckRules,
+                                         core::checker::storedRuleChoice(choice));
+        });
+    }
 }
 
 void TForm1::buildToolBar() {

@@ -31,6 +31,9 @@ int indicatorOf(core::ports::ColourRole role) {
     case core::ports::ColourRole::Command: return FIRST_ROLE_INDICATOR;
     case core::ports::ColourRole::Label: return FIRST_ROLE_INDICATOR + 1;
     case core::ports::ColourRole::Comment: return FIRST_ROLE_INDICATOR + 2;
+    // Strings and variables keep the batch lexer's colours.
+    case core::ports::ColourRole::String:
+    case core::ports::ColourRole::Variable: return -1;
     }
     return -1;
 }

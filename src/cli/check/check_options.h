@@ -1,5 +1,7 @@
 #pragma once
 // The arguments of `qlt check`.
+#include "core/checker/rule_set.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@ enum class ReportFormat { Text, Json };
 struct CheckOptions {
     ReportFormat format = ReportFormat::Text;
     bool spans = false;
+    core::checker::RuleChoice rules = core::checker::RuleChoice::Automatic;
     std::optional<std::string> ignoreList;
     std::vector<std::string> files;
 };
@@ -20,7 +23,7 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json] [--spans] [--ignore-list FILE] FILE...`.
+//! Parses `[--format text|json] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 
 } // namespace cli

@@ -9,7 +9,7 @@
 
 namespace core::ports {
 
-enum class ColourRole { Text, Command, Label, Comment };
+enum class ColourRole { Text, Command, Label, Comment, String, Variable };
 
 struct ColourSpan {
     std::size_t line = 0;   //!< 0-based line
