@@ -17,6 +17,9 @@ int planInput(const std::uint8_t* data, std::size_t size);
 //! A server list, a STAT reply and a retrieved message, through the update session.
 int pop3Input(const std::uint8_t* data, std::size_t size);
 
+//! A batch file for the Windows command interpreter rules.
+int cmdInput(const std::uint8_t* data, std::size_t size);
+
 //! Stops the process so the fuzzer reports the input.
 [[noreturn]] inline void fail() { __builtin_trap(); }
 

@@ -49,13 +49,15 @@ std::optional<std::vector<std::string>> readCheckerLines(const std::string& path
 // Checks a file as the window does a freshly opened document: both lists start
 // empty and every message is answered OK.
 FileReport checkFile(const std::string& path, const std::vector<std::string>& lines,
-                     const std::vector<std::string>& ignoreList, bool withSpans) {
-    FileReport report{path, {}, {}, {}};
+                     const std::vector<std::string>& ignoreList, const CheckOptions& options) {
+    const bool withSpans = options.format == ReportFormat::Json && options.spans;
+    FileReport report{path, {}, core::checker::RuleSet::Classic, {}, {}};
     std::vector<core::ports::ColourSpan> discarded;
     SpanCollector colours(withSpans ? report.spans : discarded);
     std::vector<std::string> ignored = ignoreList;
-    report.result =
-        core::checker::lintLines(lines, core::checker::RuleChoice::Classic, colours, report.lists, ignored).result;
+    auto lint = core::checker::lintLines(lines, options.rules, colours, report.lists, ignored);
+    report.result = std::move(lint.result);
+    report.rules = lint.rules;
     return report;
 }
 
@@ -86,7 +88,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
             unreadable = true;
             continue;
         }
-        const FileReport report = checkFile(path, *lines, ignoreList, json && options.spans);
+        const FileReport report = checkFile(path, *lines, ignoreList, options);
         findings = findings || !report.result.findings.empty();
         if (json) writer->add(report);
         else writeTextReport(out, report);

@@ -20,6 +20,13 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
             if (value == "text") options.format = ReportFormat::Text;
             else if (value == "json") options.format = ReportFormat::Json;
             else return failure("unknown format '" + value + "' (text or json)");
+        } else if (arg == "--rules") {
+            if (!hasValue) return failure("--rules needs auto, classic or cmd");
+            const std::string& value = args[++i];
+            if (value == "auto") options.rules = core::checker::RuleChoice::Automatic;
+            else if (value == "classic") options.rules = core::checker::RuleChoice::Classic;
+            else if (value == "cmd") options.rules = core::checker::RuleChoice::Cmd;
+            else return failure("unknown rules '" + value + "' (auto, classic or cmd)");
         } else if (arg == "--encoding") {
             if (!hasValue) return failure("--encoding needs auto, windows-1252, utf-8, cp437 or cp850");
             const std::string& value = args[++i];

@@ -1,5 +1,6 @@
 #pragma once
 // The arguments of `qlt check`.
+#include "core/checker/rule_set.h"
 #include "core/text/encoding.h"
 
 #include <optional>
@@ -13,6 +14,7 @@ enum class ReportFormat { Text, Json };
 struct CheckOptions {
     ReportFormat format = ReportFormat::Text;
     bool spans = false;
+    core::checker::RuleChoice rules = core::checker::RuleChoice::Automatic;
     std::optional<std::string> ignoreList;
     std::optional<core::text::Encoding> encoding; //!< nothing: detected per file, as Open does
     std::vector<std::string> files;
@@ -23,7 +25,7 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json] [--spans] [--ignore-list FILE]
+//! Parses `[--format text|json] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]
 //! [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 

@@ -29,6 +29,8 @@ std::string_view roleName(core::ports::ColourRole role) {
     case core::ports::ColourRole::Command: return "command";
     case core::ports::ColourRole::Label: return "label";
     case core::ports::ColourRole::Comment: return "comment";
+    case core::ports::ColourRole::String: return "string";
+    case core::ports::ColourRole::Variable: return "variable";
     case core::ports::ColourRole::Text: return "text";
     }
     return "text";
@@ -57,11 +59,15 @@ void appendArray(std::string& out, std::string_view key, const Items& items, Wri
 }
 
 void appendFile(std::string& out, const FileReport& report, bool withSpans) {
-    out += "{\"path\":" + jsonString(report.path);
+    out += "{\"path\":" + jsonString(report.path) + ",\"rules\":\"";
+    out += core::checker::ruleSetName(report.rules);
+    out += '"';
     appendArray(out, "messages", report.result.findings, [&](const core::checker::Finding& f) {
         out += "{\"line\":" + std::to_string(f.line) + ",\"buttons\":\"";
         out += buttonsName(f.buttons);
-        out += "\",\"text\":" + jsonString(f.text) + '}';
+        out += "\",\"text\":" + jsonString(f.text) + ",\"code\":" + jsonString(f.code) + ",\"severity\":\"";
+        out += core::checker::severityName(f.severity);
+        out += "\",\"column\":" + std::to_string(f.column) + ",\"length\":" + std::to_string(f.length) + '}';
     });
     const auto name = [&](const std::string& n) { out += jsonString(core::text::toUtf8(n)); };
     appendArray(out, "labels", report.lists.labels, name);
@@ -81,7 +87,9 @@ void appendFile(std::string& out, const FileReport& report, bool withSpans) {
 
 void writeTextReport(std::ostream& out, const FileReport& report) {
     for (const auto& f : report.result.findings)
-        out << escapeControls(report.path + ':' + std::to_string(f.line) + ": warning: " + f.text) << '\n';
+        out << escapeControls(report.path + ':' + std::to_string(f.line) + ':' + std::to_string(f.column) + ": " +
+                              std::string(core::checker::severityName(f.severity)) + ": " + f.text + " [" + f.code + "]")
+            << '\n';
 }
 
 JsonReportWriter::JsonReportWriter(std::ostream& out, bool withSpans) : m_out(out), m_withSpans(withSpans) {

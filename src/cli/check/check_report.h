@@ -1,5 +1,6 @@
 #pragma once
 // What `qlt check` reports for one file, and the two ways of writing it.
+#include "core/checker/rule_set.h"
 #include "core/checker/syntax_checker.h"
 
 #include <iosfwd>
@@ -11,11 +12,12 @@ namespace cli {
 struct FileReport {
     std::string path; //!< as given on the command line
     core::checker::CheckResult result;
+    core::checker::RuleSet rules = core::checker::RuleSet::Classic;
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
 };
 
-//! One line per message: `PATH:LINE: warning: TEXT`.
+//! One line per message: `PATH:LINE:COLUMN: SEVERITY: TEXT [CODE]`.
 void writeTextReport(std::ostream& out, const FileReport& report);
 
 //! Writes `{"files":[...]}` a file at a time.

@@ -2,7 +2,8 @@
 // Where the check's colouring goes: a reset of the whole text to the default
 // colour at the start of a check, then spans in role colours (columns in
 // characters). The window paints them in its editor; `qlt check --spans`
-// prints them.
+// prints them. An editor also shows the line a message box is about while the
+// box is open.
 #include "core/ports/editor_view.h"
 
 #include <string>
@@ -15,6 +16,8 @@ public:
     virtual ~ColourSink() = default;
     virtual void resetColours() = 0;
     virtual void colourSpan(const ports::ColourSpan& span) = 0;
+    //! A message about line `index` (0-based) is about to be shown.
+    virtual void showLine(std::size_t /*index*/) {}
 };
 
 //! Colours an editor: turns the character columns of each span into byte
@@ -26,6 +29,7 @@ public:
         : m_view(view), m_lines(utf8Lines) {}
     void resetColours() override;
     void colourSpan(const ports::ColourSpan& span) override;
+    void showLine(std::size_t index) override { m_view.showLine(index); }
 
 private:
     ports::EditorView& m_view;

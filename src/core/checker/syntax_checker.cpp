@@ -68,11 +68,4 @@ void EditorViewColours::colourSpan(const ports::ColourSpan& span) {
     m_view.colourSpan({span.line, from, to - from, span.role});
 }
 
-CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
-                        std::vector<std::string>& ignoredCommands) {
-    const auto lines = view.lines();
-    EditorViewColours colours(view, lines);
-    return checkSyntax(text::oneBytePerCharacter(lines), {prompter, colours, lists, ignoredCommands});
-}
-
 } // namespace core::checker
