@@ -76,6 +76,8 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
     if (token.empty()) return fail(ifBegin, 2, "the condition is missing.");
     if (upper == "ERRORLEVEL" || upper == "CMDEXTVERSION" || upper == "EXIST" || upper == "DEFINED") {
         colour(token.begin, token.end - token.begin, ports::ColourRole::Command);
+        // "=", "," and ";" separate words here as blanks do: IF ERRORLEVEL==3 is IF ERRORLEVEL 3.
+        while (pos < m_text.size() && (m_text[pos] == '=' || m_text[pos] == ',' || m_text[pos] == ';')) ++pos;
         const Word value = next();
         if (value.empty()) return fail(token.begin, token.end - token.begin, upper + " needs a value after it.");
         if (upper == "DEFINED") m_mayBeEmpty.insert(upperOf(wordText(value)));
