@@ -7,7 +7,8 @@ BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-base-dev libqscintilla2-qt6-dev nlohmann-json3-dev libcurl4-openssl-dev
   fonts-dejavu-core ca-certificates)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck)
+  xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck
+  neovim python3-jsonschema)
 
 packages=("${BUILD_PACKAGES[@]}")
 if [[ "${1:-}" == "--test" ]]; then packages+=("${TEST_PACKAGES[@]}"); fi

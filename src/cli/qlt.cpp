@@ -2,6 +2,7 @@
 
 #include "cli/check/check_command.h"
 #include "cli/generate/generate_command.h"
+#include "cli/lsp/lsp_command.h"
 #include "core/version.h"
 
 #include <ostream>
@@ -10,8 +11,9 @@ namespace cli {
 namespace {
 
 constexpr const char* USAGE =
-    "usage: qlt check [--format text|json] [--spans] [--ignore-list FILE] FILE...\n"
+    "usage: qlt check [--format text|json|sarif|gcc] [--spans] [--ignore-list FILE] FILE...\n"
     "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
+    "       qlt lsp\n"
     "       qlt --help | --version\n";
 
 } // namespace
@@ -33,6 +35,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "check") return runCheck(rest, out, err);
     if (command == "generate") return runGenerate(rest, out, err);
+    if (command == "lsp") return runLsp(rest, out, err);
     err << "qlt: unknown command '" << command << "'\n" << USAGE;
     return EXIT_USAGE;
 }

@@ -66,6 +66,23 @@ TEST(CheckCommand, JsonWithSpansHoldsListsAndSpansInUtf8) {
     EXPECT_FALSE(withoutSpans["files"][0].contains("spans"));
 }
 
+TEST(CheckCommand, ManyFilesReportInTheOrderGivenAndGccIsText) {
+    TempDir dir;
+    std::string args;
+    std::string expected;
+    for (int i = 0; i < 9; ++i) {
+        const std::string name = "f" + std::to_string(i) + ".bat";
+        // Longer files first, so that later ones tend to finish earlier.
+        const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + "EHCO " + name + "\n");
+        args += " " + shellQuote(path);
+        expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ": warning: " +
+                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, "EHCO " + name) + "\n";
+    }
+    EXPECT_EQ(runCommand(qltCheck(args)).out, expected);
+    EXPECT_EQ(runCommand(qltCheck("--format gcc" + args)).out, expected);
+    EXPECT_EQ(nlohmann::json::parse(runCommand(qltCheck("--format json" + args)).out)["files"].size(), 9u);
+}
+
 TEST(CheckCommand, UnreadableFileIsReportedAndTheOthersAreStillChecked) {
     Documents docs;
     const std::string missing = docs.dir.file("missing.bat");
@@ -91,8 +108,8 @@ TEST(CheckCommand, BadUsageExitsWithTwo) {
     Documents docs;
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "qlt: check needs at least one file\n"},
-        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text or json)\n"},
-        {"--format", "qlt: --format needs text or json\n"},
+        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text, json, sarif or gcc)\n"},
+        {"--format", "qlt: --format needs text, json, sarif or gcc\n"},
         {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
         {"--ignore-list", "qlt: --ignore-list needs a file\n"},
     };

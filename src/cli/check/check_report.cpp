@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <ostream>
+#include <charconv>
 
 namespace cli {
 namespace {
@@ -33,11 +33,9 @@ std::string_view roleName(core::ports::ColourRole role) {
     return "text";
 }
 
-// A JSON string. Texts and names are UTF-8 already (converted from the
-// document's Windows-1252); a path that is not UTF-8 gets replacement characters
-// rather than failing the report.
-std::string jsonString(std::string_view text) {
-    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+void appendNumber(std::string& out, std::size_t value) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 // Appends `,"key":[...]`, each item written by `write`.
@@ -55,46 +53,105 @@ void appendArray(std::string& out, std::string_view key, const Items& items, Wri
     out += ']';
 }
 
-void appendFile(std::string& out, const FileReport& report, bool withSpans) {
-    out += "{\"path\":" + jsonString(report.path);
-    appendArray(out, "messages", report.result.findings, [&](const core::checker::Finding& f) {
-        out += "{\"line\":" + std::to_string(f.line) + ",\"buttons\":\"";
-        out += buttonsName(f.buttons);
-        out += "\",\"text\":" + jsonString(f.text) + '}';
-    });
-    const auto name = [&](const std::string& n) { out += jsonString(core::text::toUtf8(n)); };
-    appendArray(out, "labels", report.lists.labels, name);
-    appendArray(out, "variables", report.lists.variables, name);
-    if (withSpans) {
-        appendArray(out, "spans", report.spans, [&](const core::ports::ColourSpan& s) {
-            out += "{\"line\":" + std::to_string(s.line + 1) + ",\"column\":" + std::to_string(s.column + 1) +
-                   ",\"length\":" + std::to_string(s.length) + ",\"role\":\"";
-            out += roleName(s.role);
-            out += "\"}";
-        });
+// One line per finding: `PATH:LINE: warning: TEXT`.
+class TextFormatter : public ReportFormatter {
+public:
+    void finding(std::string& out, const std::string& path, const core::checker::Finding& f) const override {
+        out += path;
+        out += ':';
+        appendNumber(out, f.line);
+        out += ": warning: ";
+        out += f.text;
+        out += '\n';
     }
-    out += '}';
-}
+};
+
+// {"files":[{"path":P,"messages":[...],"labels":[...],"variables":[...],"spans":[...]}]}
+class JsonFormatter : public ReportFormatter {
+public:
+    explicit JsonFormatter(bool spans) : m_spans(spans) {}
+    std::string head() const override { return "{\"files\":["; }
+    std::string_view separator() const override { return ","; }
+    std::string_view tail() const override { return "]}\n"; }
+
+    // A path that is not UTF-8 gets replacement characters rather than failing the report.
+    void beginFile(std::string& out, const std::string& path) const override {
+        out += "{\"path\":";
+        out += Json(path).dump(-1, ' ', false, Json::error_handler_t::replace);
+        out += ",\"messages\":[";
+    }
+    std::string_view itemSeparator() const override { return ","; }
+    void finding(std::string& out, const std::string&, const core::checker::Finding& f) const override {
+        out += "{\"line\":";
+        appendNumber(out, f.line);
+        out += ",\"buttons\":\"";
+        out += buttonsName(f.buttons);
+        out += "\",\"text\":";
+        appendJsonString(out, f.text);
+        out += '}';
+    }
+    void endFile(std::string& out, const FileEnd& end) const override {
+        out += ']';
+        const auto name = [&](const std::string& n) { appendJsonString(out, core::text::toUtf8(n)); };
+        appendArray(out, "labels", end.lists.labels, name);
+        appendArray(out, "variables", end.lists.variables, name);
+        if (m_spans) {
+            appendArray(out, "spans", end.spans, [&](const core::ports::ColourSpan& s) {
+                out += "{\"line\":";
+                appendNumber(out, s.line + 1);
+                out += ",\"column\":";
+                appendNumber(out, s.column + 1);
+                out += ",\"length\":";
+                appendNumber(out, s.length);
+                out += ",\"role\":\"";
+                out += roleName(s.role);
+                out += "\"}";
+            });
+        }
+        out += '}';
+    }
+
+private:
+    bool m_spans;
+};
 
 } // namespace
 
-void writeTextReport(std::ostream& out, const FileReport& report) {
-    for (const auto& f : report.result.findings) out << report.path << ':' << f.line << ": warning: " << f.text << '\n';
+void appendJsonString(std::string& out, std::string_view utf8) {
+    static constexpr char HEX[] = "0123456789abcdef";
+    out += '"';
+    std::size_t plain = 0; // start of the run not yet copied
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        out.append(utf8.substr(plain, i - plain));
+        plain = i + 1;
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            out += "\\u00";
+            out += HEX[c >> 4];
+            out += HEX[c & 15];
+        }
+    }
+    out.append(utf8.substr(plain));
+    out += '"';
 }
 
-JsonReportWriter::JsonReportWriter(std::ostream& out, bool withSpans) : m_out(out), m_withSpans(withSpans) {
-    m_out << "{\"files\":[";
+std::unique_ptr<ReportFormatter> makeFormatter(ReportFormat format, bool spans) {
+    switch (format) {
+    case ReportFormat::Json: return std::make_unique<JsonFormatter>(spans);
+    case ReportFormat::Sarif: return makeSarifFormatter();
+    case ReportFormat::Text:
+    case ReportFormat::Gcc: return std::make_unique<TextFormatter>();
+    }
+    return std::make_unique<TextFormatter>();
 }
-
-// Written as it goes rather than built as one tree: a large file's report
-// would otherwise be held twice.
-void JsonReportWriter::add(const FileReport& report) {
-    std::string out = m_first ? "" : ",";
-    m_first = false;
-    appendFile(out, report, m_withSpans);
-    m_out << out;
-}
-
-void JsonReportWriter::finish() { m_out << "]}\n"; }
 
 } // namespace cli

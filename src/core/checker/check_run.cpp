@@ -4,8 +4,8 @@
 
 namespace core::checker {
 
-CheckRun::CheckRun(const std::vector<std::string>& lines, const CheckContext& context)
-    : m_lines(lines), m_context(context) {
+CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings)
+    : m_lines(lines), m_context(context), m_findings(findings) {
     for (const auto& entry : context.ignoredCommands) m_ignored.add(entry);
 }
 
@@ -19,7 +19,7 @@ ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view tex
     finding.length = line - 1 < m_lines.size() ? m_lines[line - 1].size() : 0;
     finding.code = messageCode(id);
     const auto answer = m_context.prompter.message(def.kind, def.buttons, finding.text);
-    m_findings.push_back(std::move(finding));
+    m_findings.add(std::move(finding));
     if (answer == ports::Answer::Abort) m_aborted = true;
     return answer;
 }
@@ -30,7 +30,7 @@ bool CheckRun::labelExists(std::string_view name) {
     // below alike. It is built once, on the first GOTO of the check.
     if (!m_labelsIndexed) {
         for (const auto& line : m_lines)
-            if (!line.empty() && line.front() == ':') m_labels.add(std::string_view(line).substr(1));
+            if (!line.empty() && line.front() == ':') m_labels.add(line.substr(1));
         m_labelsIndexed = true;
     }
     return m_labels.contains(name);
@@ -41,10 +41,10 @@ void CheckRun::ignore(const std::string& workingText) {
     m_ignored.add(workingText);
 }
 
-CheckResult CheckRun::finish() {
+bool CheckRun::finish() {
     const MessageDef& complete = messageDef(MessageId::Complete);
     m_context.prompter.message(complete.kind, complete.buttons, std::string(complete.text));
-    return {std::move(m_findings), m_aborted};
+    return m_aborted;
 }
 
 LineCheck::LineCheck(CheckRun& run, std::size_t index, std::string_view text)

@@ -3,6 +3,8 @@
 #include "core/checker/check_run.h"
 #include "core/checker/rule_chain.h"
 
+#include <algorithm>
+
 namespace core::checker {
 namespace {
 
@@ -20,12 +22,11 @@ bool skipped(std::string_view line) {
     return line.size() > 1 && (line[1] == '\\' || line[1] == ':');
 }
 
-void checkLine(CheckRun& run, const std::vector<std::string>& lines, std::size_t index) {
-    const std::string& text = lines[index];
+void checkLine(CheckRun& run, std::string_view text, std::size_t index) {
     if (skipped(text)) return;
     if (text.front() == ':') {
         run.colour({index, 0, text.size(), ports::ColourRole::Label});
-        run.addLabel(text.substr(1));
+        run.addLabel(std::string(text.substr(1)));
         return;
     }
     LineCheck line(run, index, text);
@@ -46,12 +47,25 @@ std::string_view severityName(Severity severity) {
     return "warning";
 }
 
-CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
+bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
+                 const CheckContext& context, FindingSink& sink) {
     context.lists.labels.clear();
     context.colours.resetColours();
-    CheckRun run(lines, context);
-    for (std::size_t index = 0; index < lines.size() && !run.aborted(); ++index) checkLine(run, lines, index);
+    CheckRun run(lines, context, sink);
+    last = std::min(last, lines.size());
+    for (std::size_t index = first; index < last && !run.aborted(); ++index) checkLine(run, lines[index], index);
     return run.finish();
+}
+
+bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink) {
+    return checkSyntax(lines, 0, lines.size(), context, sink);
+}
+
+CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    FindingList collected;
+    const bool aborted = checkSyntax(views, context, collected);
+    return {std::move(collected.findings), aborted};
 }
 
 CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,

@@ -8,6 +8,7 @@
 #include "core/ports/prompter.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,8 +47,32 @@ struct CheckContext {
     std::vector<std::string>& ignoredCommands;
 };
 
+//! Receives each finding as the check makes it, so that a report can be
+//! written while the check runs instead of holding every finding.
+class FindingSink {
+public:
+    virtual ~FindingSink() = default;
+    virtual void add(Finding&& finding) = 0;
+};
+
+//! Keeps every finding, in order.
+class FindingList : public FindingSink {
+public:
+    void add(Finding&& finding) override { findings.push_back(std::move(finding)); }
+    std::vector<Finding> findings;
+};
+
 //! Checks the lines of a document (Windows-1252 text, without line breaks).
 CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context);
+//! The same check over views of the lines, each finding handed to `sink` as it
+//! is made; true when the check was aborted.
+bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink);
+//! Checks only the lines [first, last); line numbers and labels still count the
+//! whole document. With every message answered OK, checks of consecutive parts,
+//! put together in order, give what one check of the whole gives: the same
+//! findings, labels, variables (merged with PickLists::addVariable) and colours.
+bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
+                 const CheckContext& context, FindingSink& sink);
 
 //! Checks the document an editor shows and colours it.
 CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,

@@ -1,5 +1,7 @@
 #include "core/text/lines.h"
 
+#include <cstring>
+
 namespace core::text {
 
 std::vector<std::string> splitLines(std::string_view bytes) {
@@ -14,6 +16,30 @@ std::vector<std::string> splitLines(std::string_view bytes) {
         start = i + 1;
     }
     if (start < n) lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+std::vector<std::string_view> splitLineViews(std::string_view bytes) {
+    // Line feeds are found with memchr, each once; a carriage return is looked
+    // for only within the line that the next feed (or the end) closes.
+    std::vector<std::string_view> lines;
+    if (bytes.empty()) return lines;
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    const auto nextFeed = [&] {
+        const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        return found ? static_cast<const char*>(found) : end;
+    };
+    const char* feed = nextFeed();
+    while (at < end) {
+        if (feed < at) feed = nextFeed();
+        const void* ret = std::memchr(at, '\r', static_cast<std::size_t>(feed - at));
+        const char* stop = ret ? static_cast<const char*>(ret) : feed;
+        lines.emplace_back(at, static_cast<std::size_t>(stop - at));
+        if (stop == end) break;
+        at = stop + 1;
+        if (ret && at == feed) ++at;
+    }
     return lines;
 }
 
