@@ -2,6 +2,8 @@
 
 #include "core/checker/messages.h"
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
