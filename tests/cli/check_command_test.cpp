@@ -73,10 +73,11 @@ TEST(CheckCommand, ManyFilesReportInTheOrderGivenAndGccIsText) {
     for (int i = 0; i < 9; ++i) {
         const std::string name = "f" + std::to_string(i) + ".bat";
         // Longer files first, so that later ones tend to finish earlier.
-        const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + "EHCO " + name + "\n");
+        const std::string command = "EHCO X" + std::to_string(i);
+        const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + command + "\n");
         args += " " + shellQuote(path);
         expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ": warning: " +
-                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, "EHCO " + name) + "\n";
+                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, command) + "\n";
     }
     EXPECT_EQ(runCommand(qltCheck(args)).out, expected);
     EXPECT_EQ(runCommand(qltCheck("--format gcc" + args)).out, expected);

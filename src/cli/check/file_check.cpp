@@ -5,13 +5,17 @@
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
 namespace cli {
 namespace {
 
 // Past this size the report is handed to `spill`.
 constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
 // Lines per part of a large file: enough to outweigh a thread's hand-over.
-constexpr std::size_t PART_LINES = 16384;
+constexpr std::size_t PART_LINES = 4096;
 
 class SpanCollector : public core::checker::ColourSink {
 public:
@@ -53,13 +57,13 @@ struct Part {
 };
 
 Part checkPart(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
-               std::size_t first, std::size_t last) {
+               const core::checker::LabelIndex& labels, std::size_t first, std::size_t last) {
     Part part;
     SpanCollector colours(part.spans, settings.spans);
     std::vector<std::string> ignored = settings.ignoreList;
     core::checker::AnswerOkPrompter prompter;
     ReportSink findings(path, settings.formatter, part.items);
-    core::checker::checkSyntax(lines, first, last, {prompter, colours, part.lists, ignored}, findings);
+    core::checker::checkSyntax(lines, first, last, labels, {prompter, colours, part.lists, ignored}, findings);
     return part;
 }
 
@@ -76,28 +80,47 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     return {true, {}, findings.any()};
 }
 
+// The whole file in one buffer of its size. Anything but a plain file whose
+// size holds still is read by the general reader (with its error texts).
+core::text::ReadResult readWhole(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
+    if (ec || size == 0) return core::text::readFile(path);
+    core::text::ReadResult read;
+    const auto close = [](std::FILE* f) { std::fclose(f); };
+    std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
+    if (!file) return core::text::readFile(path);
+    read.bytes.resize(size);
+    if (std::fread(read.bytes.data(), 1, size, file.get()) != size || std::fgetc(file.get()) != EOF)
+        return core::text::readFile(path);
+    read.ok = true;
+    return read;
+}
+
 } // namespace
 
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
-    const auto read = core::text::readFile(path);
+    const auto read = readWhole(path);
     if (!read.ok) return {false, "qlt: " + path + ": " + read.error, false};
     const std::vector<std::string_view> lines = core::text::splitLineViews(read.bytes);
     settings.formatter.beginFile(out, path);
     if (core::checker::pickRuleSet(lines, settings.rules) != core::checker::RuleSet::Classic)
         return checkWhole(path, settings, lines, out);
 
+    const core::checker::LabelIndex labels(lines);
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
     bool any = false;
     const std::size_t parts = (lines.size() + PART_LINES - 1) / PART_LINES;
     inOrder(
         parts, settings.workers,
-        [&](std::size_t i) { return checkPart(path, settings, lines, i * PART_LINES, (i + 1) * PART_LINES); },
+        [&](std::size_t i) { return checkPart(path, settings, lines, labels, i * PART_LINES, (i + 1) * PART_LINES); },
         [&](std::size_t, Part&& part) {
             if (!part.items.empty()) {
                 if (any) out += settings.formatter.itemSeparator();
-                out += part.items;
+                if (out.empty()) out.swap(part.items);
+                else out += part.items;
                 any = true;
             }
             for (auto& label : part.lists.labels) lists.labels.push_back(std::move(label));

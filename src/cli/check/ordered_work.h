@@ -12,7 +12,7 @@ namespace cli {
 
 //! Calls produce(i) for every i < count on up to `workers` threads and
 //! consume(i, result) on the calling thread in the order of i, each as soon as
-//! the ones before it are consumed. Producers run at most 2 x workers items
+//! the ones before it are consumed. Producers run at most workers + 1 items
 //! ahead of the consumer, so few results are held at once. With one worker
 //! everything runs on the calling thread.
 template <typename Produce, typename Consume>
@@ -27,7 +27,7 @@ void inOrder(std::size_t count, std::size_t workers, Produce produce, Consume co
     std::condition_variable changed;
     std::size_t next = 0;
     std::size_t consumed = 0;
-    const std::size_t ahead = workers * 2;
+    const std::size_t ahead = workers + 1;
     const auto work = [&] {
         for (;;) {
             std::size_t index = 0;

@@ -4,8 +4,9 @@
 
 namespace core::checker {
 
-CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings)
-    : m_lines(lines), m_context(context), m_findings(findings) {
+CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
+                   const LabelIndex* labels)
+    : m_lines(lines), m_context(context), m_labels(labels), m_findings(findings) {
     for (const auto& entry : context.ignoredCommands) m_ignored.add(entry);
 }
 
@@ -28,12 +29,13 @@ bool CheckRun::labelExists(std::string_view name) {
     // Labels above the line are both in the label list and among the document's
     // lines, so one index of every label line answers for the lines above and
     // below alike. It is built once, on the first GOTO of the check.
-    if (!m_labelsIndexed) {
-        for (const auto& line : m_lines)
-            if (!line.empty() && line.front() == ':') m_labels.add(line.substr(1));
-        m_labelsIndexed = true;
-    }
-    return m_labels.contains(name);
+    if (!m_labels) m_labels = &m_ownLabels.emplace(m_lines);
+    return m_labels->contains(name);
+}
+
+LabelIndex::LabelIndex(std::span<const std::string_view> lines) {
+    for (const auto& line : lines)
+        if (!line.empty() && line.front() == ':') m_names.add(line.substr(1));
 }
 
 void CheckRun::ignore(const std::string& workingText) {

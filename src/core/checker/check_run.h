@@ -7,6 +7,7 @@
 #include "core/checker/working_text.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,7 +17,9 @@ namespace core::checker {
 
 class CheckRun {
 public:
-    CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings);
+    //! `labels`: the document's label index, when one is built already.
+    CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
+             const LabelIndex* labels = nullptr);
 
     //! Shows a message, records it, and sets the abort flag on Abort.
     ports::Answer ask(MessageId id, std::size_t line, std::string_view text = {});
@@ -40,8 +43,8 @@ private:
     std::span<const std::string_view> m_lines;
     const CheckContext& m_context;
     NameSet m_ignored;
-    NameSet m_labels; //!< built on the first GOTO
-    bool m_labelsIndexed = false;
+    const LabelIndex* m_labels;           //!< given, or built on the first GOTO
+    std::optional<LabelIndex> m_ownLabels;
     bool m_aborted = false;
     WorkingText m_workingText;
     FindingSink& m_findings;

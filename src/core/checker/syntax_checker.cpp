@@ -48,17 +48,21 @@ std::string_view severityName(Severity severity) {
 }
 
 bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
-                 const CheckContext& context, FindingSink& sink) {
+                 const LabelIndex& labels, const CheckContext& context, FindingSink& sink) {
     context.lists.labels.clear();
     context.colours.resetColours();
-    CheckRun run(lines, context, sink);
+    CheckRun run(lines, context, sink, &labels);
     last = std::min(last, lines.size());
     for (std::size_t index = first; index < last && !run.aborted(); ++index) checkLine(run, lines[index], index);
     return run.finish();
 }
 
 bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink) {
-    return checkSyntax(lines, 0, lines.size(), context, sink);
+    context.lists.labels.clear();
+    context.colours.resetColours();
+    CheckRun run(lines, context, sink);
+    for (std::size_t index = 0; index < lines.size() && !run.aborted(); ++index) checkLine(run, lines[index], index);
+    return run.finish();
 }
 
 CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {

@@ -3,6 +3,7 @@
 // one message per problem (the answer steers the check), colours command words,
 // labels and comments, refills the label list and adds SET variable names.
 #include "core/checker/colour_sink.h"
+#include "core/checker/name_set.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/editor_view.h"
 #include "core/ports/prompter.h"
@@ -67,12 +68,23 @@ CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContex
 //! The same check over views of the lines, each finding handed to `sink` as it
 //! is made; true when the check was aborted.
 bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink);
-//! Checks only the lines [first, last); line numbers and labels still count the
-//! whole document. With every message answered OK, checks of consecutive parts,
-//! put together in order, give what one check of the whole gives: the same
-//! findings, labels, variables (merged with PickLists::addVariable) and colours.
+//! The label lines of a document (":NAME"), looked up with letter case ignored.
+class LabelIndex {
+public:
+    explicit LabelIndex(std::span<const std::string_view> lines);
+    bool contains(std::string_view name) const { return m_names.contains(name); }
+
+private:
+    NameSet m_names;
+};
+
+//! Checks only the lines [first, last); line numbers count the whole document
+//! and GOTO looks its labels up in `labels`, the index of the whole. With every
+//! message answered OK, checks of consecutive parts, put together in order,
+//! give what one check of the whole gives: the same findings, labels,
+//! variables (merged with PickLists::addVariable) and colours.
 bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
-                 const CheckContext& context, FindingSink& sink);
+                 const LabelIndex& labels, const CheckContext& context, FindingSink& sink);
 
 //! Checks the document an editor shows and colours it.
 CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
