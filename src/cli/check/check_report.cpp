@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace cli {
 namespace {
@@ -36,6 +38,17 @@ std::string_view roleName(core::ports::ColourRole role) {
 void appendNumber(std::string& out, std::size_t value) {
     char digits[24];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// Whether any of eight bytes is a control character, '"' or '\\'.
+bool needsEscape(const char* bytes) {
+    constexpr std::uint64_t ONES = 0x0101010101010101;
+    constexpr std::uint64_t HIGH = ONES * 0x80;
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, 8);
+    const auto zeroByte = [&](std::uint64_t x) { return (x - ONES) & ~x & HIGH; };
+    const std::uint64_t control = (word - ONES * 0x20) & ~word & HIGH; // a byte below 0x20
+    return (control | zeroByte(word ^ (ONES * '"')) | zeroByte(word ^ (ONES * '\\'))) != 0;
 }
 
 // Appends `,"key":[...]`, each item written by `write`.
@@ -122,6 +135,9 @@ void appendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
     std::size_t plain = 0; // start of the run not yet copied
     for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // Whole words without a byte to escape go by eight at a time.
+        while (i + 8 <= utf8.size() && !needsEscape(utf8.data() + i)) i += 8;
+        if (i >= utf8.size()) break;
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x20 && c != '"' && c != '\\') continue;
         out.append(utf8.substr(plain, i - plain));

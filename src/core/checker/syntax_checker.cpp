@@ -8,16 +8,13 @@
 namespace core::checker {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Lines the check passes over: blank lines, lines starting with a backslash in
 // their first two characters, and lines whose second character is ":" ("::"
 // comments and drive changes such as "C:"). Tabs count as blanks, so a line
 // indented with them is not mistaken for a command.
 bool skipped(std::string_view line) {
-    bool blank = true;
-    for (char c : line) blank = blank && isBlank(c);
-    if (blank) return true;
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return true;
     if (line[0] == '\\') return true;
     return line.size() > 1 && (line[1] == '\\' || line[1] == ':');
 }
