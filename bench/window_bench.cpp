@@ -8,7 +8,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     core::settings::MemorySettingsStore settings;
     settings.writeBool("PreviousExec", "Hidden", false);
     settings.writeInteger("PreviousExec", "Active", 1);
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
 

@@ -16,6 +16,3 @@ if(QUILLET_SANITIZE)
   target_compile_options(project_options INTERFACE ${_san})
   target_link_options(project_options INTERFACE ${_san})
 endif()
-
-# The version of the program, in one place: the project version above.
-set(QUILLET_VERSION "${PROJECT_VERSION}")

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Static analysis of src/: clang-tidy (checks in .clang-tidy) and cppcheck.
+# Static analysis of src/ and tests/: clang-tidy (checks in .clang-tidy) and cppcheck.
 # Needs a compile_commands.json: ./scripts/lint.sh BUILD_DIR (GCC-only warning
 # flags in it are not clang-tidy's business, hence the extra argument). Exits non-zero
 # on any finding.
@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/test}
 [[ -f "$build/compile_commands.json" ]] || { echo "lint: no $build/compile_commands.json" >&2; exit 2; }
 
-mapfile -t sources < <(find src -name '*.cpp' | sort)
+mapfile -t sources < <(find src tests -name '*.cpp' | sort)
 echo "lint: clang-tidy on ${#sources[@]} files" >&2
 printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -n4 clang-tidy -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option 2>/dev/null > "$build/clang-tidy.log" || {
   grep -E "(warning|error):" "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
@@ -21,4 +21,8 @@ cppcheck --std=c++20 --enable=warning,performance,portability --inline-suppr --q
   --error-exitcode=1 -I src src/core src/cli
 cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --inline-suppr --quiet \
   --error-exitcode=1 -I src src/platform src/app
+cppcheck --std=c++20 --enable=warning,performance,portability --library=googletest --inline-suppr --quiet \
+  --error-exitcode=1 -I src -I tests tests/core tests/cli tests/support
+cppcheck --std=c++20 --enable=warning,performance,portability --library=googletest --library=qt --inline-suppr \
+  --quiet --error-exitcode=1 -I src -I tests tests/platform tests/app
 echo "lint: clean" >&2

@@ -1,7 +1,7 @@
 #pragma once
 // The Easy page before the wizard widget is set: the heading "I want to...",
 // PageControl2 with its seven empty pages and PageControl3 with four.
-#include "app/easy_layout.h"
+#include "app/easy_pages.h"
 
 #include <QWidget>
 
@@ -9,7 +9,7 @@ class QTabWidget;
 
 namespace app {
 
-class EasyPlaceholder : public QWidget, public EasyLayout {
+class EasyPlaceholder : public QWidget, public EasyPages {
     Q_OBJECT
 public:
     explicit EasyPlaceholder(QWidget* parent = nullptr);

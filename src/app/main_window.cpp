@@ -2,6 +2,7 @@
 
 #include "app/easy_placeholder.h"
 #include "app/window_texts.h"
+#include "core/info/help_contexts.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -61,7 +62,7 @@ QWidget* TForm1::buildEasyPage() {
     return m_tabSheet2;
 }
 
-void TForm1::setEasyLayout(QWidget* widget, EasyLayout* pages) {
+void TForm1::setEasyLayout(QWidget* widget, EasyPages* pages) {
     const int wizardPage = m_easy->wizardPage();
     const int networkPage = m_easy->networkPage();
     delete m_easyWidget;
@@ -130,7 +131,7 @@ QWidget* TForm1::buildWelcomePage() {
     layout->addStretch(2);
     connect(easy, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(advanced, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
-    connect(help, &QPushButton::clicked, this, [this] { m_services.help.showTopic(texts::HELP_WELCOME); });
+    connect(help, &QPushButton::clicked, this, [this] { m_services.help.showTopic(core::info::help::WELCOME); });
     return m_tabSheet5;
 }
 

@@ -35,7 +35,7 @@ class QtPrinter;
 
 namespace app {
 
-class EasyLayout;
+class EasyPages;
 namespace editor {
 class FindDialog;
 class ReplaceDialog;
@@ -63,7 +63,7 @@ public:
     bool startUp(const std::vector<std::string>& arguments);
 
     //! Puts the wizard's page widget on the Easy page (the window takes it).
-    void setEasyLayout(QWidget* widget, EasyLayout* pages);
+    void setEasyLayout(QWidget* widget, EasyPages* pages);
     //! Connects a command that another part of the program provides and enables it.
     void connectCommand(const QString& name, std::function<void()> handler);
     QAction* action(const QString& name) const;
@@ -155,7 +155,7 @@ private:
     QWidget* m_tabSheet2 = nullptr;
     QWidget* m_tabSheet5 = nullptr;
     QWidget* m_easyWidget = nullptr;
-    EasyLayout* m_easy = nullptr;
+    EasyPages* m_easy = nullptr;
     QTabBar* m_tabControl1 = nullptr;
     QsciScintilla* m_richEdit1 = nullptr;
     QLabel* m_statusPanel0 = nullptr;

@@ -2,7 +2,7 @@
 // print, the editor options and the syntax check.
 #include "app/main_window.h"
 
-#include "app/editor/editor_commands.h"
+#include "core/documents/editor_commands.h"
 #include "app/editor/editor_options_dialog.h"
 #include "app/editor/find_dialogs.h"
 #include "app/window_texts.h"
@@ -68,7 +68,7 @@ void TForm1::Replace1Click() {
 
 // FoundExecute
 void TForm1::findNext(const QString& text) {
-    if (editor::findNext(*m_editorView, documentText(text))) m_richEdit1->setFocus();
+    if (core::documents::findNext(*m_editorView, documentText(text))) m_richEdit1->setFocus();
 }
 
 // ReplaceDialog1Replace; Replace All replaces every occurrence as one undo step.
@@ -76,8 +76,8 @@ void TForm1::replace(const QString& find, const QString& with, bool all) {
     bool replaced = false;
     {
         const UndoGroup group(m_richEdit1);
-        replaced = all ? editor::replaceAll(*m_editorView, documentText(find), documentText(with)) > 0
-                       : editor::replaceFirst(*m_editorView, documentText(find), documentText(with));
+        replaced = all ? core::documents::replaceAll(*m_editorView, documentText(find), documentText(with)) > 0
+                       : core::documents::replaceFirst(*m_editorView, documentText(find), documentText(with));
     }
     if (!replaced) QApplication::beep();
 }
@@ -85,13 +85,13 @@ void TForm1::replace(const QString& find, const QString& with, bool all) {
 void TForm1::GoToLineExecute() {
     const auto entry = m_services.prompter.inputBox(texts::GOTO_CAPTION, texts::GOTO_PROMPT, "");
     if (!entry) return;
-    const auto line = editor::parseInteger(*entry);
+    const auto line = core::documents::parseInteger(*entry);
     if (!line) {
-        m_services.prompter.message(MessageKind::Error, Buttons::Ok, editor::notAnIntegerMessage(*entry));
+        m_services.prompter.message(MessageKind::Error, Buttons::Ok, core::documents::notAnIntegerMessage(*entry));
         return;
     }
-    if (!editor::goToLine(*m_editorView, *line)) {
-        m_services.prompter.message(MessageKind::Warning, Buttons::Ok, editor::noSuchLineMessage(*line));
+    if (!core::documents::goToLine(*m_editorView, *line)) {
+        m_services.prompter.message(MessageKind::Warning, Buttons::Ok, core::documents::noSuchLineMessage(*line));
         return;
     }
     m_richEdit1->setFocus();

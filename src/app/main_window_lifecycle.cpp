@@ -1,10 +1,11 @@
 // Start-up and shutdown, and the moves between the three layouts.
 #include "app/main_window.h"
 
-#include "app/easy_layout.h"
+#include "app/easy_pages.h"
 #include "app/editor/editor_options.h"
 #include "app/window_texts.h"
 #include "core/documents/launch_request.h"
+#include "core/info/help_contexts.h"
 #include "core/settings/list_files.h"
 #include "core/settings/startup_state.h"
 #include "platform/qt_printer.h"
@@ -82,8 +83,8 @@ void TForm1::WelcomeScreen1Execute() {
     applyCommandRules(welcomeMode, false, /*byEasyRule=*/false);
 }
 
-void TForm1::BitBtn3Click() { leaveWelcome(TopPage::Easy, texts::HELP_EASY_LAYOUT); }
-void TForm1::BitBtn4Click() { leaveWelcome(TopPage::Advanced, texts::HELP_ADVANCED_LAYOUT); }
+void TForm1::BitBtn3Click() { leaveWelcome(TopPage::Easy, core::info::help::EASY_LAYOUT_INTRO); }
+void TForm1::BitBtn4Click() { leaveWelcome(TopPage::Advanced, core::info::help::ADVANCED_LAYOUT_INTRO); }
 
 void TForm1::leaveWelcome(TopPage layout, int helpTopic) {
     m_pageControl1->setTabVisible(pageIndex(TopPage::Welcome), false);

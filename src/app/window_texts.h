@@ -18,10 +18,4 @@ inline constexpr auto PRINT_JOB_PREFIX = "Quillet: ";
 inline constexpr auto GOTO_CAPTION = "Goto Line Number";
 inline constexpr auto GOTO_PROMPT = "Line that you want to jump to:";
 
-// Help topics opened by the Welcome page's buttons.
-inline constexpr int HELP_EASY_LAYOUT = 990;
-inline constexpr int HELP_ADVANCED_LAYOUT = 991;
-inline constexpr int HELP_WELCOME = 999;
-inline constexpr int HELP_EDITOR_OPTIONS = 690;
-
 } // namespace app::texts

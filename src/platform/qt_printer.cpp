@@ -1,5 +1,6 @@
 #include "platform/qt_printer.h"
 
+#include "core/version.h"
 #include "platform/qt_text.h"
 
 #include <QPrinter>
@@ -27,7 +28,7 @@ bool QtPrinter::printLines(const std::string& jobTitle, const std::vector<std::s
         printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     }
     printer.setDocName(fromUtf8(jobTitle));
-    printer.setCreator(QStringLiteral("Quillet"));
+    printer.setCreator(QString::fromUtf8(core::PRODUCT_NAME));
 
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));

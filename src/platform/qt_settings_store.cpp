@@ -1,5 +1,6 @@
 #include "platform/qt_settings_store.h"
 
+#include "core/version.h"
 #include "platform/qt_text.h"
 
 #include <QSettings>
@@ -14,7 +15,8 @@ QString keyOf(std::string_view section, std::string_view name) {
 }
 
 std::unique_ptr<QSettings> openStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Marrowfen Software", "Quillet");
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, core::COMPANY_NAME,
+                                       core::PRODUCT_NAME);
 }
 
 // Writes only when the value changes: QSettings rewrites its file on every set.

@@ -1,7 +1,7 @@
 // Start-up, the three layouts, Welcome mode, F3/F4, the open request and shutdown.
 #include "window_fixture.h"
 
-#include "app/easy_layout.h"
+#include "app/easy_pages.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -6,7 +6,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -31,7 +31,7 @@ protected:
     TempDir dir;
     ScriptedPrompter prompter;
     core::settings::MemorySettingsStore settings;
-    DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
     std::unique_ptr<app::TForm1> window;

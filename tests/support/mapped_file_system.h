@@ -1,12 +1,14 @@
 #pragma once
 // A DiskFileSystem that also knows some Windows paths as existing, with the
 // short forms a Windows machine would give them.
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 
 #include <map>
 #include <string>
 
 namespace testing_support {
+
+using core::aids::DiskFileSystem;
 
 class MappedFileSystem : public DiskFileSystem {
 public:

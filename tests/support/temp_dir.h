@@ -10,11 +10,7 @@ namespace testing_support {
 
 class TempDir {
 public:
-    TempDir() {
-        std::random_device rd;
-        m_path = std::filesystem::temp_directory_path() / ("quillet-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(m_path);
-    }
+    TempDir() : m_path(uniquePath()) { std::filesystem::create_directories(m_path); }
     ~TempDir() {
         std::error_code ec;
         std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
@@ -39,6 +35,10 @@ public:
     }
 
 private:
+    static std::filesystem::path uniquePath() {
+        std::random_device rd;
+        return std::filesystem::temp_directory_path() / ("quillet-test-" + std::to_string(rd()) + std::to_string(rd()));
+    }
     std::filesystem::path m_path;
 };
 

@@ -1,6 +1,6 @@
 #include "app/aids/history_dialog.h"
 
-#include "app/aids/aid_texts.h"
+#include "app/aids/aid_dialog_texts.h"
 #include "app/aids/aid_widgets.h"
 #include "platform/qt_text.h"
 

@@ -1,9 +1,10 @@
 #include "app/aids/insert_command_dialog.h"
 
-#include "app/aids/aid_texts.h"
+#include "app/aids/aid_dialog_texts.h"
 #include "app/aids/aid_widgets.h"
 #include "app/help/context_help.h"
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
+#include "core/info/help_contexts.h"
 #include "platform/qt_text.h"
 
 #include <QBoxLayout>
@@ -35,8 +36,8 @@ TInsertCommandSelect::TInsertCommandSelect(const AidServices& services, QWidget*
     auto* add = pushButton("Button3", texts::ADD, texts::ADD_HINT);
     for (QWidget* widget : {static_cast<QWidget*>(m_listBox1), static_cast<QWidget*>(m_memo1),
                             static_cast<QWidget*>(insert), static_cast<QWidget*>(close)})
-        help::setHelpContext(widget, texts::TEMPLATES_HELP);
-    help::setHelpContext(add, texts::ADD_TEMPLATE_HELP);
+        help::setHelpContext(widget, core::info::help::TEMPLATES);
+    help::setHelpContext(add, core::info::help::TEMPLATES_ADD);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);

@@ -1,6 +1,6 @@
 #include "app/aids/insert_filename_dialog.h"
 
-#include "app/aids/aid_texts.h"
+#include "app/aids/aid_dialog_texts.h"
 
 namespace app::aids {
 

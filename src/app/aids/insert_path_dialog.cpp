@@ -1,7 +1,7 @@
 #include "app/aids/insert_path_dialog.h"
 
-#include "app/aids/aid_texts.h"
-#include "core/aids/texts.h"
+#include "app/aids/aid_dialog_texts.h"
+#include "core/aids/aid_texts.h"
 #include "platform/qt_text.h"
 
 #include <QBoxLayout>

@@ -8,9 +8,8 @@ namespace app::editor {
 using core::settings::Setting;
 
 core::settings::ColourValue readColour(core::ports::SettingsStore& store, Setting option) {
-    const auto text = core::settings::readText(store, option);
-    if (auto colour = core::settings::parseColourName(text)) return *colour;
-    return *core::settings::parseColourName(core::settings::definition(option).textDefault);
+    // readText already answers the default for a name that is not a colour.
+    return core::settings::parseColourName(core::settings::readText(store, option)).value();
 }
 
 platform::EditorLook readEditorLook(core::ports::SettingsStore& store) {

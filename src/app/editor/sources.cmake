@@ -1,5 +1,4 @@
 target_sources(quillet_app PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/editor_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_options_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/find_dialogs.cpp)

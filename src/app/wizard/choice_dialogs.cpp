@@ -1,6 +1,6 @@
 #include "app/wizard/choice_dialogs.h"
 
-#include "app/wizard/wizard_texts.h"
+#include "app/wizard/wizard_page_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QBoxLayout>

@@ -3,7 +3,7 @@
 // last holding the four network pages), and at its foot "Update Batch File",
 // "Reset Choices" and the progress of an update. The widgets are bound to
 // core's page records by object name; the update and the reset are core's.
-#include "app/easy_layout.h"
+#include "app/easy_pages.h"
 #include "app/wizard/browser.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/settings_store.h"
@@ -35,7 +35,7 @@ struct EasyServices {
     core::documents::PickLists& lists; //!< the Variable Select dialog's lists
 };
 
-class EasyLayout : public QWidget, public app::EasyLayout, private core::wizard::UpdateProgress {
+class EasyLayout : public QWidget, public app::EasyPages, private core::wizard::UpdateProgress {
     Q_OBJECT
 public:
     explicit EasyLayout(const EasyServices& services, QWidget* parent = nullptr);

@@ -1,7 +1,7 @@
 #include "app/wizard/for_attributes_page.h"
 
 #include "app/wizard/browser.h"
-#include "app/wizard/wizard_texts.h"
+#include "app/wizard/wizard_page_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QComboBox>

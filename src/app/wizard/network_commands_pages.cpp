@@ -1,7 +1,7 @@
 #include "app/wizard/network_commands_pages.h"
 
 #include "app/wizard/browser.h"
-#include "app/wizard/wizard_texts.h"
+#include "app/wizard/wizard_page_texts.h"
 #include "app/wizard/wizard_widgets.h"
 
 #include <QDateEdit>

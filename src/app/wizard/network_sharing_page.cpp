@@ -1,7 +1,7 @@
 #include "app/wizard/network_sharing_page.h"
 
 #include "app/wizard/browser.h"
-#include "app/wizard/wizard_texts.h"
+#include "app/wizard/wizard_page_texts.h"
 #include "app/wizard/wizard_widgets.h"
 #include "core/wizard/network_sharing_page.h"
 #include "platform/qt_text.h"

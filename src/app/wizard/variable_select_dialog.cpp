@@ -1,6 +1,6 @@
 #include "app/wizard/variable_select_dialog.h"
 
-#include "app/wizard/wizard_texts.h"
+#include "app/wizard/wizard_page_texts.h"
 #include "app/wizard/wizard_widgets.h"
 #include "platform/qt_text.h"
 

@@ -1,7 +1,7 @@
 #include "core/aids/command_templates.h"
 
 #include "core/aids/list_saving.h"
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
 #include "core/text/codepage.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "core/aids/list_saving.h"
 #include "core/aids/short_path.h"
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
 #include "core/text/codepage.h"
 
 namespace core::aids {

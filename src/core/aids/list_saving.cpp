@@ -1,6 +1,6 @@
 #include "core/aids/list_saving.h"
 
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
 
 namespace core::aids {
 

@@ -2,7 +2,7 @@
 
 #include "core/aids/relative_path.h"
 #include "core/aids/short_path.h"
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
 #include "core/text/codepage.h"
 
 #include <string_view>

@@ -53,11 +53,13 @@ std::optional<std::string_view> matches(const ChainStep& step, const WorkingText
             if (step.match == Match::Start ? w.startsWith(word) : w.find(word) != 0) return word;
         }
         return std::nullopt;
+    // Both steps look at the first occurrence of each form only: a form that
+    // first stands at the very start does not count, even if it comes again.
     case Match::MorePipe:
-        if (w.find("| MORE", 2) != 0 || w.find("|MORE", 2) != 0) return std::string_view{};
+        if (w.find("| MORE") > 1 || w.find("|MORE") > 1) return std::string_view{};
         return std::nullopt;
     case Match::Redirection:
-        if (w.find(">") > 1) return std::string_view{};
+        if (w.find(">") > 1 || w.find(">>") > 1) return std::string_view{};
         return std::nullopt;
     case Match::Always:
         return std::string_view{};

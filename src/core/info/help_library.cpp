@@ -1,5 +1,7 @@
 #include "core/info/help_library.h"
 
+#include "core/text/codepage.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -14,24 +16,6 @@ constexpr std::array<std::pair<std::string_view, char32_t>, 13> ENTITIES = {{
     {"copy", U'\u00A9'}, {"reg", U'\u00AE'}, {"mdash", U'\u2014'}, {"ndash", U'\u2013'},
     {"hellip", U'\u2026'}, {"rsquo", U'\u2019'}, {"lsquo", U'\u2018'},
 }};
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 std::string lower(std::string_view text) {
     std::string out(text);
@@ -95,7 +79,7 @@ std::string plainText(std::string_view html) {
                                   ? std::nullopt
                                   : entity(html.substr(at + 1, semicolon - at - 1));
             if (code && *code == U' ') appendBlank(out);
-            else if (code) appendUtf8(out, *code);
+            else if (code) text::appendUtf8(out, *code);
             else out += c;
             at = code ? semicolon + 1 : at + 1;
         } else if (std::isspace(static_cast<unsigned char>(c))) {

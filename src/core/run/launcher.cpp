@@ -1,7 +1,7 @@
 #include "core/run/launcher.h"
 
 #include "core/aids/path_parts.h"
-#include "core/run/texts.h"
+#include "core/run/run_texts.h"
 #include "core/text/codepage.h"
 #include "core/text/lines.h"
 

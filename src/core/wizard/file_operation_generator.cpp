@@ -2,7 +2,7 @@
 
 #include "core/aids/short_path.h"
 #include "core/text/codepage.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <functional>
 #include <string_view>
@@ -38,11 +38,11 @@ void appendPerSource(const FileOperationChoices& page, GeneratorContext& context
 }
 
 void copyFiles(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Memo1.empty(), messages::FORGOT_FILES_TO_COPY, context)) return;
-    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DIRECTORY, context)) return;
+    if (!required(!page.Memo1.empty(), texts::FORGOT_FILES_TO_COPY, context)) return;
+    if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DIRECTORY, context)) return;
     const auto destination = quoted(page.Edit4);
     const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
-    if (!confirmDuplicate(context, "COPY " + first + " " + destination + " /Y", messages::COPY_EXISTS)) return;
+    if (!confirmDuplicate(context, "COPY " + first + " " + destination + " /Y", texts::COPY_EXISTS)) return;
     const std::string verify = page.verify() ? " /V" : "";
     if (page.RadioButton2)
         appendPerSource(page, context, [&](const std::string& s) { return "COPY " + s + " " + destination + " /Y" + verify; });
@@ -51,8 +51,8 @@ void copyFiles(const FileOperationChoices& page, GeneratorContext& context) {
 }
 
 void moveFiles(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Memo1.empty(), messages::FORGOT_FILES_TO_MOVE, context)) return;
-    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DIRECTORY, context)) return;
+    if (!required(!page.Memo1.empty(), texts::FORGOT_FILES_TO_MOVE, context)) return;
+    if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DIRECTORY, context)) return;
     const auto destination = quoted(page.Edit4);
     if (page.RadioButton2)
         appendPerSource(page, context, [&](const std::string& s) { return "MOVE /Y " + s + " " + destination; });
@@ -61,11 +61,11 @@ void moveFiles(const FileOperationChoices& page, GeneratorContext& context) {
 }
 
 void copyDirectory(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Memo1.empty(), messages::FORGOT_DIRECTORY_TO_COPY, context)) return;
-    if (!required(!page.Edit4.empty(), messages::FORGOT_DESTINATION_DRIVE_DIRECTORY, context)) return;
+    if (!required(!page.Memo1.empty(), texts::FORGOT_DIRECTORY_TO_COPY, context)) return;
+    if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DRIVE_DIRECTORY, context)) return;
     const auto destination = quoted(page.Edit4);
     const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
-    if (!confirmDuplicate(context, "XCOPY " + first + " " + destination, messages::XCOPY_EXISTS)) return;
+    if (!confirmDuplicate(context, "XCOPY " + first + " " + destination, texts::XCOPY_EXISTS)) return;
     for (const bool confirm : {false, true}) {
         if (confirm ? !page.RadioButton1 : !page.RadioButton2) continue;
         const auto switches = xcopySwitches(confirm, page.subfolderMode(), page.verify(), context.xcopyMask);
@@ -74,7 +74,7 @@ void copyDirectory(const FileOperationChoices& page, GeneratorContext& context) 
 }
 
 void deleteFiles(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Memo2.empty(), messages::FORGOT_FILES_TO_DELETE, context)) return;
+    if (!required(!page.Memo2.empty(), texts::FORGOT_FILES_TO_DELETE, context)) return;
     for (const auto& target : page.Memo2) context.appendLine("DEL " + quoted(target) + (page.CheckBox3 ? " /P" : ""));
 }
 
@@ -84,25 +84,25 @@ std::string deleteDirectoryLine(const std::string& target, bool prompt, bool rmd
 }
 
 void deleteDirectory(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Memo2.empty(), messages::FORGOT_DIRECTORY_TO_DELETE, context)) return;
+    if (!required(!page.Memo2.empty(), texts::FORGOT_DIRECTORY_TO_DELETE, context)) return;
     for (const auto& target : page.Memo2) context.appendLine(deleteDirectoryLine(target, page.CheckBox3, page.CheckBox45));
 }
 
 void renameFile(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Edit12.empty(), messages::FORGOT_FILE_TO_RENAME, context)) return;
-    if (!required(!page.Edit13.empty() && !page.Edit14.empty(), messages::FORGOT_NEW_FILENAME, context)) return;
+    if (!required(!page.Edit12.empty(), texts::FORGOT_FILE_TO_RENAME, context)) return;
+    if (!required(!page.Edit13.empty() && !page.Edit14.empty(), texts::FORGOT_NEW_FILENAME, context)) return;
     context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " +
                        quoted(page.Edit13 + "." + page.Edit14));
 }
 
 void renameDirectory(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Edit12.empty(), messages::FORGOT_DIRECTORY_TO_RENAME, context)) return;
-    if (!required(!page.Edit13.empty(), messages::FORGOT_NEW_DIRECTORY_NAME_FOR_RENAME, context)) return;
+    if (!required(!page.Edit12.empty(), texts::FORGOT_DIRECTORY_TO_RENAME, context)) return;
+    if (!required(!page.Edit13.empty(), texts::FORGOT_NEW_DIRECTORY_NAME_FOR_RENAME, context)) return;
     context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " + quoted(page.Edit13));
 }
 
 void createDirectory(const FileOperationChoices& page, GeneratorContext& context) {
-    if (!required(!page.Edit13.empty(), messages::FORGOT_NEW_DIRECTORY, context)) return;
+    if (!required(!page.Edit13.empty(), texts::FORGOT_NEW_DIRECTORY, context)) return;
     context.appendLine("MD " + quoted(page.Edit13));
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/aids/short_path.h"
 #include "core/wizard/line_parts.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <array>
 
@@ -70,8 +70,8 @@ void generateAttributes(const ForAttributesChoices& page, GeneratorContext& cont
 }
 
 void generateSubst(const ForAttributesChoices& page, GeneratorContext& context) {
-    if (page.Edit33.empty()) return context.warn(std::string(messages::FORGOT_SUBST_PATH));
-    if (!page.ComboBox5) return context.warn(std::string(messages::FORGOT_SUBST_LETTER));
+    if (page.Edit33.empty()) return context.warn(std::string(texts::FORGOT_SUBST_PATH));
+    if (!page.ComboBox5) return context.warn(std::string(texts::FORGOT_SUBST_LETTER));
     context.appendLine("SUBST " + *page.ComboBox5 + ": " + page.Edit33);
 }
 

@@ -1,7 +1,7 @@
 #include "core/wizard/network_services_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 namespace core::wizard {
 
@@ -51,19 +51,19 @@ void NetworkServicesChoices::visitFields(FieldVisitor& visitor) {
 }
 
 void generateStartService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox3, "START", messages::FORGOT_SERVICE_TO_START, context);
+    serviceLine(page.ComboBox3, "START", texts::FORGOT_SERVICE_TO_START, context);
 }
 
 void generateStopService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox3, "STOP", messages::FORGOT_SERVICE_TO_STOP, context);
+    serviceLine(page.ComboBox3, "STOP", texts::FORGOT_SERVICE_TO_STOP, context);
 }
 
 void generatePauseService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox4, "PAUSE", messages::FORGOT_SERVICE_TO_PAUSE, context);
+    serviceLine(page.ComboBox4, "PAUSE", texts::FORGOT_SERVICE_TO_PAUSE, context);
 }
 
 void generateContinueService(const NetworkServicesChoices& page, GeneratorContext& context) {
-    serviceLine(page.ComboBox4, "CONTINUE", messages::FORGOT_SERVICE_TO_CONTINUE, context);
+    serviceLine(page.ComboBox4, "CONTINUE", texts::FORGOT_SERVICE_TO_CONTINUE, context);
 }
 
 } // namespace core::wizard

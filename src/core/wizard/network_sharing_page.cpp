@@ -1,7 +1,7 @@
 #include "core/wizard/network_sharing_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <array>
 
@@ -68,8 +68,8 @@ void leaveNetworkPath(std::string& text) {
 }
 
 void generateShare(const NetworkSharingChoices& page, GeneratorContext& context) {
-    if (page.Edit25.empty()) return context.warn(std::string(messages::FORGOT_SHARE_NAME));
-    if (page.Edit27.empty()) return context.warn(std::string(messages::FORGOT_SHARE_PATH));
+    if (page.Edit25.empty()) return context.warn(std::string(texts::FORGOT_SHARE_NAME));
+    if (page.Edit27.empty()) return context.warn(std::string(texts::FORGOT_SHARE_PATH));
     // Removing keeps the name, path and user limit in the line.
     const std::string head = "NET SHARE " + page.Edit25 + "=" + quoted(page.Edit27);
     if (page.RadioButton45)

@@ -1,7 +1,7 @@
 #include "core/wizard/other_network_page.h"
 
 #include "core/wizard/line_parts.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 namespace core::wizard {
 
@@ -39,7 +39,7 @@ void OtherNetworkChoices::visitFields(FieldVisitor& visitor) {
 }
 
 void generateMessage(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.Edit34.empty()) return context.warn(std::string(messages::FORGOT_MESSAGE_TEXT));
+    if (page.Edit34.empty()) return context.warn(std::string(texts::FORGOT_MESSAGE_TEXT));
     const std::string message = " " + quoted(page.Edit34);
     // The wildcard "*" must stay unquoted to reach every name.
     if (page.RadioButton59)
@@ -51,13 +51,13 @@ void generateMessage(const OtherNetworkChoices& page, GeneratorContext& context)
 }
 
 void generateTimeSync(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.RadioButton62) timeLine(page.Edit37, "", messages::FORGOT_TIME_COMPUTER, context);
-    else if (page.RadioButton63) timeLine(page.Edit38, "/DOMAIN:", messages::FORGOT_TIME_DOMAIN, context);
-    else if (page.RadioButton64) timeLine(page.Edit39, "/RTSDOMAIN:", messages::FORGOT_TIME_RTS_DOMAIN, context);
+    if (page.RadioButton62) timeLine(page.Edit37, "", texts::FORGOT_TIME_COMPUTER, context);
+    else if (page.RadioButton63) timeLine(page.Edit38, "/DOMAIN:", texts::FORGOT_TIME_DOMAIN, context);
+    else if (page.RadioButton64) timeLine(page.Edit39, "/RTSDOMAIN:", texts::FORGOT_TIME_RTS_DOMAIN, context);
 }
 
 void generateRunAs(const OtherNetworkChoices& page, GeneratorContext& context) {
-    if (page.Edit42.empty()) return context.warn(std::string(messages::FORGOT_RUNAS_USER));
+    if (page.Edit42.empty()) return context.warn(std::string(texts::FORGOT_RUNAS_USER));
     // Program and arguments share one pair of quotes, one blank apart even without arguments.
     context.appendLine("RUNAS /USER:" + page.Edit42 + " " + quoted(page.Edit40 + " " + page.Edit41));
 }

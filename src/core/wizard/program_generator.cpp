@@ -1,7 +1,7 @@
 #include "core/wizard/program_generator.h"
 
 #include "core/aids/short_path.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <string>
 
@@ -23,7 +23,7 @@ std::string startOf(WindowMode mode, bool wait) {
 
 void generateRunProgram(const ProgramChoices& page, GeneratorContext& context) {
     if (page.Edit2.empty()) {
-        context.warn(std::string(messages::FORGOT_PROGRAM));
+        context.warn(std::string(texts::FORGOT_PROGRAM));
         return;
     }
     // The blank before the arguments is always written, arguments or not.
@@ -33,7 +33,7 @@ void generateRunProgram(const ProgramChoices& page, GeneratorContext& context) {
 
 void generateOpenFiles(const ProgramChoices& page, GeneratorContext& context) {
     if (page.Memo3.empty()) {
-        context.warn(std::string(messages::FORGOT_FILES_TO_OPEN));
+        context.warn(std::string(texts::FORGOT_FILES_TO_OPEN));
         return;
     }
     const auto start = startOf(page.editorWindow(), page.CheckBox12);

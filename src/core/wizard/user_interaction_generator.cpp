@@ -1,7 +1,7 @@
 #include "core/wizard/user_interaction_generator.h"
 
 #include "core/aids/short_path.h"
-#include "core/wizard/wizard_messages.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <string_view>
 #include <vector>
@@ -20,11 +20,11 @@ struct Choice {
 
 std::vector<Choice> choicesOf(const UserInteractionChoices& page) {
     std::vector<Choice> choices = {
-        {1, page.Edit7, page.Edit9, messages::FORGOT_FIRST_PROGRAM, messages::FORGOT_FIRST_MESSAGE, "CHOICEONE"},
-        {2, page.Edit6, page.Edit10, messages::FORGOT_SECOND_PROGRAM, messages::FORGOT_SECOND_MESSAGE, "CHOICETWO"},
+        {1, page.Edit7, page.Edit9, texts::FORGOT_FIRST_PROGRAM, texts::FORGOT_FIRST_MESSAGE, "CHOICEONE"},
+        {2, page.Edit6, page.Edit10, texts::FORGOT_SECOND_PROGRAM, texts::FORGOT_SECOND_MESSAGE, "CHOICETWO"},
     };
     if (page.CheckBox14)
-        choices.push_back({3, page.Edit8, page.Edit11, messages::FORGOT_THIRD_PROGRAM, messages::FORGOT_THIRD_MESSAGE,
+        choices.push_back({3, page.Edit8, page.Edit11, texts::FORGOT_THIRD_PROGRAM, texts::FORGOT_THIRD_MESSAGE,
                            "OPTIONTHREE"});
     return choices;
 }
@@ -34,17 +34,17 @@ bool noKey(const std::string& key) { return key.empty() || key == " "; }
 // Every check, in order; each failure is shown. Returns the warnings' count.
 int failedChecks(const UserInteractionChoices& page, GeneratorContext& context) {
     std::vector<std::string_view> failures;
-    if (page.Edit5.empty()) failures.push_back(messages::FORGOT_QUESTION);
-    if (noKey(page.MaskEdit1)) failures.push_back(messages::FORGOT_FIRST_KEY);
-    if (noKey(page.MaskEdit2)) failures.push_back(messages::FORGOT_SECOND_KEY);
-    if (page.CheckBox14 && noKey(page.MaskEdit3)) failures.push_back(messages::FORGOT_THIRD_KEY);
+    if (page.Edit5.empty()) failures.push_back(texts::FORGOT_QUESTION);
+    if (noKey(page.MaskEdit1)) failures.push_back(texts::FORGOT_FIRST_KEY);
+    if (noKey(page.MaskEdit2)) failures.push_back(texts::FORGOT_SECOND_KEY);
+    if (page.CheckBox14 && noKey(page.MaskEdit3)) failures.push_back(texts::FORGOT_THIRD_KEY);
     for (const auto& choice : choicesOf(page)) {
         const auto action = page.action(choice.number);
         if (action == ChoiceAction::RunProgram && choice.program.empty()) failures.push_back(choice.forgotProgram);
         if (action == ChoiceAction::DisplayMessage && choice.message.empty()) failures.push_back(choice.forgotMessage);
     }
     if (page.timeDelay() && page.MaskEdit4 == UserInteractionChoices::BLANK_DELAY)
-        failures.push_back(messages::FORGOT_TIME_DELAY);
+        failures.push_back(texts::FORGOT_TIME_DELAY);
     for (const auto failure : failures) context.warn(std::string(failure));
     return static_cast<int>(failures.size());
 }

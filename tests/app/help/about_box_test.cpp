@@ -1,7 +1,7 @@
 #include "app/help/about_box.h"
 #include "app/help/help_commands.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
@@ -36,7 +36,7 @@ TEST(HelpCommands, EachHelpMenuEntryDoesItsJob) {
     testing_support::RecordingHelpViewer help;
     testing_support::RecordingShell shell;
     testing_support::ScriptedPrompter prompter;
-    testing_support::DiskFileSystem files("/data/", "/opt/quillet/");
+    core::aids::DiskFileSystem files("/data/", "/opt/quillet/");
     std::map<QString, std::function<void()>> handlers;
     app::help::connectHelpCommands([&](const QString& name, std::function<void()> handler) { handlers[name] = handler; },
                                    {help, shell, files, prompter, nullptr});

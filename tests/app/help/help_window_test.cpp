@@ -1,6 +1,6 @@
 #include "app/help/help_window.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <QLineEdit>
@@ -17,7 +17,7 @@ using app::help::HelpWindow;
 
 class HelpWindowTest : public ::testing::Test {
 protected:
-    testing_support::DiskFileSystem files{"/nowhere/", std::string(QUILLET_RESOURCES_DIR) + "/"};
+    core::aids::DiskFileSystem files{"/nowhere/", std::string(QUILLET_RESOURCES_DIR) + "/"};
     HelpWindow window{files};
 
     QString pageText() { return window.findChild<QTextBrowser*>("topicView")->toPlainText(); }
@@ -75,7 +75,7 @@ TEST_F(HelpWindowTest, SearchFindsAWordOnExactlyOnePageAndOpensIt) {
 
 TEST(HelpWindowWithoutPages, SaysWhereItLooked) {
     testing_support::TempDir empty;
-    testing_support::DiskFileSystem files{empty.folder()};
+    core::aids::DiskFileSystem files{empty.folder()};
     HelpWindow window(files);
     window.showTopic(999);
     const auto text = window.findChild<QTextBrowser*>("topicView")->toPlainText();

@@ -4,7 +4,7 @@
 #include "core/version.h"
 #include "platform/qt_file_system.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -40,7 +40,7 @@ TEST(Install, IntoATemporaryPrefixRunsAndFindsItsHelp) {
     // from where its executable lies.
     const auto content = platform::shippedContentFolder(QString::fromStdString(bin.string()));
     EXPECT_EQ(content.toStdString(), (prefix.path() / "share" / "quillet").string());
-    testing_support::DiskFileSystem files("/nowhere/", content.toStdString() + "/");
+    core::aids::DiskFileSystem files("/nowhere/", content.toStdString() + "/");
     app::help::HelpWindow help(files);
     help.showTopic(992);
     EXPECT_EQ(help.currentPage(), "getting-started.html");

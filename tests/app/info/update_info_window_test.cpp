@@ -4,7 +4,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "platform/pop3/curl_pop3_client.h"
 #include "platform/pop3/test_pop3_server.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/process.h"
 #include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
@@ -30,7 +30,7 @@ const QString SHOWN = "Quillet 2.3.0 is out.\n\n<b>Faster</b> checks.";
 // The window over a real client, reading its servers from an in-memory store.
 struct WindowUnderTest {
     testing_support::TempDir data;
-    testing_support::DiskFileSystem files{data.folder()};
+    core::aids::DiskFileSystem files{data.folder()};
     testing_support::ScriptedPrompter prompter;
     testing_support::RecordingShell shell;
     core::settings::MemorySettingsStore settings;

@@ -7,7 +7,7 @@
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +30,7 @@ using Lines = std::vector<std::string>;
 
 struct Easy {
     testing_support::TempDir temp;
-    testing_support::DiskFileSystem files{temp.folder()};
+    core::aids::DiskFileSystem files{temp.folder()};
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore settings;
     core::documents::PickLists lists;

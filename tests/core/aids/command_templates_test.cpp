@@ -1,10 +1,10 @@
 #include "core/aids/command_templates.h"
 
-#include "core/aids/texts.h"
+#include "core/aids/aid_texts.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
 #include "if_page_fake.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -19,7 +19,7 @@ constexpr const char* NOT_AVAILABLE = "Information is not currently available on
 
 struct TemplatesTest : ::testing::Test {
     testing_support::TempDir dir;
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     core::settings::MemorySettingsStore store;
     testing_support::ScriptedPrompter prompter;
 
@@ -90,7 +90,7 @@ TEST_F(TemplatesTest, InsertGoesToTheIfCommandWhileThatPageShows) {
 }
 
 TEST_F(TemplatesTest, UnwritableCustomFileIsReported) {
-    testing_support::DiskFileSystem gone(dir.folder() + "missing/");
+    core::aids::DiskFileSystem gone(dir.folder() + "missing/");
     CommandTemplates templates(store, gone, prompter);
     prompter.inputs = {"XCOPY"};
     templates.add();

@@ -65,6 +65,10 @@ TEST(PipeAndRedirection, AreRemovedBeforeTheCommandRules) {
         {"TYPE A.TXT >> LIST.TXT", {}, {{0, 4}}}, // counted from the target, not from ">>"
         {"TYPE A.TXT >> C:\\MY FILES\\OUT.TXT", {{M::Redirection}}, {{0, 4}}},
         {"DIR > LIST.TXT", {{M::Unrecognised, "DIR"}}, {}},
+        // ">>" first stands later: the step applies and cuts from the first ">".
+        {">nul 2>>err.txt dir x", {{M::Redirection}, {M::Unrecognised, ""}}, {}},
+        // The first "|MORE" stands at the start: no pipe step, the line is kept whole.
+        {"|MORE X |MORE", {{M::Unrecognised, "|MORE X |MORE"}}, {}},
     });
 }
 

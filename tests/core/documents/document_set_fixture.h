@@ -4,7 +4,7 @@
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -47,7 +47,7 @@ protected:
     void type(const std::string& text) { set.insertAtCaret(text); }
 
     testing_support::TempDir dir;
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;

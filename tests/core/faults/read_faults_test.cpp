@@ -10,7 +10,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "core/settings/settings_table.h"
 #include "core/settings/startup_state.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -108,7 +108,7 @@ struct DocumentsOnDisk {
             out += (i ? " " : "") + (i == set.currentTab() ? "[" + set.tabCaptions()[i] + "]" : set.tabCaptions()[i]);
         return out;
     }
-    testing_support::DiskFileSystem files;
+    core::aids::DiskFileSystem files;
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;
@@ -142,7 +142,7 @@ TEST(ReadFaults, ListFilesStartEmptyWhenUnreadableAndTakeAnyBytes) {
             if (list != ListFile::Custom && input.input == Input::Huge) continue; // one list reads 50 MB
             SCOPED_TRACE(std::string(fileName(list)) + ", " + input.name);
             testing_support::TempDir dir;
-            testing_support::DiskFileSystem files(dir.folder());
+            core::aids::DiskFileSystem files(dir.folder());
             core::settings::MemorySettingsStore store;
             core::settings::writeInteger(store, flagOf(list), 1);
             if (!place(input, core::settings::pathOf(files, list))) continue;

@@ -4,7 +4,7 @@
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/process.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -48,7 +48,7 @@ std::size_t saveEachUnchanged(const fs::path& folder) {
     std::vector<fs::path> paths;
     for (const auto& entry : fs::directory_iterator(folder)) paths.push_back(entry.path());
     std::sort(paths.begin(), paths.end());
-    testing_support::DiskFileSystem files(folder.string() + "/");
+    core::aids::DiskFileSystem files(folder.string() + "/");
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;

@@ -13,7 +13,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "core/settings/startup_state.h"
 #include "core/wizard/services_list.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -31,7 +31,7 @@ constexpr std::string_view OLD = "old contents\r\n";
 // What every writer works with, in a data folder that already holds its old target file.
 struct Rig {
     explicit Rig(const std::string& folder) : files(folder) {}
-    testing_support::DiskFileSystem files;
+    core::aids::DiskFileSystem files;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;
 };

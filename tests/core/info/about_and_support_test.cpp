@@ -1,7 +1,7 @@
 #include "core/info/about_text.h"
 #include "core/info/support_link.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
 
@@ -41,7 +41,7 @@ TEST(SupportLinks, TheShellsFailureIsShownAsAnError) {
     testing_support::RecordingShell shell;
     shell.succeeds = false;
     testing_support::ScriptedPrompter prompter;
-    testing_support::DiskFileSystem files("/data/", "/opt/quillet/");
+    core::aids::DiskFileSystem files("/data/", "/opt/quillet/");
     EXPECT_FALSE(core::info::openTutorials(shell, files, prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, core::ports::MessageKind::Error);

@@ -1,7 +1,7 @@
 #include "core/info/help_library.h"
 #include "core/info/help_topics.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ protected:
         dir.write("help/run.html", "<h1>Run</h1><p>F9 runs the <i>batch</i> file; the checker is not needed.</p>");
     }
     testing_support::TempDir dir;
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
 
     std::vector<std::size_t> find(std::string_view query) { return HelpLibrary(files, dir.folder()).search(query); }
 };

@@ -1,7 +1,7 @@
 // Saving the update notice; a failed write is part of the write faults.
 #include "core/info/notice_file.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -9,7 +9,7 @@
 
 TEST(NoticeFile, SavesTheLinesAsUpdateinfoTxtInWindows1252WhenTheyFit) {
     testing_support::TempDir dir;
-    testing_support::DiskFileSystem files(dir.folder());
+    core::aids::DiskFileSystem files(dir.folder());
     testing_support::ScriptedPrompter prompter;
     struct Case { std::vector<std::string> lines; std::string bytes; } cases[] = {
         {{"Quillet 2.3 \xC2\xA9", "", "caf\xC3\xA9"}, "Quillet 2.3 \xA9\r\n\r\ncaf\xE9\r\n"}, // Windows-1252

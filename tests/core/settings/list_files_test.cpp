@@ -3,13 +3,13 @@
 #include "core/settings/list_files.h"
 
 #include "core/settings/memory_settings_store.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::settings;
-using testing_support::DiskFileSystem;
+using core::aids::DiskFileSystem;
 using testing_support::TempDir;
 
 TEST(ListFiles, SaveWritesCrLfLinesAndSetsTheFlag) {

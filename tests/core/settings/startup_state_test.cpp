@@ -3,14 +3,14 @@
 #include "core/settings/startup_state.h"
 
 #include "core/settings/memory_settings_store.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 using namespace core::settings;
-using testing_support::DiskFileSystem;
+using core::aids::DiskFileSystem;
 using testing_support::ScriptedPrompter;
 using testing_support::TempDir;
 

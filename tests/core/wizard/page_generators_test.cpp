@@ -9,7 +9,7 @@
 #include "core/wizard/update_flow.h"
 #include "core/wizard/variables_page.h"
 #include "generator_harness.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -210,7 +210,7 @@ TEST(ServicesList, BuiltFromTheFileWithoutEmptyLinesSorted) {
 
 TEST(ServicesList, AddingAServiceKeepsTheEarlierOnes) {
     testing_support::TempDir dir;
-    testing_support::DiskFileSystem files(dir.folder());
+    core::aids::DiskFileSystem files(dir.folder());
     core::settings::MemorySettingsStore store;
     testing_support::ScriptedPrompter prompter;
     EXPECT_TRUE(loadServices(store, files).empty());

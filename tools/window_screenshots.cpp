@@ -6,7 +6,7 @@
 #include "core/settings/memory_settings_store.h"
 #include "support/recording_help_viewer.h"
 #include "platform/qt_printer.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ struct Services {
     testing_support::TempDir dir;
     core::checker::AnswerOkPrompter prompter;
     core::settings::MemorySettingsStore settings;
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
 };

@@ -5,9 +5,9 @@
 // placeholder with empty pages stands in.
 namespace app {
 
-class EasyLayout {
+class EasyPages {
 public:
-    virtual ~EasyLayout() = default;
+    virtual ~EasyPages() = default;
     //! The selected page of PageControl2, 1 .. 7.
     virtual int wizardPage() const = 0;
     virtual void setWizardPage(int page) = 0;

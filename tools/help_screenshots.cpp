@@ -5,7 +5,7 @@
 #include "app/help/help_window.h"
 #include "core/info/help_contexts.h"
 
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/scripted_prompter.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const std::string resources = std::string(QUILLET_RESOURCES_DIR) + "/";
-    testing_support::DiskFileSystem files("/nowhere/", resources);
+    core::aids::DiskFileSystem files("/nowhere/", resources);
 
     app::help::HelpWindow help(files);
     help.showContents();

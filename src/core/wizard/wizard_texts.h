@@ -2,7 +2,7 @@
 // Every warning and question the section generators show, in one place.
 #include <string_view>
 
-namespace core::wizard::messages {
+namespace core::wizard::texts {
 
 // File operations.
 inline constexpr std::string_view FORGOT_FILES_TO_COPY = "Oops! You forgot to enter the file(s) to copy!";
@@ -72,4 +72,4 @@ inline constexpr std::string_view FORGOT_TIME_RTS_DOMAIN =
 inline constexpr std::string_view FORGOT_RUNAS_USER =
     "Oops! You forgot to enter the name of the user who you want to run the command as.";
 
-} // namespace core::wizard::messages
+} // namespace core::wizard::texts

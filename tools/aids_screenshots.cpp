@@ -8,7 +8,7 @@
 #include "core/checker/answer_ok_prompter.h"
 #include "core/settings/memory_settings_store.h"
 #include "platform/qt_printer.h"
-#include "support/fake_file_system.h"
+#include "core/aids/disk_file_system.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_shell.h"
 #include "support/temp_dir.h"
@@ -26,7 +26,7 @@ struct Services {
     testing_support::TempDir dir;
     core::checker::AnswerOkPrompter prompter;
     core::settings::MemorySettingsStore settings;
-    testing_support::DiskFileSystem files{dir.folder()};
+    core::aids::DiskFileSystem files{dir.folder()};
     testing_support::RecordingHelpViewer help;
     platform::QtPrinter printer;
     testing_support::RecordingShell shell;

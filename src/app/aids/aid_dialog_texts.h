@@ -1,5 +1,5 @@
 #pragma once
-// The texts, hints and help contexts of the editing aids' dialogs, in one
+// The texts and hints of the editing aids' dialogs, in one
 // place (what the aids insert and ask lives in core/aids/texts.h).
 namespace app::aids::texts {
 
@@ -9,8 +9,6 @@ inline constexpr const char* TEMPLATES_HEADING = "Select Command Template to ins
 inline constexpr const char* INSERT_HINT = "Insert the selected template";
 inline constexpr const char* CLOSE_HINT = "Close this dialogue box";
 inline constexpr const char* ADD_HINT = "Adds a custom template to the list";
-inline constexpr int TEMPLATES_HELP = 1500;
-inline constexpr int ADD_TEMPLATE_HELP = 1501;
 
 // "Insert Filename" and "Insert Path"
 inline constexpr const char* FILENAME_CAPTION = "Insert Filename";

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace app::editor {
+namespace core::documents {
 
 //! Find Next: from the end of the selection, or from the very start when
 //! nothing is selected; case-sensitive, forward. Selects the match; false
@@ -36,4 +36,4 @@ std::string noSuchLineMessage(int line);
 //! selected. False when n is below 1 or beyond the last line.
 bool goToLine(core::ports::EditorView& view, int line);
 
-} // namespace app::editor
+} // namespace core::documents

@@ -1,11 +1,11 @@
-#include "app/editor/editor_commands.h"
+#include "core/documents/editor_commands.h"
 
 #include "core/text/lines.h"
 
 #include <charconv>
 #include <vector>
 
-namespace app::editor {
+namespace core::documents {
 namespace {
 
 // The whole text with a line break after every line, the last included.
@@ -70,4 +70,4 @@ bool goToLine(core::ports::EditorView& view, int line) {
     return true;
 }
 
-} // namespace app::editor
+} // namespace core::documents
