@@ -1,6 +1,6 @@
 #include "core/text/lines.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace core::text {
 
@@ -20,25 +20,19 @@ std::vector<std::string> splitLines(std::string_view bytes) {
 }
 
 std::vector<std::string_view> splitLineViews(std::string_view bytes) {
-    // Line feeds are found with memchr, each once; a carriage return is looked
-    // for only within the line that the next feed (or the end) closes.
+    // Line feeds are looked for once each; a carriage return only within the
+    // line that the next feed (or the end) closes.
     std::vector<std::string_view> lines;
-    if (bytes.empty()) return lines;
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    const auto nextFeed = [&] {
-        const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-        return found ? static_cast<const char*>(found) : end;
-    };
-    const char* feed = nextFeed();
-    while (at < end) {
-        if (feed < at) feed = nextFeed();
-        const void* ret = std::memchr(at, '\r', static_cast<std::size_t>(feed - at));
-        const char* stop = ret ? static_cast<const char*>(ret) : feed;
-        lines.emplace_back(at, static_cast<std::size_t>(stop - at));
-        if (stop == end) break;
+    const std::size_t n = bytes.size();
+    const auto feedFrom = [&](std::size_t from) { return std::min(bytes.find('\n', from), n); };
+    std::size_t feed = feedFrom(0);
+    for (std::size_t at = 0; at < n;) {
+        if (feed < at) feed = feedFrom(at);
+        const std::size_t ret = bytes.substr(0, feed).find('\r', at);
+        const std::size_t stop = std::min(ret, feed);
+        lines.push_back(bytes.substr(at, stop - at));
         at = stop + 1;
-        if (ret && at == feed) ++at;
+        if (ret < feed && at == feed) ++at;
     }
     return lines;
 }
