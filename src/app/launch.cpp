@@ -49,10 +49,9 @@ int runWindow(const QStringList& arguments) {
     connect("CheckForUpdate1", [&] { info::checkForProgramUpdate(&window, {prompter, shell, files, settings}); });
     help::connectHelpCommands(connect, {help, shell, files, prompter, &window});
     help::ContextHelpKey f1(help, &window);
-    auto& easy = wizard::installEasyLayout(window, prompter, files, settings);
+    wizard::installEasyLayout(window, prompter, files, settings);
     new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     if (!window.startUp(args)) return 1;
-    wizard::restoreBrowseFolder(window, easy);
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);
     window.show();

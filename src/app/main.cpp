@@ -1,10 +1,12 @@
 #include "app/help/version_option.h"
 #include "app/launch.h"
+#include "core/text/file_io.h"
 #include "core/version.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    core::text::ignoreFileSizeSignal();
     if (app::help::printVersionIfAsked(argc, argv)) return 0;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(core::COMPANY_NAME);

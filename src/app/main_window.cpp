@@ -144,6 +144,7 @@ void TForm1::buildStatusBar() {
     m_statusPanel0->setFixedWidth(360);
     m_statusPanel1 = new QLabel;
     m_statusPanel1->setObjectName("StatusPanel1");
+    m_statusPanel1->setTextFormat(Qt::PlainText); // shows the file name
     m_statusPanel1->setMinimumWidth(415);
     bar->addWidget(m_statusPanel0);
     bar->addWidget(m_statusPanel1, 1);

@@ -73,9 +73,6 @@ public:
     std::vector<std::string>& ignoredCommands() { return m_ignoredCommands; }
     platform::ScintillaEditorView& editorView() { return *m_editorView; }
     QsciScintilla* editor() const { return m_richEdit1; }
-    //! The wizard's browse dialog's initial folder, as start-up read it.
-    const std::string& browseFolder() const { return m_browseFolder; }
-    void setBrowseFileName(std::string fileName) { m_browseFileName = std::move(fileName); }
 
     // Commands, named after their actions and events.
     void FileNewExecute();
@@ -170,8 +167,6 @@ private:
     QPointer<editor::ReplaceDialog> m_replaceDialog;
 
     bool m_welcomePageExists = true;
-    std::string m_browseFolder;
-    std::string m_browseFileName;
 };
 
 } // namespace app

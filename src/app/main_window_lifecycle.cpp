@@ -43,7 +43,7 @@ void TForm1::applyStartupState() {
     resize(state.width, state.height);
     if (state.maximised) setWindowState(windowState() | Qt::WindowMaximized);
     m_documents->setInitialFolders(state.openFolder, state.saveFolder);
-    m_browseFolder = state.browseFolder;
+    m_documents->browseDialog().setStartFolder(state.browseFolder);
     if (state.loadIgnoreList)
         m_ignoredCommands = core::settings::loadList(m_services.settings, m_services.files, core::settings::ListFile::Ignore);
     if (!state.welcomeVisible) {
@@ -127,7 +127,7 @@ void TForm1::writeShutdown() {
     state.width = normal.width();
     state.ignoredCommands = m_ignoredCommands;
     state.openDialogFileName = m_documents->openDialogFileName();
-    state.browseDialogFileName = m_browseFileName;
+    state.browseDialogFileName = m_documents->browseDialog().fileName();
     state.saveDialogFileName = m_documents->saveDialogFileName();
     core::settings::writeShutdownState(m_services.settings, m_services.files, m_services.prompter, state);
 }

@@ -1,7 +1,19 @@
 #include "cli/qlt.h"
+#include "core/text/file_io.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    return cli::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    core::text::ignoreFileSizeSignal();
+    const int status = cli::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // Output that never arrived (a full disk, a closed pipe) is a failure, not a result.
+    errno = 0;
+    if (!std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "qlt: cannot write the output" << (errno ? ": " + std::generic_category().message(errno) : "") << '\n';
+        return cli::EXIT_USAGE;
+    }
+    return status;
 }

@@ -3,6 +3,7 @@
 #include "cli/check/check_command.h"
 #include "cli/generate/generate_command.h"
 #include "cli/lsp/lsp_command.h"
+#include "cli/terminal_text.h"
 #include "core/version.h"
 
 #include <ostream>
@@ -36,7 +37,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (command == "check") return runCheck(rest, out, err);
     if (command == "generate") return runGenerate(rest, out, err);
     if (command == "lsp") return runLsp(rest, out, err);
-    err << "qlt: unknown command '" << command << "'\n" << USAGE;
+    err << escapeControls("qlt: unknown command '" + command + "'") << '\n' << USAGE;
     return EXIT_USAGE;
 }
 

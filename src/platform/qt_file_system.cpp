@@ -41,6 +41,10 @@ std::string systemShortPath(const std::string& path) { return path; }
 core::text::ReadResult QtFileSystem::readFile(const std::string& path) { return core::text::readFile(path); }
 
 core::text::WriteResult QtFileSystem::writeFileAtomically(const std::string& path, std::string_view bytes) {
+    // A data folder that cannot be made is the reason a file in it cannot be written.
+    if (const auto data = dataFolder(); path.starts_with(data)) {
+        if (auto made = core::text::makeFolder(data); !made.ok) return made;
+    }
     return core::text::writeFileAtomically(path, bytes);
 }
 

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -75,6 +76,8 @@ Answer QtPrompter::message(MessageKind kind, Buttons buttons, const std::string&
     const auto set = buttonsOf(buttons);
     const auto [icon, title] = lookOf(kind);
     QMessageBox box(icon, title, fromUtf8(text), QMessageBox::NoButton, m_parent);
+    // Messages quote file names, server replies and system errors: never markup.
+    box.setTextFormat(Qt::PlainText);
     for (const auto& b : set) box.addButton(b.button);
     box.setDefaultButton(set.front().button);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
@@ -85,11 +88,13 @@ Answer QtPrompter::message(MessageKind kind, Buttons buttons, const std::string&
 
 std::optional<std::string> QtPrompter::inputBox(const std::string& caption, const std::string& prompt,
                                                  const std::string& initial) {
-    bool ok = false;
-    const auto text = QInputDialog::getText(m_parent, fromUtf8(caption), fromUtf8(prompt), QLineEdit::Normal,
-                                            fromUtf8(initial), &ok);
-    if (!ok) return std::nullopt;
-    return toUtf8(text);
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(fromUtf8(caption));
+    dialog.setLabelText(fromUtf8(prompt));
+    dialog.setTextValue(fromUtf8(initial));
+    for (auto* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return toUtf8(dialog.textValue());
 }
 
 std::vector<std::string> QtPrompter::openFiles(const core::ports::FileDialogRequest& request) {

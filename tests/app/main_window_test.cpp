@@ -137,6 +137,7 @@ TEST_F(Layouts, OpenRequestOpensTheFile) {
     window->openRequest(QString::fromStdString("[open(\"" + file + "\")]"));
     EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "job.bat"}));
     EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
+    EXPECT_EQ(child<QLabel>("StatusPanel1")->textFormat(), Qt::PlainText); // a name is never markup
     EXPECT_EQ(editor()->text(), "DIR C:\\");
 }
 

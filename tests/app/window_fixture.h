@@ -66,6 +66,7 @@ protected:
 
     std::vector<QString> tabCaptions() const {
         std::vector<QString> out;
+        out.reserve(static_cast<std::size_t>(tabs()->count()));
         for (int i = 0; i < tabs()->count(); ++i) out.push_back(tabs()->tabText(i));
         return out;
     }

@@ -16,3 +16,16 @@ TEST(QtFileSystem, ShortPathOfExistingAndUnresolvablePaths) {
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(files.shortPath(in), out) << in;
 }
+
+// When the data folder cannot be made, the failure names the folder and the system's reason.
+TEST(QtFileSystem, WritingIntoADataFolderThatCannotBeMadeNamesTheFolder) {
+    testing_support::TempDir dir;
+    const auto saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.write("a file", "")));
+    platform::QtFileSystem files;
+    const auto folder = files.dataFolder();
+    const auto written = files.writeFileAtomically(folder + "Ignore.qlt", "SETLOCAL\r\n");
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, "Cannot create the folder \"" + folder + "\": Not a directory");
+}

@@ -5,4 +5,5 @@ target_sources(platform_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt_shell_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_text_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_prompter_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scintilla_editor_view_test.cpp)

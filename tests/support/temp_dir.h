@@ -25,7 +25,7 @@ public:
     std::string folder() const { return m_path.string() + "/"; }
 
     std::string write(std::string_view name, std::string_view bytes) const {
-        const auto p = file(name);
+        auto p = file(name);
         std::ofstream(p, std::ios::binary) << bytes;
         return p;
     }

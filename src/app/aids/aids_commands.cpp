@@ -51,7 +51,7 @@ void AidsCommands::EditInsertVariableExecute() {
 void AidsCommands::InsertBatExecute() {
     // The second open dialog: its file is the one whose folder is kept at exit.
     if (auto chosen = core::aids::insertBatchFileCall(m_ports.prompter, m_window.editorView()))
-        m_window.setBrowseFileName(std::move(*chosen));
+        m_window.documents().browseDialog().keepFolderOf(std::move(*chosen));
 }
 
 void AidsCommands::ShortenPathExecute() { m_paths.shortenPath(m_window.editorView(), m_ports.files); }

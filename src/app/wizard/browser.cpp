@@ -4,38 +4,19 @@
 #include "platform/qt_text.h"
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace app::wizard {
 
-namespace {
-
-constexpr const char* SHARED_FILTER =
-    "Programs|*.exe;*.bat|Text Files|*.bat;*.txt;*.htm;*.html;*.rtf;*.qlt;*.abw;*.log;*.eml|All Files|*.*";
-constexpr std::size_t ALL_FILES_FILTER = 2;
-// Ten levels above the current folder: in practice the root of its drive.
-constexpr const char* FIRST_DIRECTORY = "../../../../../../../../../..";
-
-} // namespace
-
 Browser::Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files,
-                 core::wizard::BrowseMemory& memory)
-    : m_prompter(prompter), m_files(files), m_memory(memory) {}
+                 core::documents::BrowseFileDialog& fileDialog, core::wizard::BrowseMemory& memory)
+    : m_prompter(prompter), m_files(files), m_fileDialog(fileDialog), m_memory(memory) {}
 
 QStringList Browser::openFiles(bool multiSelect) {
-    core::ports::FileDialogRequest request;
-    request.filter = SHARED_FILTER;
-    request.filterIndex = ALL_FILES_FILTER;
-    request.initialFolder = platform::toUtf8(m_openFolder);
-    request.multiSelect = multiSelect;
     QStringList chosen;
-    for (const auto& path : m_prompter.openFiles(request)) chosen << platform::fromUtf8(path);
-    if (chosen.isEmpty()) return chosen;
-    m_openFolder = QDir::toNativeSeparators(QFileInfo(chosen.front()).path());
-    if (onFileChosen) onFileChosen(chosen.front());
+    for (const auto& path : m_prompter.openFiles(m_fileDialog.request(multiSelect))) chosen << platform::fromUtf8(path);
+    if (!chosen.isEmpty()) m_fileDialog.chosen(platform::toUtf8(chosen.front()));
     return chosen;
 }
 
@@ -46,12 +27,9 @@ std::optional<QString> Browser::browseFolder(const QString& caption) {
 }
 
 std::optional<QString> Browser::chooseDirectory() {
-    const std::string start =
-        m_memory.usedBefore ? m_memory.lastFolder : platform::toUtf8(QDir::toNativeSeparators(FIRST_DIRECTORY));
-    const auto chosen = m_prompter.chooseFolder("", start);
+    const auto chosen = m_prompter.chooseFolder("", m_memory.startFolder());
     if (!chosen) return std::nullopt;
-    m_memory.usedBefore = true;
-    m_memory.lastFolder = *chosen;
+    m_memory.chosen(*chosen);
     return platform::fromUtf8(*chosen);
 }
 

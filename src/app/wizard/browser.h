@@ -1,17 +1,19 @@
 #pragma once
 // The Browse buttons' dialogs, through the Prompter port: the shared file-open
 // dialog, the folder browser, and the directory dialog that remembers the last
-// folder chosen with any of its buttons. Paths arrive as UTF-8 and are handed
-// to the fields as QString; short forms go through core's conversion.
+// folder chosen with any of its buttons. Core builds the requests and keeps
+// the memory; this class shows the dialogs and fills the fields. Paths arrive
+// as UTF-8 and are handed to the fields as QString; short forms go through
+// core's conversion.
+#include "core/documents/browse_file_dialog.h"
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
 #include "core/wizard/wizard_pages.h"
 
 #include <QString>
-
-#include <functional>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QAbstractButton;
@@ -25,27 +27,19 @@ enum class PathForm { Long, Short };
 
 class Browser {
 public:
-    //! The directory dialog's memory lives with the pages: "Reset Choices"
-    //! makes it start at its default again.
-    Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files, core::wizard::BrowseMemory& memory);
+    //! The file dialog's memory is the window's; the directory dialog's lives
+    //! with the pages, so "Reset Choices" makes it start at its default again.
+    Browser(core::ports::Prompter& prompter, core::ports::FileSystem& files, core::documents::BrowseFileDialog& fileDialog,
+            core::wizard::BrowseMemory& memory);
 
-    //! The shared file-open dialog: several files, the programs / text files /
-    //! all files filters with "All Files" selected; empty when cancelled.
+    //! The shared file-open dialog; empty when cancelled.
     QStringList openFiles(bool multiSelect = true);
     //! A folder browser with a caption, starting at the top every time.
     std::optional<QString> browseFolder(const QString& caption);
-    //! The directory dialog of the destination fields: the first time ten
-    //! levels above the current folder, afterwards at the last folder chosen.
+    //! The directory dialog of the destination fields.
     std::optional<QString> chooseDirectory();
     //! The short (8.3) form of a path as a field shows it.
     QString shortForm(const QString& path);
-
-    //! Folder the shared file-open dialog starts in ("/" unless the window
-    //! restores the last one used).
-    const QString& openFolder() const { return m_openFolder; }
-    void setOpenFolder(const QString& folder) { m_openFolder = folder; }
-    //! Told the first file chosen in the shared file-open dialog.
-    std::function<void(const QString&)> onFileChosen;
 
     // A Browse button and the field it fills; cancelling leaves the field alone.
     //! The shared file-open dialog; the memo's lines become the chosen files.
@@ -66,7 +60,7 @@ private:
 
     core::ports::Prompter& m_prompter;
     core::ports::FileSystem& m_files;
-    QString m_openFolder = "/";
+    core::documents::BrowseFileDialog& m_fileDialog;
     core::wizard::BrowseMemory& m_memory;
 };
 

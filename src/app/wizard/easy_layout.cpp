@@ -19,6 +19,7 @@
 #include "core/wizard/services_list.h"
 #include "platform/qt_text.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -35,7 +36,7 @@ constexpr int NETWORK_PAGE = core::settings::NETWORK_WIZARD_PAGE;
 } // namespace
 
 EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_browser(services.prompter, services.files, m_pages.browse) {
+    : QWidget(parent), m_services(services), m_browser(services.prompter, services.files, services.fileDialog, m_pages.browse) {
     setObjectName("EasyLayout");
     auto* heading = new QLabel("I want to...");
     QFont headingFont = heading->font();
@@ -69,7 +70,11 @@ EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
     connect(variablesIf, &VariablesIfPage::variableRequested, m_form12, &TForm12::showVariables);
     connect(variablesIf, &VariablesIfPage::labelsRequested, m_form12, &TForm12::showLabels);
     connectVariableSelect();
+    // Every click on a page may change what its switches enable.
+    for (auto* button : m_wizardTabs->findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::clicked, this, &EasyLayout::applyEnabling);
     showPages();
+    applyEnabling();
 }
 
 EasyLayout::~EasyLayout() = default;
@@ -161,15 +166,17 @@ void EasyLayout::BatchUpdateVerExecute() {
     core::wizard::runUpdate(m_pages, list, m_form14->target(),
                             {*m_documents, m_services.prompter, m_services.files, m_services.lists, this});
     showPages();
+    applyEnabling();
 }
 
 void EasyLayout::BitBtn2Click() {
     const auto scope = m_form5->ask();
     if (!scope) return;
     readPages();
-    applyEnabling(*scope == ResetScope::All ? core::wizard::resetAll(m_pages)
-                                            : core::wizard::resetPage(m_pages, pageOnView()));
+    if (*scope == ResetScope::All) core::wizard::resetAll(m_pages);
+    else core::wizard::resetPage(m_pages, pageOnView());
     showPages();
+    applyEnabling();
 }
 
 core::wizard::WizardPage EasyLayout::pageOnView() const {
@@ -179,9 +186,13 @@ core::wizard::WizardPage EasyLayout::pageOnView() const {
     return core::wizard::ALL_PAGES[page - 1];
 }
 
-void EasyLayout::applyEnabling(const std::vector<core::wizard::EnableChange>& changes) {
-    for (const auto& change : changes)
-        if (auto* control = findChild<QWidget*>(QString::fromStdString(change.name))) control->setEnabled(change.enabled);
+void EasyLayout::applyEnabling() {
+    for (const auto& state : core::wizard::enabledStates(readPages())) {
+        auto* control = findChild<QWidget*>(QString::fromStdString(state.name));
+        if (control == nullptr) continue;
+        control->setEnabled(state.enabled);
+        setShade(control, state.shade);
+    }
 }
 
 QStringList EasyLayout::startStopServices() {

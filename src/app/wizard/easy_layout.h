@@ -5,9 +5,11 @@
 // core's page records by object name; the update and the reset are core's.
 #include "app/easy_pages.h"
 #include "app/wizard/browser.h"
+#include "core/documents/browse_file_dialog.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/settings_store.h"
 #include "core/wizard/document_targets.h"
+#include "core/wizard/enabling_rules.h"
 #include "core/wizard/reset_choices.h"
 #include "core/wizard/update_flow.h"
 #include "core/wizard/wizard_pages.h"
@@ -33,6 +35,7 @@ struct EasyServices {
     core::ports::FileSystem& files;
     core::ports::SettingsStore& settings;
     core::documents::PickLists& lists; //!< the Variable Select dialog's lists
+    core::documents::BrowseFileDialog& fileDialog; //!< the Browse buttons' file dialog (the window's)
 };
 
 class EasyLayout : public QWidget, public app::EasyPages, private core::wizard::UpdateProgress {
@@ -68,7 +71,6 @@ public:
     //! Shows the pages' values in the widgets.
     void showPages();
 
-    Browser& browser() { return m_browser; }
     TForm12& variableSelect() { return *m_form12; }
 
 signals:
@@ -83,7 +85,8 @@ private:
     QWidget* buildFoot();
     void connectVariableSelect();
     core::wizard::WizardPage pageOnView() const;
-    void applyEnabling(const std::vector<core::wizard::EnableChange>& changes);
+    //! Enables and shades the controls as the pages' switches call for.
+    void applyEnabling();
     QStringList startStopServices();
     void addService();
 

@@ -37,11 +37,12 @@ QWidget* FileOperationsPage::buildCopyGroup() {
     auto* overwrite = radio("RadioButton2", "Overwrite", confirmGroup);
     overwrite->setChecked(true);
     auto* confirm = radio("RadioButton1", "Confirm", confirmGroup);
-    m_verify = checkBox("CheckBox1", "Verify");
+    auto* verify = checkBox("CheckBox1", "Verify");
 
-    m_subFolders = groupBox("Sub Folders and Files");
-    auto* modes = exclusiveGroup(m_subFolders);
-    auto* modeGrid = compactGrid(m_subFolders);
+    auto* subFolders = groupBox("Sub Folders and Files");
+    subFolders->setObjectName("SubFoldersBox");
+    auto* modes = exclusiveGroup(subFolders);
+    auto* modeGrid = compactGrid(subFolders);
     modeGrid->addWidget(radio("RadioButton21", "Copy all subfolders and files", modes), 0, 0);
     modeGrid->addWidget(radio("RadioButton22", "Do not copy empty subfolders", modes), 0, 1);
     modeGrid->addWidget(radio("RadioButton23", "Copy all subfolders but no files", modes), 1, 0);
@@ -49,11 +50,11 @@ QWidget* FileOperationsPage::buildCopyGroup() {
     noFolders->setChecked(true);
     modeGrid->addWidget(noFolders, 1, 1);
 
-    m_folderOptions = {checkBox("CheckBox20", "Prompt before copying"),
-                       checkBox("CheckBox16", "Include system and hidden files"),
-                       checkBox("CheckBox19", "Prompt before creating destination files"),
-                       wrappingCheckBox("CheckBox18", "Do not display any information when copying files"),
-                       wrappingCheckBox("CheckBox17", "Copy all files, only overwriting those files with an older date")};
+    QWidget* const folderOptions[] = {
+        checkBox("CheckBox20", "Prompt before copying"), checkBox("CheckBox16", "Include system and hidden files"),
+        checkBox("CheckBox19", "Prompt before creating destination files"),
+        wrappingCheckBox("CheckBox18", "Do not display any information when copying files"),
+        wrappingCheckBox("CheckBox17", "Copy all files, only overwriting those files with an older date")};
 
     auto* grid = compactGrid(box);
     grid->addLayout(rowOf({copyFiles, moveFiles, m_copyDirectory}), 0, 0, 1, 3);
@@ -63,18 +64,13 @@ QWidget* FileOperationsPage::buildCopyGroup() {
     grid->addWidget(label("To:", m_edit4), 2, 0);
     grid->addWidget(m_edit4, 2, 1);
     grid->addWidget(destination, 2, 2);
-    grid->addLayout(rowOf({overwrite, confirm, m_verify}), 3, 0, 1, 3);
-    grid->addWidget(m_subFolders, 4, 0, 1, 3);
+    grid->addLayout(rowOf({overwrite, confirm, verify}), 3, 0, 1, 3);
+    grid->addWidget(subFolders, 4, 0, 1, 3);
     int row = 5;
-    for (auto* option : m_folderOptions) grid->addWidget(option, row++, 0, 1, 3);
+    for (auto* option : folderOptions) grid->addWidget(option, row++, 0, 1, 3);
     grid->setRowStretch(1, 1);
 
-    connect(copyFiles, &QAbstractButton::clicked, this, [this] { enableCopyOptions(true, false); });
-    connect(moveFiles, &QAbstractButton::clicked, this, [this] { enableCopyOptions(false, false); });
-    connect(m_copyDirectory, &QAbstractButton::clicked, this, [this] {
-        m_memo1->clear();
-        enableCopyOptions(true, true);
-    });
+    connect(m_copyDirectory, &QAbstractButton::clicked, m_memo1, &QPlainTextEdit::clear);
     m_browser.filesOrFolderInto(sources, m_memo1, [this] { return m_copyDirectory->isChecked(); },
                                 texts::COPY_FOLDER_CAPTION);
     m_browser.directoryInto(destination, m_edit4, PathForm::Long);
@@ -106,41 +102,22 @@ QWidget* FileOperationsPage::buildRenameGroup() {
     auto* renameFile = radio("CheckBox13", "Rename file", actions);
     auto* renameDirectory = radio("RadioButton57", "Rename directory", actions);
     auto* createDirectory = radio("RadioButton42", "Create new directory:", actions);
-    m_edit12 = edit("Edit12");
-    m_button9 = browseButton("Button9");
+    auto* from = edit("Edit12");
+    auto* browse = browseButton("Button9");
     auto* edit13 = edit("Edit13", 30);
-    m_edit14 = edit("Edit14", 8);
-    m_edit14->setMaximumWidth(m_edit14->fontMetrics().horizontalAdvance("MMMMMMM"));
+    auto* extension = edit("Edit14", 8);
+    extension->setMaximumWidth(extension->fontMetrics().horizontalAdvance("MMMMMMM"));
 
     auto* grid = compactGrid(box);
     grid->addLayout(rowOf({renameFile, renameDirectory}), 0, 0, 1, 3);
     grid->addWidget(createDirectory, 1, 0, 1, 3);
-    grid->addWidget(label("From:", m_edit12), 2, 0);
-    grid->addWidget(m_edit12, 2, 1);
-    grid->addWidget(m_button9, 2, 2);
+    grid->addWidget(label("From:", from), 2, 0);
+    grid->addWidget(from, 2, 1);
+    grid->addWidget(browse, 2, 2);
     grid->addWidget(label("To:", edit13), 3, 0);
-    grid->addLayout(rowOf({edit13, new QLabel("."), m_edit14}, false), 3, 1, 1, 2);
-
-    connect(renameFile, &QAbstractButton::clicked, this, [this] { enableRenameFields(true, true); });
-    connect(renameDirectory, &QAbstractButton::clicked, this, [this] { enableRenameFields(true, false); });
-    connect(createDirectory, &QAbstractButton::clicked, this, [this] { enableRenameFields(false, false); });
-    m_browser.fileInto(m_button9, m_edit12);
+    grid->addLayout(rowOf({edit13, new QLabel("."), extension}, false), 3, 1, 1, 2);
+    m_browser.fileInto(browse, from);
     return box;
-}
-
-void FileOperationsPage::enableCopyOptions(bool verify, bool folderOptions) {
-    m_verify->setEnabled(verify);
-    m_subFolders->setEnabled(folderOptions);
-    for (auto* mode : m_subFolders->findChildren<QAbstractButton*>()) mode->setEnabled(folderOptions);
-    for (auto* option : m_folderOptions) option->setEnabled(folderOptions);
-}
-
-void FileOperationsPage::enableRenameFields(bool from, bool extension) {
-    m_edit12->setEnabled(from);
-    m_button9->setEnabled(from);
-    m_edit14->setEnabled(extension);
-    setShade(m_edit12, from ? Shade::Window : Shade::Greyed);
-    setShade(m_edit14, extension ? Shade::Window : Shade::Greyed);
 }
 
 } // namespace app::wizard

@@ -11,7 +11,7 @@ namespace app::wizard {
 
 EasyLayout& installEasyLayout(TForm1& window, core::ports::Prompter& prompter, core::ports::FileSystem& files,
                               core::ports::SettingsStore& settings) {
-    auto* easy = new EasyLayout({prompter, files, settings, window.pickLists()});
+    auto* easy = new EasyLayout({prompter, files, settings, window.pickLists(), window.documents().browseDialog()});
     easy->setDocuments(std::make_unique<DocumentSetTargets>(window.documents(), window.editorView()));
     window.setEasyLayout(easy, easy);
     window.connectCommand("BatchUpdateVer", [easy] { easy->BatchUpdateVerExecute(); });
@@ -21,11 +21,6 @@ EasyLayout& installEasyLayout(TForm1& window, core::ports::Prompter& prompter, c
     QObject::connect(easy, &EasyLayout::insertIntoEditor, &window,
                      [&window](const QString& text) { window.documents().insertAtCaret(platform::toCp1252(text)); });
     return *easy;
-}
-
-void restoreBrowseFolder(TForm1& window, EasyLayout& easy) {
-    if (!window.browseFolder().empty()) easy.browser().setOpenFolder(platform::fromUtf8(window.browseFolder()));
-    easy.browser().onFileChosen = [&window](const QString& path) { window.setBrowseFileName(platform::toUtf8(path)); };
 }
 
 } // namespace app::wizard

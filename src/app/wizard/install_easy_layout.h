@@ -20,8 +20,4 @@ class EasyLayout;
 EasyLayout& installEasyLayout(TForm1& window, core::ports::Prompter& prompter, core::ports::FileSystem& files,
                               core::ports::SettingsStore& settings);
 
-//! After start-up: the Browse buttons' file dialog starts in the folder the
-//! last run used, and the file chosen last is kept for the next run.
-void restoreBrowseFolder(TForm1& window, EasyLayout& easy);
-
 } // namespace app::wizard

@@ -39,8 +39,7 @@ QWidget* MiscellaneousPage::buildShutdownGroup() {
     actionColumn->setContentsMargins(0, 0, 0, 0);
     actionColumn->addWidget(radio("RadioButton28", "Shutdown the computer", actions));
     actionColumn->addWidget(radio("RadioButton29", "Restart the computer", actions));
-    m_logOff = radio("RadioButton30", "Log off Windows", actions);
-    actionColumn->addWidget(m_logOff);
+    actionColumn->addWidget(radio("RadioButton30", "Log off Windows", actions));
     actionColumn->addStretch(1);
 
     auto* panel = new TogglePanel(checkBox("CheckBox22", "Force"),
@@ -51,8 +50,6 @@ QWidget* MiscellaneousPage::buildShutdownGroup() {
     auto* delay = spin("CSpinEdit2", 0, 999);
     auto* seconds = new QLabel("seconds");
     seconds->setObjectName("Label53");
-    m_delayControls = {delayBox, delay, seconds};
-    for (auto* control : m_delayControls) control->setEnabled(false);
 
     auto* grid = compactGrid(box);
     grid->addWidget(checkBox("CheckBox21", "Shutdown or restart the computer"), 0, 0, 1, 2);
@@ -60,10 +57,6 @@ QWidget* MiscellaneousPage::buildShutdownGroup() {
     grid->addLayout(actionColumn, 1, 1);
     grid->addWidget(panel, 2, 0, 1, 2);
     grid->addLayout(rowOf({delayBox, delay, seconds}), 3, 0, 1, 2);
-
-    connect(windows9x, &QAbstractButton::clicked, this, [this] { enableForSystem(true, false); });
-    connect(windowsNt, &QAbstractButton::clicked, this, [this] { enableForSystem(false, true); });
-    connect(windowsXp, &QAbstractButton::clicked, this, [this] { enableForSystem(true, true); });
     return box;
 }
 
@@ -118,11 +111,6 @@ QWidget* MiscellaneousPage::buildCombineGroup() {
 
     m_browser.filesInto(browseFiles, files);
     return box;
-}
-
-void MiscellaneousPage::enableForSystem(bool logOff, bool delay) {
-    m_logOff->setEnabled(logOff);
-    for (auto* control : m_delayControls) control->setEnabled(delay);
 }
 
 } // namespace app::wizard

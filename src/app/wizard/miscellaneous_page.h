@@ -24,12 +24,8 @@ private:
     //! "Save to file:" with its file name, then "Path:" with its folder and
     //! Browse button (names: file field, folder field, button).
     void addFileOutput(QGridLayout* grid, int row, QRadioButton* saveToFile, std::array<const char*, 3> names);
-    //! The operating system decides whether Log off and the delay apply.
-    void enableForSystem(bool logOff, bool delay);
 
     Browser& m_browser;
-    QAbstractButton* m_logOff = nullptr;
-    QList<QWidget*> m_delayControls;
 };
 
 } // namespace app::wizard

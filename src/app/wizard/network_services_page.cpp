@@ -42,7 +42,6 @@ NetworkServicesPage::NetworkServicesPage(QWidget* parent) : QWidget(parent) {
     computerRow->addStretch(1);
     m_services = new RebuiltComboBox;
     m_services->setObjectName("ComboBox3");
-    m_services->setEnabled(false);
     auto* add = button("Button21", "Add a new service to the list");
 
     auto* grid = compactGrid(startStop);
@@ -68,15 +67,9 @@ NetworkServicesPage::NetworkServicesPage(QWidget* parent) : QWidget(parent) {
     column->addWidget(pause);
     column->addStretch(1);
 
-    auto emptyList = [this] { m_services->clear(); };
-    auto emptyAndEnable = [this] {
-        m_services->clear();
-        m_services->setEnabled(true);
-    };
-    connect(start, &QAbstractButton::clicked, this, emptyAndEnable);
-    connect(stop, &QAbstractButton::clicked, this, emptyAndEnable);
-    connect(server, &QAbstractButton::clicked, this, emptyList);
-    connect(workstation, &QAbstractButton::clicked, this, emptyList);
+    // A new choice empties the list; it is filled again when it drops down.
+    for (auto* choice : {start, stop, server, workstation})
+        connect(choice, &QAbstractButton::clicked, m_services, &QComboBox::clear);
     connect(add, &QPushButton::clicked, this, &NetworkServicesPage::addServiceRequested);
 }
 

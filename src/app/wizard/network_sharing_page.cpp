@@ -82,12 +82,9 @@ QWidget* NetworkSharingPage::buildConnectGroup() {
     m_networkPath = edit("Edit30");
     m_networkPath->installEventFilter(this);
     auto* browse = browseButton("Button20");
-    m_home = checkBox("CheckBox30", "Connect to current user's HOME directory");
-    m_password = edit("Edit31");
-    m_prompt = checkBox("CheckBox31", "Provide a prompt to the user");
+    auto* password = edit("Edit31");
     auto* specifyUser = wrappingCheckBox("CheckBox32", "Specify a specific username with which to connect:");
     auto* userName = edit("Edit32");
-    m_pathControls = {browse, specifyUser, userName};
 
     auto* grid = compactGrid(box);
     grid->addWidget(radio("RadioButton47", "Connect to a network share", actions), 0, 0, 1, 2);
@@ -96,31 +93,16 @@ QWidget* NetworkSharingPage::buildConnectGroup() {
     grid->addWidget(label("P&ath to share:", m_networkPath), 3, 0, 1, 2);
     grid->addWidget(m_networkPath, 4, 0);
     grid->addWidget(browse, 4, 1);
-    grid->addWidget(m_home, 5, 0, 1, 2);
-    grid->addWidget(label("Pa&ssword required to connect to share:", m_password), 6, 0, 1, 2);
-    grid->addLayout(rowOf({m_password, m_prompt}, false), 7, 0, 1, 2);
+    grid->addWidget(checkBox("CheckBox30", "Connect to current user's HOME directory"), 5, 0, 1, 2);
+    grid->addWidget(label("Pa&ssword required to connect to share:", password), 6, 0, 1, 2);
+    grid->addLayout(rowOf({password, checkBox("CheckBox31", "Provide a prompt to the user")}, false), 7, 0, 1, 2);
     grid->addWidget(specifyUser, 8, 0, 1, 2);
     grid->addWidget(userName, 9, 0);
     grid->setRowStretch(10, 1);
     grid->setColumnStretch(0, 1);
 
     m_browser.folderInto(browse, m_networkPath, texts::SHARE_FOLDER_CAPTION, PathForm::Long);
-    connect(m_home, &QAbstractButton::clicked, this, &NetworkSharingPage::homeClicked);
-    connect(m_prompt, &QAbstractButton::clicked, this, &NetworkSharingPage::promptClicked);
     return box;
-}
-
-void NetworkSharingPage::homeClicked() {
-    const bool home = m_home->isChecked();
-    m_networkPath->setEnabled(!home);
-    setShade(m_networkPath, home ? Shade::Greyed : Shade::Window);
-    for (auto* control : m_pathControls) control->setEnabled(!home);
-}
-
-void NetworkSharingPage::promptClicked() {
-    const bool prompt = m_prompt->isChecked();
-    m_password->setEnabled(!prompt);
-    setShade(m_password, prompt ? Shade::Greyed : Shade::Window);
 }
 
 bool NetworkSharingPage::eventFilter(QObject* watched, QEvent* event) {

@@ -20,15 +20,9 @@ protected:
 private:
     QWidget* buildShareGroup();
     QWidget* buildConnectGroup();
-    void homeClicked();
-    void promptClicked();
 
     Browser& m_browser;
     QLineEdit* m_networkPath = nullptr;
-    QLineEdit* m_password = nullptr;
-    QAbstractButton* m_home = nullptr;
-    QAbstractButton* m_prompt = nullptr;
-    QList<QWidget*> m_pathControls;
 };
 
 } // namespace app::wizard

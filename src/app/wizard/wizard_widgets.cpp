@@ -111,6 +111,7 @@ void TogglePanel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void setShade(QWidget* field, Shade shade) {
+    if (shade == Shade::None) return;
     field->setProperty(SHADE_PROPERTY, static_cast<int>(shade));
     if (shade == Shade::Window) {
         field->setPalette(QPalette());

@@ -3,6 +3,8 @@
 // the field binding and the tests find it, and the few widgets Qt lacks (a
 // check box or radio button whose caption wraps, a panel that toggles its
 // check box when clicked anywhere).
+#include "core/wizard/enabling_rules.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -59,12 +61,10 @@ private:
     QCheckBox* m_box;
 };
 
-//! Field backgrounds the enabling rules switch between.
-enum class Shade {
-    Window,         //!< the normal window background of an input field
-    Greyed,         //!< the button-face colour of a field that is out of play
-    InactiveCaption //!< the inactive-caption-text colour of the choice fields
-};
+//! Field backgrounds the enabling rules switch between: the normal window
+//! background, the button-face colour of a field out of play, the
+//! inactive-caption-text colour of the choice fields (None leaves it).
+using Shade = core::wizard::FieldShade;
 void setShade(QWidget* field, Shade shade);
 Shade shadeOf(const QWidget* field);
 

@@ -4,6 +4,7 @@
 #include "cli/check/file_check.h"
 #include "cli/check/ordered_work.h"
 #include "cli/qlt.h"
+#include "cli/terminal_text.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
 
@@ -84,7 +85,7 @@ void checkFiles(const std::vector<std::string>& files, CheckSettings settings, s
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto parsed = parseCheckOptions(args);
     if (!parsed.options) {
-        err << "qlt: " << parsed.error << '\n';
+        err << escapeControls("qlt: " + parsed.error) << '\n';
         return EXIT_USAGE;
     }
     const CheckOptions& options = *parsed.options;
@@ -92,7 +93,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (options.ignoreList) {
         auto read = core::text::readFile(*options.ignoreList);
         if (!read.ok) {
-            err << "qlt: " << *options.ignoreList << ": " << read.error << '\n';
+            err << escapeControls("qlt: " + *options.ignoreList + ": " + read.error) << '\n';
             return EXIT_USAGE;
         }
         ignoreList = core::text::splitLines(read.bytes);

@@ -1,5 +1,6 @@
 #include "cli/check/check_report.h"
 
+#include "cli/terminal_text.h"
 #include "core/text/codepage.h"
 
 #include <nlohmann/json.hpp>
@@ -51,6 +52,28 @@ bool needsEscape(const char* bytes) {
     return (control | zeroByte(word ^ (ONES * '"')) | zeroByte(word ^ (ONES * '\\'))) != 0;
 }
 
+// Whether a text holds a control character as escapeControls sees one: a
+// byte below 0x20 but tab, DEL, or a C1 control in UTF-8 (0xC2 0x80-0x9F).
+// Words of eight bytes without any such lead byte are passed over at once.
+bool holdsControls(std::string_view text) {
+    constexpr std::uint64_t ONES = 0x0101010101010101;
+    constexpr std::uint64_t HIGH = ONES * 0x80;
+    const auto zeroByte = [&](std::uint64_t x) { return (x - ONES) & ~x & HIGH; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, 8);
+            const std::uint64_t below = (word - ONES * 0x20) & ~word & HIGH;
+            if ((below | zeroByte(word ^ (ONES * 0x7F)) | zeroByte(word ^ (ONES * 0xC2))) != 0) break;
+        }
+        if (i >= text.size()) break;
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+        if ((c < 0x20 && c != '\t') || c == 0x7F || c1) return true;
+    }
+    return false;
+}
+
 // Appends `,"key":[...]`, each item written by `write`.
 template <typename Items, typename Write>
 void appendArray(std::string& out, std::string_view key, const Items& items, Write write) {
@@ -69,12 +92,19 @@ void appendArray(std::string& out, std::string_view key, const Items& items, Wri
 // One line per finding: `PATH:LINE: warning: TEXT`.
 class TextFormatter : public ReportFormatter {
 public:
+    // Control characters (from a path or the line's text) are shown escaped.
     void finding(std::string& out, const std::string& path, const core::checker::Finding& f) const override {
+        const std::size_t start = out.size();
         out += path;
         out += ':';
         appendNumber(out, f.line);
         out += ": warning: ";
         out += f.text;
+        if (holdsControls(std::string_view(out).substr(start))) {
+            const std::string line = out.substr(start);
+            out.resize(start);
+            out += escapeControls(line);
+        }
         out += '\n';
     }
 };

@@ -1,6 +1,7 @@
 #include "cli/check/file_check.h"
 
 #include "cli/check/ordered_work.h"
+#include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
@@ -102,7 +103,7 @@ core::text::ReadResult readWhole(const std::string& path) {
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
     const auto read = readWhole(path);
-    if (!read.ok) return {false, "qlt: " + path + ": " + read.error, false};
+    if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
     const std::vector<std::string_view> lines = core::text::splitLineViews(read.bytes);
     settings.formatter.beginFile(out, path);
     if (core::checker::pickRuleSet(lines, settings.rules) != core::checker::RuleSet::Classic)

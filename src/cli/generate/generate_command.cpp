@@ -5,6 +5,7 @@
 #include "cli/generate/plan_prompter.h"
 #include "cli/generate/single_document.h"
 #include "cli/qlt.h"
+#include "cli/terminal_text.h"
 #include "core/documents/document_texts.h"
 #include "core/settings/list_files.h"
 #include "core/settings/memory_settings_store.h"
@@ -41,7 +42,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
             options.json = args[++i] == "json";
         else if (!arg.starts_with("--") && options.plan.empty()) options.plan = arg;
         else {
-            err << "qlt: generate: unexpected argument '" << arg << "'\n";
+            err << escapeControls("qlt: generate: unexpected argument '" + arg + "'") << '\n';
             return std::nullopt;
         }
     }
@@ -68,7 +69,8 @@ struct Outcome {
 void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream& err) {
     if (!asJson) {
         for (const auto& line : utf8Lines(outcome.document, outcome.before)) out << line << '\n';
-        for (const auto& m : outcome.messages) err << (m.question ? "question: " : "warning: ") << m.text << '\n';
+        for (const auto& m : outcome.messages)
+            err << (m.question ? "question: " : "warning: ") << escapeControls(m.text) << '\n';
         return;
     }
     // Keys in the documented order.
@@ -142,7 +144,7 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
         report(outcome, options->json, out, err);
         return anyWarning(outcome) ? EXIT_FINDINGS : EXIT_CLEAN;
     } catch (const PlanError& error) {
-        err << "qlt: " << error.what() << '\n';
+        err << "qlt: " << escapeControls(error.what()) << '\n';
         return EXIT_USAGE;
     }
 }

@@ -49,7 +49,14 @@ std::vector<std::string> documentOf(const json& value) {
 } // namespace
 
 Plan parsePlan(const std::string& text) {
-    const auto root = json::parse(text, nullptr, /*allow_exceptions=*/false);
+    // A plan is a few levels deep. Deeper nesting is refused while it is read,
+    // before copying or comparing the tree recursively can exhaust the stack.
+    constexpr int MAX_DEPTH = 16;
+    const auto limitDepth = [](int depth, json::parse_event_t, json&) {
+        if (depth > MAX_DEPTH) throw PlanError("the plan nests deeper than " + std::to_string(MAX_DEPTH) + " levels");
+        return true;
+    };
+    const auto root = json::parse(text, limitDepth, /*allow_exceptions=*/false);
     if (root.is_discarded()) throw PlanError("the plan is not valid JSON");
     if (!root.is_object()) throw PlanError("the plan must be a JSON object");
     Plan plan;

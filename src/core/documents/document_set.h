@@ -6,6 +6,7 @@
 //
 // Names, captions and paths are UTF-8 (they come from and go to the dialogs and
 // the file system); document lines are Windows-1252 bytes.
+#include "core/documents/browse_file_dialog.h"
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
 #include "core/documents/recent_files.h"
@@ -110,6 +111,9 @@ public:
     const std::string& openDialogFileName() const { return m_openDialogFileName; }
     //! The Save dialog's current file name (last proposed or chosen in it).
     const std::string& saveDialogFileName() const { return m_saveDialogFileName; }
+    //! The wizard's Browse buttons' file dialog: its folder is kept at exit
+    //! like the Open dialog's.
+    BrowseFileDialog& browseDialog() { return m_browseDialog; }
     const ParkedDocuments& parkedDocuments() const { return m_parked; }
 
 private:
@@ -151,6 +155,7 @@ private:
     std::string m_saveFolder;
     std::string m_openDialogFileName;
     std::string m_saveDialogFileName;
+    BrowseFileDialog m_browseDialog;
 };
 
 } // namespace core::documents

@@ -63,14 +63,6 @@ private:
     std::map<std::string, ResetAction, std::less<>> m_actions;
 };
 
-std::vector<EnableChange> enableChangesOf(std::span<const ResetEntry> list) {
-    std::vector<EnableChange> changes;
-    for (const auto& entry : list)
-        if (entry.action == ResetAction::Enable || entry.action == ResetAction::Disable)
-            for (auto& name : namesOf(entry)) changes.push_back({std::move(name), entry.action == ResetAction::Enable});
-    return changes;
-}
-
 } // namespace
 
 std::vector<std::string> namesOf(const ResetEntry& entry) {
@@ -80,18 +72,15 @@ std::vector<std::string> namesOf(const ResetEntry& entry) {
     return names;
 }
 
-std::vector<EnableChange> resetAll(WizardPages& pages) {
+void resetAll(WizardPages& pages) {
     Clearer clearer(resetAllList());
     pages.visitFields(clearer);
     pages.browse.usedBefore = false;
-    return enableChangesOf(resetAllList());
 }
 
-std::vector<EnableChange> resetPage(WizardPages& pages, WizardPage page) {
-    const auto list = resetPageList(page);
-    Clearer clearer(list);
+void resetPage(WizardPages& pages, WizardPage page) {
+    Clearer clearer(resetPageList(page));
     pages.visitPage(page, clearer);
-    return enableChangesOf(list);
 }
 
 } // namespace core::wizard

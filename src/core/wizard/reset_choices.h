@@ -1,6 +1,7 @@
 #pragma once
 // "Reset Choices": "&All" and "&This Page" clear exactly the listed controls.
-// Both lists are data (reset_lists.cpp) so they can be read against the pages.
+// Both lists are data (reset_lists.cpp) so they can be read against the pages;
+// what the cleared switches enable follows from enabling_rules.h.
 #include "core/wizard/wizard_pages.h"
 
 #include <span>
@@ -13,8 +14,6 @@ namespace core::wizard {
 enum class ResetAction {
     Off,     //!< a check box or radio button turned off
     Empty,   //!< a text, memo, drop-down or grid emptied (a masked field to its blanks)
-    Enable,  //!< a control enabled (the window applies it)
-    Disable, //!< a control disabled (the window applies it)
 };
 
 //! One line of a reset list: the control `name`, or when `last` is not 0 the
@@ -34,16 +33,9 @@ std::span<const ResetEntry> resetPageList(WizardPage page);
 //! The control names one entry stands for.
 std::vector<std::string> namesOf(const ResetEntry& entry);
 
-//! A control's enabled state as a reset leaves it; the window applies these.
-struct EnableChange {
-    std::string name;
-    bool enabled;
-    bool operator==(const EnableChange&) const = default;
-};
-
 //! Applies "&All": the listed fields, and the browse memory starts afresh.
-std::vector<EnableChange> resetAll(WizardPages& pages);
+void resetAll(WizardPages& pages);
 //! Applies "&This Page" for one page.
-std::vector<EnableChange> resetPage(WizardPages& pages, WizardPage page);
+void resetPage(WizardPages& pages, WizardPage page);
 
 } // namespace core::wizard

@@ -12,7 +12,6 @@ using enum ResetAction;
 constexpr ResetEntry ALL[] = {
     {Off, "CheckBox", 1, 13},   {Off, "CheckBox15"},
     {Empty, "MaskEdit", 1, 4},  {Empty, "Memo", 1, 3},       {Empty, "Edit", 2, 14},
-    {Disable, "RadioButton", 3, 5}, {Disable, "MaskEdit4"},  {Enable, "CheckBox1"},
     {Off, "RadioButton24"},     {Off, "CheckBox26"},
     {Empty, "StringGrid1"},
     {Empty, "Edit", 15, 24},    {Empty, "Memo4"},
@@ -25,13 +24,13 @@ constexpr ResetEntry ALL[] = {
     {Empty, "Edit", 43, 49},    {Empty, "Memo10"},
     {Off, "CheckBox34"},        {Off, "CheckBox33"},         {Off, "CheckBox42"},
     {Empty, "Edit", 34, 42},
-    {Off, "RadioButton", 51, 54}, {Disable, "ComboBox3"},
+    {Off, "RadioButton", 51, 54},
     {Off, "RadioButton43"},     {Off, "RadioButton44"},      {Off, "RadioButton47"}, {Off, "RadioButton48"},
     {Empty, "Edit25"},          {Empty, "Edit", 27, 32},
 };
 
 constexpr ResetEntry FILE_OPERATIONS[] = {
-    {Off, "CheckBox1"},        {Enable, "CheckBox1"},
+    {Off, "CheckBox1"},
     {Off, "CheckBox", 2, 5},   {Off, "CheckBox13"},      {Off, "CheckBox", 15, 20},
     {Empty, "Memo1"},          {Empty, "Memo2"},
     {Empty, "Edit12"},         {Empty, "Edit13"},        {Empty, "Edit14"},         {Empty, "Edit4"},
@@ -41,7 +40,6 @@ constexpr ResetEntry FILE_OPERATIONS[] = {
 constexpr ResetEntry USER_INTERACTION[] = {
     {Off, "CheckBox6"},        {Off, "CheckBox7"},       {Off, "CheckBox8"},
     {Empty, "Edit", 5, 11},    {Empty, "MaskEdit", 1, 4},
-    {Disable, "RadioButton", 3, 5}, {Disable, "MaskEdit4"},
 };
 
 constexpr ResetEntry PROGRAMS[] = {
@@ -74,7 +72,6 @@ constexpr ResetEntry NETWORK_SHARING[] = {
 
 constexpr ResetEntry NETWORK_SERVICES[] = {
     {Off, "RadioButton", 51, 54},
-    {Disable, "ComboBox3"},
 };
 
 constexpr ResetEntry OTHER_NETWORK_COMMANDS[] = {

@@ -8,6 +8,7 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/program_choices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_generator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reset_choices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/enabling_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reset_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_dispatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_table.cpp

@@ -1,5 +1,7 @@
 #include "core/wizard/wizard_pages.h"
 
+#include <filesystem>
+
 namespace core::wizard {
 namespace {
 
@@ -20,6 +22,11 @@ private:
 };
 
 } // namespace
+
+std::string BrowseMemory::startFolder() const {
+    if (usedBefore) return lastFolder;
+    return std::filesystem::path("../../../../../../../../../..").make_preferred().string();
+}
 
 void WizardPages::visitPage(WizardPage page, FieldVisitor& visitor) {
     switch (page) {

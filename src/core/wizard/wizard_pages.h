@@ -32,10 +32,18 @@ enum class WizardPage {
 };
 
 //! Memory of the directory-selection dialog shared by the destination Browse
-//! buttons: where it starts next time.
+//! buttons: where it starts next time. "Reset Choices" forgets it.
 struct BrowseMemory {
     bool usedBefore = false;
     std::string lastFolder;
+
+    //! The first time ten levels above the current folder (in practice the
+    //! root of its drive), afterwards the last folder chosen.
+    std::string startFolder() const;
+    void chosen(const std::string& folder) {
+        usedBefore = true;
+        lastFolder = folder;
+    }
 };
 
 struct WizardPages {

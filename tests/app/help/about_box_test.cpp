@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST(HelpCommands, EachHelpMenuEntryDoesItsJob) {
     testing_support::ScriptedPrompter prompter;
     core::aids::DiskFileSystem files("/data/", "/opt/quillet/");
     std::map<QString, std::function<void()>> handlers;
-    app::help::connectHelpCommands([&](const QString& name, std::function<void()> handler) { handlers[name] = handler; },
+    app::help::connectHelpCommands([&](const QString& name, std::function<void()> handler) { handlers[name] = std::move(handler); },
                                    {help, shell, files, prompter, nullptr});
     const std::pair<const char*, int> topics[] = {{"HelpContents", 0}, {"GraphicalHelp1", 1015}, {"GettingStarted1", 992}};
     for (const auto& [name, topic] : topics) {

@@ -82,24 +82,6 @@ TEST(UpdateInfoWindow, ConnectShowsTheNoticeThenSaveCopyDownloadAndCloseWhileCon
     EXPECT_TRUE(t.prompter.shown.empty());
 }
 
-TEST(UpdateInfoWindow, RefusedServerOffersTheNextOneWhichHasNoNotice) {
-    TestPop3Server server({testing_support::Mailbox{"empty", "secret", {}}});
-    const int refused = testing_support::freePort();
-    WindowUnderTest t(local(refused, "update") + ";" + local(server.port(), "empty"));
-    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.prompter.shown.empty(); }, 10'000));
-    EXPECT_EQ(t.prompter.shown[0].kind, core::ports::MessageKind::Confirmation);
-    EXPECT_TRUE(t.prompter.shown[0].text.starts_with("Could not connect to the update server 127.0.0.1:\n"))
-        << t.prompter.shown[0].text;
-    EXPECT_EQ(t.button("BitBtn2")->text(), "Co&nnect");
-    EXPECT_TRUE(t.window->isVisible());
-
-    QTest::mouseClick(t.button("BitBtn2"), Qt::LeftButton); // the answer was Yes: the second server
-    ASSERT_TRUE(t.waitForView("No update information currently available."));
-    EXPECT_FALSE(t.button("BitBtn3")->isEnabled());
-    EXPECT_EQ(t.prompter.shown.size(), 1u);
-}
-
 TEST(UpdateInfoWindow, PrintoutHasTheHeadingThenTheLines) {
     testing_support::TempDir dir;
     QPrinter printer;

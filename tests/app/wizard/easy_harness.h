@@ -37,7 +37,7 @@ struct Easy {
     core::documents::MemoryEditorView editor;
     core::documents::DocumentSet documents{editor, prompter, files, settings, lists};
     app::wizard::DocumentSetTargets targets{documents, editor};
-    app::wizard::EasyLayout easy{{prompter, files, settings, lists}};
+    app::wizard::EasyLayout easy{{prompter, files, settings, lists, documents.browseDialog()}};
 
     //! Starts on "Untitled.bat", which holds the template lines "@ECHO OFF" and ":START".
     Easy() {

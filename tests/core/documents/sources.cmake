@@ -4,4 +4,5 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/document_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_request_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/editor_commands_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/editor_commands_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/browse_file_dialog_test.cpp)

@@ -1,9 +1,10 @@
 #pragma once
 // Faults a file operation meets on a real disk, made without special
 // privileges: a full disk (a file-size limit, in a child process so the test
-// runner keeps its own), a read-only folder (acting as "nobody" when the tests
-// run as root, since root writes anywhere), a folder that vanished, a folder
-// path that runs through a regular file, and a target that is a directory.
+// runner keeps its own), a read-only file, a read-only folder holding one
+// (acting as "nobody" when the tests run as root, since root writes anywhere),
+// a folder that vanished, a folder path that runs through a regular file, and
+// a target that is a directory.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -20,7 +21,7 @@ namespace faults_test {
 
 namespace fs = std::filesystem;
 
-enum class Fault { FullDisk, ReadOnlyFolder, VanishedFolder, FolderIsAFile, TargetIsADirectory };
+enum class Fault { FullDisk, ReadOnlyFile, ReadOnlyFolder, VanishedFolder, FolderIsAFile, TargetIsADirectory };
 
 struct FaultCase {
     Fault fault;
@@ -31,7 +32,8 @@ struct FaultCase {
 
 inline constexpr FaultCase WRITE_FAULTS[] = {
     {Fault::FullDisk, "full disk", "File too large", true},
-    {Fault::ReadOnlyFolder, "read-only folder", "Permission denied", true},
+    {Fault::ReadOnlyFile, "read-only file", "Permission denied", true},
+    {Fault::ReadOnlyFolder, "read-only folder and file", "Permission denied", true},
     {Fault::VanishedFolder, "vanished folder", "No such file or directory", false},
     {Fault::FolderIsAFile, "folder path through a file", "Not a directory", false},
     {Fault::TargetIsADirectory, "target is a directory", "Is a directory", false},
@@ -110,7 +112,16 @@ public:
             setrlimit(RLIMIT_FSIZE, &limit);
             return result;
         }
+        case Fault::ReadOnlyFile: {
+            fs::permissions(m_target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+            auto result = attempt();
+            fs::permissions(m_target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                          fs::perms::others_read);
+            return result;
+        }
         case Fault::ReadOnlyFolder: {
+            // A writable file in a read-only folder is written in place: the file is read-only too.
+            fs::permissions(m_target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
             fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
             auto result = [&] {
@@ -119,6 +130,7 @@ public:
             }();
             fs::permissions(m_folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                           fs::perms::others_read | fs::perms::others_exec);
+            fs::permissions(m_target, fs::perms::owner_write, fs::perm_options::add);
             return result;
         }
         case Fault::VanishedFolder: {
@@ -152,7 +164,8 @@ private:
         const pid_t child = fork();
         if (child == 0) {
             close(channel[0]);
-            std::signal(SIGXFSZ, SIG_IGN);
+            // As a program starts: a write past the limit ends it unless the writer says otherwise.
+            std::signal(SIGXFSZ, SIG_DFL);
             const auto text = scenario(*this);
             const bool sent = write(channel[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
             _exit(sent ? 0 : 1);

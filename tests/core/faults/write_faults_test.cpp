@@ -21,6 +21,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <set>
 
 using namespace faults_test;
 
@@ -67,6 +68,15 @@ const char* const LIST_NOT_SAVED = "Quillet could not save {target}: {error}.";
 const WriterCase WRITERS[] = {
     {"Save", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
      [](Rig& rig) -> Write {
+         auto documents = std::make_shared<Documents>(rig);
+         documents->set.start(rig.files.dataFolder() + "job.bat");
+         documents->set.insertAtCaret("REM ");
+         return [documents] { return documents->set.save(); };
+     }},
+    // A file with a second name is rewritten in place, its old contents held until the new ones are safe.
+    {"Save of a hard-linked file", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
+     [](Rig& rig) -> Write {
+         fs::create_hard_link(rig.files.dataFolder() + "job.bat", rig.files.dataFolder() + "other name.bat");
          auto documents = std::make_shared<Documents>(rig);
          documents->set.start(rig.files.dataFolder() + "job.bat");
          documents->set.insertAtCaret("REM ");
@@ -196,5 +206,45 @@ TEST(WriteFaults, EveryWriteKeepsTheOldFileReportsTheReasonAndWorksAgain) {
                                  "\nleft: " + afterFault(fault) + "\ntemporary files: 0\nthen: written\nfile: " +
                                  writer.written);
         }
+    }
+}
+
+// A save writes the file the user means: through symbolic links, into every
+// hard link, in place where no temporary file can be made, never over a device.
+TEST(WriteFaults, SaveWritesTheFileTheUserMeans) {
+    using Make = void (*)(const fs::path& job, const fs::path& real);
+    const std::tuple<const char*, Make, const char*> cases[] = {
+        {"link", [](const fs::path& job, const fs::path&) { fs::create_symlink("real.bat", job); },
+         "written | job.bat -> real.bat | real.bat: new"},
+        {"link to nothing", [](const fs::path& job, const fs::path&) { fs::create_symlink("new.bat", job); },
+         "written | job.bat -> new.bat | new.bat: new | real.bat: old"},
+        {"hard link", [](const fs::path& job, const fs::path& real) { fs::create_hard_link(real, job); },
+         "written | job.bat: new (2 names) | real.bat: new (2 names)"},
+        {"device", [](const fs::path& job, const fs::path&) { fs::create_symlink("/dev/null", job); },
+         "failed: Is not a regular file | job.bat -> /dev/null | real.bat: old"},
+        {"writable file in a read-only folder", [](const fs::path& job, const fs::path& real) {
+             fs::copy_file(real, job);
+             fs::permissions(job, fs::perms::all);
+             fs::permissions(job.parent_path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                             fs::perm_options::remove);
+         }, "written | job.bat: new | real.bat: old"},
+    };
+    for (const auto& [name, make, expected] : cases) {
+        SCOPED_TRACE(name);
+        testing_support::TempDir dir; // open to all, so that root can act as another user
+        fs::permissions(dir.path(), fs::perms::all);
+        fs::permissions(dir.write("real.bat", "old"), fs::perms::all);
+        make(dir.path() / "job.bat", dir.path() / "real.bat");
+        const auto written = [&] {
+            const ActAsNobody nobody;
+            return core::text::writeFileAtomically(dir.file("job.bat"), "new");
+        }();
+        std::string story = written.ok ? "written" : "failed: " + written.error;
+        for (const auto& entry : std::set<fs::path>(fs::directory_iterator(dir.path()), {})) {
+            story += " | " + entry.filename().string();
+            if (fs::is_symlink(entry)) story += " -> " + fs::read_symlink(entry).string();
+            else story += ": " + describe(entry) + (fs::hard_link_count(entry) > 1 ? " (2 names)" : "");
+        }
+        EXPECT_EQ(story, expected);
     }
 }

@@ -68,7 +68,7 @@ std::set<std::string> fieldsOf(WizardPages& pages, WizardPage page) {
 } // namespace
 
 // Pages whose lists hold every kind of entry: ranges, switches turned off,
-// controls disabled (their values stay) and enabled again.
+// fields emptied.
 TEST(ResetChoices, ThisPageClearsExactlyItsListedControls) {
     using Set = std::set<std::string>;
     const std::pair<WizardPage, Set> cases[] = {
@@ -105,7 +105,7 @@ TEST(ResetChoices, AllLeavesTheXcopyOptionsAndUnlistedSwitches) {
     pages.visitFields(fill);
     pages.browse.usedBefore = true;
     const auto before = snapshot(pages);
-    const auto enables = resetAll(pages);
+    resetAll(pages);
     const auto after = snapshot(pages);
     const auto cleared = changed(before, after);
     for (const auto* kept : {"CheckBox14", "CheckBox16", "CheckBox17", "CheckBox18", "CheckBox19", "CheckBox20",
@@ -119,9 +119,6 @@ TEST(ResetChoices, AllLeavesTheXcopyOptionsAndUnlistedSwitches) {
     EXPECT_EQ(after.at("MaskEdit1"), "''");
     EXPECT_EQ(after.at("MaskEdit4"), "'  '"); // the masked field goes back to its blanks
     EXPECT_FALSE(pages.browse.usedBefore);
-    EXPECT_EQ(enables, (std::vector<EnableChange>{{"RadioButton3", false}, {"RadioButton4", false},
-                                                  {"RadioButton5", false}, {"MaskEdit4", false},
-                                                  {"CheckBox1", true}, {"ComboBox3", false}}));
 }
 
 TEST(ResetChoices, ListsAgree) {

@@ -4,5 +4,6 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/miscellaneous_generator_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_generators_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reset_choices_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/enabling_rules_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_flow_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/user_interaction_generator_test.cpp)

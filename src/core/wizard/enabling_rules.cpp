@@ -1,0 +1,103 @@
+#include "core/wizard/enabling_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace core::wizard {
+namespace {
+
+using Names = std::array<std::string_view, 2>;
+
+// A control is enabled when every switch of `needs` is on, at least one of
+// `oneOf` is on (when it names any), and none of `blockedBy` is on.
+struct EnableRule {
+    std::string_view control;
+    Names needs = {};
+    Names oneOf = {};
+    Names blockedBy = {};
+    FieldShade offShade = FieldShade::None; //!< a field's shade while disabled
+};
+
+constexpr auto GREY = FieldShade::Greyed;
+constexpr auto CAPTION = FieldShade::InactiveCaption;
+constexpr Names COPY_OR_MOVE = {"CheckBox4", "CheckBox5"};
+
+constexpr EnableRule RULES[] = {
+    // File Operations: Verify is no option of MOVE; the XCOPY options serve Copy Directory
+    // (and stand ready before an action is chosen); renaming needs its fields.
+    {"CheckBox1", {}, {}, {"CheckBox5"}},
+    {"SubFoldersBox", {}, {}, COPY_OR_MOVE}, // the frame of RadioButton21 .. 25
+    {"CheckBox16", {}, {}, COPY_OR_MOVE},
+    {"CheckBox17", {}, {}, COPY_OR_MOVE},
+    {"CheckBox18", {}, {}, COPY_OR_MOVE},
+    {"CheckBox19", {}, {}, COPY_OR_MOVE},
+    {"CheckBox20", {}, {}, COPY_OR_MOVE},
+    {"Edit12", {}, {}, {"RadioButton42"}, GREY},
+    {"Button9", {}, {}, {"RadioButton42"}},
+    {"Edit14", {}, {}, {"RadioButton57", "RadioButton42"}, GREY},
+    // User Interaction: the default key and the delay count only with a time
+    // delay; each choice's fields follow its action; "Use" governs the third.
+    {"RadioButton3", {"CheckBox8"}},
+    {"RadioButton4", {"CheckBox8"}},
+    {"RadioButton5", {"CheckBox8", "CheckBox14"}},
+    {"MaskEdit4", {"CheckBox8"}},
+    {"Edit7", {"RadioButton6"}, {}, {}, CAPTION},
+    {"Button3", {"RadioButton6"}},
+    {"Edit9", {"RadioButton7"}, {}, {}, CAPTION},
+    {"Edit6", {"RadioButton8"}, {}, {}, CAPTION},
+    {"Button4", {"RadioButton8"}},
+    {"Edit10", {"RadioButton9"}, {}, {}, CAPTION},
+    {"MaskEdit3", {"CheckBox14"}},
+    {"RadioButton10", {"CheckBox14"}},
+    {"RadioButton11", {"CheckBox14"}},
+    {"RadioButton14", {"CheckBox14"}},
+    {"Edit8", {"RadioButton10", "CheckBox14"}, {}, {}, CAPTION},
+    {"Button5", {"RadioButton10", "CheckBox14"}},
+    {"Edit11", {"RadioButton11", "CheckBox14"}, {}, {}, CAPTION},
+    // Miscellaneous: Windows NT cannot log off from a batch file; only NT and
+    // later take a shutdown delay.
+    {"RadioButton30", {}, {}, {"RadioButton58"}},
+    {"Label52", {}, {"RadioButton58", "RadioButton27"}},
+    {"CSpinEdit2", {}, {"RadioButton58", "RadioButton27"}},
+    {"Label53", {}, {"RadioButton58", "RadioButton27"}},
+    // Network Sharing: the HOME directory needs no path; a prompt no password.
+    {"Edit30", {}, {}, {"CheckBox30"}, GREY},
+    {"Button20", {}, {}, {"CheckBox30"}},
+    {"CheckBox32", {}, {}, {"CheckBox30"}},
+    {"Edit32", {}, {}, {"CheckBox30"}},
+    {"Edit31", {}, {}, {"CheckBox31"}, GREY},
+    // Network Services: the list of services to start or stop.
+    {"ComboBox3", {}, {"RadioButton51", "RadioButton52"}},
+};
+
+// Every check box and radio button of the pages, by control name.
+class SwitchReader : public SkippingFieldVisitor {
+public:
+    std::map<std::string_view, bool> on;
+    void check(std::string_view name, bool& value) override { on[name] = value; }
+    void radio(std::string_view name, std::string_view, bool& value) override { on[name] = value; }
+};
+
+} // namespace
+
+std::vector<EnableState> enabledStates(WizardPages& pages) {
+    SwitchReader switches;
+    pages.visitFields(switches);
+    const auto isOn = [&](std::string_view name) { return !name.empty() && switches.on[name]; };
+    const auto named = [](std::string_view name) { return !name.empty(); };
+    std::vector<EnableState> states;
+    for (const auto& rule : RULES) {
+        const bool enabled = std::all_of(rule.needs.begin(), rule.needs.end(), [&](auto n) { return !named(n) || isOn(n); }) &&
+                             (std::none_of(rule.oneOf.begin(), rule.oneOf.end(), named) ||
+                              std::any_of(rule.oneOf.begin(), rule.oneOf.end(), isOn)) &&
+                             std::none_of(rule.blockedBy.begin(), rule.blockedBy.end(), isOn);
+        const auto shade = rule.offShade == FieldShade::None ? FieldShade::None
+                           : enabled                          ? FieldShade::Window
+                                                              : rule.offShade;
+        states.push_back({std::string(rule.control), enabled, shade});
+    }
+    return states;
+}
+
+} // namespace core::wizard
