@@ -19,6 +19,9 @@ int pop3Input(const std::uint8_t* data, std::size_t size);
 //! Bytes from a language server client, in pieces, through `qlt lsp`'s server.
 int lspInput(const std::uint8_t* data, std::size_t size);
 
+//! A batch file for the Windows command interpreter rules.
+int cmdInput(const std::uint8_t* data, std::size_t size);
+
 //! Stops the process so the fuzzer reports the input.
 [[noreturn]] inline void fail() { __builtin_trap(); }
 

@@ -5,13 +5,21 @@ set -euo pipefail
 
 BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-base-dev libqscintilla2-qt6-dev nlohmann-json3-dev libcurl4-openssl-dev
-  fonts-dejavu-core ca-certificates)
+  fonts-dejavu-core ca-certificates
+  # The desktop's own file dialogs: GTK's, and the XDG portal's; Qt picks the
+  # one the desktop asks for and falls back to its own dialog without either.
+  qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck
   neovim python3-jsonschema)
+# The Windows cross-build (scripts/windows-build.sh, which ./test.sh runs) and Run through Wine.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 googletest wine wine64)
 
 packages=("${BUILD_PACKAGES[@]}")
-if [[ "${1:-}" == "--test" ]]; then packages+=("${TEST_PACKAGES[@]}"); fi
+case "${1:-}" in
+  --test) packages+=("${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
+  --windows) packages+=("${WINDOWS_PACKAGES[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

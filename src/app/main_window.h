@@ -3,6 +3,7 @@
 // "Advanced" and "Welcome", the document tabs and the editor, the menus,
 // toolbar and status bar, start-up and shutdown. Handlers gather input, call
 // core and show the result.
+#include "core/checker/problem_list.h"
 #include "core/documents/document_set.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/file_system.h"
@@ -13,6 +14,7 @@
 #include "platform/scintilla_editor_view.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
@@ -23,6 +25,7 @@
 #include <vector>
 
 class QAction;
+class QListWidget;
 class QLabel;
 class QMenu;
 class QTabBar;
@@ -35,7 +38,11 @@ class QtPrinter;
 
 namespace app {
 
+//! The program's picture, at every size it ships in.
+QIcon programIcon();
+
 class EasyPages;
+class ProblemsDock;
 namespace editor {
 class FindDialog;
 class ReplaceDialog;
@@ -69,6 +76,7 @@ public:
     QAction* action(const QString& name) const;
 
     core::documents::DocumentSet& documents() { return *m_documents; }
+    const core::checker::ProblemList& problems() const;
     core::documents::PickLists& pickLists() { return m_pickLists; }
     std::vector<std::string>& ignoredCommands() { return m_ignoredCommands; }
     platform::ScintillaEditorView& editorView() { return *m_editorView; }
@@ -118,6 +126,7 @@ private:
     // main_window_menus.cpp: actions, menus, toolbar, context menus.
     void buildActions();
     void buildMenus();
+    void buildRuleChoiceMenu(QMenu* options);
     void buildToolBar();
     void buildContextMenus();
     void setCommandEnabled(const QString& commandName, bool enabled);
@@ -138,7 +147,12 @@ private:
     void writeShutdown();
 
     // main_window_edit.cpp
+    void showProblems(std::vector<core::checker::Finding> findings);
+    void refreshProblems();
+    void goToProblemLine(std::size_t line);
+    void ignoreProblem(std::size_t row);
     void findNext(const QString& text);
+    QString searchStart() const;
     void replace(const QString& find, const QString& with, bool all);
 
     WindowServices m_services;
@@ -149,14 +163,19 @@ private:
     platform::EditorLook m_look;
 
     QTabWidget* m_pageControl1 = nullptr;
+    QWidget* m_tabSheet1 = nullptr;
     QWidget* m_tabSheet2 = nullptr;
     QWidget* m_tabSheet5 = nullptr;
     QWidget* m_easyWidget = nullptr;
     EasyPages* m_easy = nullptr;
     QTabBar* m_tabControl1 = nullptr;
     QsciScintilla* m_richEdit1 = nullptr;
+    QLabel* m_welcomeRecentHeading = nullptr;
+    QListWidget* m_welcomeRecent = nullptr; //!< the recent files, to open from the Welcome page
     QLabel* m_statusPanel0 = nullptr;
     QLabel* m_statusPanel1 = nullptr;
+    QLabel* m_statusPanel2 = nullptr; //!< the number of problems the last check found
+    ProblemsDock* m_problemsDock = nullptr; //!< holds the Problems list
     QHash<QString, QAction*> m_actions;
     QSet<QString> m_unwired;
     QHash<QString, QMenu*> m_menus;
@@ -167,6 +186,7 @@ private:
     QPointer<editor::ReplaceDialog> m_replaceDialog;
 
     bool m_welcomePageExists = true;
+    std::string m_lastSearch; //!< Windows-1252, what Find or Replace looked for last
 };
 
 } // namespace app

@@ -5,8 +5,12 @@
 #include "core/documents/editor_commands.h"
 #include "app/editor/editor_options_dialog.h"
 #include "app/editor/find_dialogs.h"
+#include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
-#include "core/checker/syntax_checker.h"
+#include "core/aids/search_start.h"
+#include "core/checker/editor_check.h"
+#include "core/checker/rule_set.h"
+#include "core/settings/settings_table.h"
 #include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
@@ -14,6 +18,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
 
 namespace app {
 
@@ -50,6 +56,7 @@ void TForm1::EditFind1Execute() {
         m_findDialog = new editor::FindDialog(this);
         connect(m_findDialog, &editor::FindDialog::findNext, this, [this] { findNext(m_findDialog->findText()); });
     }
+    m_findDialog->setFindText(searchStart());
     showModeless(m_findDialog.data());
 }
 
@@ -63,16 +70,23 @@ void TForm1::Replace1Click() {
         connect(dialog, &editor::ReplaceDialog::replaceAll, this,
                 [this, dialog] { replace(dialog->findText(), dialog->replaceText(), true); });
     }
+    m_replaceDialog->setFindText(searchStart());
     showModeless(m_replaceDialog.data());
+}
+
+QString TForm1::searchStart() const {
+    return platform::fromCp1252(core::aids::searchStart(m_editorView->selectedText(), m_lastSearch));
 }
 
 // FoundExecute
 void TForm1::findNext(const QString& text) {
+    m_lastSearch = documentText(text);
     if (core::documents::findNext(*m_editorView, documentText(text))) m_richEdit1->setFocus();
 }
 
 // ReplaceDialog1Replace; Replace All replaces every occurrence as one undo step.
 void TForm1::replace(const QString& find, const QString& with, bool all) {
+    m_lastSearch = documentText(find);
     bool replaced = false;
     {
         const UndoGroup group(m_richEdit1);
@@ -119,7 +133,39 @@ void TForm1::EditorOptions1Click() {
 void TForm1::BatchSyntaxCheckExecute() {
     if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
     m_richEdit1->setFocus();
-    core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands);
+    core::checker::EditorCheckOptions options;
+    options.rules = core::checker::ruleChoiceOf(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::CheckRules));
+    options.report = static_cast<core::checker::ProblemReport>(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::ProblemReport));
+    auto lint = core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands, options);
+    const std::string_view note = core::checker::checkedNote(lint.rules);
+    statusBar()->showMessage(QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
+    showProblems(std::move(lint.result.findings));
+}
+
+void TForm1::showProblems(std::vector<core::checker::Finding> findings) {
+    m_problemsDock->change([&](core::checker::ProblemList& list) { list.setFindings(std::move(findings)); });
+    refreshProblems();
+    m_problemsDock->show();
+}
+
+// The markers and the status bar follow the list.
+void TForm1::refreshProblems() {
+    m_editorView->showProblemMarkers(problems().markers());
+    m_statusPanel2->setText(platform::fromUtf8(problems().summary()));
+}
+
+void TForm1::goToProblemLine(std::size_t line) {
+    m_editorView->showLine(line - 1);
+    m_richEdit1->setFocus();
+}
+
+// Ignore from the Problems list: the command joins the Ignore list as with a box's Ignore.
+void TForm1::ignoreProblem(std::size_t row) {
+    bool ignored = false;
+    m_problemsDock->change([&](core::checker::ProblemList& list) { ignored = list.ignore(row, m_ignoredCommands); });
+    if (ignored) refreshProblems();
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 // to act; the set reports what changed and the window redraws it.
 #include "app/main_window.h"
 
+#include "core/documents/document_texts.h"
 #include "core/documents/launch_request.h"
 #include "platform/qt_text.h"
 
@@ -9,11 +10,15 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolTip>
 #include <QTabBar>
 #include <QUrl>
 
@@ -40,6 +45,9 @@ void TForm1::documentsChanged(DocumentEvent event) {
     switch (event) {
     case DocumentEvent::TabsChanged: refreshTabs(); break;
     case DocumentEvent::RecentFilesChanged: refreshRecentFiles(); break;
+    case DocumentEvent::SaveAsLineAdded:
+        statusBar()->showMessage(platform::fromUtf8(std::string(core::documents::SAVE_AS_LINE_NOTE)), 10000);
+        break;
     }
 }
 
@@ -54,7 +62,11 @@ void TForm1::refreshTabs() {
         else m_tabControl1->addTab(caption);
     }
     m_tabControl1->setCurrentIndex(static_cast<int>(m_documents->currentTab()));
+    // Tabs added while the page is hidden do not tell the layout their height;
+    // without this the strip stays zero pixels high until the next change.
+    m_tabControl1->updateGeometry();
     m_statusPanel1->setText(platform::fromUtf8(m_documents->statusText()));
+    setWindowTitle(platform::fromUtf8(m_documents->windowTitle()));
 }
 
 void TForm1::refreshRecentFiles() {
@@ -65,6 +77,18 @@ void TForm1::refreshRecentFiles() {
         entry->setVisible(recent.visible(i));
     }
     m_recentSeparator->setVisible(recent.separatorVisible());
+    if (!m_welcomePageExists) return;
+    m_welcomeRecent->clear();
+    for (std::size_t i = 0; i < core::documents::RecentFiles::COUNT; ++i) {
+        if (!recent.visible(i)) continue;
+        const QString path = platform::fromUtf8(recent.file(i));
+        auto* item = new QListWidgetItem(QFileInfo(path).fileName() + QStringLiteral("   \u2014   ") + path);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+        m_welcomeRecent->addItem(item);
+    }
+    m_welcomeRecentHeading->setVisible(m_welcomeRecent->count() > 0);
+    m_welcomeRecent->setVisible(m_welcomeRecent->count() > 0);
 }
 
 void TForm1::openRequest(const QString& request) {
@@ -93,6 +117,14 @@ void TForm1::dropEvent(QDropEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Files dropped on the editor open as documents instead of being pasted as text.
     if (watched == m_richEdit1->viewport()) {
+        if (event->type() == QEvent::ToolTip) {
+            // The margin marker of a line with problems names them.
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const QString text = m_editorView->problemTextAt(help->pos());
+            if (text.isEmpty()) QToolTip::hideText();
+            else QToolTip::showText(help->globalPos(), text, m_richEdit1->viewport());
+            return true;
+        }
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             if (drag->mimeData()->hasUrls()) {

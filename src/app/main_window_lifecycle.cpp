@@ -91,7 +91,7 @@ void TForm1::leaveWelcome(TopPage layout, int helpTopic) {
     m_pageControl1->setTabVisible(pageIndex(TopPage::Advanced), true);
     m_pageControl1->setTabVisible(pageIndex(TopPage::Easy), true);
     selectPage(layout);
-    m_services.help.showTopic(helpTopic);
+    if (helpTopic != 0) m_services.help.showTopic(helpTopic);
     WelcomeScreen1Execute();
 }
 

@@ -3,14 +3,18 @@
 // same actions, so enabling one enables it everywhere.
 #include "app/main_window.h"
 
+#include "app/problems/problems_dock.h"
+#include "core/checker/rule_set.h"
+#include "core/settings/settings_table.h"
 #include "platform/scintilla_editor_view.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
+#include <QIcon>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -71,22 +75,27 @@ constexpr ActionDef ACTIONS[] = {
 };
 
 // Where the toolbar's hint differs from the menu's.
-constexpr std::pair<const char*, const char*> TOOLBAR_HINTS[] = {{"BatchSyntaxCheck", "Check Syntax"}};
-// Buttons whose picture says enough; the others keep a label beside it.
-constexpr const char* ICON_ONLY[] = {"FileNew", "FileOpen", "FileSave", "HelpContents"};
-// Short toolbar labels where the command's caption is long.
-constexpr std::pair<const char*, const char*> TOOLBAR_LABELS[] = {
-    {"EditInsert1", "Insert"}, {"BatchUpdateVer", "Update"}, {"BatchSyntaxCheck", "Check"}, {"HelpContents", "Help"}};
+constexpr std::pair<const char*, const char*> TOOLBAR_HINTS[] = {{"BatchSyntaxCheck", "Check Syntax (F7)"}};
 
-QIcon standardIcon(const QWidget* widget, const char* name) {
-    const std::pair<const char*, QStyle::StandardPixmap> ICONS[] = {
-        {"FileNew", QStyle::SP_FileIcon},           {"FileOpen", QStyle::SP_DialogOpenButton},
-        {"FileSave", QStyle::SP_DialogSaveButton},  {"BatchUpdateVer", QStyle::SP_BrowserReload},
-        {"BatchSyntaxCheck", QStyle::SP_DialogApplyButton}, {"BatchRun", QStyle::SP_MediaPlay},
-        {"HelpContents", QStyle::SP_MessageBoxQuestion},
-    };
-    for (const auto& [action, pixmap] : ICONS)
-        if (qstrcmp(action, name) == 0) return widget->style()->standardIcon(pixmap);
+// Toolbar pictures: the desktop theme's icon of that name, else the one that
+// ships with the program (resources/icons/toolbar).
+constexpr std::pair<const char*, const char*> ICONS[] = {
+    {"FileNew", "document-new"},         {"FileOpen", "document-open"},
+    {"FileSave", "document-save"},       {"FilePrint", "document-print"},
+    {"EditCut1", "edit-cut"},            {"EditCopy1", "edit-copy"},
+    {"EditPaste1", "edit-paste"},        {"EditInsert1", "insert-text"},
+    {"BatchUpdateVer", "view-refresh"},  {"BatchSyntaxCheck", "tools-check-spelling"},
+    {"BatchRun", "media-playback-start"}, {"HelpContents", "help-contents"},
+};
+
+QIcon themedIcon(const char* action) {
+    for (const auto& [name, icon] : ICONS) {
+        if (qstrcmp(name, action) != 0) continue;
+        const QString themeName = QString::fromLatin1(icon);
+        QIcon bundled;
+        for (const int size : {24, 48}) bundled.addFile(QStringLiteral(":/icons/%1-%2.png").arg(themeName).arg(size));
+        return QIcon::fromTheme(themeName, bundled);
+    }
     return {};
 }
 
@@ -99,7 +108,7 @@ void TForm1::buildActions() {
         act->setShortcut(QKeySequence(QString::fromUtf8(def.shortcut)));
         act->setToolTip(QString::fromUtf8(def.hint));
         act->setStatusTip(QString::fromUtf8(def.hint));
-        act->setIcon(standardIcon(this, def.name));
+        act->setIcon(themedIcon(def.name));
         addAction(act); // shortcuts work with the menus closed and on every page
         m_actions.insert(def.name, act);
         m_unwired.insert(def.name);
@@ -177,10 +186,42 @@ void TForm1::buildMenus() {
     add(edit, {"Undo1", "-", "EditCut1", "EditCopy1", "EditPaste1", "-"});
     add(addMenu(edit, "InsertMenu", "&Insert..."), {"EditInsert1", "InsertFilename1", "InsertPath1", "EditInsertVariable", "InsertBat"});
     add(edit, {"ShortenPath", "RelativePath", "-", "EditFind1", "Replace1", "GoToLine"});
-    add(addMenu(nullptr, "BatchMenu", "&Batch"), {"BatchUpdateVer", "BatchSyntaxCheck", "-", "BatchRun", "BatchStepThrough"});
-    add(addMenu(nullptr, "OptionsMenu", "&Options"), {"EditorOptions1", "EditorOptionsAdvancedview1", "-", "CheckForUpdate1"});
+    auto* batch = addMenu(nullptr, "BatchMenu", "&Batch");
+    add(batch, {"BatchUpdateVer", "BatchSyntaxCheck"});
+    QAction* problems = m_problemsDock->toggleViewAction();
+    problems->setText(QStringLiteral("&Problems List"));
+    problems->setObjectName("ViewProblems");
+    batch->addAction(problems);
+    add(batch, {"-", "BatchRun", "BatchStepThrough"});
+    auto* options = addMenu(nullptr, "OptionsMenu", "&Options");
+    add(options, {"EditorOptions1", "EditorOptionsAdvancedview1"});
+    buildRuleChoiceMenu(options);
+    add(options, {"-", "CheckForUpdate1"});
     add(addMenu(nullptr, "HelpMenu", "&Help"),
         {"HelpContents", "GraphicalHelp1", "GettingStarted1", "-", "Tutorials1", "ContactSupport1", "-", "HelpAbout"});
+}
+
+// Options | Check Rules: which rules F7 applies, kept in the settings.
+void TForm1::buildRuleChoiceMenu(QMenu* options) {
+    auto* menu = options->addMenu(QStringLiteral("Check &Rules"));
+    menu->setObjectName("CheckRulesMenu");
+    auto* group = new QActionGroup(menu);
+    const std::pair<const char*, const char*> choices[] = {
+        {"CheckRulesAutomatic", "&Automatic"}, {"CheckRulesClassic", "&Classic"}, {"CheckRulesCmd", "&Windows command interpreter"}};
+    const auto stored = core::checker::ruleChoiceOf(
+        core::settings::readInteger(m_services.settings, core::settings::Setting::CheckRules));
+    for (int i = 0; i < 3; ++i) {
+        const auto choice = core::checker::ruleChoiceOf(i);
+        QAction* action = menu->addAction(QString::fromUtf8(choices[i].second));
+        action->setObjectName(choices[i].first);
+        action->setCheckable(true);
+        action->setChecked(choice == stored);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] {
+            core::settings::writeInteger(m_services.settings, core::settings::Setting::CheckRules,
+                                         core::checker::storedRuleChoice(choice));
+        });
+    }
 }
 
 void TForm1::buildToolBar() {
@@ -188,7 +229,8 @@ void TForm1::buildToolBar() {
     bar->setObjectName("ToolBar1");
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setIconSize(QSize(24, 24));
     const char* order[] = {"FileNew",  "FileOpen",       "FileSave",         "FilePrint", "-1",
                            "EditCut1", "EditCopy1",      "EditPaste1",       "EditInsert1", "-2",
                            "BatchUpdateVer", "BatchSyntaxCheck", "BatchRun", "-3", "HelpContents"};
@@ -201,11 +243,12 @@ void TForm1::buildToolBar() {
         bar->addAction(act);
         if (auto* button = bar->widgetForAction(act)) button->setObjectName(QStringLiteral("ToolButton_") + name);
     }
-    for (const char* name : ICON_ONLY)
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(m_actions.value(name))))
-            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The toolbar shows an action's icon text and tooltip; the menus its text and status tip.
-    for (const auto& [name, label] : TOOLBAR_LABELS) m_actions.value(name)->setIconText(QString::fromUtf8(label));
+    // Pictures only; the tooltip says what a button does, with its key.
+    for (QAction* act : bar->actions()) {
+        if (act->isSeparator() || act->shortcut().isEmpty() || act->toolTip().contains(QLatin1Char('('))) continue;
+        act->setToolTip(act->toolTip() + QStringLiteral(" (") + act->shortcut().toString(QKeySequence::NativeText) +
+                        QLatin1Char(')'));
+    }
     for (const auto& [name, hint] : TOOLBAR_HINTS) m_actions.value(name)->setToolTip(QString::fromUtf8(hint));
 }
 

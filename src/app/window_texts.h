@@ -11,6 +11,11 @@ inline constexpr auto SCREEN_TOO_SMALL =
     "larger and restart the program. If this message appears although your screen is large enough, please send a "
     "screen shot of your desktop to Marrowfen Software technical support at support@marrowfen.example.";
 inline constexpr auto WELCOME_PROMPT = "Choose one of the options below to start using the Quillet:";
+inline constexpr auto WELCOME_EASY_PURPOSE =
+    "A wizard: tick what the batch file should do and Quillet writes the commands.";
+inline constexpr auto WELCOME_ADVANCED_PURPOSE =
+    "The editor: write batch files yourself, with command templates and the syntax checker.";
+inline constexpr auto WELCOME_RECENT = "Or open a recent file:";
 inline constexpr auto EASY_HEADING = "I want to...";
 inline constexpr auto PRINT_JOB_PREFIX = "Quillet: ";
 

@@ -6,9 +6,19 @@
 #include <system_error>
 #include <iostream>
 
+#ifdef _WIN32
+#include "platform/windows/windows_paths.h"
+#endif
+
 int main(int argc, char* argv[]) {
     core::text::ignoreFileSizeSignal();
-    const int status = cli::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+#ifdef _WIN32
+    (void)argc, (void)argv;
+    const auto args = platform::windows::utf8Arguments();
+#else
+    const std::vector<std::string> args(argv + 1, argv + argc);
+#endif
+    const int status = cli::run(args, std::cout, std::cerr);
     // Output that never arrived (a full disk, a closed pipe) is a failure, not a result.
     errno = 0;
     if (!std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -4,6 +4,7 @@
 #include "cli/generate/generate_command.h"
 #include "cli/lsp/lsp_command.h"
 #include "cli/terminal_text.h"
+#include "core/cmdcheck/code_help.h"
 #include "core/version.h"
 
 #include <ostream>
@@ -12,10 +13,26 @@ namespace cli {
 namespace {
 
 constexpr const char* USAGE =
-    "usage: qlt check [--format text|json|sarif|gcc] [--spans] [--ignore-list FILE] FILE...\n"
+    "usage: qlt check [--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE] FILE...\n"
+    "       qlt explain CODE\n"
     "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
     "       qlt lsp\n"
     "       qlt --help | --version\n";
+
+// `qlt explain CODE`: the help topic of a finding code.
+int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "qlt: explain needs one code, e.g. Q101\n";
+        return EXIT_USAGE;
+    }
+    const auto* help = core::cmdcheck::codeHelp(args.front());
+    if (help == nullptr) {
+        err << escapeControls("qlt: unknown code '" + args.front() + "'") << '\n';
+        return EXIT_USAGE;
+    }
+    out << core::cmdcheck::explainText(*help);
+    return EXIT_CLEAN;
+}
 
 } // namespace
 
@@ -37,6 +54,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (command == "check") return runCheck(rest, out, err);
     if (command == "generate") return runGenerate(rest, out, err);
     if (command == "lsp") return runLsp(rest, out, err);
+    if (command == "explain") return runExplain(rest, out, err);
     err << escapeControls("qlt: unknown command '" + command + "'") << '\n' << USAGE;
     return EXIT_USAGE;
 }

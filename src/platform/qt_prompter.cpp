@@ -2,6 +2,7 @@
 
 #include "platform/qt_colour.h"
 #include "platform/qt_text.h"
+#include "platform/scintilla_editor_view.h"
 
 #include <QColorDialog>
 #include <QDir>
@@ -47,11 +48,13 @@ std::pair<QMessageBox::Icon, QString> lookOf(MessageKind kind) {
     return {QMessageBox::NoIcon, QString()};
 }
 
-// The answer for closing the box with Escape or the title bar: the set's
-// cancelling button, or its last one.
+// The answer for closing the box with Escape or the title bar: Cancel when the
+// set has it (so a "No" that discards work is never the accident), else the
+// set's other backing-out button, else its last one.
 Answer escapeAnswer(const std::vector<ButtonAnswer>& set) {
-    for (const auto& b : set)
-        if (b.answer == Answer::Cancel || b.answer == Answer::No || b.answer == Answer::Abort) return b.answer;
+    for (const Answer wanted : {Answer::Cancel, Answer::No, Answer::Abort})
+        for (const auto& b : set)
+            if (b.answer == wanted) return b.answer;
     return set.back().answer;
 }
 
@@ -80,10 +83,13 @@ Answer QtPrompter::message(MessageKind kind, Buttons buttons, const std::string&
     box.setTextFormat(Qt::PlainText);
     for (const auto& b : set) box.addButton(b.button);
     box.setDefaultButton(set.front().button);
+    const auto escape = escapeAnswer(set);
+    for (const auto& b : set)
+        if (b.answer == escape) box.setEscapeButton(b.button);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& b : set)
         if (b.button == pressed) return b.answer;
-    return escapeAnswer(set);
+    return escape;
 }
 
 std::optional<std::string> QtPrompter::inputBox(const std::string& caption, const std::string& prompt,
@@ -129,7 +135,9 @@ std::optional<std::string> QtPrompter::chooseFolder(const std::string& caption, 
 
 std::optional<core::ports::FontChoice> QtPrompter::chooseFont(const core::ports::FontChoice& initial) {
     bool ok = false;
-    const auto font = QFontDialog::getFont(&ok, QFont(fromUtf8(initial.name), initial.size), m_parent);
+    // The font the editor really shows: a stored face that is not installed
+    // falls back to the fixed-width system font, and the dialog opens on that.
+    const auto font = QFontDialog::getFont(&ok, editorFont(fromUtf8(initial.name), initial.size), m_parent);
     if (!ok) return std::nullopt;
     return core::ports::FontChoice{toUtf8(font.family()), font.pointSize()};
 }

@@ -60,4 +60,17 @@ bool QtShell::open(const std::string& target, std::string& error) {
     return false;
 }
 
+std::string QtShell::findProgram(const std::string& name) {
+    return toUtf8(QStandardPaths::findExecutable(fromUtf8(name)));
+}
+
+bool QtShell::start(const std::vector<std::string>& command, const std::string& folder, std::string& error) {
+    if (command.empty()) return false;
+    QStringList arguments;
+    for (auto it = command.begin() + 1; it != command.end(); ++it) arguments << fromUtf8(*it);
+    if (QProcess::startDetached(fromUtf8(command.front()), arguments, fromUtf8(folder))) return true;
+    error = command.front() + " could not be started";
+    return false;
+}
+
 } // namespace platform

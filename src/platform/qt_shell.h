@@ -10,6 +10,8 @@ public:
     //! False, with the reason, for a missing file, a file type that no
     //! application is set up to open, or a desktop that refuses the request.
     bool open(const std::string& target, std::string& error) override;
+    std::string findProgram(const std::string& name) override;
+    bool start(const std::vector<std::string>& command, const std::string& folder, std::string& error) override;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexerbatch.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontDatabase>
@@ -16,16 +17,25 @@ namespace {
 
 using Sci = QsciScintillaBase;
 constexpr unsigned long UTF32 = Sci::SC_LINECHARACTERINDEX_UTF32;
+constexpr int PROBLEM_MARKER = 1;
+constexpr int SYMBOL_MARGIN = 1;
 
-// Style numbers of the colour roles; typed text always gets style 0.
-int styleOf(core::ports::ColourRole role) {
+// The check's colours lie over the batch lexer's as indicators that colour the
+// text, one per role: the lexer colours while typing, the check on top.
+constexpr int FIRST_ROLE_INDICATOR = 8;
+constexpr int ROLE_INDICATORS = 3;
+
+int indicatorOf(core::ports::ColourRole role) {
     switch (role) {
-    case core::ports::ColourRole::Text: return 0;
-    case core::ports::ColourRole::Command: return 1;
-    case core::ports::ColourRole::Label: return 2;
-    case core::ports::ColourRole::Comment: return 3;
+    case core::ports::ColourRole::Text: return -1;
+    case core::ports::ColourRole::Command: return FIRST_ROLE_INDICATOR;
+    case core::ports::ColourRole::Label: return FIRST_ROLE_INDICATOR + 1;
+    case core::ports::ColourRole::Comment: return FIRST_ROLE_INDICATOR + 2;
+    // Strings and variables keep the batch lexer's colours.
+    case core::ports::ColourRole::String:
+    case core::ports::ColourRole::Variable: return -1;
     }
-    return 0;
+    return -1;
 }
 
 // Widget text (UTF-8) as document bytes; characters Windows-1252 lacks are left out.
@@ -48,7 +58,12 @@ ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(edito
     m_editor->setWrapMode(QsciScintilla::WrapNone);
     m_editor->setMarginType(0, QsciScintilla::NumberMargin);
     m_editor->setMarginLineNumbers(0, true);
-    m_editor->setMarginWidth(1, 0);
+    m_editor->setMarginWidth(SYMBOL_MARGIN, 0);
+    m_editor->setMarginType(SYMBOL_MARGIN, QsciScintilla::SymbolMargin);
+    m_editor->setMarginMarkerMask(SYMBOL_MARGIN, 1 << PROBLEM_MARKER);
+    m_editor->markerDefine(QsciScintilla::Circle, PROBLEM_MARKER);
+    m_editor->setMarkerBackgroundColor(QColor(0xE0, 0x70, 0x10), PROBLEM_MARKER);
+    m_editor->setMarkerForegroundColor(QColor(0xA0, 0x40, 0x00), PROBLEM_MARKER);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
@@ -62,16 +77,28 @@ long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long 
 }
 
 void ScintillaEditorView::setLook(const EditorLook& look) {
-    const QByteArray family = look.font.family().toUtf8();
-    send(Sci::SCI_STYLERESETDEFAULT);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFONT, Sci::STYLE_DEFAULT, family.constData());
-    send(Sci::SCI_STYLESETSIZE, Sci::STYLE_DEFAULT, look.font.pointSize());
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, look.text);
-    m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_DEFAULT, look.background);
-    send(Sci::SCI_STYLECLEARALL);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 1, look.command);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 2, look.label);
-    m_editor->SendScintilla(Sci::SCI_STYLESETFORE, 3, look.comment);
+    // The batch lexer colours command words, labels, comments and variables as
+    // the user types, in the same colours as the check.
+    auto* lexer = new QsciLexerBatch(m_editor);
+    lexer->setDefaultFont(look.font);
+    lexer->setFont(look.font);
+    lexer->setDefaultPaper(look.background);
+    lexer->setPaper(look.background);
+    lexer->setDefaultColor(look.text);
+    lexer->setColor(look.text);
+    lexer->setColor(look.comment, QsciLexerBatch::Comment);
+    lexer->setColor(look.command, QsciLexerBatch::Keyword);
+    lexer->setColor(look.label, QsciLexerBatch::Label);
+    lexer->setColor(look.label, QsciLexerBatch::Variable);
+    for (int style = 0; style <= QsciLexerBatch::Operator; ++style) lexer->setFont(look.font, style);
+    QsciLexer* previous = m_editor->lexer();
+    m_editor->setLexer(lexer);
+    delete previous;
+    const QColor roles[ROLE_INDICATORS] = {look.command, look.label, look.comment};
+    for (int i = 0; i < ROLE_INDICATORS; ++i) {
+        send(Sci::SCI_INDICSETSTYLE, FIRST_ROLE_INDICATOR + i, Sci::INDIC_TEXTFORE);
+        m_editor->SendScintilla(Sci::SCI_INDICSETFORE, FIRST_ROLE_INDICATOR + i, roles[i]);
+    }
     const auto palette = m_editor->palette();
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_LINENUMBER, palette.color(QPalette::WindowText));
     m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_LINENUMBER, palette.color(QPalette::Window));
@@ -197,13 +224,57 @@ void ScintillaEditorView::replaceSelection(const std::string& text) {
     send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
 }
 
+core::ports::ViewPlace ScintillaEditorView::place() const {
+    return {offsetOf(send(Sci::SCI_GETANCHOR)), offsetOf(send(Sci::SCI_GETCURRENTPOS)),
+            static_cast<std::size_t>(send(Sci::SCI_GETFIRSTVISIBLELINE)), static_cast<std::size_t>(send(Sci::SCI_GETXOFFSET))};
+}
+
+void ScintillaEditorView::restorePlace(const core::ports::ViewPlace& place) {
+    send(Sci::SCI_SETSEL, static_cast<unsigned long>(positionOf(place.anchor)), positionOf(place.caret));
+    send(Sci::SCI_SETFIRSTVISIBLELINE, place.firstVisibleLine);
+    send(Sci::SCI_SETXOFFSET, place.horizontalScroll);
+}
+
+void ScintillaEditorView::showLine(std::size_t index) {
+    if (index >= lineCount()) return;
+    const long start = send(Sci::SCI_POSITIONFROMLINE, index);
+    const long end = send(Sci::SCI_GETLINEENDPOSITION, index);
+    // Caret at the line's start, so a long line shows its beginning.
+    send(Sci::SCI_SETSEL, static_cast<unsigned long>(end), start);
+    send(Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, index);
+    send(Sci::SCI_SCROLLCARET);
+}
+
+void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {
+    m_editor->markerDeleteAll(PROBLEM_MARKER);
+    m_problemMarkers.clear();
+    m_problemMarkers.reserve(markers.size());
+    for (const auto& marker : markers) {
+        const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
+        if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
+    }
+    m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
+}
+
+QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {
+    int margins = 0;
+    for (int margin = 0; margin <= SYMBOL_MARGIN; ++margin) margins += m_editor->marginWidth(margin);
+    if (m_problemMarkers.empty() || viewportPoint.x() >= margins) return {};
+    const long position = send(Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(margins), viewportPoint.y());
+    const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    for (const auto& [handle, text] : m_problemMarkers)
+        if (m_editor->markerLine(handle) == line) return text;
+    return {};
+}
+
 bool ScintillaEditorView::modified() const { return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0; }
 
 void ScintillaEditorView::setModified(bool modified) {
     // Scintilla can only be told that the text is saved; "modified" without
     // an edit is remembered here.
     m_forcedModified = modified;
-    if (!modified) send(Sci::SCI_SETSAVEPOINT);
+    // Setting the save point always reports it, even when the text is there already.
+    if (!modified && send(Sci::SCI_GETMODIFY) != 0) send(Sci::SCI_SETSAVEPOINT);
 }
 
 void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }
@@ -215,8 +286,10 @@ std::optional<core::ports::Unencodable> ScintillaEditorView::firstUnencodable() 
 }
 
 void ScintillaEditorView::resetColours() {
-    send(Sci::SCI_STARTSTYLING, 0);
-    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(length()), 0);
+    for (int i = 0; i < ROLE_INDICATORS; ++i) {
+        send(Sci::SCI_SETINDICATORCURRENT, FIRST_ROLE_INDICATOR + i);
+        send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
+    }
 }
 
 void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
@@ -227,9 +300,10 @@ void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
     if (from == 0 && span.column > 0) return;
     long to = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(from), static_cast<long>(span.length));
     if (to == 0 || to > lineEnd) to = lineEnd;
-    if (from >= to) return;
-    send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from));
-    send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(to - from), styleOf(span.role));
+    const int indicator = indicatorOf(span.role);
+    if (from >= to || indicator < 0) return;
+    send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+    send(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(from), to - from);
 }
 
 } // namespace platform

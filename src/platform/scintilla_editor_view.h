@@ -4,12 +4,18 @@
 // count a line break as two characters. Every Windows-1252 byte is one
 // Unicode character, so an offset is a character index, which Scintilla's
 // UTF-32 line index maps to widget positions line by line.
+#include "core/checker/problem_list.h"
 #include "core/ports/editor_view.h"
 
 #include <QColor>
 #include <QFont>
 #include <QKeySequence>
 #include <QList>
+#include <QPoint>
+#include <QString>
+
+#include <utility>
+#include <vector>
 
 class QsciScintilla;
 
@@ -56,6 +62,9 @@ public:
     void select(std::size_t start, std::size_t length) override;
     std::string selectedText() const override;
     void replaceSelection(const std::string& text) override;
+    core::ports::ViewPlace place() const override;
+    void restorePlace(const core::ports::ViewPlace& place) override;
+    void showLine(std::size_t index) override;
 
     bool modified() const override;
     void setModified(bool modified) override;
@@ -64,6 +73,13 @@ public:
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
+
+    //! A marker beside each line with findings (they move with their lines as
+    //! the text is edited); none when the list is empty.
+    void showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers);
+    //! The findings' texts of the line at a point of the editor's viewport, for
+    //! the marker's tooltip; empty when the line has none.
+    QString problemTextAt(const QPoint& viewportPoint) const;
 
 private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
@@ -77,6 +93,7 @@ private:
     QsciScintilla* m_editor;
     bool m_forcedModified = false;
     bool m_replacing = false;
+    std::vector<std::pair<int, QString>> m_problemMarkers; //!< marker handle, tooltip
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // printing, the syntax check's colours, editor options and shortcuts.
 #include "window_fixture.h"
 
+#include "support/colour_roles.h"
 #include "support/process.h"
 
 #include <QApplication>
@@ -25,14 +26,13 @@ protected:
     void openText(const std::string& bytes, const char* name = "doc.bat") {
         startAdvanced({dir.write(name, bytes)});
     }
-    int styleAt(int position) const { return static_cast<int>(editor()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, position)); }
-    //! Styles of every character of the text, one digit each, lines joined by '|'.
+    //! The check's colour role of every character of the text, one digit each, lines joined by '|'.
     std::string styles() const {
         std::string out;
         const auto text = editor()->text();
         for (int i = 0; i < text.size(); ++i) {
             if (text[i] == '\r') continue;
-            out += text[i] == '\n' ? '|' : static_cast<char>('0' + styleAt(i));
+            out += text[i] == '\n' ? '|' : testing_support::roleAt(*editor(), i);
         }
         return out;
     }
@@ -163,9 +163,9 @@ TEST_F(Editor, CheckColoursCommandsLabelsAndCommentsWithoutAnEdit) {
     EXPECT_EQ(prompter.shown.front().buttons, Buttons::OkIgnoreAbort); // DIR alone is not a command
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"doc.bat"});
     EXPECT_FALSE(editor()->isUndoAvailable());
-    EXPECT_EQ(selection(), std::make_pair(std::size_t{0}, std::size_t{0}));
+    EXPECT_EQ(selection(), std::make_pair(std::size_t{3}, std::size_t{2})) << "the selection comes back";
     EXPECT_EQ(window->pickLists().labels, std::vector<std::string>{"START"});
-    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1), 0x0000FF);
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_INDICGETFORE, testing_support::COMMAND_INDICATOR), 0x0000FF);
 }
 
 TEST_F(Editor, CheckFromTheEasyLayoutSwitchesToTheEditor) {
@@ -177,12 +177,12 @@ TEST_F(Editor, CheckFromTheEasyLayoutSwitchesToTheEditor) {
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The syntax check is complete."});
 }
 
-TEST_F(Editor, EmptyStoreLooksPlainAndOptionsDialogWritesExactlyItsValues) {
+TEST_F(Editor, EmptyStoreColoursRolesVisiblyAndOptionsDialogWritesExactlyItsValues) {
     startAdvanced();
     const auto text = QApplication::palette().color(QPalette::Text);
-    for (int style : {0, 1, 2, 3})
-        EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style),
-                  text.red() | text.green() << 8 | text.blue() << 16) << style;
+    for (int role = 0; role < 3; ++role)
+        EXPECT_NE(editor()->SendScintilla(QsciScintillaBase::SCI_INDICGETFORE, testing_support::COMMAND_INDICATOR + role),
+                  text.red() | text.green() << 8 | text.blue() << 16) << role;
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 10);
 
     // OK after changing only the command colour writes all five colours, no font.
@@ -195,8 +195,8 @@ TEST_F(Editor, EmptyStoreLooksPlainAndOptionsDialogWritesExactlyItsValues) {
     window->EditorOptions1Click();
     const std::map<core::settings::MemorySettingsStore::Key, std::string> options = {
         {{"Options", "Background"}, "clWindow"}, {{"Options", "Text"}, "clWindowText"},
-        {{"Options", "CmdText"}, "clLime"},      {{"Options", "LabelText"}, "clWindowText"},
-        {{"Options", "CmtText"}, "clWindowText"},
+        {{"Options", "CmdText"}, "clLime"},      {{"Options", "LabelText"}, "$000070C0"},
+        {{"Options", "CmtText"}, "$00408000"},
     };
     for (const auto& [key, value] : options) EXPECT_EQ(stored(key.first.c_str(), key.second.c_str()), value);
     EXPECT_EQ(stored("Options", "FontName"), "<absent>");

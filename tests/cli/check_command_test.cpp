@@ -29,9 +29,9 @@ TEST(CheckCommand, TextReportsOneLinePerMessage) {
     Documents docs;
     auto result = runCommand(qltCheck(shellQuote(docs.faulty) + " " + shellQuote(docs.clean)));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, docs.faulty + ":4: warning: " + formatMessage(MessageId::Unrecognised, 4, "DIR") + "\n" +
-                              docs.faulty + ":5: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") +
-                              "\n");
+    EXPECT_EQ(result.out, docs.faulty + ":4:1: warning: " + formatMessage(MessageId::Unrecognised, 4, "DIR") +
+                              " [Q002]\n" + docs.faulty + ":5:1: warning: " +
+                              formatMessage(MessageId::GotoLabel, 5, "MISSING") + " [Q035]\n");
     EXPECT_EQ(result.err, "");
 
     auto clean = runCommand(qltCheck(shellQuote(docs.clean)));
@@ -49,13 +49,17 @@ TEST(CheckCommand, JsonWithSpansHoldsListsAndSpansInUtf8) {
     const nlohmann::json expected = {
         {"files",
          {{{"path", docs.faulty},
+           {"rules", "classic"},
            {"messages",
-            {{{"line", 4}, {"buttons", "ok-ignore-abort"}, {"text", formatMessage(MessageId::Unrecognised, 4, "DIR")}},
-             {{"line", 5}, {"buttons", "ok"}, {"text", formatMessage(MessageId::GotoLabel, 5, "MISSING")}}}},
+            {{{"line", 4}, {"buttons", "ok-ignore-abort"}, {"text", formatMessage(MessageId::Unrecognised, 4, "DIR")},
+              {"code", "Q002"}, {"severity", "warning"}, {"column", 1}, {"length", 3}},
+             {{"line", 5}, {"buttons", "ok"}, {"text", formatMessage(MessageId::GotoLabel, 5, "MISSING")},
+              {"code", "Q035"}, {"severity", "warning"}, {"column", 1}, {"length", 12}}}},
            {"labels", {"Start"}},
            {"variables", {"Caf\xc3\xa9"}},
            {"spans", {span(1, 2, 4, "command"), span(2, 1, 6, "label"), span(3, 1, 3, "command")}}},
           {{"path", docs.clean},
+           {"rules", "classic"},
            {"messages", nlohmann::json::array()},
            {"labels", nlohmann::json::array()},
            {"variables", nlohmann::json::array()},
@@ -76,8 +80,8 @@ TEST(CheckCommand, ManyFilesReportInTheOrderGivenAndGccIsText) {
         const std::string command = "EHCO X" + std::to_string(i);
         const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + command + "\n");
         args += " " + shellQuote(path);
-        expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ": warning: " +
-                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, command) + "\n";
+        expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ":1: warning: " +
+                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, command) + " [Q002]\n";
     }
     EXPECT_EQ(runCommand(qltCheck(args)).out, expected);
     EXPECT_EQ(runCommand(qltCheck("--format gcc" + args)).out, expected);
@@ -90,7 +94,7 @@ TEST(CheckCommand, UnreadableFileIsReportedAndTheOthersAreStillChecked) {
     auto result = runCommand(qltCheck(shellQuote(missing) + " " + shellQuote(docs.faulty)));
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "qlt: " + missing + ": No such file or directory\n");
-    EXPECT_NE(result.out.find(docs.faulty + ":4: warning: "), std::string::npos);
+    EXPECT_NE(result.out.find(docs.faulty + ":4:1: warning: "), std::string::npos);
 
     auto json = runCommand(qltCheck("--format json " + shellQuote(docs.faulty) + " " + shellQuote(missing)));
     EXPECT_EQ(json.status, 2);
@@ -102,7 +106,8 @@ TEST(CheckCommand, IgnoreListEntriesAreNotReported) {
     const auto list = docs.dir.write("Ignore.qlt", "FROB\r\ndir\r\n");
     auto result = runCommand(qltCheck("--ignore-list " + shellQuote(list) + " " + shellQuote(docs.faulty)));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, docs.faulty + ":5: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") + "\n");
+    EXPECT_EQ(result.out,
+              docs.faulty + ":5:1: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") + " [Q035]\n");
 }
 
 TEST(CheckCommand, BadUsageExitsWithTwo) {
@@ -113,6 +118,7 @@ TEST(CheckCommand, BadUsageExitsWithTwo) {
         {"--format", "qlt: --format needs text, json, sarif or gcc\n"},
         {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
         {"--ignore-list", "qlt: --ignore-list needs a file\n"},
+        {"--rules dos " + shellQuote(docs.clean), "qlt: unknown rules 'dos' (auto, classic or cmd)\n"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args);
@@ -124,3 +130,38 @@ TEST(CheckCommand, BadUsageExitsWithTwo) {
 }
 
 } // namespace
+
+// Automatic picks the command interpreter's rules for a file that uses its
+// features; --rules forces either set.
+TEST(CheckCommand, RulesChoiceAndCodes) {
+    TempDir dir;
+    const auto modern = dir.write("modern.cmd", "@echo off\r\nsetlocal\r\ngoto :main\r\n:mian\r\nexit /b 0\r\n");
+    auto result = runCommand(qltCheck(shellQuote(modern)));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out.substr(0, modern.size() + 22), modern + ":3:6: error: The label");
+    EXPECT_NE(result.out.find("[Q103]\n"), std::string::npos);
+
+    auto json = nlohmann::json::parse(runCommand(qltCheck("--format json --rules classic " + shellQuote(modern))).out);
+    EXPECT_EQ(json["files"][0]["rules"], "classic");
+    json = nlohmann::json::parse(runCommand(qltCheck("--format json --rules cmd " + shellQuote(modern))).out);
+    EXPECT_EQ(json["files"][0]["rules"], "cmd");
+    EXPECT_EQ(json["files"][0]["messages"][0]["length"], 5);
+
+    // A file long enough to be checked in parts is still judged whole: its one
+    // command interpreter feature is on its last line.
+    const auto longFile = dir.write("long.bat", "GOTO :missing\n" + std::string(20000, '\n') + "setlocal\n");
+    json = nlohmann::json::parse(runCommand(qltCheck("--format json " + shellQuote(longFile))).out);
+    EXPECT_EQ(json["files"][0]["rules"], "cmd");
+    EXPECT_EQ(json["files"][0]["messages"][0]["code"], "Q103");
+}
+
+TEST(CheckCommand, ExplainShowsTheTopicOfEveryCode) {
+    for (const char* code : {"Q001", "q101", "Q117"}) {
+        auto result = runCommand(std::string(QLT_EXECUTABLE) + " explain " + code);
+        EXPECT_EQ(result.status, 0) << code;
+        EXPECT_NE(result.out.find("Fires:"), std::string::npos) << code;
+    }
+    auto unknown = runCommand(std::string(QLT_EXECUTABLE) + " explain Q999");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "qlt: unknown code 'Q999'\n");
+}

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,33 @@ TEST(QtFileFilter, PairsBecomeQtFilters) {
         {"Dangling description", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::qtFileFilter(c.in), c.out) << c.in;
+}
+
+// Escape and the title bar's close button never mean a "No" that discards work.
+TEST(QtPrompter, EscapeAndCloseMeanCancelWhenTheBoxHasIt) {
+    using core::ports::Answer;
+    using core::ports::Buttons;
+    struct Case {
+        Buttons buttons;
+        bool escape; // else the window is closed
+        Answer expected;
+    };
+    const Case cases[] = {
+        {Buttons::YesNoCancel, true, Answer::Cancel},
+        {Buttons::YesNoCancel, false, Answer::Cancel},
+        {Buttons::YesNo, true, Answer::No},
+        {Buttons::OkIgnoreAbort, true, Answer::Abort},
+    };
+    for (const auto& c : cases) {
+        QTimer::singleShot(0, [escape = c.escape] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            if (escape) QTest::keyClick(box, Qt::Key_Escape);
+            else box->close();
+        });
+        platform::QtPrompter prompter(nullptr);
+        EXPECT_EQ(prompter.message(core::ports::MessageKind::Confirmation, c.buttons, "Save?"), c.expected);
+    }
 }
 
 // Boxes quote file names, server replies and error texts: markup in them shows as typed.

@@ -1,10 +1,17 @@
 #include "platform/qt_shell.h"
 
+#include "core/run/launcher.h"
+#include "core/aids/disk_file_system.h"
+#include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 #include <QFile>
+#include <QStandardPaths>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +25,15 @@ struct DesktopTools {
         const auto path = QString::fromStdString(dir.write(name, "#!/bin/sh\n" + body + "\n"));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+};
+
+// A saved document at a fixed path.
+struct SavedDocument : core::run::RunnableDocument {
+    std::string file;
+    bool modified() const override { return false; }
+    std::string path() const override { return file; }
+    bool save() override { return true; }
+    bool saveAs() override { return true; }
 };
 
 } // namespace
@@ -47,4 +63,33 @@ TEST(QtShell, OpensOnlyExistingFilesWhoseTypeHasADefaultApplication) {
     std::string error;
     EXPECT_FALSE(platform::QtShell().open(page, error));
     EXPECT_EQ(error, "the desktop could not open " + page);
+}
+
+// F9 where Wine is installed, through the same path the window takes: core's
+// launcher and stand-in COMMAND.BAT, QtShell starting the terminal, Wine's cmd
+// running the file. Only the terminal is a stand-in, with no window.
+TEST(QtShell, RunsABatchFileThroughWine) {
+    const auto wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    if (wine.isEmpty()) GTEST_SKIP() << "Wine is not installed";
+    if (qEnvironmentVariableIsEmpty("WINEPREFIX"))
+        qputenv("WINEPREFIX", QByteArray("/tmp/quillet-wine-") + QByteArray::number(getuid()));
+    qputenv("WINEDEBUG", "-all");
+    qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // a new prefix asks for no add-ons
+    testing_support::TempDir work;
+    std::filesystem::create_directories(work.path() / "Jobs & Co");
+    SavedDocument document;
+    document.file = work.write("Jobs & Co/run me.bat", "@ECHO OFF\r\nECHO running %~nx0\r\nECHO written> \"%~dp0effect.txt\"\r\n");
+    testing_support::TempDir data;
+    core::aids::DiskFileSystem files(data.folder());
+    testing_support::ScriptedPrompter prompter;
+    DesktopTools tools;
+    tools.script("wine", "PATH='" + tools.savedPath.toStdString() + "' exec " + wine.toStdString() + " \"$@\"");
+    tools.script("xterm", "shift; \"$@\" </dev/null >" + tools.dir.file("out") + " 2>&1; : > " + tools.dir.file("done"));
+    platform::QtShell shell;
+
+    ASSERT_TRUE(core::run::runDocument(core::run::RunMode::Run, document, prompter, files, shell));
+    for (int i = 0; i < 900 && !std::filesystem::exists(tools.dir.file("done")); ++i) QThread::msleep(100);
+    EXPECT_EQ(work.read("Jobs & Co/effect.txt"), "written\r\n");
+    EXPECT_NE(tools.dir.read("out").find("running run me.bat"), std::string::npos) << tools.dir.read("out");
+    EXPECT_TRUE(prompter.texts().empty());
 }

@@ -1,4 +1,5 @@
 #include "platform/scintilla_editor_view.h"
+#include "support/colour_roles.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -69,17 +70,17 @@ TEST_F(ScintillaView, AnEmptyTextHasNoLinesAndAppendingGivesTheFirst) {
     EXPECT_EQ(view.lines(), Lines{"first"});
 }
 
-TEST_F(ScintillaView, ColourSpansChangeStylesOnlyAndStayInTheirLine) {
+TEST_F(ScintillaView, ColourSpansMarkTheirRoleOnlyAndStayInTheirLine) {
     view.setLines({"\xA7 ECHO", ":LABEL", "REM x"});
     view.resetColours();
     view.colourSpan({0, 2, 4, ColourRole::Command});
     view.colourSpan({1, 0, 99, ColourRole::Label});
     view.colourSpan({2, 0, 5, ColourRole::Comment});
     view.colourSpan({7, 0, 5, ColourRole::Comment}); // no such line: nothing
-    // Style per widget position: the widget holds UTF-8, so "\xA7" takes two.
+    // Role per widget position: the widget holds UTF-8, so "\xA7" takes two.
     std::string styles;
     for (long p = 0; p < widget.SendScintilla(QsciScintillaBase::SCI_GETLENGTH); ++p)
-        styles += static_cast<char>('0' + widget.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, p));
+        styles += testing_support::roleAt(widget, p);
     EXPECT_EQ(styles, "00" "0" "1111" "00" "222222" "00" "33333");
     EXPECT_FALSE(view.modified());
     EXPECT_FALSE(widget.isUndoAvailable());

@@ -3,9 +3,14 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#ifdef _WIN32
+#include <filesystem>
+#include <random>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #include <stdlib.h>
+#endif
 
 namespace testing_support {
 
@@ -15,6 +20,31 @@ struct ProcessResult {
     std::string err;
 };
 
+#ifdef _WIN32
+//! Runs a command line through cmd; stderr is captured through a temporary
+//! file. Output is read in text mode: a line ends in "\n" as on POSIX systems.
+inline ProcessResult runCommand(const std::string& commandLine) {
+    ProcessResult result;
+    const auto errName =
+        (std::filesystem::temp_directory_path() / ("quillet-stderr-" + std::to_string(std::random_device{}()))).string();
+    // cmd /c drops the first and last quote of a line that starts with one: add a pair.
+    FILE* pipe = _popen(("\"" + commandLine + " 2>\"" + errName + "\"\"").c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    result.status = _pclose(pipe);
+    if (FILE* err = fopen(errName.c_str(), "r")) {
+        while ((got = fread(buffer.data(), 1, buffer.size(), err)) > 0) result.err.append(buffer.data(), got);
+        fclose(err);
+    }
+    std::remove(errName.c_str());
+    return result;
+}
+
+//! Quotes one argument for cmd (Windows names hold no quotes).
+inline std::string shellQuote(const std::string& arg) { return "\"" + arg + "\""; }
+#else
 //! Runs a shell command line; stderr is captured through a temporary file.
 inline ProcessResult runCommand(const std::string& commandLine) {
     ProcessResult result;
@@ -42,5 +72,6 @@ inline std::string shellQuote(const std::string& arg) {
     for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+#endif
 
 } // namespace testing_support

@@ -22,7 +22,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::string file(std::string_view name) const { return (m_path / name).string(); }
     //! The folder with a trailing separator, as FileSystem::dataFolder() gives it.
-    std::string folder() const { return m_path.string() + "/"; }
+    std::string folder() const { return m_path.string() + std::string(1, std::filesystem::path::preferred_separator); }
 
     std::string write(std::string_view name, std::string_view bytes) const {
         auto p = file(name);

@@ -1,6 +1,6 @@
 #pragma once
 // The texts and hints of the editing aids' dialogs, in one
-// place (what the aids insert and ask lives in core/aids/texts.h).
+// place (what the aids insert and ask lives in core/aids/aid_texts.h).
 namespace app::aids::texts {
 
 // "Insert Command Template"

@@ -3,7 +3,11 @@
 #include "app/editor/editor_options.h"
 #include "platform/qt_colour.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +65,22 @@ TForm7::TForm7(core::ports::SettingsStore& store, core::ports::Prompter& prompte
     }
     layout->addLayout(grid);
 
+    auto* checking = new QGroupBox(QStringLiteral("Checking and saving"));
+    checking->setObjectName("GroupBoxChecking");
+    auto* form = new QFormLayout(checking);
+    m_problemReport = new QComboBox;
+    m_problemReport->setObjectName("ComboProblemReport");
+    // In the order of the stored value.
+    m_problemReport->addItems({QStringLiteral("As suits the rules (boxes for the classic rules)"),
+                               QStringLiteral("One message box each"), QStringLiteral("In the Problems list only")});
+    m_problemReport->setCurrentIndex(core::settings::readInteger(store, core::settings::Setting::ProblemReport));
+    form->addRow(QStringLiteral("Report problems:"), m_problemReport);
+    m_saveAsLine = new QCheckBox(QStringLiteral("Save As adds the line \"ECHO This Batch file was created with ...\""));
+    m_saveAsLine->setObjectName("CheckSaveAsLine");
+    m_saveAsLine->setChecked(core::settings::readBool(store, core::settings::Setting::SaveAsLine));
+    form->addRow(m_saveAsLine);
+    layout->addWidget(checking);
+
     auto* font = button("BitBtn3", QStringLiteral("Select Font..."));
     auto* ok = button("BitBtn2", QStringLiteral("OK"));
     auto* cancel = button("BitBtn1", QStringLiteral("Cancel"));
@@ -109,6 +129,8 @@ void TForm7::writeOptions() {
     }
     for (std::size_t row = 0; row < ROWS.size(); ++row)
         core::settings::writeText(m_store, COLOUR_OPTIONS[row], core::settings::colourName(m_colours[row]));
+    core::settings::writeInteger(m_store, Setting::ProblemReport, m_problemReport->currentIndex());
+    core::settings::writeBool(m_store, Setting::SaveAsLine, m_saveAsLine->isChecked());
 }
 
 } // namespace app::editor

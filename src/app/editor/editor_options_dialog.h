@@ -1,7 +1,8 @@
 #pragma once
 // TForm7 "Editor Options": five colour rows (swatch and "Choose..."), "Select
-// Font...", OK and Cancel. OK writes the chosen font (only when one was
-// chosen) and all five colours; Cancel writes nothing. Created for each use.
+// Font...", how a check reports problems, whether Save As adds its line, OK and
+// Cancel. OK writes the chosen font (only when one was chosen), all five
+// colours and the two choices; Cancel writes nothing. Created for each use.
 #include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
 #include "core/settings/colour_name.h"
@@ -11,6 +12,8 @@
 #include <array>
 #include <optional>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace app::editor {
@@ -34,6 +37,8 @@ private:
     core::settings::ColourValue m_lastChosen = core::settings::ColourValue::fixed(0);
     core::ports::FontChoice m_font;
     bool m_fontChosen = false;
+    QComboBox* m_problemReport = nullptr;
+    QCheckBox* m_saveAsLine = nullptr;
 };
 
 } // namespace app::editor

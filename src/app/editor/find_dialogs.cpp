@@ -54,6 +54,11 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
 
 QString FindDialog::findText() const { return m_find->text(); }
 
+void FindDialog::setFindText(const QString& text) {
+    m_find->setText(text);
+    m_find->selectAll();
+}
+
 ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("ReplaceDialog1");
     setWindowTitle(QStringLiteral("Replace"));
@@ -75,6 +80,12 @@ ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString ReplaceDialog::findText() const { return m_find->text(); }
+
+void ReplaceDialog::setFindText(const QString& text) {
+    m_find->setText(text);
+    m_find->selectAll();
+    m_find->setFocus();
+}
 QString ReplaceDialog::replaceText() const { return m_replace->text(); }
 
 } // namespace app::editor

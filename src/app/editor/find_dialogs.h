@@ -15,6 +15,8 @@ class FindDialog : public QDialog {
 public:
     explicit FindDialog(QWidget* parent = nullptr);
     QString findText() const;
+    //! The text to search for, selected so typing replaces it.
+    void setFindText(const QString& text);
 
 signals:
     void findNext();
@@ -28,6 +30,7 @@ class ReplaceDialog : public QDialog {
 public:
     explicit ReplaceDialog(QWidget* parent = nullptr);
     QString findText() const;
+    void setFindText(const QString& text);
     QString replaceText() const;
 
 signals:

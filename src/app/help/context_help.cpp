@@ -1,5 +1,7 @@
 #include "app/help/context_help.h"
 
+#include "core/info/help_controls.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -21,6 +23,7 @@ int helpContextOf(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget()) {
         const int context = widget->property(HELP_CONTEXT_PROPERTY).toInt();
         if (context > 0) return context;
+        if (const auto topic = core::info::help::topicOfControl(widget->objectName().toStdString())) return *topic;
     }
     return 0;
 }

@@ -15,8 +15,8 @@ inline constexpr char HELP_CONTEXT_PROPERTY[] = "helpContext";
 //! Gives a widget (and so everything inside it) a help context number.
 void setHelpContext(QWidget* widget, int context);
 
-//! The context of the widget or of its nearest parent that has one; 0 when
-//! none has.
+//! The context of the widget or of its nearest parent that has one (its own
+//! property, else its object name's topic); 0 when none has.
 int helpContextOf(const QWidget* widget);
 
 //! Watches the whole application for F1. When the focused control has a

@@ -99,7 +99,8 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         ignoreList = core::text::splitLines(read.bytes);
     }
     const auto formatter = makeFormatter(options.format, options.spans);
-    const CheckSettings settings{*formatter, ignoreList, options.spans && options.format == ReportFormat::Json};
+    const CheckSettings settings{*formatter, ignoreList, options.spans && options.format == ReportFormat::Json,
+                                 options.rules};
     ReportOutput output(out, formatter->separator());
     out << formatter->head();
     Status status;

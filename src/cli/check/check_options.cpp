@@ -22,6 +22,13 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
             else if (value == "sarif") options.format = ReportFormat::Sarif;
             else if (value == "gcc") options.format = ReportFormat::Gcc;
             else return failure("unknown format '" + value + "' (text, json, sarif or gcc)");
+        } else if (arg == "--rules") {
+            if (!hasValue) return failure("--rules needs auto, classic or cmd");
+            const std::string& value = args[++i];
+            if (value == "auto") options.rules = core::checker::RuleChoice::Automatic;
+            else if (value == "classic") options.rules = core::checker::RuleChoice::Classic;
+            else if (value == "cmd") options.rules = core::checker::RuleChoice::Cmd;
+            else return failure("unknown rules '" + value + "' (auto, classic or cmd)");
         } else if (arg == "--ignore-list") {
             if (!hasValue) return failure("--ignore-list needs a file");
             options.ignoreList = args[++i];

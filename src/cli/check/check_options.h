@@ -1,5 +1,7 @@
 #pragma once
 // The arguments of `qlt check`.
+#include "core/checker/rule_set.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@ enum class ReportFormat { Text, Json, Sarif, Gcc };
 struct CheckOptions {
     ReportFormat format = ReportFormat::Text;
     bool spans = false;
+    core::checker::RuleChoice rules = core::checker::RuleChoice::Automatic;
     std::optional<std::string> ignoreList;
     std::vector<std::string> files;
 };
@@ -21,7 +24,7 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json|sarif|gcc] [--spans] [--ignore-list FILE] FILE...`.
+//! Parses `[--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 
 } // namespace cli

@@ -31,6 +31,8 @@ std::string_view roleName(core::ports::ColourRole role) {
     case core::ports::ColourRole::Command: return "command";
     case core::ports::ColourRole::Label: return "label";
     case core::ports::ColourRole::Comment: return "comment";
+    case core::ports::ColourRole::String: return "string";
+    case core::ports::ColourRole::Variable: return "variable";
     case core::ports::ColourRole::Text: return "text";
     }
     return "text";
@@ -89,7 +91,7 @@ void appendArray(std::string& out, std::string_view key, const Items& items, Wri
     out += ']';
 }
 
-// One line per finding: `PATH:LINE: warning: TEXT`.
+// One line per finding: `PATH:LINE:COLUMN: SEVERITY: TEXT [CODE]`.
 class TextFormatter : public ReportFormatter {
 public:
     // Control characters (from a path or the line's text) are shown escaped.
@@ -98,8 +100,15 @@ public:
         out += path;
         out += ':';
         appendNumber(out, f.line);
-        out += ": warning: ";
+        out += ':';
+        appendNumber(out, f.column);
+        out += ": ";
+        out += core::checker::severityName(f.severity);
+        out += ": ";
         out += f.text;
+        out += " [";
+        out += f.code;
+        out += ']';
         if (holdsControls(std::string_view(out).substr(start))) {
             const std::string line = out.substr(start);
             out.resize(start);
@@ -109,7 +118,7 @@ public:
     }
 };
 
-// {"files":[{"path":P,"messages":[...],"labels":[...],"variables":[...],"spans":[...]}]}
+// {"files":[{"path":P,"rules":R,"messages":[...],"labels":[...],"variables":[...],"spans":[...]}]}
 class JsonFormatter : public ReportFormatter {
 public:
     explicit JsonFormatter(bool spans) : m_spans(spans) {}
@@ -118,10 +127,12 @@ public:
     std::string_view tail() const override { return "]}\n"; }
 
     // A path that is not UTF-8 gets replacement characters rather than failing the report.
-    void beginFile(std::string& out, const std::string& path) const override {
+    void beginFile(std::string& out, const std::string& path, core::checker::RuleSet rules) const override {
         out += "{\"path\":";
         out += Json(path).dump(-1, ' ', false, Json::error_handler_t::replace);
-        out += ",\"messages\":[";
+        out += ",\"rules\":\"";
+        out += core::checker::ruleSetName(rules);
+        out += "\",\"messages\":[";
     }
     std::string_view itemSeparator() const override { return ","; }
     void finding(std::string& out, const std::string&, const core::checker::Finding& f) const override {
@@ -131,6 +142,14 @@ public:
         out += buttonsName(f.buttons);
         out += "\",\"text\":";
         appendJsonString(out, f.text);
+        out += ",\"code\":";
+        appendJsonString(out, f.code);
+        out += ",\"severity\":\"";
+        out += core::checker::severityName(f.severity);
+        out += "\",\"column\":";
+        appendNumber(out, f.column);
+        out += ",\"length\":";
+        appendNumber(out, f.length);
         out += '}';
     }
     void endFile(std::string& out, const FileEnd& end) const override {

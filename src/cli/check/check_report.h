@@ -2,6 +2,7 @@
 // How `qlt check` writes its report: a formatter per format turns each file's
 // findings into text as the check makes them, so no report is held whole.
 #include "cli/check/check_options.h"
+#include "core/checker/rule_set.h"
 #include "core/checker/syntax_checker.h"
 
 #include <memory>
@@ -24,8 +25,8 @@ public:
     virtual std::string head() const { return {}; }
     virtual std::string_view separator() const { return {}; }
     virtual std::string_view tail() const { return {}; }
-    //! A file's part: its beginning, its findings with itemSeparator() between two, its end.
-    virtual void beginFile(std::string& /*out*/, const std::string& /*path*/) const {}
+    //! A file's part: its beginning (with the rules that check it), its findings with itemSeparator() between two, its end.
+    virtual void beginFile(std::string& /*out*/, const std::string& /*path*/, core::checker::RuleSet /*rules*/) const {}
     virtual std::string_view itemSeparator() const { return {}; }
     virtual void finding(std::string& out, const std::string& path, const core::checker::Finding& finding) const = 0;
     virtual void endFile(std::string& /*out*/, const FileEnd& /*end*/) const {}

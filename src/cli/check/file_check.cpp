@@ -68,7 +68,7 @@ Part checkPart(const std::string& path, const CheckSettings& settings, std::span
     return part;
 }
 
-// Rules that read a file as a whole (anything but the classic rules) check it in one piece.
+// The command interpreter's rules read a file as a whole: it is checked in one piece.
 FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
                        std::string& out) {
     core::documents::PickLists lists;
@@ -76,7 +76,7 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     SpanCollector colours(spans, settings.spans);
     std::vector<std::string> ignored = settings.ignoreList;
     ReportSink findings(path, settings.formatter, out);
-    core::checker::lintLines(lines, settings.rules, colours, lists, ignored, findings);
+    core::checker::lintLines(lines, core::checker::RuleChoice::Cmd, colours, lists, ignored, findings);
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
 }
@@ -105,9 +105,11 @@ FileOutcome checkFile(const std::string& path, const CheckSettings& settings, st
     const auto read = readWhole(path);
     if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
     const std::vector<std::string_view> lines = core::text::splitLineViews(read.bytes);
-    settings.formatter.beginFile(out, path);
-    if (core::checker::pickRuleSet(lines, settings.rules) != core::checker::RuleSet::Classic)
-        return checkWhole(path, settings, lines, out);
+    // The rules are picked once on the whole file; rules other than the classic
+    // read the file as a whole, so only the classic rules split it into parts.
+    const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);
+    settings.formatter.beginFile(out, path, rules);
+    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, out);
 
     const core::checker::LabelIndex labels(lines);
     core::documents::PickLists lists;

@@ -1,11 +1,10 @@
 #include "cli/check/sarif_report.h"
 
 #include "cli/check/check_report.h"
-#include "cli/rule_help.h"
+#include "core/cmdcheck/code_help.h"
 #include "core/version.h"
 
 #include <nlohmann/json.hpp>
-
 
 namespace cli {
 namespace {
@@ -23,22 +22,22 @@ std::string_view level(core::checker::Severity severity) {
 
 std::string dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
+// Every code with its help topic; a result names its rule by index into this table.
 Json ruleTable() {
     Json rules = Json::array();
-    for (const auto& rule : knownRules())
-        rules.push_back({{"id", rule.code},
-                         {"shortDescription", {{"text", rule.title}}},
-                         {"fullDescription", {{"text", rule.text}}},
-                         {"help", {{"text", rule.text}}},
-                         {"defaultConfiguration", {{"level", level(rule.severity)}}}});
+    for (const auto& help : core::cmdcheck::allCodeHelp())
+        rules.push_back({{"id", help.code},
+                         {"shortDescription", {{"text", help.title}}},
+                         {"fullDescription", {{"text", help.meaning}}},
+                         {"help", {{"text", core::cmdcheck::explainText(help)}}}});
     return rules;
 }
 
 std::size_t ruleIndex(const std::string& code) {
-    const auto& rules = knownRules();
-    for (std::size_t i = 0; i < rules.size(); ++i)
-        if (rules[i].code == code) return i;
-    return rules.size();
+    const auto topics = core::cmdcheck::allCodeHelp();
+    for (std::size_t i = 0; i < topics.size(); ++i)
+        if (topics[i].code == code) return i;
+    return topics.size();
 }
 
 Json result(const std::string& uri, const core::checker::Finding& f) {
@@ -48,7 +47,7 @@ Json result(const std::string& uri, const core::checker::Finding& f) {
                 {"level", level(f.severity)},
                 {"message", {{"text", f.text}}},
                 {"locations", {{{"physicalLocation", {{"artifactLocation", {{"uri", uri}}}, {"region", region}}}}}}};
-    if (const std::size_t index = ruleIndex(f.code); index < knownRules().size()) out["ruleIndex"] = index;
+    if (const std::size_t index = ruleIndex(f.code); index < core::cmdcheck::allCodeHelp().size()) out["ruleIndex"] = index;
     return out;
 }
 

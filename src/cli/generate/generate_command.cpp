@@ -1,6 +1,6 @@
 #include "cli/generate/generate_command.h"
 
-#include "core/aids/disk_file_system.h"
+#include "cli/system_file_system.h"
 #include "cli/generate/plan.h"
 #include "cli/generate/plan_prompter.h"
 #include "cli/generate/single_document.h"
@@ -19,7 +19,7 @@
 namespace cli {
 namespace {
 
-using core::aids::DiskFileSystem;
+using DiskFileSystem = cli::SystemFileSystem;
 
 // A fresh document holds the two lines of a new file in the window.
 const std::vector<std::string> NEW_FILE_TEMPLATE = {std::string(core::documents::NEW_FILE_LINE_1),

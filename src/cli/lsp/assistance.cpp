@@ -1,7 +1,7 @@
 #include "cli/lsp/features.h"
 
 #include "cli/lsp/batch_scan.h"
-#include "cli/rule_help.h"
+#include "core/cmdcheck/code_help.h"
 #include "core/info/command_help.h"
 #include "core/text/codepage.h"
 
@@ -14,6 +14,13 @@ constexpr int ITEM_REFERENCE = 18;
 
 std::string commandHover(const core::info::CommandHelp& help) {
     return "**" + std::string(help.word) + "**: " + std::string(help.summary) + "\n\nHelp: " + std::string(help.page);
+}
+
+std::string codeHover(const core::cmdcheck::CodeHelp& help) {
+    std::string text = "**";
+    text.append(help.code).append("**: ").append(help.title).append("\n\n").append(help.meaning);
+    text.append("\n\nFix: ").append(help.fix);
+    return text;
 }
 
 Json markdown(const std::string& text) { return {{"contents", {{"kind", "markdown"}, {"value", text}}}}; }
@@ -33,13 +40,13 @@ Json hover(const TextDocument& doc, const std::vector<core::checker::Finding>& f
     if (const auto word = wordAt(doc.projected(), line, column)) {
         if (const auto help = core::info::commandHelpFor(word->name)) text = commandHover(*help);
         else if (looksLikeCode(word->name))
-            if (const auto meaning = explainCode(word->name)) text = "**" + word->name + "**: " + *meaning;
+            if (const auto* topic = core::cmdcheck::codeHelp(word->name)) text = codeHover(*topic);
     }
     for (const auto& f : findings) {
         const bool onLine = f.line == line + 1;
         const bool inside = f.length == 0 || (column + 1 >= f.column && column + 1 < f.column + f.length);
         if (!onLine || !inside) continue;
-        if (const auto meaning = explainCode(f.code)) text += (text.empty() ? "" : "\n\n---\n\n") + ("**" + f.code + "**: " + *meaning);
+        if (const auto* help = core::cmdcheck::codeHelp(f.code)) text += (text.empty() ? "" : "\n\n---\n\n") + codeHover(*help);
     }
     if (text.empty()) return nullptr;
     return markdown(text);

@@ -6,5 +6,6 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/path_conversions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_parts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/relative_path.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search_start.cpp
   ${CMAKE_CURRENT_LIST_DIR}/short_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/variable_select.cpp)

@@ -3,6 +3,17 @@
 #include <algorithm>
 
 namespace core::checker {
+namespace {
+
+// Every box names its line: a message whose text has no line number gets one in front.
+std::string boxText(const MessageDef& def, const Finding& finding) {
+    if (def.text.find("{line}") != std::string_view::npos) return finding.text;
+    return linePrefix(finding.line) + finding.text;
+}
+
+} // namespace
+
+std::string linePrefix(std::size_t line) { return "Line " + std::to_string(line) + ": "; }
 
 CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
                    const LabelIndex* labels)
@@ -19,7 +30,10 @@ ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view tex
     // A classic message is about its whole line.
     finding.length = line - 1 < m_lines.size() ? m_lines[line - 1].size() : 0;
     finding.code = messageCode(id);
-    const auto answer = m_context.prompter.message(def.kind, def.buttons, finding.text);
+    // Ignore puts the command into the Ignore list, from the box or the Problems list.
+    if (def.buttons == ports::Buttons::OkIgnoreAbort) finding.ignoreKey = std::string(text);
+    m_context.colours.showLine(line - 1);
+    const auto answer = m_context.prompter.message(def.kind, def.buttons, boxText(def, finding));
     m_findings.add(std::move(finding));
     if (answer == ports::Answer::Abort) m_aborted = true;
     return answer;

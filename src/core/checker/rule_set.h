@@ -41,4 +41,11 @@ Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourS
 RuleSet lintLines(std::span<const std::string_view> lines, RuleChoice choice, ColourSink& colours,
                   documents::PickLists& lists, std::vector<std::string>& ignored, FindingSink& findings);
 
+//! The status bar's note after a check: "Checked with the classic rules", ...
+std::string_view checkedNote(RuleSet rules);
+
+//! The choice as stored in the settings (0 Automatic, 1 Classic, 2 Cmd) and back.
+RuleChoice ruleChoiceOf(int stored);
+int storedRuleChoice(RuleChoice choice);
+
 } // namespace core::checker

@@ -69,10 +69,4 @@ CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContex
     return {std::move(collected.findings), aborted};
 }
 
-CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
-                        std::vector<std::string>& ignoredCommands) {
-    EditorViewColours colours(view);
-    return checkSyntax(view.lines(), {prompter, colours, lists, ignoredCommands});
-}
-
 } // namespace core::checker

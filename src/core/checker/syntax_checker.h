@@ -28,6 +28,9 @@ struct Finding {
     std::size_t length = 0; //!< characters; 0 when the finding is about the whole line
     std::string code;       //!< stable identifier, e.g. "Q001"
     Severity severity = Severity::Warning;
+    //! What the Ignore list takes to silence this finding (the unrecognised
+    //! command, Windows-1252); empty when Ignore does not apply.
+    std::string ignoreKey;
     bool operator==(const Finding&) const = default;
 };
 
@@ -86,8 +89,7 @@ private:
 bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
                  const LabelIndex& labels, const CheckContext& context, FindingSink& sink);
 
-//! Checks the document an editor shows and colours it.
-CheckResult checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
-                        std::vector<std::string>& ignoredCommands);
+//! "Line 12: ", put before a message box's text that does not name its line.
+std::string linePrefix(std::size_t line);
 
 } // namespace core::checker

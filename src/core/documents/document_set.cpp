@@ -2,6 +2,7 @@
 
 #include "core/documents/document_names.h"
 #include "core/documents/document_texts.h"
+#include "core/settings/settings_table.h"
 #include "core/settings/startup_state.h"
 #include "core/text/codepage.h"
 #include "core/text/lines.h"
@@ -139,6 +140,7 @@ void DocumentSet::showDocument(OpenDocument document, const std::vector<std::str
     m_editor.setLines(lines);
     m_editor.resetUndo();
     m_editor.setModified(false);
+    m_savePointInHistory = true;
     notify(DocumentEvent::TabsChanged);
 }
 
@@ -199,6 +201,8 @@ void DocumentSet::restore(std::size_t parkedIndex) {
     if (document.caret <= textLength(lines)) m_editor.setCaret(document.caret);
     m_editor.resetUndo();
     m_editor.setModified(document.modified);
+    // A document parked modified has lost its undo history: no undo makes it unmodified.
+    m_savePointInHistory = !document.modified;
     m_current = {std::move(document.name), std::move(document.filePath)};
     if (!document.modified) m_tabs[m_currentTab] = captionOf(m_current.name, false);
     m_openDialogFileName = m_current.name;
@@ -214,6 +218,18 @@ void DocumentSet::editorChanged() {
     if (caption == modifiedCaption) return;
     caption = modifiedCaption;
     notify(DocumentEvent::TabsChanged);
+}
+
+void DocumentSet::savePointReached() {
+    if (!m_savePointInHistory || m_tabs.empty()) return;
+    m_editor.setModified(false);
+    m_tabs[m_currentTab] = captionOf(m_current.name, false);
+    notify(DocumentEvent::TabsChanged);
+}
+
+std::string DocumentSet::windowTitle() const {
+    const std::string caption = m_tabs.empty() ? std::string() : m_tabs[m_currentTab];
+    return caption + " \u2014 " + std::string(PROGRAM_NAME);
 }
 
 std::vector<std::string> DocumentSet::currentDocumentText() const { return m_editor.lines(); }
@@ -241,6 +257,7 @@ bool DocumentSet::save() {
     if (isUntitled(m_current.name)) return saveAs();
     if (!textIsEncodable() || !writeCurrent(m_current.filePath)) return false;
     m_editor.setModified(false);
+    m_savePointInHistory = true;
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
     notify(DocumentEvent::TabsChanged);
     return true;
@@ -260,10 +277,13 @@ bool DocumentSet::saveAs() {
     if (!chosen) return false;
     m_saveDialogFileName = *chosen;
     const auto lines = m_editor.lines();
-    if (std::none_of(lines.begin(), lines.end(), [](const std::string& l) { return text::equalsIgnoreCase(l, SAVE_AS_LINE); }))
-        appendLine(std::string(SAVE_AS_LINE));
+    const bool addLine =
+        settings::readBool(m_settings, settings::Setting::SaveAsLine) &&
+        std::none_of(lines.begin(), lines.end(), [](const std::string& l) { return text::equalsIgnoreCase(l, SAVE_AS_LINE); });
+    if (addLine) appendLine(std::string(SAVE_AS_LINE));
     if (!writeCurrent(*chosen)) return false;
     m_editor.setModified(false);
+    m_savePointInHistory = true;
     removeOpenDocument(m_current.name);
     m_current = {*chosen, *chosen};
     m_open.push_back(m_current);
@@ -271,6 +291,7 @@ bool DocumentSet::saveAs() {
     m_recent.noteSavedAs(*chosen, m_settings);
     notify(DocumentEvent::TabsChanged);
     notify(DocumentEvent::RecentFilesChanged);
+    if (addLine) notify(DocumentEvent::SaveAsLineAdded);
     return true;
 }
 
@@ -297,10 +318,11 @@ bool DocumentSet::writeCurrent(const std::string& filePath) {
 CloseResult DocumentSet::closeFile(bool closingAll) {
     if (m_current.name.empty()) return CloseResult::Closed;
     if (m_editor.modified()) {
-        const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
+        const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNoCancel,
                                                savePrompt(displayName(m_current.name)));
-        // A save the user asked for that does not happen keeps the document.
-        if (answer == Answer::Yes && !save()) return CloseResult::Abandoned;
+        // Cancel (also Escape and the box's close button) keeps the document as
+        // it is, and so does a save the user asked for that does not happen.
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save())) return CloseResult::Abandoned;
     }
     const std::size_t closing = m_currentTab;
     m_pickLists.clear();

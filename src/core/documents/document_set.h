@@ -26,12 +26,13 @@ namespace core::documents {
 enum class DocumentEvent {
     TabsChanged,        //!< tab captions, the selected tab or the status-bar path
     RecentFilesChanged, //!< the captions or visibility of the recent-file entries
+    SaveAsLineAdded,    //!< Save As added the "created with" line at the end
 };
 
 //! How a Close File ended.
 enum class CloseResult {
     Closed,    //!< the document is gone (or, the last one at shutdown, left off the list)
-    Abandoned, //!< the user asked to save and the save was cancelled or failed
+    Abandoned, //!< the user cancelled the prompt, or asked to save and the save was cancelled or failed
 };
 
 class DocumentSet {
@@ -67,13 +68,17 @@ public:
     //! down, so the last document is not replaced by a fresh one.
     CloseResult closeFile(bool closingAll = false);
     //! Shutdown: closes every document with its save prompt. False when the
-    //! user's save was cancelled or failed: the exit is then abandoned.
+    //! user cancelled a prompt or a save was cancelled or failed: the exit is
+    //! then abandoned.
     bool closeAll();
     //! TabControl1Change: the user selected tab index.
     void selectTab(std::size_t index);
     //! RichEdit1Change: the editor text changed (typed, pasted, or changed
     //! directly through the EditorView). Marks the document modified.
     void editorChanged();
+    //! The editor's text is back to what was last saved (undo or redo to the
+    //! save point): the document is unmodified again.
+    void savePointReached();
 
     // ---- operations for the other subsystems -----------------------------
 
@@ -93,6 +98,8 @@ public:
     std::vector<std::string> listOpenDocuments() const;
     //! The captions of all tabs, in tab order: display name, plus "*" while modified.
     const std::vector<std::string>& tabCaptions() const { return m_tabs; }
+    //! The window's title: "TEST.BAT — Quillet", "TEST.BAT* — Quillet" while modified.
+    std::string windowTitle() const;
     //! SwitchToDocument: makes the document parked under caption current and
     //! selects its tab. True on success, and also when caption is the current
     //! document's own (nothing changes then); false when no parked document
@@ -156,6 +163,8 @@ private:
     std::string m_openDialogFileName;
     std::string m_saveDialogFileName;
     BrowseFileDialog m_browseDialog;
+    //! The editor's undo history holds the point where the text was last saved.
+    bool m_savePointInHistory = false;
 };
 
 } // namespace core::documents

@@ -5,6 +5,7 @@
 
 namespace core::documents {
 
+inline constexpr std::string_view PROGRAM_NAME = "Quillet";
 inline constexpr std::string_view UNTITLED_PREFIX = "Untitled";
 inline constexpr std::string_view UNTITLED_EXTENSION = ".bat";
 //! The two lines of a new document.
@@ -13,6 +14,10 @@ inline constexpr std::string_view NEW_FILE_LINE_2 = ":START";
 //! Save As adds this line unless the document holds it (in any letter case).
 inline constexpr std::string_view SAVE_AS_LINE =
     "ECHO This Batch file was created with the Quillet from Marrowfen Software.";
+
+//! The status bar's note after Save As added the line.
+inline constexpr std::string_view SAVE_AS_LINE_NOTE =
+    "Save As added the line \"ECHO This Batch file was created with ...\" at the end (Editor Options turns this off).";
 
 inline constexpr std::string_view OPEN_TITLE = "Open Batch File";
 inline constexpr std::string_view OPEN_FILTER =

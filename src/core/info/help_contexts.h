@@ -11,6 +11,10 @@ inline constexpr int WELCOME = 999;
 inline constexpr int EASY_PAGE = 1000; //!< the Easy page and its heading "I want to..."
 inline constexpr int GRAPHICAL_HELP = 1015;
 inline constexpr int EDITOR_OPTIONS = 690;
+inline constexpr int EDITING = 701;     //!< the editor, Find and Replace
+inline constexpr int INSERT_AIDS = 702; //!< Insert Filename, Insert Path, Variable Select
+inline constexpr int CHECKER = 703;     //!< the Problems list
+inline constexpr int SUPPORT = 704;     //!< About
 inline constexpr int TEMPLATES = 1500;
 inline constexpr int TEMPLATES_ADD = 1501;
 

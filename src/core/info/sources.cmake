@@ -1,6 +1,7 @@
 # Sources of core/info.
 # The update notice fetched over POP3.
 target_sources(quillet_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/help_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/version_compare.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_config.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_notice.cpp

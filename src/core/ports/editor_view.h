@@ -9,7 +9,7 @@
 
 namespace core::ports {
 
-enum class ColourRole { Text, Command, Label, Comment };
+enum class ColourRole { Text, Command, Label, Comment, String, Variable };
 
 struct ColourSpan {
     std::size_t line = 0;   //!< 0-based line
@@ -22,6 +22,15 @@ struct ColourSpan {
 struct Unencodable {
     char32_t character = 0;
     std::size_t line = 0; //!< counting from 1
+};
+
+//! Where the user is in the text: the selection's anchor and caret (equal when
+//! nothing is selected) and the scroll position.
+struct ViewPlace {
+    std::size_t anchor = 0;
+    std::size_t caret = 0;
+    std::size_t firstVisibleLine = 0; //!< 0-based
+    std::size_t horizontalScroll = 0; //!< pixels
 };
 
 class EditorView {
@@ -44,6 +53,24 @@ public:
     virtual std::string selectedText() const = 0;
     //! Replaces the selection (or inserts at the caret when none) as one undoable edit.
     virtual void replaceSelection(const std::string& text) = 0;
+
+    //! The selection and scroll position, to come back to with restorePlace.
+    virtual ViewPlace place() const {
+        const auto start = selectionStart();
+        const auto end = start + selectionLength();
+        return {caret() == start ? end : start, caret(), 0, 0};
+    }
+    virtual void restorePlace(const ViewPlace& place) {
+        const auto start = place.anchor < place.caret ? place.anchor : place.caret;
+        const auto end = place.anchor < place.caret ? place.caret : place.anchor;
+        select(start, end - start);
+    }
+    //! Selects the whole of line `index` (0-based, without its break) and scrolls it into view.
+    virtual void showLine(std::size_t index) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < index && i < lineCount(); ++i) start += line(i).size() + 2;
+        select(start, line(index).size());
+    }
 
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;

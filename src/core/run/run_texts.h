@@ -20,4 +20,18 @@ inline constexpr std::string_view NO_INTERPRETER_END =
     " but nothing on this computer can run it. Running a batch file needs a DOS or Windows command interpreter "
     "set up to open .bat files.";
 
+//! The stand-in for COMMAND beside the launcher, for Run through Wine.
+inline constexpr std::string_view COMMAND_STAND_IN_NAME = "COMMAND.BAT";
+
+//! The document's path follows, then PATH_NOT_FAITHFUL_END.
+inline constexpr std::string_view PATH_NOT_FAITHFUL_START = "Quillet cannot run ";
+inline constexpr std::string_view PATH_NOT_FAITHFUL_END =
+    ": the command interpreter would not read its path as written. Paths it reads unchanged hold only plain "
+    "ASCII letters, digits and punctuation, without quotes, % or ^. Nothing was run.";
+inline constexpr std::string_view STEP_NEEDS_STEPPING =
+    "Step Through needs a DOS command interpreter that asks before each line (COMMAND /Y). Wine's command "
+    "interpreter runs every line without asking, so nothing was run. Run (F9) runs the whole file through Wine.";
+//! The launcher's path, then ": " and the system's reason follow.
+inline constexpr std::string_view TERMINAL_NOT_STARTED = "Quillet could not open a terminal window for the launcher ";
+
 } // namespace core::run::texts

@@ -14,13 +14,14 @@ using enum ValueType;
 constexpr int ANY_MIN = INT_MIN;
 constexpr int ANY_MAX = INT_MAX;
 
-constexpr std::array<SettingDef, 29> SETTINGS = {{
+constexpr std::array<SettingDef, 32> SETTINGS = {{
     {Setting::EasyActive, PREVIOUS_EXEC, "EasyActive", Integer, "", 1, 1, 7, false},
     {Setting::EasyNetActive, PREVIOUS_EXEC, "EasyNetActive", Integer, "", 1, 1, 4, false},
     {Setting::Active, PREVIOUS_EXEC, "Active", Integer, "", 5, 1, 5, false},
     {Setting::Hidden, PREVIOUS_EXEC, "Hidden", Boolean, "", 1, 0, 1, false},
-    {Setting::Height, PREVIOUS_EXEC, "Height", Integer, "", 575, 565, 864, true},
-    {Setting::Width, PREVIOUS_EXEC, "Width", Integer, "", 800, 800, 1152, true},
+    // The window has a minimum size and no maximum: any screen is large enough.
+    {Setting::Height, PREVIOUS_EXEC, "Height", Integer, "", 575, 565, 16384, true},
+    {Setting::Width, PREVIOUS_EXEC, "Width", Integer, "", 800, 800, 16384, true},
     {Setting::Window, PREVIOUS_EXEC, "Window", Integer, "", 1, 1, 2, false},
     {Setting::LastOpen1Path, PREVIOUS_EXEC, "LastOpen1Path", Text, ".\\Examples", 0, 0, 0, false},
     {Setting::LastOpen2Path, PREVIOUS_EXEC, "LastOpen2Path", Text, "\\", 0, 0, 0, false},
@@ -29,9 +30,13 @@ constexpr std::array<SettingDef, 29> SETTINGS = {{
     {Setting::FontSize, OPTIONS, "FontSize", Integer, "", 10, 1, 200, false},
     {Setting::Background, OPTIONS, "Background", Colour, "clWindow", 0, 0, 0, false},
     {Setting::Text, OPTIONS, "Text", Colour, "clWindowText", 0, 0, 0, false},
-    {Setting::CmdText, OPTIONS, "CmdText", Colour, "clWindowText", 0, 0, 0, false},
-    {Setting::LabelText, OPTIONS, "LabelText", Colour, "clWindowText", 0, 0, 0, false},
-    {Setting::CmtText, OPTIONS, "CmtText", Colour, "clWindowText", 0, 0, 0, false},
+    // Mid-tones that read on a light and on a dark paper alike: blue commands,
+    // amber labels, green comments.
+    {Setting::CmdText, OPTIONS, "CmdText", Colour, "$00C06000", 0, 0, 0, false},
+    {Setting::LabelText, OPTIONS, "LabelText", Colour, "$000070C0", 0, 0, 0, false},
+    {Setting::CmtText, OPTIONS, "CmtText", Colour, "$00408000", 0, 0, 0, false},
+    {Setting::ProblemReport, OPTIONS, "ProblemReport", Integer, "", 0, 0, 2, false},
+    {Setting::SaveAsLine, OPTIONS, "SaveAsLine", Boolean, "", 1, 0, 1, false},
     {Setting::RecentFile1, RECENT, "File01", Text, "File 1", 0, 0, 0, false},
     {Setting::RecentFile2, RECENT, "File02", Text, "File 2", 0, 0, 0, false},
     {Setting::RecentFile3, RECENT, "File03", Text, "File 3", 0, 0, 0, false},
@@ -47,6 +52,8 @@ constexpr std::array<SettingDef, 29> SETTINGS = {{
     {Setting::UpdatePassword, UPDATE, "Password", Text, "", 0, 0, 0, false},
     {Setting::UpdateSecurity, UPDATE, "Security", Text, "starttls", 0, 0, 0, false},
     {Setting::UpdateDownloadAddress, UPDATE, "DownloadAddress", Text, "https://www.marrowfen.example/download/quillet-setup.exe", 0, 0, 0, false},
+    // The rules of a syntax check: 0 Automatic, 1 Classic, 2 Windows command interpreter.
+    {Setting::CheckRules, OPTIONS, "CheckRules", Integer, "", 0, 0, 2, false},
 }};
 
 // The table is indexed by the enum: keep both in the same order.

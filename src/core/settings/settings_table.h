@@ -15,9 +15,12 @@ enum class Setting {
     EasyActive, EasyNetActive, Active, Hidden, Height, Width, Window,
     LastOpen1Path, LastOpen2Path, LastSavePath,
     FontName, FontSize, Background, Text, CmdText, LabelText, CmtText,
+    ProblemReport, //!< how a check reports: 0 by its rules, 1 message boxes, 2 the Problems list only
+    SaveAsLine,    //!< Save As adds the "created with" line
     RecentFile1, RecentFile2, RecentFile3,
     IgnoreFlag, CustomFlag, FilesFlag, PathsFlag, NetServicesFlag,
     UpdateServers, UpdatePassword, UpdateSecurity, UpdateDownloadAddress,
+    CheckRules,
 };
 
 struct SettingDef {

@@ -2,6 +2,8 @@
 // check, the lists that outlive it, and the messages' kinds and buttons.
 #include "check_harness.h"
 
+#include "core/checker/editor_check.h"
+#include "core/checker/problem_list.h"
 #include "core/documents/memory_editor_view.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,9 @@ namespace {
 
 using namespace checker_test;
 using core::checker::MessageId;
+using core::checker::ProblemColumn;
+using core::checker::ProblemReport;
+using core::checker::RuleChoice;
 using core::ports::Answer;
 using core::ports::Buttons;
 using core::ports::MessageKind;
@@ -98,8 +103,9 @@ TEST(CheckFlow, AbortEndsThePassAndTheClosingMessageStillComes) {
         checked.prompter.answers = {Answer::Abort};
         checked.run({line, "FROB"});
         EXPECT_TRUE(checked.result.aborted);
+        const std::string prefix = id == MessageId::Unrecognised ? "Line 1: " : "";
         EXPECT_EQ(checked.prompter.texts(),
-                  (std::vector<std::string>{core::checker::formatMessage(id, 1, "FROB"), COMPLETE}));
+                  (std::vector<std::string>{prefix + core::checker::formatMessage(id, 1, "FROB"), COMPLETE}));
     }
 }
 
@@ -126,18 +132,69 @@ TEST(CheckFlow, LabelListIsRebuiltAndVariableListGrowsAcrossChecks) {
     EXPECT_EQ(checked.lists.variables, (std::vector<std::string>{"PATH", "Log Dir", "Extra"}));
 }
 
-TEST(CheckFlow, EditorIsColouredAndLeftWithoutSelection) {
-    core::documents::MemoryEditorView view({"@ECHO OFF", ":LOOP", "REM x"});
+// A prompter that notes what the editor shows selected while each box is open.
+struct WatchingPrompter : testing_support::ScriptedPrompter {
+    explicit WatchingPrompter(const core::ports::EditorView& watched) : m_view(watched) {}
+    Answer message(MessageKind kind, Buttons buttons, const std::string& text) override {
+        selected.push_back(m_view.selectedText());
+        return ScriptedPrompter::message(kind, buttons, text);
+    }
+    const core::ports::EditorView& m_view;
+    std::vector<std::string> selected;
+};
+
+TEST(EditorCheck, EachBoxShowsItsLineAndTheCaretComesBack) {
+    core::documents::MemoryEditorView view({"@ECHO OFF", "FROB", "REM x", "DEL A B"});
     view.select(3, 4);
-    testing_support::ScriptedPrompter prompter;
+    WatchingPrompter prompter(view);
     core::documents::PickLists lists;
     std::vector<std::string> ignored;
-    core::checker::checkEditor(view, prompter, lists, ignored);
-    EXPECT_EQ(view.selectionLength(), 0u);
-    ASSERT_EQ(view.spans().size(), 3u);
-    EXPECT_EQ(view.spans()[2].role, ColourRole::Comment);
-    EXPECT_EQ(view.spans()[2].line, 2u);
-    EXPECT_EQ(lists.labels, std::vector<std::string>{"LOOP"});
+    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored);
+    EXPECT_EQ(prompter.selected, (std::vector<std::string>{"FROB", "DEL A B", "DEL A B"}));
+    EXPECT_EQ(prompter.texts()[0].rfind("Line 2: Unrecognised command: \"FROB\".", 0), 0u) << prompter.texts()[0];
+    EXPECT_EQ(prompter.texts()[1].find("Line"), std::string::npos) << "the text names its line itself";
+    EXPECT_EQ(view.selectionStart(), 3u);
+    EXPECT_EQ(view.selectionLength(), 4u);
+    EXPECT_FALSE(view.spans().empty());
+    EXPECT_EQ(lint.result.findings.size(), 2u);
+}
+
+TEST(EditorCheck, AbortedOrUnansweredTheResultHoldsEveryFinding) {
+    const std::vector<std::string> lines = {"FROB", "DEL A B", "GOTO NOWHERE", "FROB"};
+    for (const auto report : {ProblemReport::MessageBoxes, ProblemReport::ListOnly}) {
+        core::documents::MemoryEditorView view(lines);
+        testing_support::ScriptedPrompter prompter;
+        prompter.answers = {Answer::Abort};
+        core::documents::PickLists lists;
+        std::vector<std::string> ignored;
+        const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, {RuleChoice::Classic, report});
+        EXPECT_EQ(lint.result.findings.size(), 4u);
+        EXPECT_EQ(prompter.shown.size(), report == ProblemReport::ListOnly ? 0u : 2u);
+        EXPECT_TRUE(ignored.empty());
+    }
+}
+
+TEST(ProblemList, RowsSortIgnoreAndMark) {
+    core::checker::ProblemList list;
+    list.setFindings({finding(MessageId::GotoLabel, 9, "X"), finding(MessageId::Unrecognised, 2, "FROB"),
+                      finding(MessageId::DelPath, 5), finding(MessageId::Unrecognised, 9, "FROB")});
+    const auto column = [&](ProblemColumn c) {
+        std::string out;
+        for (std::size_t r = 0; r < list.size(); ++r) out += list.cell(r, c) + " ";
+        return out;
+    };
+    EXPECT_EQ(column(ProblemColumn::Line), "2 5 9 9 ");
+    list.sortBy(ProblemColumn::Code, true);
+    EXPECT_EQ(column(ProblemColumn::Code), "Q035 Q013 Q002 Q002 ");
+    EXPECT_EQ(list.summary(), "4 problems");
+    ASSERT_EQ(list.markers().size(), 3u);
+    EXPECT_EQ(list.markers()[2].tooltip, list.row(0).text + "\n" + list.row(3).text);
+
+    std::vector<std::string> ignored = {"frob"};
+    EXPECT_FALSE(list.ignore(0, ignored)) << "a missing label cannot be ignored";
+    EXPECT_TRUE(list.ignore(2, ignored));
+    EXPECT_EQ(ignored, std::vector<std::string>{"frob"}) << "listed once, letter case ignored";
+    EXPECT_EQ(column(ProblemColumn::Line), "9 5 ");
 }
 
 TEST(Messages, TextsAreFilledInAndConvertedToUtf8) {

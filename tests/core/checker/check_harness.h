@@ -58,6 +58,7 @@ inline core::checker::Finding finding(core::checker::MessageId id, std::size_t l
     f.buttons = core::checker::messageDef(id).buttons;
     f.text = core::checker::formatMessage(id, line, text);
     f.code = core::checker::messageCode(id);
+    if (f.buttons == core::ports::Buttons::OkIgnoreAbort) f.ignoreKey = text;
     return f;
 }
 

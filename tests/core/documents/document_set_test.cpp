@@ -2,6 +2,10 @@
 // Save, Save As, Close File and tab switching.
 #include "document_set_fixture.h"
 
+#include "core/settings/settings_table.h"
+
+#include <algorithm>
+
 using namespace documents_test;
 using core::documents::CloseResult;
 using core::documents::DocumentEvent;
@@ -167,7 +171,7 @@ TEST_F(DocumentSetTest, ClosingTheOnlyModifiedDocumentLeavesAFreshOne) {
     EXPECT_EQ(set.closeFile(), CloseResult::Closed);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(prompter.shown[0].text, "Would you like to save Untitled.bat?");
     EXPECT_EQ(tabs(), "[Untitled1.bat]");
     EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled1.bat"}));
@@ -225,4 +229,53 @@ TEST_F(DocumentSetTest, ShutdownClosesEveryDocumentWithItsPrompt) {
     EXPECT_TRUE(set.closeAll());
     EXPECT_EQ(prompter.texts(), Lines({"Would you like to save a.bat?", "Would you like to save Untitled.bat?"}));
     EXPECT_TRUE(set.listOpenDocuments().empty());
+}
+
+TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
+    type("REM 1");
+    open("a.bat");
+    type("REM 2");
+    prompter.answers = {Answer::Cancel};
+    EXPECT_EQ(set.closeFile(), CloseResult::Abandoned);
+    EXPECT_EQ(tabs(), "Untitled.bat* [a.bat*]");
+    EXPECT_EQ(editor.lines(), Lines({"REM 2@ECHO OFF"}));
+    EXPECT_TRUE(editor.modified());
+
+    // At exit: the first document closes with No, the second cancels the exit.
+    prompter.answers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(set.closeAll());
+    EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled.bat"}));
+    EXPECT_EQ(editor.lines(), Lines({"REM 1@ECHO OFF", ":START"}));
+    EXPECT_TRUE(prompter.saveAnswers.empty() && prompter.fileRequests.empty());
+}
+
+TEST_F(DocumentSetTest, UndoToTheSavedTextClearsTheMarkUnlessTheHistoryLostIt) {
+    EXPECT_EQ(set.windowTitle(), "Untitled.bat \u2014 Quillet");
+    type("REM 1");
+    EXPECT_EQ(set.windowTitle(), "Untitled.bat* \u2014 Quillet");
+    set.savePointReached();
+    EXPECT_EQ(tabs(), "[Untitled.bat]");
+    EXPECT_FALSE(editor.modified());
+
+    // Parked modified, the document comes back without the history to undo.
+    type("REM 2");
+    open("a.bat");
+    set.selectTab(0);
+    set.savePointReached();
+    EXPECT_EQ(tabs(), "[Untitled.bat*] a.bat");
+}
+
+TEST_F(DocumentSetTest, SaveAsLineCanBeTurnedOff) {
+    for (const bool wanted : {true, false}) {
+        SCOPED_TRACE(wanted);
+        core::settings::writeBool(store, core::settings::Setting::SaveAsLine, wanted);
+        std::vector<DocumentEvent> events;
+        set.setListener([&](DocumentEvent e) { events.push_back(e); });
+        set.newFile();
+        prompter.saveAnswers = {(dir.path() / (wanted ? "with.bat" : "without.bat")).string()};
+        ASSERT_TRUE(set.saveAs());
+        const bool added = editor.lines().back() == SAVE_AS_LINE;
+        EXPECT_EQ(added, wanted);
+        EXPECT_EQ(std::count(events.begin(), events.end(), DocumentEvent::SaveAsLineAdded), wanted ? 1 : 0);
+    }
 }

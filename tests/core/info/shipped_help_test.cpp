@@ -2,6 +2,7 @@
 // the wizard and the dialogs use opens a real page, and the pages hang
 // together (no page missing from the contents, no link or picture to nowhere).
 #include "core/checker/messages.h"
+#include "core/info/help_controls.h"
 #include "core/info/help_library.h"
 #include "core/info/help_topics.h"
 #include "core/text/file_io.h"
@@ -56,6 +57,16 @@ TEST(ShippedHelp, EveryContextNumberInUseOpensAPageAtAnAnchorThatExists) {
         if (!target->anchor.empty()) {
             EXPECT_TRUE(hasAnchor(page, target->anchor)) << context << " #" << target->anchor;
         }
+    }
+}
+
+// F1 on a page, dialog or area opens its own topic; only the Welcome page opens the Welcome page's.
+TEST(ShippedHelp, EveryControlsTopicIsAPageOtherThanWelcome) {
+    const auto index = shippedIndex();
+    for (const auto& [control, context] : core::info::help::controlTopics()) {
+        const auto target = index.target(context);
+        ASSERT_TRUE(target) << control;
+        EXPECT_EQ(target->page == "welcome.html", control == "TabSheet5") << control;
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using core::ports::Answer;
 using core::run::RunMode;
 using Strings = std::vector<std::string>;
@@ -95,9 +97,72 @@ TEST(Launcher, NothingToRunItIsReportedInPlainWords) {
 
     EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
     // The launcher is still written exactly, for whoever can run it.
-    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /C " + dir.folder() + "my job.bat\r\n");
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /C \"" + dir.file("my job.bat") + "\"\r\n");
     EXPECT_EQ(prompter.texts(),
               Strings{"Quillet wrote the launcher " + dir.folder() +
                       "start.bat but nothing on this computer can run it. Running a batch file needs a DOS or "
                       "Windows command interpreter set up to open .bat files."});
+}
+
+// The launcher names the file the user means, or nothing runs.
+TEST(Launcher, ArgumentIsThePathQuotedWhereNeededOrNothing) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"C:\\BATCH\\MYBACK~1.BAT", "C:\\BATCH\\MYBACK~1.BAT"},
+        {"C:\\My Jobs\\a.bat", "\"C:\\My Jobs\\a.bat\""},
+        {"C:\\W&CO~1\\JOB.BAT", "\"C:\\W&CO~1\\JOB.BAT\""},     // & would end the command
+        {"C:\\caf\xC3\xA9\\job.bat", std::nullopt},                // read in another code page
+        {"/tmp/\xC5\xBC\xC3\xB3\xC5\x82w/job.bat", std::nullopt},  // not even in Windows-1252
+        {"/tmp/say \"hi\".bat", std::nullopt},
+        {"C:\\100%\\job.bat", std::nullopt},
+        {"/tmp/a\nb.bat", std::nullopt},
+    };
+    for (const auto& [path, argument] : cases) EXPECT_EQ(core::run::launcherArgument(path), argument) << path;
+}
+
+TEST(Launcher, PathThatCannotBeWrittenFaithfullyRunsNothing) {
+    testing_support::TempDir dir;
+    testing_support::MappedFileSystem files(dir.folder());
+    testing_support::ScriptedPrompter prompter;
+    testing_support::RecordingShell shell;
+    FakeDocument document;
+    document.filePath = "/tmp/\xC5\xBC\xC3\xB3\xC5\x82w & co/job.bat";
+
+    EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    EXPECT_EQ(prompter.texts(), Strings{"Quillet cannot run " + document.filePath +
+                                        ": the command interpreter would not read its path as written. Paths it "
+                                        "reads unchanged hold only plain ASCII letters, digits and punctuation, "
+                                        "without quotes, % or ^. Nothing was run."});
+    EXPECT_EQ(dir.read("start.bat"), "");
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST(Launcher, WithWineAndATerminalRunsThroughWinesCommandInterpreter) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Wine runs on POSIX systems";
+#endif
+    testing_support::TempDir dir;
+    testing_support::MappedFileSystem files(dir.folder());
+    testing_support::ScriptedPrompter prompter;
+    testing_support::RecordingShell shell;
+    shell.programs = {{"wine", "/usr/bin/wine"}, {"xterm", "/usr/bin/xterm"}};
+    FakeDocument document;
+    document.filePath = "/home/ann/w & co/job.bat";
+
+    ASSERT_TRUE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\nCOMMAND /C \"Z:\\home\\ann\\w & co\\job.bat\"\r\n");
+    EXPECT_EQ(dir.read("COMMAND.BAT"), "@ECHO OFF\r\ncmd /c call %2\r\n");
+    auto launcher = "Z:" + dir.folder() + "start.bat";
+    std::replace(launcher.begin(), launcher.end(), '/', '\\');
+    const std::vector<Strings> terminal{{"/usr/bin/xterm", "-e", "/usr/bin/wine", "cmd", "/k", launcher}};
+    EXPECT_EQ(shell.started, terminal);
+    EXPECT_EQ(shell.startedIn, Strings{dir.folder()});
+
+    // Names Windows cannot hold, and Step Through, which Wine cannot do, run nothing.
+    document.filePath = "/home/ann/a:b.bat";
+    EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    document.filePath = "/home/ann/job.bat";
+    EXPECT_FALSE(core::run::runDocument(RunMode::StepThrough, document, prompter, files, shell));
+    ASSERT_EQ(prompter.texts().size(), 2u);
+    EXPECT_EQ(prompter.texts()[1].substr(0, 34), "Step Through needs a DOS command i");
+    EXPECT_EQ(shell.started.size() + shell.opened.size(), 1u);
 }

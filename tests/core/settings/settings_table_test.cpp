@@ -26,7 +26,7 @@ TEST(SettingsTable, GarbageReadsAsDefaultOrIsClamped) {
         {"PreviousExec", "EasyNetActive", "0", Setting::EasyNetActive, 1},
         {"PreviousExec", "Active", "3", Setting::Active, 3},   // in range; what 3 means is decided at start-up
         {"PreviousExec", "Height", "-40", Setting::Height, 565},
-        {"PreviousExec", "Width", "99999", Setting::Width, 1152},
+        {"PreviousExec", "Width", "99999", Setting::Width, 16384},
         {"PreviousExec", "Window", "7", Setting::Window, 1},
         {"Options", "FontSize", "0", Setting::FontSize, 10},
         {"Options", "FontSize", "12x", Setting::FontSize, 10},

@@ -1,0 +1,78 @@
+#include "core/checker/editor_check.h"
+
+#include "core/checker/messages.h"
+#include "core/checker/name_set.h"
+
+namespace core::checker {
+namespace {
+
+class NoColours : public ColourSink {
+public:
+    void resetColours() override {}
+    void colourSpan(const ports::ColourSpan&) override {}
+};
+
+ports::MessageKind kindOf(Severity severity) {
+    return severity == Severity::Info ? ports::MessageKind::Information : ports::MessageKind::Warning;
+}
+
+// Rules that find everything first show their findings one box each, as the
+// classic check does: Ignore silences the command for the rest of the file,
+// Abort ends the boxes.
+void showBoxes(const CheckResult& result, ColourSink& view, ports::Prompter& prompter,
+               std::vector<std::string>& ignoredCommands) {
+    NameSet ignored;
+    for (const auto& entry : ignoredCommands) ignored.add(entry);
+    for (const auto& finding : result.findings) {
+        if (!finding.ignoreKey.empty() && ignored.contains(finding.ignoreKey)) continue;
+        view.showLine(finding.line - 1);
+        const auto answer = prompter.message(kindOf(finding.severity), finding.buttons,
+                                             linePrefix(finding.line) + finding.text);
+        if (answer == ports::Answer::Abort) return;
+        if (answer == ports::Answer::Ignore && !finding.ignoreKey.empty()) {
+            ignoredCommands.push_back(finding.ignoreKey);
+            ignored.add(finding.ignoreKey);
+        }
+    }
+    const MessageDef& complete = messageDef(MessageId::Complete);
+    prompter.message(complete.kind, complete.buttons, std::string(complete.text));
+}
+
+// Every finding of the file, without disturbing what the answered check left
+// in the pick lists and the Ignore list.
+std::vector<Finding> allFindings(const std::vector<std::string>& lines, RuleChoice choice,
+                                 const documents::PickLists& lists, const std::vector<std::string>& ignoredCommands) {
+    NoColours none;
+    auto scratchLists = lists;
+    auto scratchIgnored = ignoredCommands;
+    return lintLines(lines, choice, none, scratchLists, scratchIgnored).result.findings;
+}
+
+} // namespace
+
+ProblemReport reportFor(ProblemReport chosen, RuleSet rules) {
+    if (chosen != ProblemReport::Automatic) return chosen;
+    return rules == RuleSet::Classic ? ProblemReport::MessageBoxes : ProblemReport::ListOnly;
+}
+
+Lint checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
+                 std::vector<std::string>& ignoredCommands, const EditorCheckOptions& options) {
+    const auto place = view.place();
+    const auto lines = view.lines();
+    EditorViewColours colours(view);
+    Lint lint;
+    lint.rules = pickRuleSet(lines, options.rules);
+    if (reportFor(options.report, lint.rules) == ProblemReport::ListOnly) {
+        lint = lintLines(lines, options.rules, colours, lists, ignoredCommands);
+    } else if (lint.rules == RuleSet::Classic) {
+        lint.result = checkSyntax(lines, {prompter, colours, lists, ignoredCommands});
+        if (lint.result.aborted) lint.result.findings = allFindings(lines, options.rules, lists, ignoredCommands);
+    } else {
+        lint = lintLines(lines, options.rules, colours, lists, ignoredCommands);
+        showBoxes(lint.result, colours, prompter, ignoredCommands);
+    }
+    view.restorePlace(place);
+    return lint;
+}
+
+} // namespace core::checker

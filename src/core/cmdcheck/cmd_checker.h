@@ -1,0 +1,21 @@
+#pragma once
+// The Windows command interpreter rules: a parse of each logical line and
+// block, and rules over it that report only what would really go wrong.
+#include "core/checker/colour_sink.h"
+#include "core/checker/syntax_checker.h"
+#include "core/documents/pick_lists.h"
+
+#include <string>
+#include <vector>
+
+namespace core::cmdcheck {
+
+//! Every finding of the file, in line order; a finding about a command word
+//! carries the upper-case word that Ignore adds to the Ignore list. Colours
+//! command words, labels, comments, strings and variables; refills the label
+//! list and adds SET variable names. Entries of `ignored` (upper-case command
+//! words) are silent.
+checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::ColourSink& colours,
+                             documents::PickLists& lists, const std::vector<std::string>& ignored);
+
+} // namespace core::cmdcheck

@@ -1,0 +1,52 @@
+#pragma once
+// A logical line: one or more physical lines joined where a line ends in an
+// unescaped '^' outside double quotes (the interpreter reads them as one).
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::cmdcheck {
+
+struct Place {
+    std::size_t line = 0;   //!< 0-based physical line
+    std::size_t column = 0; //!< 0-based byte column
+};
+
+class LogicalLine {
+public:
+    std::string_view text;
+    std::size_t firstLine = 0;
+    std::size_t lastLine = 0;
+
+    //! Where an offset of `text` is in the document.
+    Place placeOf(std::size_t offset) const;
+    //! How many characters from `offset` stay on its physical line, at most `length`.
+    std::size_t lengthOnLine(std::size_t offset, std::size_t length) const;
+
+private:
+    friend class LineJoiner;
+    struct Piece {
+        std::size_t offset; //!< where the physical line starts in `text`
+        std::size_t line;
+        std::size_t size;
+    };
+    std::vector<Piece> m_pieces; //!< empty for a single physical line
+    std::string m_joined;
+};
+
+class LineJoiner {
+public:
+    explicit LineJoiner(const std::vector<std::string>& lines) : m_lines(lines) {}
+    //! The next logical line, or false at the end of the document.
+    bool next(LogicalLine& out);
+
+private:
+    const std::vector<std::string>& m_lines;
+    std::size_t m_index = 0;
+};
+
+//! Whether the line ends in a '^' that continues it on the next line.
+bool continues(std::string_view line);
+
+} // namespace core::cmdcheck

@@ -1,0 +1,261 @@
+#include "core/cmdcheck/walk.h"
+
+#include "core/text/codepage.h"
+
+#include <algorithm>
+#include <array>
+
+namespace core::cmdcheck {
+namespace {
+
+std::size_t firstNonBlank(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos])) ++pos;
+    return pos;
+}
+
+// A label's name runs from after the colon to the first blank or delimiter.
+std::string_view labelName(std::string_view text, std::size_t colon) {
+    std::size_t end = colon + 1;
+    while (end < text.size() && !isBlank(text[end]) && std::string_view(":+,;=&|<>").find(text[end]) == std::string_view::npos)
+        ++end;
+    return text.substr(colon + 1, end - colon - 1);
+}
+
+// Whether `text` at `at` holds `lower` (ASCII letters, '/' and ':'), letter case ignored.
+bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
+    if (at + lower.size() > text.size()) return false;
+    for (std::size_t k = 0; k < lower.size(); ++k)
+        if ((text[at + k] | 0x20) != lower[k]) return false;
+    return true;
+}
+
+bool containsLower(std::string_view text, std::string_view lower) {
+    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at)
+        if ((text[at] | 0x20) == lower[0] && matchesAt(text, at, lower)) return true;
+    return false;
+}
+
+bool enablesDelayedExpansion(std::string_view line) {
+    return containsLower(line, "enabledelayedexpansion") || containsLower(line, "/v:on");
+}
+
+bool contains(const std::vector<std::string>& codes, std::string_view code) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+} // namespace
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+char upperByte(char c) {
+    static const auto table = [] {
+        std::array<char, 256> upper{};
+        for (int i = 0; i < 256; ++i) upper[static_cast<std::size_t>(i)] = text::toUpper(static_cast<char>(i));
+        return upper;
+    }();
+    return table[static_cast<unsigned char>(c)];
+}
+
+std::string upperOf(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = upperByte(c);
+    return out;
+}
+
+Walk::Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, documents::PickLists& lists,
+           const std::vector<std::string>& ignored)
+    : m_lines(lines), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
+    for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
+}
+
+// Labels first, so a GOTO may jump forward; and whether delayed expansion is
+// switched on anywhere (SETLOCAL ENABLEDELAYEDEXPANSION, CMD /V:ON).
+void Walk::indexFile() {
+    for (const auto& line : m_lines) {
+        const std::size_t pos = firstNonBlank(line);
+        if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
+            m_labels.insert(labelName(line, pos));
+        if (!m_delayedEverEnabled && line.find_first_of("dDvV") != std::string::npos)
+            m_delayedEverEnabled = enablesDelayedExpansion(line);
+        if (line.find_first_of("oOlL") != std::string::npos) indexJumps(line);
+    }
+}
+
+// The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
+void Walk::indexJumps(std::string_view line) {
+    for (std::size_t at = 0; at + 4 <= line.size(); ++at) {
+        const char first = static_cast<char>(line[at] | 0x20);
+        if ((first != 'g' || !matchesAt(line, at, "goto")) && (first != 'c' || !matchesAt(line, at, "call"))) continue;
+        std::size_t pos = at + 4;
+        while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
+        std::size_t end = pos;
+        while (end < line.size() && !isBlank(line[end]) &&
+               std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
+            ++end;
+        const std::string_view target = line.substr(pos, end - pos);
+        if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
+        else m_jumpTargets.insert(target);
+    }
+}
+
+checker::CheckResult Walk::run() {
+    m_lists.labels.clear();
+    m_colours.resetColours();
+    // A .cmd file that opens with "/*" is a REXX program, not a batch file.
+    if (!m_lines.empty() && m_lines.front().starts_with("/*")) return {};
+    indexFile();
+    LineJoiner joiner(m_lines);
+    while (joiner.next(m_line)) {
+        m_text = m_line.text;
+        walkLine();
+    }
+    m_commandKey.clear();
+    const std::size_t last = m_lines.empty() ? 0 : m_lines.size() - 1;
+    if (m_pendingForSet)
+        reportAt(m_pendingFor.line, m_pendingFor.column, 3, Code::ForSyntax,
+                 "the list after IN is never closed with ')'.");
+    if (!m_blocks.empty())
+        reportAt(last, 0, 0, Code::BlockNotClosed, std::to_string(m_blocks.back().line + 1));
+    // A variable compared unquoted is taken to be always set unless the file
+    // itself clears it or tests whether it is empty.
+    std::vector<bool> dropped(m_findings.size(), false);
+    for (const auto& deferred : m_deferred) dropped[deferred.index] = !m_mayBeEmpty.contains(deferred.variable);
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < m_findings.size(); ++i)
+        if (!dropped[i]) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const auto& x = m_findings[a];
+        const auto& y = m_findings[b];
+        return x.line != y.line ? x.line < y.line : x.column < y.column;
+    });
+    checker::CheckResult result;
+    for (std::size_t i : order) {
+        result.findings.push_back(std::move(m_findings[i]));
+        result.findings.back().ignoreKey = std::move(m_keys[i]);
+    }
+    return result;
+}
+
+void Walk::walkLine() {
+    std::size_t pos = skipCommandBlanks(0);
+    if (pos >= m_text.size()) return;
+    if (m_blocks.empty() && !m_setInStatement.empty()) {
+        m_setInStatement = {};
+        m_staleReported = {};
+    }
+    if (m_text[pos] == ':' && labelLine(pos)) return;
+    if (m_skipping) return;
+    m_lineDisabled.swap(m_nextDisabled);
+    m_nextDisabled.clear();
+    m_quoteReported = false;
+    m_conditional = false;
+    if (m_pendingForSet) {
+        const std::size_t close = forSetEnd(0);
+        if (close == std::string_view::npos) return;
+        m_pendingForSet = false;
+        m_conditional = true;
+        pos = forAfterSet(close + 1);
+    }
+    parseSequence(pos);
+}
+
+// A ":NAME" line is a label and ends dead code; a "::" line is a comment.
+bool Walk::labelLine(std::size_t pos) {
+    if (pos + 1 < m_text.size() && m_text[pos + 1] == ':') {
+        colour(pos, m_text.size() - pos, ports::ColourRole::Comment);
+        commentDirective(m_text.substr(pos));
+        return true;
+    }
+    const std::string_view name = labelName(m_text, pos);
+    colour(pos, name.size() + 1, ports::ColourRole::Label);
+    m_lists.labels.emplace_back(name);
+    // Dead code goes on past a label nothing jumps to.
+    if (m_dynamicJumps || m_jumpTargets.contains(name)) m_skipping = false;
+    return true;
+}
+
+// "qlt: disable=Q101,Q113" in a comment: for the whole file when no command
+// came before it, otherwise for the next line.
+void Walk::commentDirective(std::string_view comment) {
+    const std::string upper = upperOf(comment);
+    const std::size_t mark = upper.find("QLT:");
+    if (mark == std::string::npos) return;
+    const std::size_t key = upper.find("DISABLE=", mark);
+    if (key == std::string::npos) return;
+    auto& into = m_seenCode ? m_nextDisabled : m_fileDisabled;
+    std::size_t pos = key + 8;
+    while (pos < upper.size()) {
+        std::size_t end = pos;
+        while (end < upper.size() && std::isalnum(static_cast<unsigned char>(upper[end]))) ++end;
+        if (end == pos) break;
+        into.push_back(upper.substr(pos, end - pos));
+        pos = end;
+        while (pos < upper.size() && (upper[pos] == ',' || isBlank(upper[pos]))) ++pos;
+    }
+}
+
+void Walk::openBlock(std::size_t pos) {
+    const Place at = m_line.placeOf(pos);
+    m_blocks.push_back({at.line, at.column, m_commandIndex});
+}
+
+// A ')' at the start of a command closes the innermost block; ELSE may follow.
+std::size_t Walk::closeParen(std::size_t pos) {
+    m_commandKey.clear();
+    if (m_blocks.empty()) {
+        report({Code::StrayClose, pos, 1, {}, {}});
+        return m_text.size();
+    }
+    const std::size_t firstCommand = m_blocks.back().firstCommand;
+    m_blocks.pop_back();
+    pos = skipBlanks(pos + 1);
+    std::size_t end = pos;
+    while (end < m_text.size() && std::isalpha(static_cast<unsigned char>(m_text[end]))) ++end;
+    if (end - pos == 4 && upperOf(m_text.substr(pos, 4)) == "ELSE") {
+        colour(pos, 4, ports::ColourRole::Command);
+        m_conditional = true;
+        // The two branches never both run: the IF branch's SETs are not stale in the ELSE branch.
+        std::erase_if(m_setInStatement, [&](const auto& set) { return set.second > firstCommand; });
+        return end;
+    }
+    return pos;
+}
+
+bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(name); }
+
+void Walk::report(const FindingDraft& draft) {
+    const Place at = m_line.placeOf(draft.offset);
+    const std::size_t length = draft.length == 0 ? 0 : std::max<std::size_t>(m_line.lengthOnLine(draft.offset, draft.length), 1);
+    const CodeDef& def = codeDef(draft.code);
+    if (contains(m_fileDisabled, def.id) || contains(m_lineDisabled, def.id)) return;
+    if (!m_commandKey.empty() && m_ignored.contains(m_commandKey)) return;
+    checker::Finding finding;
+    finding.line = at.line + 1;
+    finding.column = at.column + 1;
+    finding.length = length;
+    finding.code = std::string(def.id);
+    finding.severity = def.severity;
+    finding.buttons = draft.code == Code::NearMissCommand ? ports::Buttons::OkIgnoreAbort : ports::Buttons::OkAbort;
+    finding.text = formatCodeMessage(draft.code, finding.line, draft.a, draft.b);
+    if (draft.code == Code::IfEmptyOperand && !m_emptyCandidate.empty())
+        m_deferred.push_back({m_emptyCandidate, m_findings.size()});
+    m_findings.push_back(std::move(finding));
+    m_keys.push_back(draft.code == Code::NearMissCommand ? m_commandKey : std::string());
+}
+
+void Walk::reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a) {
+    const CodeDef& def = codeDef(code);
+    if (contains(m_fileDisabled, def.id)) return;
+    checker::Finding finding;
+    finding.line = line + 1;
+    finding.column = column + 1;
+    finding.length = length;
+    finding.code = std::string(def.id);
+    finding.severity = def.severity;
+    finding.text = formatCodeMessage(code, finding.line, a);
+    m_findings.push_back(std::move(finding));
+    m_keys.emplace_back();
+}
+
+} // namespace core::cmdcheck

@@ -1,0 +1,143 @@
+// What a cmd check leaves besides findings: colours, the lists, the choice of
+// rules, the window's message boxes and the help topics of the codes.
+#include "core/checker/editor_check.h"
+#include "core/checker/rule_set.h"
+#include "core/documents/memory_editor_view.h"
+#include "core/checker/syntax_checker.h"
+#include "core/cmdcheck/cmd_checker.h"
+#include "core/cmdcheck/code_help.h"
+#include "fuzz_targets.h"
+#include "support/corpus_replay.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using core::checker::RuleChoice;
+using core::checker::RuleSet;
+using core::ports::ColourRole;
+
+struct Recorder : core::checker::ColourSink {
+    std::vector<core::ports::ColourSpan> spans;
+    void resetColours() override { spans.clear(); }
+    void colourSpan(const core::ports::ColourSpan& s) override { spans.push_back(s); }
+    bool has(std::size_t line, std::size_t column, std::size_t length, ColourRole role) const {
+        for (const auto& s : spans)
+            if (s.line == line && s.column == column && s.length == length && s.role == role) return true;
+        return false;
+    }
+};
+
+std::vector<std::string> split(std::string_view text) {
+    std::vector<std::string> lines;
+    std::istringstream in{std::string(text)};
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(CmdChecker, ColoursAndListsFollowTheParse) {
+    Recorder colours;
+    core::documents::PickLists lists;
+    lists.variables = {"name"};
+    core::cmdcheck::lintCmd(split(":Start\nset \"NAME=%~dp0x\"\nset /a COUNT+=1\nrem note\necho ^\n !X!"), colours,
+                            lists, {});
+    EXPECT_EQ(lists.labels, std::vector<std::string>{"Start"});
+    EXPECT_EQ(lists.variables, (std::vector<std::string>{"name", "COUNT"}));
+    EXPECT_TRUE(colours.has(0, 0, 6, ColourRole::Label));
+    EXPECT_TRUE(colours.has(1, 0, 3, ColourRole::Command));
+    EXPECT_TRUE(colours.has(1, 4, 13, ColourRole::String));
+    EXPECT_TRUE(colours.has(1, 10, 5, ColourRole::Variable));
+    EXPECT_TRUE(colours.has(3, 0, 8, ColourRole::Comment));
+    EXPECT_FALSE(colours.has(5, 1, 3, ColourRole::Variable)); // delayed expansion is off: a finding instead
+}
+
+TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
+    const std::pair<const char*, RuleSet> rows[] = {
+        {"@ECHO OFF\nCOPY A.TXT B.TXT\nIF EXIST B.TXT GOTO END\n:END", RuleSet::Classic},
+        {"@echo off\nsetlocal\necho x", RuleSet::Cmd},
+        {"call :sub\n:sub", RuleSet::Cmd},
+        {"if exist a (\necho a\n)", RuleSet::Cmd},
+        {"echo %~dp0", RuleSet::Cmd},
+        {"dir && echo ok", RuleSet::Cmd},
+        {"if %N% GEQ 3 echo x", RuleSet::Cmd},
+        {"echo !X!", RuleSet::Cmd},
+        {"XCOPY A B\nFIND \"x\" A.TXT", RuleSet::Classic},
+        {"reg add HKCU\\X /f", RuleSet::Cmd},
+        {"call cmake ..", RuleSet::Cmd},
+        {"\"%PYTHON%\" setup.py install\nif errorlevel 1 exit 1", RuleSet::Cmd},
+    };
+    for (const auto& [text, rules] : rows) {
+        const auto lines = split(text);
+        EXPECT_EQ(core::checker::pickRuleSet(lines, RuleChoice::Automatic), rules) << text;
+        const std::vector<std::string_view> views(lines.begin(), lines.end());
+        EXPECT_EQ(core::checker::pickRuleSet(views, RuleChoice::Automatic), rules) << text;
+    }
+    EXPECT_EQ(core::checker::pickRuleSet(split("setlocal"), RuleChoice::Classic), RuleSet::Classic);
+    EXPECT_EQ(core::checker::pickRuleSet(split("CLS"), RuleChoice::Cmd), RuleSet::Cmd);
+}
+
+TEST(CmdChecker, WindowCheckAsksPerFindingAndIgnoreSilencesTheWord) {
+    testing_support::ScriptedPrompter prompter;
+    prompter.answers = {core::ports::Answer::Ignore, core::ports::Answer::Ok};
+    core::documents::MemoryEditorView view;
+    view.setLines(split("ECHP a\nECHP b\ngoto nowhere"));
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    const core::checker::EditorCheckOptions options{RuleChoice::Cmd, core::checker::ProblemReport::MessageBoxes};
+    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, options);
+    EXPECT_EQ(lint.rules, RuleSet::Cmd);
+    EXPECT_EQ(ignored, std::vector<std::string>{"ECHP"});
+    EXPECT_EQ(lint.result.findings.size(), 3u); // the list keeps every finding
+    EXPECT_EQ(prompter.shown.size(), 3u);       // two boxes and the closing message
+    EXPECT_EQ(lint.result.findings[2].code, "Q103");
+}
+
+// Each topic's example fires its code under its rules, and the other example does not.
+TEST(CmdChecker, HelpExamplesFireAndPass) {
+    for (const auto& help : core::cmdcheck::allCodeHelp()) {
+        SCOPED_TRACE(std::string(help.code));
+        const auto codes = [&](std::string_view text) {
+            Recorder colours;
+            core::documents::PickLists lists;
+            std::vector<std::string> ignored;
+            const auto lines = split(text);
+            const auto choice = help.rules == "cmd" ? RuleChoice::Cmd : RuleChoice::Classic;
+            std::string all;
+            for (const auto& f : core::checker::lintLines(lines, choice, colours, lists, ignored).result.findings)
+                all += f.code + " ";
+            // The streaming check over views reports the same.
+            const std::vector<std::string_view> views(lines.begin(), lines.end());
+            core::checker::FindingList streamed;
+            ignored.clear();
+            core::checker::lintLines(views, choice, colours, lists, ignored, streamed);
+            std::string again;
+            for (const auto& f : streamed.findings) again += f.code + " ";
+            EXPECT_EQ(again, all);
+            return all;
+        };
+        EXPECT_NE(codes(help.fires).find(help.code), std::string::npos);
+        EXPECT_EQ(codes(help.passes).find(help.code), std::string::npos);
+    }
+    EXPECT_EQ(core::cmdcheck::codeHelp("q113")->code, "Q113");
+    EXPECT_EQ(core::cmdcheck::helpPageAnchor(*core::cmdcheck::codeHelp("Q113")), "codes.html#q113");
+    EXPECT_EQ(core::cmdcheck::codeHelp("Q200"), nullptr);
+}
+
+// The help page is generated from the same table; regenerate it with
+// QLT_WRITE_HELP=1 core_tests --gtest_filter=CmdChecker.HelpPageMatchesTheTable.
+TEST(CmdChecker, HelpPageMatchesTheTable) {
+    const std::string path = std::string(HELP_FOLDER) + "/codes.html";
+    if (std::getenv("QLT_WRITE_HELP") != nullptr) std::ofstream(path, std::ios::binary) << core::cmdcheck::codeHelpPage();
+    std::ifstream in(path, std::ios::binary);
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(page, core::cmdcheck::codeHelpPage());
+}
+
+TEST(CmdChecker, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(CMD_CORPUS_DIR, fuzz::cmdInput), 0u); }
+
+} // namespace
