@@ -32,9 +32,9 @@ TEST(QltFaults, FailsCleanlyWithAReason) {
         {"mkfifo into; timeout 10 qlt generate plan.json --into into", 2, "", "qlt: into: Is not a regular file\n"},
         {"qlt generate escape.json", 2, "", "qlt: unknown key \"\\x1b]2;PWNED\\x07\"\n"},
         {"qlt check escape.bat", 1,
-         "escape.bat:1: warning: The label that the GOTO command on line 1 is pointing to, \"\\x1b]2;PWNED\\x07\", "
+         "escape.bat:1:1: warning: The label that the GOTO command on line 1 is pointing to, \"\\x1b]2;PWNED\\x07\", "
          "cannot be found in the batch file. Make sure that the label name is spelt correctly and is defined in the "
-         "batch file (use ':' to define a label).\n",
+         "batch file (use ':' to define a label). [Q035]\n",
          ""},
     };
     for (const auto& c : cases) {
