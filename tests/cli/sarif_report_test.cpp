@@ -1,6 +1,6 @@
 // `qlt check --format sarif`, validated against the SARIF 2.1.0 JSON schema.
 // data/sarif-schema-2.1.0.json is the OASIS committee's schema, taken unchanged
-// from github.com/oasis-tcs/sarif-spec, sarif-2.1/schema/sarif-schema-2.1.0.json
+// from the OASIS SARIF technical committee's repository, sarif-2.1/schema/sarif-schema-2.1.0.json
 // (commit a560296ca8c921f3bdb8d4a8db57ab83dae968a7).
 #include "cli/check/sarif_report.h"
 #include "support/process.h"
