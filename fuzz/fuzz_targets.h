@@ -16,6 +16,8 @@ int openRequestInput(const std::uint8_t* data, std::size_t size);
 int planInput(const std::uint8_t* data, std::size_t size);
 //! A server list, a STAT reply and a retrieved message, through the update session.
 int pop3Input(const std::uint8_t* data, std::size_t size);
+//! Bytes from a language server client, in pieces, through `qlt lsp`'s server.
+int lspInput(const std::uint8_t* data, std::size_t size);
 
 //! A batch file for the Windows command interpreter rules.
 int cmdInput(const std::uint8_t* data, std::size_t size);

@@ -20,9 +20,13 @@ int main(int argc, char* argv[]) {
 #endif
     const int status = cli::run(args, std::cout, std::cerr);
     // Output that never arrived (a full disk, a closed pipe) is a failure, not a result.
+    // A report streamed while the check ran may have failed already: its errno is the reason.
+    const int failedBefore = std::cout ? 0 : errno;
     errno = 0;
     if (!std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::cerr << "qlt: cannot write the output" << (errno ? ": " + std::generic_category().message(errno) : "") << '\n';
+        const int reason = errno ? errno : failedBefore;
+        std::cerr << "qlt: cannot write the output" << (reason ? ": " + std::generic_category().message(reason) : "")
+                  << '\n';
         return cli::EXIT_USAGE;
     }
     return status;

@@ -2,6 +2,7 @@
 
 #include "cli/check/check_command.h"
 #include "cli/generate/generate_command.h"
+#include "cli/lsp/lsp_command.h"
 #include "cli/terminal_text.h"
 #include "core/cmdcheck/code_help.h"
 #include "core/version.h"
@@ -12,10 +13,11 @@ namespace cli {
 namespace {
 
 constexpr const char* USAGE =
-    "usage: qlt check [--format text|json] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]\n"
+    "usage: qlt check [--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]\n"
     "                 [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...\n"
     "       qlt explain CODE\n"
     "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
+    "       qlt lsp\n"
     "       qlt --help | --version\n";
 
 // `qlt explain CODE`: the help topic of a finding code.
@@ -26,7 +28,7 @@ int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const auto* help = core::cmdcheck::codeHelp(args.front());
     if (help == nullptr) {
-        err << "qlt: unknown code '" << args.front() << "'\n";
+        err << escapeControls("qlt: unknown code '" + args.front() + "'") << '\n';
         return EXIT_USAGE;
     }
     out << core::cmdcheck::explainText(*help);
@@ -52,6 +54,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "check") return runCheck(rest, out, err);
     if (command == "generate") return runGenerate(rest, out, err);
+    if (command == "lsp") return runLsp(rest, out, err);
     if (command == "explain") return runExplain(rest, out, err);
     err << escapeControls("qlt: unknown command '" + command + "'") << '\n' << USAGE;
     return EXIT_USAGE;

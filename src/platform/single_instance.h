@@ -14,7 +14,7 @@ namespace platform {
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 MAX_REQUEST = 64 * 1024;
+    static constexpr qint64 MAX_REQUEST = qint64{64} * 1024;
 
     //! The channel name for the current user and settings profile; empty when
     //! no folder only the user can enter is at hand (then there is no channel).

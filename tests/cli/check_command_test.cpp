@@ -70,6 +70,24 @@ TEST(CheckCommand, JsonWithSpansHoldsListsAndSpansInUtf8) {
     EXPECT_FALSE(withoutSpans["files"][0].contains("spans"));
 }
 
+TEST(CheckCommand, ManyFilesReportInTheOrderGivenAndGccIsText) {
+    TempDir dir;
+    std::string args;
+    std::string expected;
+    for (int i = 0; i < 9; ++i) {
+        const std::string name = "f" + std::to_string(i) + ".bat";
+        // Longer files first, so that later ones tend to finish earlier.
+        const std::string command = "EHCO X" + std::to_string(i);
+        const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + command + "\n");
+        args += " " + shellQuote(path);
+        expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ":1: warning: " +
+                    formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, command) + " [Q002]\n";
+    }
+    EXPECT_EQ(runCommand(qltCheck(args)).out, expected);
+    EXPECT_EQ(runCommand(qltCheck("--format gcc" + args)).out, expected);
+    EXPECT_EQ(nlohmann::json::parse(runCommand(qltCheck("--format json" + args)).out)["files"].size(), 9u);
+}
+
 TEST(CheckCommand, UnreadableFileIsReportedAndTheOthersAreStillChecked) {
     Documents docs;
     const std::string missing = docs.dir.file("missing.bat");
@@ -112,8 +130,8 @@ TEST(CheckCommand, BadUsageExitsWithTwo) {
     Documents docs;
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "qlt: check needs at least one file\n"},
-        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text or json)\n"},
-        {"--format", "qlt: --format needs text or json\n"},
+        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text, json, sarif or gcc)\n"},
+        {"--format", "qlt: --format needs text, json, sarif or gcc\n"},
         {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
         {"--ignore-list", "qlt: --ignore-list needs a file\n"},
         {"--encoding latin-9 " + shellQuote(docs.clean),
@@ -146,6 +164,13 @@ TEST(CheckCommand, RulesChoiceAndCodes) {
     json = nlohmann::json::parse(runCommand(qltCheck("--format json --rules cmd " + shellQuote(modern))).out);
     EXPECT_EQ(json["files"][0]["rules"], "cmd");
     EXPECT_EQ(json["files"][0]["messages"][0]["length"], 5);
+
+    // A file long enough to be checked in parts is still judged whole: its one
+    // command interpreter feature is on its last line.
+    const auto longFile = dir.write("long.bat", "GOTO :missing\n" + std::string(20000, '\n') + "setlocal\n");
+    json = nlohmann::json::parse(runCommand(qltCheck("--format json " + shellQuote(longFile))).out);
+    EXPECT_EQ(json["files"][0]["rules"], "cmd");
+    EXPECT_EQ(json["files"][0]["messages"][0]["code"], "Q103");
 }
 
 TEST(CheckCommand, ExplainShowsTheTopicOfEveryCode) {

@@ -13,3 +13,15 @@ target_sources(cli_tests PRIVATE
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/plan_fuzz_corpus_test.cpp PROPERTIES
   COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/wizard")
 target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
+# The language server fed byte streams.
+target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_server_test.cpp)
+# SARIF reports against the schema in data/.
+target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS SARIF_SCHEMA="${CMAKE_CURRENT_LIST_DIR}/data/sarif-schema-2.1.0.json")
+# The language server's fuzz target, replayed over its regression corpus.
+target_sources(cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_fuzz_corpus_test.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/lsp_fuzz.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_fuzz_corpus_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS LSP_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/lsp")

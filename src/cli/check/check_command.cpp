@@ -1,64 +1,83 @@
 #include "cli/check/check_command.h"
 
 #include "cli/check/check_options.h"
-#include "cli/check/check_report.h"
+#include "cli/check/file_check.h"
+#include "cli/check/ordered_work.h"
 #include "cli/qlt.h"
 #include "cli/terminal_text.h"
-#include "core/checker/rule_set.h"
-#include "core/text/checker_lines.h"
-#include "core/text/encoding.h"
 #include "core/text/file_io.h"
 #include "core/text/lines.h"
 
-#include <optional>
+#include <algorithm>
+#include <functional>
 #include <ostream>
+#include <thread>
 
 namespace cli {
 namespace {
 
-class SpanCollector : public core::checker::ColourSink {
+// The report on its way out: each file's part in the order the files were
+// given, the format's separator between two parts that hold something.
+class ReportOutput {
 public:
-    explicit SpanCollector(std::vector<core::ports::ColourSpan>& spans) : m_spans(spans) {}
-    void resetColours() override { m_spans.clear(); }
-    void colourSpan(const core::ports::ColourSpan& span) override { m_spans.push_back(span); }
+    ReportOutput(std::ostream& out, std::string_view separator) : m_out(out), m_separator(separator) {}
+    //! Writes and empties a piece of the current file's part.
+    void write(std::string& piece) {
+        if (piece.empty()) return;
+        if (!m_started && m_anyBefore) m_out << m_separator;
+        m_started = true;
+        m_out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        piece.clear();
+    }
+    void endFile() {
+        m_anyBefore = m_anyBefore || m_started;
+        m_started = false;
+    }
 
 private:
-    std::vector<core::ports::ColourSpan>& m_spans;
+    std::ostream& m_out;
+    std::string_view m_separator;
+    bool m_anyBefore = false;
+    bool m_started = false;
 };
 
-std::optional<std::string> readBytes(const std::string& path, std::ostream& err) {
-    auto read = core::text::readFile(path);
-    if (!read.ok) {
-        err << escapeControls("qlt: " + path + ": " + read.error) << '\n';
-        return std::nullopt;
+struct Status {
+    bool unreadable = false;
+    bool findings = false;
+    void add(const FileOutcome& outcome) {
+        unreadable = unreadable || !outcome.readable;
+        findings = findings || outcome.findings;
     }
-    return std::move(read.bytes);
-}
+    int exitStatus() const { return unreadable ? EXIT_USAGE : findings ? EXIT_FINDINGS : EXIT_CLEAN; }
+};
 
-// A batch file's lines as the checker reads them: decoded in the encoding
-// asked for (or the one Open would detect), one byte per character.
-std::optional<std::vector<std::string>> readCheckerLines(const std::string& path,
-                                                         std::optional<core::text::Encoding> encoding,
-                                                         std::ostream& err) {
-    const auto bytes = readBytes(path, err);
-    if (!bytes) return std::nullopt;
-    const auto chosen = encoding.value_or(core::text::detectEncoding(*bytes, core::text::Encoding::Windows1252));
-    return core::text::oneBytePerCharacter(core::text::splitLines(core::text::decode(*bytes, chosen)));
-}
-
-// Checks a file as the window does a freshly opened document: both lists start
-// empty and every message is answered OK.
-FileReport checkFile(const std::string& path, const std::vector<std::string>& lines,
-                     const std::vector<std::string>& ignoreList, const CheckOptions& options) {
-    const bool withSpans = options.format == ReportFormat::Json && options.spans;
-    FileReport report{path, {}, core::checker::RuleSet::Classic, {}, {}};
-    std::vector<core::ports::ColourSpan> discarded;
-    SpanCollector colours(withSpans ? report.spans : discarded);
-    std::vector<std::string> ignored = ignoreList;
-    auto lint = core::checker::lintLines(lines, options.rules, colours, report.lists, ignored);
-    report.result = std::move(lint.result);
-    report.rules = lint.rules;
-    return report;
+// Files checked on every core (or, for a single file, its parts), the report
+// written in the order the files were given.
+void checkFiles(const std::vector<std::string>& files, CheckSettings settings, std::size_t cores,
+                ReportOutput& output, std::ostream& err, Status& status) {
+    struct Done {
+        FileOutcome outcome;
+        std::string part;
+    };
+    const std::size_t fileWorkers = std::min(cores, files.size());
+    settings.workers = fileWorkers > 1 ? 1 : cores;
+    // A file checked on this thread goes out while its check runs.
+    const std::function<void(std::string&)> spill = [&](std::string& piece) {
+        if (fileWorkers <= 1) output.write(piece);
+    };
+    inOrder(
+        files.size(), fileWorkers,
+        [&](std::size_t i) {
+            Done done;
+            done.outcome = checkFile(files[i], settings, done.part, spill);
+            return done;
+        },
+        [&](std::size_t, Done&& done) {
+            if (!done.outcome.readable) err << done.outcome.error << '\n';
+            output.write(done.part);
+            output.endFile();
+            status.add(done.outcome);
+        });
 }
 
 } // namespace
@@ -72,29 +91,23 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const CheckOptions& options = *parsed.options;
     std::vector<std::string> ignoreList;
     if (options.ignoreList) {
-        // List files stay Windows-1252, as the window writes them.
-        const auto bytes = readBytes(*options.ignoreList, err);
-        if (!bytes) return EXIT_USAGE;
-        ignoreList = core::text::splitLines(*bytes);
-    }
-    const bool json = options.format == ReportFormat::Json;
-    std::optional<JsonReportWriter> writer;
-    if (json) writer.emplace(out, options.spans);
-    bool unreadable = false;
-    bool findings = false;
-    for (const auto& path : options.files) {
-        const auto lines = readCheckerLines(path, options.encoding, err);
-        if (!lines) {
-            unreadable = true;
-            continue;
+        auto read = core::text::readFile(*options.ignoreList);
+        if (!read.ok) {
+            err << escapeControls("qlt: " + *options.ignoreList + ": " + read.error) << '\n';
+            return EXIT_USAGE;
         }
-        const FileReport report = checkFile(path, *lines, ignoreList, options);
-        findings = findings || !report.result.findings.empty();
-        if (json) writer->add(report);
-        else writeTextReport(out, report);
+        ignoreList = core::text::splitLines(read.bytes);
     }
-    if (writer) writer->finish();
-    return unreadable ? EXIT_USAGE : findings ? EXIT_FINDINGS : EXIT_CLEAN;
+    const auto formatter = makeFormatter(options.format, options.spans);
+    const CheckSettings settings{*formatter, ignoreList, options.spans && options.format == ReportFormat::Json,
+                                 options.rules, options.encoding};
+    ReportOutput output(out, formatter->separator());
+    out << formatter->head();
+    Status status;
+    checkFiles(options.files, settings, std::max(1u, std::thread::hardware_concurrency()), output, err, status);
+    out << formatter->tail();
+    out.flush();
+    return status.exitStatus();
 }
 
 } // namespace cli

@@ -15,11 +15,13 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
         if (arg == "--spans") {
             options.spans = true;
         } else if (arg == "--format") {
-            if (!hasValue) return failure("--format needs text or json");
+            if (!hasValue) return failure("--format needs text, json, sarif or gcc");
             const std::string& value = args[++i];
             if (value == "text") options.format = ReportFormat::Text;
             else if (value == "json") options.format = ReportFormat::Json;
-            else return failure("unknown format '" + value + "' (text or json)");
+            else if (value == "sarif") options.format = ReportFormat::Sarif;
+            else if (value == "gcc") options.format = ReportFormat::Gcc;
+            else return failure("unknown format '" + value + "' (text, json, sarif or gcc)");
         } else if (arg == "--rules") {
             if (!hasValue) return failure("--rules needs auto, classic or cmd");
             const std::string& value = args[++i];

@@ -9,7 +9,8 @@
 
 namespace cli {
 
-enum class ReportFormat { Text, Json };
+//! Gcc is the text format under the name compilers' tools know.
+enum class ReportFormat { Text, Json, Sarif, Gcc };
 
 struct CheckOptions {
     ReportFormat format = ReportFormat::Text;
@@ -25,7 +26,7 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]
+//! Parses `[--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]
 //! [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 

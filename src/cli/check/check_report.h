@@ -1,36 +1,43 @@
 #pragma once
-// What `qlt check` reports for one file, and the two ways of writing it.
+// How `qlt check` writes its report: a formatter per format turns each file's
+// findings into text as the check makes them, so no report is held whole.
+#include "cli/check/check_options.h"
 #include "core/checker/rule_set.h"
 #include "core/checker/syntax_checker.h"
 
-#include <iosfwd>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
 
-struct FileReport {
-    std::string path; //!< as given on the command line
-    core::checker::CheckResult result;
-    core::checker::RuleSet rules = core::checker::RuleSet::Classic;
-    core::documents::PickLists lists;
-    std::vector<core::ports::ColourSpan> spans;
+//! What is known of a file once its check is over.
+struct FileEnd {
+    const core::documents::PickLists& lists;
+    const std::vector<core::ports::ColourSpan>& spans;
 };
 
-//! One line per message: `PATH:LINE:COLUMN: SEVERITY: TEXT [CODE]`.
-void writeTextReport(std::ostream& out, const FileReport& report);
-
-//! Writes `{"files":[...]}` a file at a time.
-class JsonReportWriter {
+class ReportFormatter {
 public:
-    JsonReportWriter(std::ostream& out, bool withSpans);
-    void add(const FileReport& report);
-    void finish();
-
-private:
-    std::ostream& m_out;
-    bool m_withSpans;
-    bool m_first = true;
+    virtual ~ReportFormatter() = default;
+    //! Text before the first file, between two files' parts that hold text, after the last.
+    virtual std::string head() const { return {}; }
+    virtual std::string_view separator() const { return {}; }
+    virtual std::string_view tail() const { return {}; }
+    //! A file's part: its beginning (with the rules that check it), its findings with itemSeparator() between two, its end.
+    virtual void beginFile(std::string& /*out*/, const std::string& /*path*/, core::checker::RuleSet /*rules*/) const {}
+    virtual std::string_view itemSeparator() const { return {}; }
+    virtual void finding(std::string& out, const std::string& path, const core::checker::Finding& finding) const = 0;
+    virtual void endFile(std::string& /*out*/, const FileEnd& /*end*/) const {}
 };
+
+//! The formatter of a format; `spans` adds the colour spans to JSON.
+std::unique_ptr<ReportFormatter> makeFormatter(ReportFormat format, bool spans);
+//! SARIF 2.1.0 (sarif_report.cpp).
+std::unique_ptr<ReportFormatter> makeSarifFormatter();
+
+//! Appends text as a JSON string. The text must be UTF-8.
+void appendJsonString(std::string& out, std::string_view utf8);
 
 } // namespace cli

@@ -15,8 +15,9 @@ std::string boxText(const MessageDef& def, const Finding& finding) {
 
 std::string linePrefix(std::size_t line) { return "Line " + std::to_string(line) + ": "; }
 
-CheckRun::CheckRun(const std::vector<std::string>& lines, const CheckContext& context)
-    : m_lines(lines), m_context(context) {
+CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
+                   const LabelIndex* labels)
+    : m_lines(lines), m_context(context), m_labels(labels), m_findings(findings) {
     for (const auto& entry : context.ignoredCommands) m_ignored.add(entry);
 }
 
@@ -33,7 +34,7 @@ ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view tex
     if (def.buttons == ports::Buttons::OkIgnoreAbort) finding.ignoreKey = std::string(text);
     m_context.colours.showLine(line - 1);
     const auto answer = m_context.prompter.message(def.kind, def.buttons, boxText(def, finding));
-    m_findings.push_back(std::move(finding));
+    m_findings.add(std::move(finding));
     if (answer == ports::Answer::Abort) m_aborted = true;
     return answer;
 }
@@ -42,12 +43,13 @@ bool CheckRun::labelExists(std::string_view name) {
     // Labels above the line are both in the label list and among the document's
     // lines, so one index of every label line answers for the lines above and
     // below alike. It is built once, on the first GOTO of the check.
-    if (!m_labelsIndexed) {
-        for (const auto& line : m_lines)
-            if (!line.empty() && line.front() == ':') m_labels.add(std::string_view(line).substr(1));
-        m_labelsIndexed = true;
-    }
-    return m_labels.contains(name);
+    if (!m_labels) m_labels = &m_ownLabels.emplace(m_lines);
+    return m_labels->contains(name);
+}
+
+LabelIndex::LabelIndex(std::span<const std::string_view> lines) {
+    for (const auto& line : lines)
+        if (!line.empty() && line.front() == ':') m_names.add(line.substr(1));
 }
 
 void CheckRun::ignore(const std::string& workingText) {
@@ -55,10 +57,10 @@ void CheckRun::ignore(const std::string& workingText) {
     m_ignored.add(workingText);
 }
 
-CheckResult CheckRun::finish() {
+bool CheckRun::finish() {
     const MessageDef& complete = messageDef(MessageId::Complete);
     m_context.prompter.message(complete.kind, complete.buttons, std::string(complete.text));
-    return {std::move(m_findings), m_aborted};
+    return m_aborted;
 }
 
 LineCheck::LineCheck(CheckRun& run, std::size_t index, std::string_view text)

@@ -7,6 +7,8 @@
 #include "core/checker/working_text.h"
 
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +17,9 @@ namespace core::checker {
 
 class CheckRun {
 public:
-    CheckRun(const std::vector<std::string>& lines, const CheckContext& context);
+    //! `labels`: the document's label index, when one is built already.
+    CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
+             const LabelIndex* labels = nullptr);
 
     //! Shows a message, records it, and sets the abort flag on Abort.
     ports::Answer ask(MessageId id, std::size_t line, std::string_view text = {});
@@ -32,17 +36,18 @@ public:
 
     //! The working text, reused from line to line.
     WorkingText& workingText() { return m_workingText; }
-    CheckResult finish();
+    //! Shows the closing message; true when the check was aborted.
+    bool finish();
 
 private:
-    const std::vector<std::string>& m_lines;
+    std::span<const std::string_view> m_lines;
     const CheckContext& m_context;
     NameSet m_ignored;
-    NameSet m_labels; //!< built on the first GOTO
-    bool m_labelsIndexed = false;
+    const LabelIndex* m_labels;           //!< given, or built on the first GOTO
+    std::optional<LabelIndex> m_ownLabels;
     bool m_aborted = false;
     WorkingText m_workingText;
-    std::vector<Finding> m_findings;
+    FindingSink& m_findings;
 };
 
 enum class Flow { Next, EndLine };

@@ -6,6 +6,12 @@
 
 namespace core::checker {
 
+namespace {
+
+std::vector<std::string> copiesOf(std::span<const std::string_view> lines) { return {lines.begin(), lines.end()}; }
+
+} // namespace
+
 // Automatic: the command interpreter's rules as soon as the file uses
 // something only that interpreter has (see usesCmdFeatures), else the classic.
 RuleSet pickRuleSet(const std::vector<std::string>& lines, RuleChoice choice) {
@@ -17,7 +23,27 @@ RuleSet pickRuleSet(const std::vector<std::string>& lines, RuleChoice choice) {
     return cmdcheck::usesCmdFeatures(lines) ? RuleSet::Cmd : RuleSet::Classic;
 }
 
+RuleSet pickRuleSet(std::span<const std::string_view> lines, RuleChoice choice) {
+    if (choice != RuleChoice::Automatic) return choice == RuleChoice::Cmd ? RuleSet::Cmd : RuleSet::Classic;
+    return cmdcheck::usesCmdFeatures(lines) ? RuleSet::Cmd : RuleSet::Classic;
+}
+
 std::string_view ruleSetName(RuleSet rules) { return rules == RuleSet::Cmd ? "cmd" : "classic"; }
+
+// The classic rules walk the views as they are; the command interpreter's
+// rules read copies of the lines.
+RuleSet lintLines(std::span<const std::string_view> lines, RuleChoice choice, ColourSink& colours,
+                  documents::PickLists& lists, std::vector<std::string>& ignored, FindingSink& findings) {
+    const RuleSet rules = pickRuleSet(lines, choice);
+    if (rules == RuleSet::Cmd) {
+        for (auto& finding : cmdcheck::lintCmd(copiesOf(lines), colours, lists, ignored).findings)
+            findings.add(std::move(finding));
+        return rules;
+    }
+    AnswerOkPrompter prompter;
+    checkSyntax(lines, {prompter, colours, lists, ignored}, findings);
+    return rules;
+}
 
 Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourSink& colours,
                documents::PickLists& lists, std::vector<std::string>& ignored) {

@@ -5,6 +5,7 @@
 #include "core/checker/syntax_checker.h"
 #include "core/documents/pick_lists.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ enum class RuleChoice { Automatic, Classic, Cmd };
 
 //! The rules a file gets under a choice.
 RuleSet pickRuleSet(const std::vector<std::string>& lines, RuleChoice choice);
+RuleSet pickRuleSet(std::span<const std::string_view> lines, RuleChoice choice);
 
 //! "classic" or "cmd".
 std::string_view ruleSetName(RuleSet rules);
@@ -34,6 +36,10 @@ struct Lint {
 //! the Ignore list.
 Lint lintLines(const std::vector<std::string>& lines, RuleChoice choice, ColourSink& colours,
                documents::PickLists& lists, std::vector<std::string>& ignored);
+//! The same check over views of the lines, each finding handed to `findings`
+//! as it is made (a report can be written while the check runs).
+RuleSet lintLines(std::span<const std::string_view> lines, RuleChoice choice, ColourSink& colours,
+                  documents::PickLists& lists, std::vector<std::string>& ignored, FindingSink& findings);
 
 //! The status bar's note after a check: "Checked with the classic rules", ...
 std::string_view checkedNote(RuleSet rules);

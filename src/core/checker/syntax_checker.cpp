@@ -4,29 +4,27 @@
 #include "core/checker/rule_chain.h"
 #include "core/text/checker_lines.h"
 
+#include <algorithm>
+
 namespace core::checker {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Lines the check passes over: blank lines, lines starting with a backslash in
 // their first two characters, and lines whose second character is ":" ("::"
 // comments and drive changes such as "C:"). Tabs count as blanks, so a line
 // indented with them is not mistaken for a command.
 bool skipped(std::string_view line) {
-    bool blank = true;
-    for (char c : line) blank = blank && isBlank(c);
-    if (blank) return true;
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return true;
     if (line[0] == '\\') return true;
     return line.size() > 1 && (line[1] == '\\' || line[1] == ':');
 }
 
-void checkLine(CheckRun& run, const std::vector<std::string>& lines, std::size_t index) {
-    const std::string& text = lines[index];
+void checkLine(CheckRun& run, std::string_view text, std::size_t index) {
     if (skipped(text)) return;
     if (text.front() == ':') {
         run.colour({index, 0, text.size(), ports::ColourRole::Label});
-        run.addLabel(text.substr(1));
+        run.addLabel(std::string(text.substr(1)));
         return;
     }
     LineCheck line(run, index, text);
@@ -47,11 +45,13 @@ std::string_view severityName(Severity severity) {
     return "warning";
 }
 
-CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
+bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
+                 const LabelIndex& labels, const CheckContext& context, FindingSink& sink) {
     context.lists.labels.clear();
     context.colours.resetColours();
-    CheckRun run(lines, context);
-    for (std::size_t index = 0; index < lines.size() && !run.aborted(); ++index) checkLine(run, lines, index);
+    CheckRun run(lines, context, sink, &labels);
+    last = std::min(last, lines.size());
+    for (std::size_t index = first; index < last && !run.aborted(); ++index) checkLine(run, lines[index], index);
     return run.finish();
 }
 
@@ -66,6 +66,21 @@ void EditorViewColours::colourSpan(const ports::ColourSpan& span) {
     const std::size_t from = text::byteOffsetOfColumn(line, span.column);
     const std::size_t to = from + text::byteOffsetOfColumn(std::string_view(line).substr(from), span.length);
     m_view.colourSpan({span.line, from, to - from, span.role});
+}
+
+bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink) {
+    context.lists.labels.clear();
+    context.colours.resetColours();
+    CheckRun run(lines, context, sink);
+    for (std::size_t index = 0; index < lines.size() && !run.aborted(); ++index) checkLine(run, lines[index], index);
+    return run.finish();
+}
+
+CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context) {
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    FindingList collected;
+    const bool aborted = checkSyntax(views, context, collected);
+    return {std::move(collected.findings), aborted};
 }
 
 } // namespace core::checker

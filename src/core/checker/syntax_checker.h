@@ -3,11 +3,13 @@
 // one message per problem (the answer steers the check), colours command words,
 // labels and comments, refills the label list and adds SET variable names.
 #include "core/checker/colour_sink.h"
+#include "core/checker/name_set.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/editor_view.h"
 #include "core/ports/prompter.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +51,43 @@ struct CheckContext {
     std::vector<std::string>& ignoredCommands;
 };
 
+//! Receives each finding as the check makes it, so that a report can be
+//! written while the check runs instead of holding every finding.
+class FindingSink {
+public:
+    virtual ~FindingSink() = default;
+    virtual void add(Finding&& finding) = 0;
+};
+
+//! Keeps every finding, in order.
+class FindingList : public FindingSink {
+public:
+    void add(Finding&& finding) override { findings.push_back(std::move(finding)); }
+    std::vector<Finding> findings;
+};
+
 //! Checks the lines of a document (Windows-1252 text, without line breaks).
 CheckResult checkSyntax(const std::vector<std::string>& lines, const CheckContext& context);
+//! The same check over views of the lines, each finding handed to `sink` as it
+//! is made; true when the check was aborted.
+bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink);
+//! The label lines of a document (":NAME"), looked up with letter case ignored.
+class LabelIndex {
+public:
+    explicit LabelIndex(std::span<const std::string_view> lines);
+    bool contains(std::string_view name) const { return m_names.contains(name); }
+
+private:
+    NameSet m_names;
+};
+
+//! Checks only the lines [first, last); line numbers count the whole document
+//! and GOTO looks its labels up in `labels`, the index of the whole. With every
+//! message answered OK, checks of consecutive parts, put together in order,
+//! give what one check of the whole gives: the same findings, labels,
+//! variables (merged with PickLists::addVariable) and colours.
+bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std::size_t last,
+                 const LabelIndex& labels, const CheckContext& context, FindingSink& sink);
 
 //! "Line 12: ", put before a message box's text that does not name its line.
 std::string linePrefix(std::size_t line);

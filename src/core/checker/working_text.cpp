@@ -3,6 +3,9 @@
 #include "core/text/codepage.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
 namespace core::checker {
 namespace {
@@ -19,24 +22,38 @@ const std::array<char, 256>& upperTable() {
     return table;
 }
 
+// Upper-cases eight ASCII bytes at once (a-z only); nothing when a byte is not ASCII.
+std::optional<std::uint64_t> upperAscii(std::uint64_t bytes) {
+    constexpr std::uint64_t ONES = 0x0101010101010101;
+    constexpr std::uint64_t HIGH = ONES * 0x80;
+    if (bytes & HIGH) return std::nullopt;
+    const std::uint64_t fromA = bytes + ONES * (0x80 - 'a'); // high bit set where byte >= 'a'
+    const std::uint64_t pastZ = bytes + ONES * (0x7F - 'z'); // high bit set where byte > 'z'
+    return bytes - ((fromA & ~pastZ & HIGH) >> 2);            // 0x80 >> 2 is the case difference
+}
+
 } // namespace
 
 void WorkingText::assign(std::string_view line) {
     m_own.assign(line);
     m_upper.resize(line.size());
     const auto& upper = upperTable();
-    for (std::size_t i = 0; i < line.size(); ++i) m_upper[i] = upper[static_cast<unsigned char>(line[i])];
+    std::size_t i = 0;
+    for (; i + 8 <= line.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, line.data() + i, 8);
+        if (const auto converted = upperAscii(word)) {
+            std::memcpy(m_upper.data() + i, &*converted, 8);
+            continue;
+        }
+        for (std::size_t j = i; j < i + 8; ++j) m_upper[j] = upper[static_cast<unsigned char>(line[j])];
+    }
+    for (; i < line.size(); ++i) m_upper[i] = upper[static_cast<unsigned char>(line[i])];
     m_front = 0;
 }
 
 char WorkingText::at(std::size_t pos) const {
     return pos >= 1 && pos <= m_upper.size() ? m_upper[pos - 1] : '\0';
-}
-
-bool WorkingText::startsWith(std::string_view word) const {
-    // Most words of the rule chain fail on their first letter.
-    if (word.empty()) return true;
-    return !m_upper.empty() && m_upper.front() == word.front() && std::string_view(m_upper).starts_with(word);
 }
 
 bool WorkingText::hasAt(std::size_t pos, std::string_view part) const {

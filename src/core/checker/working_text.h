@@ -20,7 +20,11 @@ public:
     bool empty() const { return m_upper.empty(); }
     //! The character at a position; '\0' outside the text.
     char at(std::size_t pos) const;
-    bool startsWith(std::string_view word) const;
+    bool startsWith(std::string_view word) const {
+        // Most words of the rule chain fail on their first letter.
+        if (word.empty()) return true;
+        return !m_upper.empty() && m_upper.front() == word.front() && std::string_view(m_upper).starts_with(word);
+    }
     bool hasAt(std::size_t pos, std::string_view part) const;
     //! First position of `part` at or after `from`; 0 when absent.
     std::size_t find(std::string_view part, std::size_t from = 1) const;

@@ -62,7 +62,12 @@ bool modernLine(std::string_view upper) {
 } // namespace
 
 bool usesCmdFeatures(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    return usesCmdFeatures(views);
+}
+
+bool usesCmdFeatures(std::span<const std::string_view> lines) {
+    for (const auto line : lines) {
         const std::string upper = upperOf(line);
         for (const auto mark : MARKS)
             if (upper.find(mark) != std::string::npos) return true;

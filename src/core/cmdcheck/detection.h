@@ -1,5 +1,7 @@
 #pragma once
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core::cmdcheck {
@@ -15,5 +17,6 @@ namespace core::cmdcheck {
 //! of programs of today's Windows or of build tools (REG, WMIC, ROBOCOPY,
 //! CMAKE, PYTHON ...). One such use is enough.
 bool usesCmdFeatures(const std::vector<std::string>& lines);
+bool usesCmdFeatures(std::span<const std::string_view> lines);
 
 } // namespace core::cmdcheck

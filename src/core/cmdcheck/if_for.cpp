@@ -24,25 +24,25 @@ bool oneOf(std::string_view word, auto table) {
     return false;
 }
 
-bool validTokens(std::string_view spec) {
-    if (spec.empty()) return false;
+bool validTokens(std::string_view tokens) {
+    if (tokens.empty()) return false;
     std::size_t pos = 0;
-    while (pos < spec.size()) {
-        if (spec[pos] == '*') return pos + 1 == spec.size();
+    while (pos < tokens.size()) {
+        if (tokens[pos] == '*') return pos + 1 == tokens.size();
         int first = 0;
-        auto read = std::from_chars(spec.data() + pos, spec.data() + spec.size(), first);
+        auto read = std::from_chars(tokens.data() + pos, tokens.data() + tokens.size(), first);
         if (read.ec != std::errc() || first < 1 || first > 31) return false;
-        pos = static_cast<std::size_t>(read.ptr - spec.data());
-        if (pos < spec.size() && spec[pos] == '-') {
+        pos = static_cast<std::size_t>(read.ptr - tokens.data());
+        if (pos < tokens.size() && tokens[pos] == '-') {
             int last = 0;
-            read = std::from_chars(spec.data() + pos + 1, spec.data() + spec.size(), last);
+            read = std::from_chars(tokens.data() + pos + 1, tokens.data() + tokens.size(), last);
             if (read.ec != std::errc() || last < first || last > 31) return false;
-            pos = static_cast<std::size_t>(read.ptr - spec.data());
+            pos = static_cast<std::size_t>(read.ptr - tokens.data());
         }
-        if (pos >= spec.size()) return true;
-        const char next = spec[pos];
-        if (next == '*') return pos + 1 == spec.size();
-        if (next != ',' || pos + 1 == spec.size()) return false;
+        if (pos >= tokens.size()) return true;
+        const char next = tokens[pos];
+        if (next == '*') return pos + 1 == tokens.size();
+        if (next != ',' || pos + 1 == tokens.size()) return false;
         ++pos;
     }
     return true;
@@ -76,6 +76,8 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
     if (token.empty()) return fail(ifBegin, 2, "the condition is missing.");
     if (upper == "ERRORLEVEL" || upper == "CMDEXTVERSION" || upper == "EXIST" || upper == "DEFINED") {
         colour(token.begin, token.end - token.begin, ports::ColourRole::Command);
+        // "=", "," and ";" separate words here as blanks do: IF ERRORLEVEL==3 is IF ERRORLEVEL 3.
+        while (pos < m_text.size() && (m_text[pos] == '=' || m_text[pos] == ',' || m_text[pos] == ';')) ++pos;
         const Word value = next();
         if (value.empty()) return fail(token.begin, token.end - token.begin, upper + " needs a value after it.");
         if (upper == "DEFINED") m_mayBeEmpty.insert(upperOf(wordText(value)));

@@ -14,3 +14,5 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/help_library.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/support_link.cpp)
+# Command words: a line about each, for hover texts and completion.
+target_sources(quillet_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/command_help.cpp)

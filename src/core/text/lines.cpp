@@ -1,5 +1,7 @@
 #include "core/text/lines.h"
 
+#include <algorithm>
+
 namespace core::text {
 
 std::vector<std::string> splitLines(std::string_view bytes) {
@@ -14,6 +16,24 @@ std::vector<std::string> splitLines(std::string_view bytes) {
         start = i + 1;
     }
     if (start < n) lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+std::vector<std::string_view> splitLineViews(std::string_view bytes) {
+    // Line feeds are looked for once each; a carriage return only within the
+    // line that the next feed (or the end) closes.
+    std::vector<std::string_view> lines;
+    const std::size_t n = bytes.size();
+    const auto feedFrom = [&](std::size_t from) { return std::min(bytes.find('\n', from), n); };
+    std::size_t feed = feedFrom(0);
+    for (std::size_t at = 0; at < n;) {
+        if (feed < at) feed = feedFrom(at);
+        const std::size_t ret = bytes.substr(0, feed).find('\r', at);
+        const std::size_t stop = std::min(ret, feed);
+        lines.push_back(bytes.substr(at, stop - at));
+        at = stop + 1;
+        if (ret < feed && at == feed) ++at;
+    }
     return lines;
 }
 

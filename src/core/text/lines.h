@@ -12,6 +12,8 @@ inline constexpr std::string_view CRLF = "\r\n";
 //! Splits bytes into lines at CR LF, CR or LF. A final line break ends the last
 //! line rather than starting an empty one; empty input gives no lines.
 std::vector<std::string> splitLines(std::string_view bytes);
+//! The same lines as views into `bytes`, for large texts read once.
+std::vector<std::string_view> splitLineViews(std::string_view bytes);
 
 //! Joins lines with CR LF after every line, the last one included.
 std::string joinLines(const std::vector<std::string>& lines);

@@ -71,7 +71,12 @@ TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
         {"call cmake ..", RuleSet::Cmd},
         {"\"%PYTHON%\" setup.py install\nif errorlevel 1 exit 1", RuleSet::Cmd},
     };
-    for (const auto& [text, rules] : rows) EXPECT_EQ(core::checker::pickRuleSet(split(text), RuleChoice::Automatic), rules) << text;
+    for (const auto& [text, rules] : rows) {
+        const auto lines = split(text);
+        EXPECT_EQ(core::checker::pickRuleSet(lines, RuleChoice::Automatic), rules) << text;
+        const std::vector<std::string_view> views(lines.begin(), lines.end());
+        EXPECT_EQ(core::checker::pickRuleSet(views, RuleChoice::Automatic), rules) << text;
+    }
     EXPECT_EQ(core::checker::pickRuleSet(split("setlocal"), RuleChoice::Classic), RuleSet::Classic);
     EXPECT_EQ(core::checker::pickRuleSet(split("CLS"), RuleChoice::Cmd), RuleSet::Cmd);
 }
@@ -105,6 +110,14 @@ TEST(CmdChecker, HelpExamplesFireAndPass) {
             std::string all;
             for (const auto& f : core::checker::lintLines(lines, choice, colours, lists, ignored).result.findings)
                 all += f.code + " ";
+            // The streaming check over views reports the same.
+            const std::vector<std::string_view> views(lines.begin(), lines.end());
+            core::checker::FindingList streamed;
+            ignored.clear();
+            core::checker::lintLines(views, choice, colours, lists, ignored, streamed);
+            std::string again;
+            for (const auto& f : streamed.findings) again += f.code + " ";
+            EXPECT_EQ(again, all);
             return all;
         };
         EXPECT_NE(codes(help.fires).find(help.code), std::string::npos);

@@ -92,6 +92,7 @@ TEST(CmdRules, RealIdiomsAreQuiet) {
         "(echo a\necho b) > out.txt 2>&1\n>nul 2>&1 del x\necho x 1>&2\ntype a.txt >> \"C:\\My Logs\\b.txt\"",
         "if \"%~1\"==\"\" goto :usage\nif /i \"%1\" equ \"x\" echo x\nif [%1]==[] echo none\nif %ERRORLEVEL% NEQ 0 exit /b 1\n:usage",
         "if not defined X (set X=1) else (set X=2)\nif errorlevel 1 goto :eof\nif exist \"%ProgramFiles(x86)%\" echo 64",
+        "if errorlevel==3 goto :eof\nif exist=a.txt echo a",
         // FOR in all forms
         "for /f \"tokens=1,2* delims==\" %%a in ('set') do echo %%a\nfor /f \"usebackq eol=; skip=1 delims=\" %%l in (\"a b.txt\") do echo %%l",
         "for /l %%i in (1,1,10) do echo %%i\nfor /r \"%~dp0\" %%f in (*.txt) do echo %%~nxf\nfor /d %%d in (*) do rd \"%%d\"",

@@ -17,8 +17,13 @@ TEST(Lines, SplitAcceptsEveryLineBreak) {
         {"a\r\r\nb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},
         {std::string("x\0y\n", 4), {std::string("x\0y", 3)}},
+        {"a\rb\r", {"a", "b"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(splitLines(c.in), c.out) << c.in;
+    for (const auto& c : cases) {
+        EXPECT_EQ(splitLines(c.in), c.out) << c.in;
+        const auto views = splitLineViews(c.in);
+        EXPECT_EQ(Lines(views.begin(), views.end()), c.out) << c.in;
+    }
 }
 
 TEST(Lines, JoinPutsCrLfAfterEveryLine) {

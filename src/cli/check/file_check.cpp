@@ -1,0 +1,151 @@
+#include "cli/check/file_check.h"
+
+#include "cli/check/ordered_work.h"
+#include "cli/terminal_text.h"
+#include "core/checker/answer_ok_prompter.h"
+#include "core/text/file_io.h"
+#include "core/text/checker_lines.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace cli {
+namespace {
+
+// Past this size the report is handed to `spill`.
+constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
+// Lines per part of a large file: enough to outweigh a thread's hand-over.
+constexpr std::size_t PART_LINES = 4096;
+
+class SpanCollector : public core::checker::ColourSink {
+public:
+    SpanCollector(std::vector<core::ports::ColourSpan>& spans, bool wanted) : m_spans(spans), m_wanted(wanted) {}
+    void resetColours() override { m_spans.clear(); }
+    void colourSpan(const core::ports::ColourSpan& span) override {
+        if (m_wanted) m_spans.push_back(span);
+    }
+
+private:
+    std::vector<core::ports::ColourSpan>& m_spans;
+    bool m_wanted;
+};
+
+// Formats each finding into a report piece as the check makes it.
+class ReportSink : public core::checker::FindingSink {
+public:
+    ReportSink(const std::string& path, const ReportFormatter& formatter, std::string& out)
+        : m_path(path), m_formatter(formatter), m_out(out) {}
+    void add(core::checker::Finding&& finding) override {
+        if (m_any) m_out += m_formatter.itemSeparator();
+        m_formatter.finding(m_out, m_path, finding);
+        m_any = true;
+    }
+    bool any() const { return m_any; }
+
+private:
+    const std::string& m_path;
+    const ReportFormatter& m_formatter;
+    std::string& m_out;
+    bool m_any = false;
+};
+
+// What one part of a file gives: its findings formatted, its labels, variables and colours.
+struct Part {
+    std::string items;
+    core::documents::PickLists lists;
+    std::vector<core::ports::ColourSpan> spans;
+};
+
+Part checkPart(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
+               const core::checker::LabelIndex& labels, std::size_t first, std::size_t last) {
+    Part part;
+    SpanCollector colours(part.spans, settings.spans);
+    std::vector<std::string> ignored = settings.ignoreList;
+    core::checker::AnswerOkPrompter prompter;
+    ReportSink findings(path, settings.formatter, part.items);
+    core::checker::checkSyntax(lines, first, last, labels, {prompter, colours, part.lists, ignored}, findings);
+    return part;
+}
+
+// The command interpreter's rules read a file as a whole: it is checked in one piece.
+FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
+                       std::string& out) {
+    core::documents::PickLists lists;
+    std::vector<core::ports::ColourSpan> spans;
+    SpanCollector colours(spans, settings.spans);
+    std::vector<std::string> ignored = settings.ignoreList;
+    ReportSink findings(path, settings.formatter, out);
+    core::checker::lintLines(lines, core::checker::RuleChoice::Cmd, colours, lists, ignored, findings);
+    settings.formatter.endFile(out, {lists, spans});
+    return {true, {}, findings.any()};
+}
+
+// The whole file in one buffer of its size. Anything but a plain file whose
+// size holds still is read by the general reader (with its error texts).
+core::text::ReadResult readWhole(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
+    if (ec || size == 0) return core::text::readFile(path);
+    core::text::ReadResult read;
+    const auto close = [](std::FILE* f) { std::fclose(f); };
+    std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
+    if (!file) return core::text::readFile(path);
+    read.bytes.resize(size);
+    if (std::fread(read.bytes.data(), 1, size, file.get()) != size || std::fgetc(file.get()) != EOF)
+        return core::text::readFile(path);
+    read.ok = true;
+    return read;
+}
+
+// The file as the checker reads it: one byte per character in Windows-1252,
+// decoded from the encoding asked for or the one Open would detect. A
+// Windows-1252 file is read as it is, without a copy.
+std::string_view checkerText(const std::string& bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
+    const auto encoding = asked.value_or(core::text::detectEncoding(bytes, core::text::Encoding::Windows1252));
+    if (encoding == core::text::Encoding::Windows1252) return bytes;
+    decoded = core::text::oneBytePerCharacter(core::text::decode(bytes, encoding));
+    return decoded;
+}
+
+} // namespace
+
+FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
+                      const std::function<void(std::string&)>& spill) {
+    const auto read = readWhole(path);
+    if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
+    std::string decoded;
+    const std::vector<std::string_view> lines = core::text::splitLineViews(checkerText(read.bytes, settings.encoding, decoded));
+    // The rules are picked once on the whole file; rules other than the classic
+    // read the file as a whole, so only the classic rules split it into parts.
+    const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);
+    settings.formatter.beginFile(out, path, rules);
+    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, out);
+
+    const core::checker::LabelIndex labels(lines);
+    core::documents::PickLists lists;
+    std::vector<core::ports::ColourSpan> spans;
+    bool any = false;
+    const std::size_t parts = (lines.size() + PART_LINES - 1) / PART_LINES;
+    inOrder(
+        parts, settings.workers,
+        [&](std::size_t i) { return checkPart(path, settings, lines, labels, i * PART_LINES, (i + 1) * PART_LINES); },
+        [&](std::size_t, Part&& part) {
+            if (!part.items.empty()) {
+                if (any) out += settings.formatter.itemSeparator();
+                if (out.empty()) out.swap(part.items);
+                else out += part.items;
+                any = true;
+            }
+            for (auto& label : part.lists.labels) lists.labels.push_back(std::move(label));
+            for (const auto& variable : part.lists.variables) lists.addVariable(variable);
+            spans.insert(spans.end(), part.spans.begin(), part.spans.end());
+            if (out.size() >= SPILL_SIZE) spill(out);
+        });
+    settings.formatter.endFile(out, {lists, spans});
+    return {true, {}, any};
+}
+
+} // namespace cli

@@ -1,0 +1,12 @@
+# `qlt lsp`: framing, the server and its features.
+target_sources(qlt_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/frame_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/batch_scan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/diagnostics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/assistance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/server.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lsp_command.cpp)
+find_package(Threads REQUIRED)
+target_link_libraries(qlt_lib PRIVATE Threads::Threads)

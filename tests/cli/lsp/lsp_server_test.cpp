@@ -1,0 +1,147 @@
+// The language server fed byte streams, as a client sends them, and its
+// answers read back from the frames it writes.
+#include "cli/lsp/frame_reader.h"
+#include "cli/lsp/server.h"
+
+#include <gtest/gtest.h>
+
+using cli::lsp::Clock;
+using cli::lsp::frame;
+using cli::lsp::FrameReader;
+using cli::lsp::Json;
+using cli::lsp::Server;
+
+namespace {
+
+const std::string URI = "file:///w/a.bat";
+
+// Every frame of a byte stream, as JSON.
+std::vector<Json> messages(const std::string& bytes) {
+    FrameReader reader;
+    reader.feed(bytes);
+    std::vector<Json> out;
+    while (auto next = reader.next()) out.push_back(Json::parse(next->body));
+    return out;
+}
+
+std::string request(int id, const std::string& method, Json params) {
+    return frame(Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
+}
+std::string notification(const std::string& method, Json params) {
+    return frame(Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump());
+}
+
+struct Session {
+    Server server;
+    Clock::time_point now = Clock::now();
+    std::vector<Json> send(const std::string& bytes) { return messages(server.receive(bytes, now)); }
+    Json ask(int id, const std::string& method, Json params) { return send(request(id, method, params)).at(0); }
+    std::vector<Json> open(const std::string& text) {
+        send(request(1, "initialize", {{"capabilities", Json::object()}}));
+        return send(notification("textDocument/didOpen",
+                                 {{"textDocument", {{"uri", URI}, {"languageId", "bat"}, {"version", 1}, {"text", text}}}}));
+    }
+    Json at(int line, int character) { return {{"textDocument", {{"uri", URI}}}, {"position", {{"line", line}, {"character", character}}}}; }
+};
+
+} // namespace
+
+TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> chunks;
+        std::vector<std::string> bodies; //!< "!" marks a dropped frame
+    };
+    const std::vector<Row> rows = {
+        {"two in one read", {frame("{}") + frame("[1]")}, {"{}", "[1]"}},
+        {"split anywhere", {"Content-Len", "gth: 2\r\n\r", "\n{", "}"}, {"{}"}},
+        {"other headers, any case", {"content-type: x\r\nCONTENT-LENGTH:  3 \r\n\r\nabc"}, {"abc"}},
+        {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
+        {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
+        {"oversized body skipped across reads",
+         {"Content-Length: 67108865\r\n\r\nxx", std::string(67108863, 'x') + frame("ok")}, {"!", "ok"}},
+        {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!", "ok"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FrameReader reader;
+        std::vector<std::string> got;
+        for (const auto& chunk : row.chunks) {
+            reader.feed(chunk);
+            while (auto next = reader.next()) got.push_back(next->error.empty() ? next->body : "!");
+        }
+        EXPECT_EQ(got, row.bodies);
+    }
+}
+
+TEST(LspServer, AnswersBadInputWithProtocolErrors) {
+    Session s;
+    EXPECT_EQ(s.send(frame("{not json")).at(0)["error"]["code"], -32700);
+    EXPECT_EQ(s.send(frame("[1,2]")).at(0)["error"]["code"], -32600);
+    EXPECT_EQ(s.ask(7, "textDocument/hover", s.at(0, 0))["error"]["code"], -32002); // before initialize
+    s.open("CLS\r\n");
+    EXPECT_EQ(s.ask(8, "no/such", Json::object())["error"]["code"], -32601);
+    EXPECT_TRUE(s.send(notification("no/such", Json::object())).empty());
+    EXPECT_EQ(s.ask(9, "textDocument/hover", {{"textDocument", 5}})["error"]["code"], -32602);
+    const Json logged = s.send("Content-Length: x\r\n\r\n").at(0);
+    EXPECT_EQ(logged["method"], "window/logMessage");
+}
+
+TEST(LspServer, ExitCodeTellsWhetherShutdownCameFirst) {
+    Session rude;
+    rude.open("CLS");
+    rude.send(notification("exit", nullptr));
+    EXPECT_EQ(rude.server.exitCode(), 1);
+
+    Session polite;
+    polite.open("CLS");
+    EXPECT_TRUE(polite.ask(2, "shutdown", nullptr)["result"].is_null());
+    EXPECT_EQ(polite.ask(3, "textDocument/hover", polite.at(0, 0))["error"]["code"], -32600);
+    polite.send(notification("exit", nullptr));
+    EXPECT_EQ(polite.server.exitCode(), 0);
+}
+
+TEST(LspServer, DiagnosticsCountUtf16AndWaitAfterChanges) {
+    Session s;
+    // "é" is one UTF-16 unit, the emoji two: the finding on line 2 spans the whole line.
+    const auto opened = s.open("REM \xc3\xa9\r\nEHCO \xf0\x9f\x98\x80 x\r\n");
+    ASSERT_EQ(opened.size(), 1u);
+    const Json diagnostic = opened[0]["params"]["diagnostics"].at(0);
+    EXPECT_EQ(diagnostic["range"], (Json{{"start", {{"line", 1}, {"character", 0}}}, {"end", {{"line", 1}, {"character", 9}}}}));
+    EXPECT_EQ(diagnostic["code"], "Q002");
+    EXPECT_EQ(diagnostic["severity"], 2);
+
+    const auto changed = s.send(notification("textDocument/didChange",
+                                             {{"textDocument", {{"uri", URI}, {"version", 2}}},
+                                              {"contentChanges", {{{"text", "CLS\n"}}}}}));
+    EXPECT_TRUE(changed.empty());
+    ASSERT_TRUE(s.server.nextDue());
+    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue()))[0]["params"]["diagnostics"], Json::array());
+    EXPECT_FALSE(s.server.nextDue());
+}
+
+TEST(LspServer, LabelsNavigateAndComplete) {
+    Session s;
+    s.open("@ECHO OFF\nGOTO end\nCALL :sub\n:Sub\nSET Name=1\nECHO %Na\n:END\n");
+    EXPECT_EQ(s.ask(2, "textDocument/definition", s.at(1, 6))["result"]["range"]["start"], (Json{{"line", 6}, {"character", 1}}));
+    auto refs = s.at(3, 2);
+    refs["context"] = {{"includeDeclaration", true}};
+    EXPECT_EQ(s.ask(3, "textDocument/references", refs)["result"].size(), 2u);
+    EXPECT_EQ(s.ask(4, "textDocument/documentSymbol", s.at(0, 0))["result"].size(), 2u);
+
+    const auto labels = s.ask(5, "textDocument/completion", s.at(1, 5))["result"];
+    EXPECT_EQ(labels.size(), 2u);
+    EXPECT_EQ(s.ask(6, "textDocument/completion", s.at(5, 8))["result"].at(0)["label"], "Name");
+    const auto commands = s.ask(7, "textDocument/completion", s.at(0, 1))["result"];
+    EXPECT_GT(commands.size(), 30u);
+}
+
+TEST(LspServer, HoverExplainsCommandsAndFindings) {
+    Session s;
+    s.open("COPY A B\nEHCO x\n");
+    const std::string copy = s.ask(2, "textDocument/hover", s.at(0, 1))["result"]["contents"]["value"];
+    EXPECT_NE(copy.find("**COPY**"), std::string::npos);
+    const std::string finding = s.ask(3, "textDocument/hover", s.at(1, 5))["result"]["contents"]["value"];
+    EXPECT_NE(finding.find("**Q002**: Unrecognised command"), std::string::npos);
+    EXPECT_TRUE(s.ask(4, "textDocument/hover", s.at(0, 6))["result"].is_null());
+}
