@@ -78,7 +78,7 @@ TEST(CheckCommand, ManyFilesReportInTheOrderGivenAndGccIsText) {
         const std::string name = "f" + std::to_string(i) + ".bat";
         // Longer files first, so that later ones tend to finish earlier.
         const std::string command = "EHCO X" + std::to_string(i);
-        const std::string path = dir.write(name, std::string((9 - i) * 20000, '\n') + command + "\n");
+        const std::string path = dir.write(name, std::string(static_cast<std::size_t>(9 - i) * 20000, '\n') + command + "\n");
         args += " " + shellQuote(path);
         expected += path + ":" + std::to_string((9 - i) * 20000 + 1) + ":1: warning: " +
                     formatMessage(MessageId::Unrecognised, (9 - i) * 20000 + 1, command) + " [Q002]\n";

@@ -34,7 +34,7 @@ void putSettingsFile(const QByteArray& bytes) {
 QByteArray hugeFile() {
     QByteArray bytes = "[PreviousExec]\n";
     const QByteArray line = "Key=" + QByteArray(200, 'x') + "\n";
-    while (bytes.size() < 50 * 1024 * 1024) bytes += line;
+    while (bytes.size() < qsizetype{50} * 1024 * 1024) bytes += line;
     return bytes;
 }
 

@@ -27,7 +27,7 @@ std::vector<Json> messages(const std::string& bytes) {
 std::string request(int id, const std::string& method, Json params) {
     return frame(Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
 }
-std::string notification(const std::string& method, Json params) {
+std::string notification(const std::string& method, const Json& params) {
     return frame(Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump());
 }
 
@@ -35,7 +35,7 @@ struct Session {
     Server server;
     Clock::time_point now = Clock::now();
     std::vector<Json> send(const std::string& bytes) { return messages(server.receive(bytes, now)); }
-    Json ask(int id, const std::string& method, Json params) { return send(request(id, method, params)).at(0); }
+    Json ask(int id, const std::string& method, const Json& params) { return send(request(id, method, params)).at(0); }
     std::vector<Json> open(const std::string& text) {
         send(request(1, "initialize", {{"capabilities", Json::object()}}));
         return send(notification("textDocument/didOpen",
@@ -59,7 +59,7 @@ TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
         {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
         {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
         {"oversized body skipped across reads",
-         {"Content-Length: 67108865\r\n\r\nxx", std::string(67108863, 'x') + frame("ok")}, {"!", "ok"}},
+         {"Content-Length: 67108865\r\n\r\nxx", std::string(std::size_t{67108863}, 'x') + frame("ok")}, {"!", "ok"}},
         {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!", "ok"}},
     };
     for (const auto& row : rows) {

@@ -40,7 +40,7 @@ protected:
         return dir.write(name, bytes);
     }
     std::string open(const std::string& name, const std::string& bytes = "@ECHO OFF\r\n") {
-        const auto path = file(name, bytes);
+        auto path = file(name, bytes);
         set.openFile(path);
         return path;
     }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace core::info;
-using core::ports::Pop3Security;
 
 TEST(UpdateConfig, ServerListEntries) {
     struct Case { const char* text; std::vector<UpdateServer> expected; } cases[] = {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <compare>
+
 using core::info::compareVersions;
 
 TEST(VersionCompare, DottedVersionsCompareNumericallyComponentByComponent) {
@@ -21,7 +23,7 @@ TEST(VersionCompare, DottedVersionsCompareNumericallyComponentByComponent) {
         SCOPED_TRACE(std::string(c.announced) + " vs " + c.local);
         const auto order = compareVersions(c.announced, c.local);
         ASSERT_TRUE(order.has_value());
-        EXPECT_EQ(*order > 0 ? 1 : *order < 0 ? -1 : 0, c.expected);
+        EXPECT_EQ(std::is_gt(*order) ? 1 : std::is_lt(*order) ? -1 : 0, c.expected);
     }
 }
 

@@ -12,7 +12,7 @@ using namespace wizard_testing;
 
 namespace {
 
-Generated run(int code, const FileOperationChoices& page, Lines document = {}, std::vector<Answer> answers = {}) {
+Generated run(int code, const FileOperationChoices& page, const Lines& document = {}, std::vector<Answer> answers = {}) {
     GeneratorHarness h(document);
     h.files.existing = {{"C:\\Data\\Annual Report.doc", "C:\\DATA\\ANNUAL~1.DOC"}};
     h.prompter.answers.assign(answers.begin(), answers.end());

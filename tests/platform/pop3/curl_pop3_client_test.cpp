@@ -12,7 +12,6 @@
 using core::ports::Pop3Account;
 using core::ports::Pop3Security;
 using platform::CurlPop3Client;
-using testing_support::Mailbox;
 using testing_support::TestPop3Server;
 
 namespace {
@@ -20,7 +19,7 @@ namespace {
 const std::string NOTICE = "From: Marrowfen Software <news@marrowfen.example>\r\nSubject: Quillet update\r\n\r\n"
                            "2.3.0\r\nQuillet 2.3.0 is out.\r\n\r\nIt checks batch files faster.\r\n";
 const std::string DOTS = "Subject: dots\r\n\r\n2.3.0\r\n.profile\r\n..\r\n.\r\n";
-const std::string BIG = "Subject: big\r\n\r\n2.3.0\r\n" + std::string(1024 * 1024, 'x') + "\r\n";
+const std::string BIG = "Subject: big\r\n\r\n2.3.0\r\n" + std::string(std::size_t{1024} * 1024, 'x') + "\r\n";
 
 Pop3Account plainAccount(int port, Pop3Security security = Pop3Security::None) {
     Pop3Account a;
