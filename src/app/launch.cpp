@@ -1,6 +1,7 @@
 #include "app/launch.h"
 
 #include "app/aids/aids_commands.h"
+#include "app/encoding_controls.h"
 #include "app/help/context_help.h"
 #include "app/help/help_commands.h"
 #include "app/help/help_window.h"
@@ -51,6 +52,7 @@ int runWindow(const QStringList& arguments) {
     help::ContextHelpKey f1(help, &window);
     wizard::installEasyLayout(window, prompter, files, settings);
     new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
+    installEncodingControls(window);
     if (!window.startUp(args)) return 1;
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);

@@ -11,7 +11,6 @@
 #include "core/checker/editor_check.h"
 #include "core/checker/rule_set.h"
 #include "core/settings/settings_table.h"
-#include "core/text/codepage.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
 
@@ -28,8 +27,8 @@ using core::ports::MessageKind;
 
 namespace {
 
-// Dialog text (Unicode) as document bytes.
-std::string documentText(const QString& text) { return platform::toCp1252(text); }
+// Dialog text as document text (UTF-8).
+std::string documentText(const QString& text) { return platform::toUtf8(text); }
 
 // Groups the edits made while it lives into one undo step of the editor.
 class UndoGroup {
@@ -75,7 +74,7 @@ void TForm1::Replace1Click() {
 }
 
 QString TForm1::searchStart() const {
-    return platform::fromCp1252(core::aids::searchStart(m_editorView->selectedText(), m_lastSearch));
+    return platform::fromUtf8(core::aids::searchStart(m_editorView->selectedText(), m_lastSearch));
 }
 
 // FoundExecute
@@ -114,8 +113,7 @@ void TForm1::GoToLineExecute() {
 void TForm1::Undo1Click() { m_richEdit1->undo(); }
 
 void TForm1::FilePrintExecute() {
-    std::vector<std::string> lines;
-    for (const auto& line : m_editorView->lines()) lines.push_back(core::text::toUtf8(line));
+    const auto lines = m_editorView->lines();
     std::string error;
     const auto title = texts::PRINT_JOB_PREFIX + m_documents->currentDocumentName();
     if (!m_services.printer.printLines(title, lines, error))

@@ -1,5 +1,6 @@
 #pragma once
-// The one place where document bytes (Windows-1252) and paths meet QString.
+// The one place where Windows-1252 text (wizard fields, list files, templates)
+// and UTF-8 text (documents, paths) meet QString.
 #include <QString>
 
 #include <string>

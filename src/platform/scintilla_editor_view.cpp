@@ -1,6 +1,5 @@
 #include "platform/scintilla_editor_view.h"
 
-#include "core/text/codepage.h"
 #include "core/text/lines.h"
 
 #include <Qsci/qscicommand.h>
@@ -16,7 +15,6 @@ namespace platform {
 namespace {
 
 using Sci = QsciScintillaBase;
-constexpr unsigned long UTF32 = Sci::SC_LINECHARACTERINDEX_UTF32;
 constexpr int PROBLEM_MARKER = 1;
 constexpr int SYMBOL_MARGIN = 1;
 
@@ -37,9 +35,6 @@ int indicatorOf(core::ports::ColourRole role) {
     }
     return -1;
 }
-
-// Widget text (UTF-8) as document bytes; characters Windows-1252 lacks are left out.
-std::string toDocument(std::string_view utf8) { return core::text::fromUtf8(utf8).bytes; }
 
 } // namespace
 
@@ -67,7 +62,6 @@ ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(edito
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
-    send(Sci::SCI_ALLOCATELINECHARACTERINDEX, UTF32);
     QObject::connect(m_editor, &QsciScintilla::linesChanged, m_editor, [this] { updateMarginWidth(); });
     updateMarginWidth();
 }
@@ -123,21 +117,9 @@ void ScintillaEditorView::updateMarginWidth() {
 
 long ScintillaEditorView::length() const { return send(Sci::SCI_GETLENGTH); }
 
+// Offsets are UTF-8 byte offsets with CR LF breaks: Scintilla's own positions.
 long ScintillaEditorView::positionOf(std::size_t offset) const {
-    const long line = send(Sci::SCI_LINEFROMINDEXPOSITION, offset, UTF32);
-    const auto lineIndex = static_cast<std::size_t>(send(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), UTF32));
-    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    if (offset <= lineIndex) return lineStart;
-    const long position = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(lineStart), static_cast<long>(offset - lineIndex));
-    // Scintilla answers 0 for a place beyond the end of the text.
-    return position == 0 ? length() : position;
-}
-
-std::size_t ScintillaEditorView::offsetOf(long position) const {
-    const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const long lineIndex = send(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), UTF32);
-    return static_cast<std::size_t>(lineIndex + send(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(lineStart), position));
+    return static_cast<long>(std::min<std::size_t>(offset, static_cast<std::size_t>(length())));
 }
 
 std::string ScintillaEditorView::textRange(long start, long end) const {
@@ -145,7 +127,7 @@ std::string ScintillaEditorView::textRange(long start, long end) const {
     std::string utf8(static_cast<std::size_t>(end - start) + 1, '\0');
     m_editor->SendScintilla(Sci::SCI_GETTEXTRANGE, start, end, utf8.data());
     utf8.resize(static_cast<std::size_t>(end - start));
-    return toDocument(utf8);
+    return utf8;
 }
 
 std::string_view ScintillaEditorView::widgetText() const {
@@ -154,7 +136,7 @@ std::string_view ScintillaEditorView::widgetText() const {
 }
 
 std::vector<std::string> ScintillaEditorView::lines() const {
-    const std::string bytes = toDocument(widgetText());
+    const std::string_view bytes = widgetText();
     auto result = core::text::splitLines(bytes);
     // A text ending in a line break shows an empty last line; it is a line.
     if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) result.emplace_back();
@@ -167,7 +149,7 @@ void ScintillaEditorView::setLines(const std::vector<std::string>& lines) {
         if (i > 0) text += core::text::CRLF;
         text += lines[i];
     }
-    const std::string utf8 = core::text::toUtf8(text);
+    const std::string& utf8 = text;
     const bool wasModified = modified();
     m_replacing = true;
     // Replacing the text is no edit: the undo history is not even recorded.
@@ -192,18 +174,18 @@ std::string ScintillaEditorView::line(std::size_t index) const {
 }
 
 void ScintillaEditorView::appendLine(const std::string& text) {
-    const std::string utf8 = (length() == 0 ? std::string() : std::string(core::text::CRLF)) + core::text::toUtf8(text);
+    const std::string utf8 = (length() == 0 ? std::string() : std::string(core::text::CRLF)) + text;
     m_editor->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
 }
 
-std::size_t ScintillaEditorView::caret() const { return offsetOf(send(Sci::SCI_GETCURRENTPOS)); }
+std::size_t ScintillaEditorView::caret() const { return static_cast<std::size_t>(send(Sci::SCI_GETCURRENTPOS)); }
 
 void ScintillaEditorView::setCaret(std::size_t offset) { send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(positionOf(offset))); }
 
-std::size_t ScintillaEditorView::selectionStart() const { return offsetOf(send(Sci::SCI_GETSELECTIONSTART)); }
+std::size_t ScintillaEditorView::selectionStart() const { return static_cast<std::size_t>(send(Sci::SCI_GETSELECTIONSTART)); }
 
 std::size_t ScintillaEditorView::selectionLength() const {
-    return offsetOf(send(Sci::SCI_GETSELECTIONEND)) - selectionStart();
+    return static_cast<std::size_t>(send(Sci::SCI_GETSELECTIONEND)) - selectionStart();
 }
 
 void ScintillaEditorView::select(std::size_t start, std::size_t length) {
@@ -216,8 +198,7 @@ std::string ScintillaEditorView::selectedText() const {
     return textRange(send(Sci::SCI_GETSELECTIONSTART), send(Sci::SCI_GETSELECTIONEND));
 }
 
-void ScintillaEditorView::replaceSelection(const std::string& text) {
-    const std::string utf8 = core::text::toUtf8(text);
+void ScintillaEditorView::replaceSelection(const std::string& utf8) {
     const long start = send(Sci::SCI_GETSELECTIONSTART);
     send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), send(Sci::SCI_GETSELECTIONEND));
     m_editor->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
@@ -225,7 +206,7 @@ void ScintillaEditorView::replaceSelection(const std::string& text) {
 }
 
 core::ports::ViewPlace ScintillaEditorView::place() const {
-    return {offsetOf(send(Sci::SCI_GETANCHOR)), offsetOf(send(Sci::SCI_GETCURRENTPOS)),
+    return {static_cast<std::size_t>(send(Sci::SCI_GETANCHOR)), static_cast<std::size_t>(send(Sci::SCI_GETCURRENTPOS)),
             static_cast<std::size_t>(send(Sci::SCI_GETFIRSTVISIBLELINE)), static_cast<std::size_t>(send(Sci::SCI_GETXOFFSET))};
 }
 
@@ -279,12 +260,6 @@ void ScintillaEditorView::setModified(bool modified) {
 
 void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }
 
-std::optional<core::ports::Unencodable> ScintillaEditorView::firstUnencodable() const {
-    const auto converted = core::text::fromUtf8(widgetText());
-    if (converted.ok) return std::nullopt;
-    return core::ports::Unencodable{converted.firstBad, converted.firstBadLine};
-}
-
 void ScintillaEditorView::resetColours() {
     for (int i = 0; i < ROLE_INDICATORS; ++i) {
         send(Sci::SCI_SETINDICATORCURRENT, FIRST_ROLE_INDICATOR + i);
@@ -296,10 +271,8 @@ void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {
     if (span.line >= lineCount() || span.length == 0) return;
     const long lineStart = send(Sci::SCI_POSITIONFROMLINE, span.line);
     const long lineEnd = send(Sci::SCI_GETLINEENDPOSITION, span.line);
-    const long from = span.column == 0 ? lineStart : send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(lineStart), static_cast<long>(span.column));
-    if (from == 0 && span.column > 0) return;
-    long to = send(Sci::SCI_POSITIONRELATIVE, static_cast<unsigned long>(from), static_cast<long>(span.length));
-    if (to == 0 || to > lineEnd) to = lineEnd;
+    const long from = lineStart + static_cast<long>(span.column);
+    const long to = std::min(lineEnd, from + static_cast<long>(span.length));
     const int indicator = indicatorOf(span.role);
     if (from >= to || indicator < 0) return;
     send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));

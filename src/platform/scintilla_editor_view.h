@@ -1,9 +1,7 @@
 #pragma once
 // EditorView over the QScintilla widget RichEdit1. The widget holds UTF-8 in
-// CR LF mode; the document model speaks Windows-1252 bytes and offsets that
-// count a line break as two characters. Every Windows-1252 byte is one
-// Unicode character, so an offset is a character index, which Scintilla's
-// UTF-32 line index maps to widget positions line by line.
+// CR LF mode and counts positions in bytes, a line break as two: exactly the
+// port's text and offsets, so this adapter only forwards.
 #include "core/checker/problem_list.h"
 #include "core/ports/editor_view.h"
 
@@ -69,7 +67,6 @@ public:
     bool modified() const override;
     void setModified(bool modified) override;
     void resetUndo() override;
-    std::optional<core::ports::Unencodable> firstUnencodable() const override;
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
@@ -86,7 +83,6 @@ private:
     long length() const;
     std::string_view widgetText() const;
     long positionOf(std::size_t offset) const;
-    std::size_t offsetOf(long position) const;
     std::string textRange(long start, long end) const;
     void updateMarginWidth();
 

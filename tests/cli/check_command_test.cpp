@@ -110,6 +110,22 @@ TEST(CheckCommand, IgnoreListEntriesAreNotReported) {
               docs.faulty + ":5:1: warning: " + formatMessage(MessageId::GotoLabel, 5, "MISSING") + " [Q035]\n");
 }
 
+// Columns and lengths count characters of the decoded text, whatever the encoding.
+TEST(CheckCommand, FilesAreDecodedAsOpenDetectsOrAsTheOptionSays) {
+    TempDir dir;
+    const auto utf8 = dir.write("utf8.bat", "SET Caf\xC3\xA9=1\r\nREM \xC3\xA9 \xD0\x9F\r\n");
+    const auto run = [&](const std::string& option) {
+        const auto result = runCommand(qltCheck("--format json --spans " + option + shellQuote(utf8)));
+        EXPECT_EQ(result.status, 0) << result.err;
+        return nlohmann::json::parse(result.out)["files"][0];
+    };
+    const auto detected = run("");
+    EXPECT_EQ(detected["variables"], nlohmann::json({"Caf\xC3\xA9"}));
+    EXPECT_EQ(detected["spans"][1]["length"], 7); // "REM é П": 7 characters, 9 bytes
+    // Read as OEM 850, the two bytes of "é" are "├®"; "├" has no Windows-1252 byte.
+    EXPECT_EQ(run("--encoding cp850 ")["variables"], nlohmann::json({"Caf?\xC2\xAE"}));
+}
+
 TEST(CheckCommand, BadUsageExitsWithTwo) {
     Documents docs;
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -118,6 +134,8 @@ TEST(CheckCommand, BadUsageExitsWithTwo) {
         {"--format", "qlt: --format needs text, json, sarif or gcc\n"},
         {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
         {"--ignore-list", "qlt: --ignore-list needs a file\n"},
+        {"--encoding latin-9 " + shellQuote(docs.clean),
+         "qlt: unknown encoding 'latin-9' (auto, windows-1252, utf-8, cp437 or cp850)\n"},
         {"--rules dos " + shellQuote(docs.clean), "qlt: unknown rules 'dos' (auto, classic or cmd)\n"},
     };
     for (const auto& [args, message] : cases) {

@@ -19,7 +19,7 @@ EasyLayout& installEasyLayout(TForm1& window, core::ports::Prompter& prompter, c
         if (QAction* insert = window.action("EditInsert1")) insert->setEnabled(focused);
     });
     QObject::connect(easy, &EasyLayout::insertIntoEditor, &window,
-                     [&window](const QString& text) { window.documents().insertAtCaret(platform::toCp1252(text)); });
+                     [&window](const QString& text) { window.documents().insertAtCaret(platform::toUtf8(text)); });
     return *easy;
 }
 

@@ -100,7 +100,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     const auto formatter = makeFormatter(options.format, options.spans);
     const CheckSettings settings{*formatter, ignoreList, options.spans && options.format == ReportFormat::Json,
-                                 options.rules};
+                                 options.rules, options.encoding};
     ReportOutput output(out, formatter->separator());
     out << formatter->head();
     Status status;

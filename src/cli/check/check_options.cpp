@@ -29,6 +29,12 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
             else if (value == "classic") options.rules = core::checker::RuleChoice::Classic;
             else if (value == "cmd") options.rules = core::checker::RuleChoice::Cmd;
             else return failure("unknown rules '" + value + "' (auto, classic or cmd)");
+        } else if (arg == "--encoding") {
+            if (!hasValue) return failure("--encoding needs auto, windows-1252, utf-8, cp437 or cp850");
+            const std::string& value = args[++i];
+            options.encoding = core::text::encodingOfKey(value);
+            if (value != "auto" && !options.encoding)
+                return failure("unknown encoding '" + value + "' (auto, windows-1252, utf-8, cp437 or cp850)");
         } else if (arg == "--ignore-list") {
             if (!hasValue) return failure("--ignore-list needs a file");
             options.ignoreList = args[++i];

@@ -1,6 +1,7 @@
 #pragma once
 // The arguments of `qlt check`.
 #include "core/checker/rule_set.h"
+#include "core/text/encoding.h"
 
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct CheckOptions {
     bool spans = false;
     core::checker::RuleChoice rules = core::checker::RuleChoice::Automatic;
     std::optional<std::string> ignoreList;
+    std::optional<core::text::Encoding> encoding; //!< nothing: detected per file, as Open does
     std::vector<std::string> files;
 };
 
@@ -24,7 +26,8 @@ struct ParsedCheckOptions {
     std::string error;                   //!< the one-line reason, without "qlt: "
 };
 
-//! Parses `[--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE] FILE...`.
+//! Parses `[--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]
+//! [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...`.
 ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args);
 
 } // namespace cli

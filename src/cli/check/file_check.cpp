@@ -4,6 +4,8 @@
 #include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
 #include "core/text/file_io.h"
+#include "core/text/checker_lines.h"
+#include "core/text/encoding.h"
 #include "core/text/lines.h"
 
 #include <cstdio>
@@ -98,13 +100,24 @@ core::text::ReadResult readWhole(const std::string& path) {
     return read;
 }
 
+// The file as the checker reads it: one byte per character in Windows-1252,
+// decoded from the encoding asked for or the one Open would detect. A
+// Windows-1252 file is read as it is, without a copy.
+std::string_view checkerText(const std::string& bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
+    const auto encoding = asked.value_or(core::text::detectEncoding(bytes, core::text::Encoding::Windows1252));
+    if (encoding == core::text::Encoding::Windows1252) return bytes;
+    decoded = core::text::oneBytePerCharacter(core::text::decode(bytes, encoding));
+    return decoded;
+}
+
 } // namespace
 
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
     const auto read = readWhole(path);
     if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
-    const std::vector<std::string_view> lines = core::text::splitLineViews(read.bytes);
+    std::string decoded;
+    const std::vector<std::string_view> lines = core::text::splitLineViews(checkerText(read.bytes, settings.encoding, decoded));
     // The rules are picked once on the whole file; rules other than the classic
     // read the file as a whole, so only the classic rules split it into parts.
     const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);

@@ -4,8 +4,10 @@
 // parts on several threads, the parts' reports joined in order.
 #include "cli/check/check_report.h"
 #include "core/checker/rule_set.h"
+#include "core/text/encoding.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ struct CheckSettings {
     const std::vector<std::string>& ignoreList; //!< entries of --ignore-list
     bool spans = false;                         //!< colour spans wanted in the report
     core::checker::RuleChoice rules = core::checker::RuleChoice::Classic;
+    std::optional<core::text::Encoding> encoding; //!< nothing: detected per file, as Open does
     std::size_t workers = 1; //!< threads for the parts of a large file
 };
 

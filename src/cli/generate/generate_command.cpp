@@ -10,9 +10,11 @@
 #include "core/settings/list_files.h"
 #include "core/settings/memory_settings_store.h"
 #include "core/text/codepage.h"
+#include "core/text/encoding.h"
 #include "core/text/lines.h"
 #include "core/wizard/update_flow.h"
 
+#include <algorithm>
 #include <ostream>
 #include <optional>
 
@@ -53,9 +55,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
     return options;
 }
 
-std::vector<std::string> utf8Lines(const std::vector<std::string>& lines, std::size_t from = 0) {
+std::vector<std::string> linesFrom(const std::vector<std::string>& lines, std::size_t from = 0) {
+    return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(from, lines.size())), lines.end()};
+}
+
+// The variable list holds Windows-1252 names, as the wizard's pages do.
+std::vector<std::string> utf8Lines(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
-    for (std::size_t i = from; i < lines.size(); ++i) out.push_back(core::text::toUtf8(lines[i]));
+    for (const auto& line : lines) out.push_back(core::text::toUtf8(line));
     return out;
 }
 
@@ -68,7 +75,7 @@ struct Outcome {
 
 void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream& err) {
     if (!asJson) {
-        for (const auto& line : utf8Lines(outcome.document, outcome.before)) out << line << '\n';
+        for (const auto& line : linesFrom(outcome.document, outcome.before)) out << line << '\n';
         for (const auto& m : outcome.messages)
             err << (m.question ? "question: " : "warning: ") << escapeControls(m.text) << '\n';
         return;
@@ -76,8 +83,8 @@ void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream
     // Keys in the documented order.
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
     for (const auto& m : outcome.messages) messages.push_back({{"kind", m.question ? "question" : "warning"}, {"text", m.text}});
-    const nlohmann::ordered_json result = {{"document", utf8Lines(outcome.document)},
-                         {"appended", utf8Lines(outcome.document, outcome.before)},
+    const nlohmann::ordered_json result = {{"document", outcome.document},
+                         {"appended", linesFrom(outcome.document, outcome.before)},
                          {"messages", messages},
                          {"variables", utf8Lines(outcome.variables)}};
     out << result.dump(2) << '\n';
@@ -132,13 +139,21 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
         const auto plan = parsePlan(readOrThrow(files, options->plan));
         auto lines = plan.document.value_or(NEW_FILE_TEMPLATE);
         std::string name(UNTITLED_NAME);
+        // The file keeps its encoding, as Open and Save in the window keep it.
+        auto encoding = core::text::Encoding::Windows1252;
         if (options->into) {
-            lines = core::text::splitLines(readOrThrow(files, *options->into));
+            const auto bytes = readOrThrow(files, *options->into);
+            encoding = core::text::detectEncoding(bytes, encoding);
+            lines = core::text::splitLines(core::text::decode(bytes, encoding));
             name = *options->into;
         }
         const auto outcome = generate(plan, name, std::move(lines), files);
         if (options->into) {
-            const auto written = files.writeFileAtomically(*options->into, core::text::joinLines(outcome.document));
+            const auto encoded = core::text::encode(core::text::joinLines(outcome.document), encoding);
+            if (!encoded.ok)
+                throw PlanError(*options->into + ": line " + std::to_string(encoded.firstBadLine) + " holds a character " +
+                                std::string(core::text::encodingName(encoding)) + " cannot hold; nothing was written");
+            const auto written = files.writeFileAtomically(*options->into, encoded.bytes);
             if (!written.ok) throw PlanError(*options->into + ": " + written.error);
         }
         report(outcome, options->json, out, err);

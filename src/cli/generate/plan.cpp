@@ -37,11 +37,9 @@ std::vector<bool> answersOf(const json& value) {
 std::vector<std::string> documentOf(const json& value) {
     std::vector<std::string> lines;
     for (const auto& line : stringList(value, "document")) {
-        auto converted = core::text::fromUtf8(line);
-        if (!converted.ok) throw PlanError("\"document\" holds a character that batch files cannot hold");
-        if (converted.bytes.find_first_of("\r\n") != std::string::npos)
+        if (line.find_first_of("\r\n") != std::string::npos)
             throw PlanError("\"document\" holds a line break; each string is one line");
-        lines.push_back(std::move(converted.bytes));
+        lines.push_back(line);
     }
     return lines;
 }

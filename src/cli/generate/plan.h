@@ -20,7 +20,7 @@ public:
 };
 
 struct Plan {
-    std::optional<std::vector<std::string>> document; //!< Windows-1252 lines
+    std::optional<std::vector<std::string>> document; //!< UTF-8 lines
     nlohmann::json fields = nlohmann::json::object();
     std::vector<std::string> order;    //!< entry texts, moved to the front in this order
     std::vector<std::string> excluded; //!< entry texts unticked in the dialog

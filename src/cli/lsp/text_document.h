@@ -10,10 +10,6 @@
 
 namespace cli::lsp {
 
-//! A UTF-8 line as one byte per character. Bytes that are no valid UTF-8
-//! count as one character each.
-std::string projectLine(std::string_view utf8);
-
 class TextDocument {
 public:
     TextDocument() = default;

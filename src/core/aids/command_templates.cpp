@@ -48,7 +48,7 @@ std::optional<std::size_t> CommandTemplates::add() {
 void CommandTemplates::insert(std::size_t index, IfPage& page, ports::EditorView& editor) const {
     if (index >= m_list.size()) return;
     if (page.inFront()) page.setField(IfPageField::Command, m_list[index]);
-    else editor.replaceSelection(m_list[index]);
+    else editor.replaceSelection(text::toUtf8(m_list[index]));
 }
 
 void CommandTemplates::close() {

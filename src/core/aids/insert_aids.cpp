@@ -16,7 +16,7 @@ void InsertHistory::save() { saveListOrReport(m_store, m_files, m_prompter, m_li
 
 void insertShortForm(ports::FileSystem& files, ports::EditorView& editor, std::string_view path) {
     if (path.empty() || !files.exists(text::toUtf8(path))) return;
-    editor.replaceSelection(shortPathOfText(files, path));
+    editor.replaceSelection(text::toUtf8(shortPathOfText(files, path)));
 }
 
 InsertFilename::InsertFilename(ports::SettingsStore& store, ports::FileSystem& files, ports::Prompter& prompter)
@@ -57,7 +57,7 @@ std::optional<std::string> insertBatchFileCall(ports::Prompter& prompter, ports:
     request.initialFolder = texts::INSERT_BATCH_FOLDER;
     const auto chosen = prompter.openFiles(request);
     if (chosen.empty()) return std::nullopt;
-    editor.appendLine("CALL \"" + text::fromUtf8(chosen.front()).bytes + "\"");
+    editor.appendLine("CALL \"" + chosen.front() + "\"");
     return chosen.front();
 }
 

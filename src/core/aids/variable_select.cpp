@@ -1,5 +1,7 @@
 #include "core/aids/variable_select.h"
 
+#include "core/text/codepage.h"
+
 namespace core::aids {
 
 void deliverPick(const documents::PickLists& lists, const PickSelection& selection, VariableTarget target,
@@ -10,7 +12,7 @@ void deliverPick(const documents::PickLists& lists, const PickSelection& selecti
         case VariableTarget::String1: page.setField(IfPageField::String1, reference); break;
         case VariableTarget::String2: page.setField(IfPageField::String2, reference); break;
         case VariableTarget::Editor:
-        case VariableTarget::Label: editor.replaceSelection(reference); break;
+        case VariableTarget::Label: editor.replaceSelection(text::toUtf8(reference)); break;
         }
     }
     if (selection.label && *selection.label < lists.labels.size())

@@ -1,9 +1,13 @@
 #pragma once
 // Where the check's colouring goes: a reset of the whole text to the default
-// colour at the start of a check, then spans in role colours. The window paints
-// them in its editor; `qlt check --spans` prints them. An editor also shows the
-// line a message box is about while the box is open.
+// colour at the start of a check, then spans in role colours (columns in
+// characters). The window paints them in its editor; `qlt check --spans`
+// prints them. An editor also shows the line a message box is about while the
+// box is open.
 #include "core/ports/editor_view.h"
+
+#include <string>
+#include <vector>
 
 namespace core::checker {
 
@@ -16,20 +20,20 @@ public:
     virtual void showLine(std::size_t /*index*/) {}
 };
 
-//! Colours an editor: the reset also clears the selection, as the check leaves
-//! the editor with nothing selected.
+//! Colours an editor: turns the character columns of each span into byte
+//! offsets of the editor's UTF-8 lines. The reset also clears the selection, as
+//! the check leaves the editor with nothing selected.
 class EditorViewColours : public ColourSink {
 public:
-    explicit EditorViewColours(ports::EditorView& view) : m_view(view) {}
-    void resetColours() override {
-        m_view.resetColours();
-        m_view.select(0, 0);
-    }
-    void colourSpan(const ports::ColourSpan& span) override { m_view.colourSpan(span); }
+    EditorViewColours(ports::EditorView& view, const std::vector<std::string>& utf8Lines)
+        : m_view(view), m_lines(utf8Lines) {}
+    void resetColours() override;
+    void colourSpan(const ports::ColourSpan& span) override;
     void showLine(std::size_t index) override { m_view.showLine(index); }
 
 private:
     ports::EditorView& m_view;
+    const std::vector<std::string>& m_lines;
 };
 
 } // namespace core::checker

@@ -2,6 +2,7 @@
 
 #include "core/checker/messages.h"
 #include "core/checker/name_set.h"
+#include "core/text/checker_lines.h"
 
 namespace core::checker {
 namespace {
@@ -58,8 +59,11 @@ ProblemReport reportFor(ProblemReport chosen, RuleSet rules) {
 Lint checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::PickLists& lists,
                  std::vector<std::string>& ignoredCommands, const EditorCheckOptions& options) {
     const auto place = view.place();
-    const auto lines = view.lines();
-    EditorViewColours colours(view);
+    // The checker reads one byte per character; the colours go back to the
+    // editor's UTF-8 lines.
+    const auto utf8Lines = view.lines();
+    const auto lines = text::oneBytePerCharacter(utf8Lines);
+    EditorViewColours colours(view, utf8Lines);
     Lint lint;
     lint.rules = pickRuleSet(lines, options.rules);
     if (reportFor(options.report, lint.rules) == ProblemReport::ListOnly) {

@@ -39,8 +39,13 @@ DocumentSet::DocumentSet(ports::EditorView& editor, ports::Prompter& prompter, p
 
 void DocumentSet::setListener(std::function<void(DocumentEvent)> listener) { m_listener = std::move(listener); }
 
+void DocumentSet::addListener(std::function<void(DocumentEvent)> listener) {
+    m_moreListeners.push_back(std::move(listener));
+}
+
 void DocumentSet::notify(DocumentEvent event) {
     if (m_listener) m_listener(event);
+    for (const auto& listener : m_moreListeners) listener(event);
 }
 
 void DocumentSet::loadRecentFiles() {
@@ -63,7 +68,7 @@ void DocumentSet::start(const std::string& fileToOpen) {
 void DocumentSet::newFile() {
     park();
     const auto name = chooseUntitledName();
-    showDocument({name, name}, {std::string(NEW_FILE_LINE_1), std::string(NEW_FILE_LINE_2)});
+    showDocument({name, name, defaultEncoding()}, {std::string(NEW_FILE_LINE_1), std::string(NEW_FILE_LINE_2)});
 }
 
 void DocumentSet::fileOpen() {
@@ -87,10 +92,11 @@ bool DocumentSet::openFile(const std::string& path) {
         m_prompter.message(MessageKind::Error, Buttons::Ok, readError(path, read.error));
         return false;
     }
-    auto lines = text::splitLines(read.bytes);
+    const auto encoding = text::detectEncoding(read.bytes, defaultEncoding());
+    auto lines = text::splitLines(text::decode(read.bytes, encoding));
     read.bytes = {};
     park();
-    showDocument({chooseOpenName(path), path}, lines);
+    showDocument({chooseOpenName(path), path, encoding}, lines);
     m_recent.noteOpened(path, m_settings);
     notify(DocumentEvent::RecentFilesChanged);
     return true;
@@ -153,6 +159,8 @@ void DocumentSet::park() {
     document.caption = captionOf(m_current.name, document.modified);
     document.name = m_current.name;
     document.filePath = m_current.filePath;
+    document.encoding = m_current.encoding;
+    document.consoleNoted = m_current.consoleNoted;
     document.caret = m_editor.caret();
     document.setLines(m_editor.lines());
     m_parked.park(std::move(document));
@@ -203,7 +211,7 @@ void DocumentSet::restore(std::size_t parkedIndex) {
     m_editor.setModified(document.modified);
     // A document parked modified has lost its undo history: no undo makes it unmodified.
     m_savePointInHistory = !document.modified;
-    m_current = {std::move(document.name), std::move(document.filePath)};
+    m_current = {std::move(document.name), std::move(document.filePath), document.encoding, document.consoleNoted};
     if (!document.modified) m_tabs[m_currentTab] = captionOf(m_current.name, false);
     m_openDialogFileName = m_current.name;
 }
@@ -255,7 +263,7 @@ std::vector<std::string> DocumentSet::listOpenDocuments() const {
 
 bool DocumentSet::save() {
     if (isUntitled(m_current.name)) return saveAs();
-    if (!textIsEncodable() || !writeCurrent(m_current.filePath)) return false;
+    if (!settleEncoding() || !writeCurrent(m_current.filePath)) return false;
     m_editor.setModified(false);
     m_savePointInHistory = true;
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
@@ -264,7 +272,7 @@ bool DocumentSet::save() {
 }
 
 bool DocumentSet::saveAs() {
-    if (!textIsEncodable()) return false;
+    if (!settleEncoding()) return false;
     ports::FileDialogRequest request;
     request.title = SAVE_TITLE;
     request.filter = SAVE_FILTER;
@@ -285,7 +293,7 @@ bool DocumentSet::saveAs() {
     m_editor.setModified(false);
     m_savePointInHistory = true;
     removeOpenDocument(m_current.name);
-    m_current = {*chosen, *chosen};
+    m_current = {*chosen, *chosen, m_current.encoding, m_current.consoleNoted};
     m_open.push_back(m_current);
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
     m_recent.noteSavedAs(*chosen, m_settings);
@@ -295,21 +303,93 @@ bool DocumentSet::saveAs() {
     return true;
 }
 
-// Text the single-byte file cannot hold is refused before anything is written.
-bool DocumentSet::textIsEncodable() {
-    const auto bad = m_editor.firstUnencodable();
-    if (!bad) return true;
+text::Encoding DocumentSet::defaultEncoding() {
+    const auto key = settings::readText(m_settings, settings::Setting::DefaultEncoding);
+    return text::encodingOfKey(key).value_or(text::Encoding::Windows1252);
+}
+
+// Text the encoding cannot hold is refused before anything is written, unless
+// the user takes the offer to save it as UTF-8 instead.
+bool DocumentSet::settleEncoding() {
+    const auto text = text::joinLines(m_editor.lines());
+    const auto encoded = text::encode(text, m_current.encoding);
+    if (encoded.ok) {
+        noteConsole(text);
+        return true;
+    }
     std::string character;
-    text::appendUtf8(character, bad->character);
-    m_prompter.message(MessageKind::Error, Buttons::Ok,
-                       unencodableError(character, codePointText(bad->character), bad->line));
-    return false;
+    text::appendUtf8(character, encoded.firstBad);
+    const auto answer = m_prompter.message(MessageKind::Error, Buttons::YesNo,
+                                           unencodableQuestion(character, codePointText(encoded.firstBad),
+                                                               encoded.firstBadLine, text::encodingName(m_current.encoding)));
+    if (answer != Answer::Yes) return false;
+    m_current.encoding = text::Encoding::Utf8;
+    notify(DocumentEvent::TabsChanged);
+    return true;
+}
+
+// A console reads a batch file in its OEM code page: once per document, saving
+// Windows-1252 text beyond ASCII says so and offers OEM 850 when it holds the text.
+void DocumentSet::noteConsole(const std::string& text) {
+    if (m_current.encoding != text::Encoding::Windows1252 || m_current.consoleNoted || text::isAscii(text)) return;
+    if (!settings::readBool(m_settings, settings::Setting::WarnConsoleCharacters)) return;
+    if (!text::encode(text, text::Encoding::Oem850).ok) return;
+    m_current.consoleNoted = true;
+    std::size_t at = 0;
+    while (static_cast<unsigned char>(text[at]) < 0x80) ++at;
+    std::size_t end = at;
+    const char32_t example = text::nextCodePoint(text, end);
+    std::string character;
+    text::appendUtf8(character, example);
+    if (m_prompter.message(MessageKind::Information, Buttons::YesNo, consoleQuestion(character)) == Answer::No) {
+        m_current.encoding = text::Encoding::Oem850;
+        notify(DocumentEvent::TabsChanged);
+    }
 }
 
 bool DocumentSet::writeCurrent(const std::string& filePath) {
-    const auto result = m_files.writeFileAtomically(filePath, text::joinLines(m_editor.lines()));
+    const auto bytes = text::encode(text::joinLines(m_editor.lines()), m_current.encoding).bytes;
+    const auto result = m_files.writeFileAtomically(filePath, bytes);
     if (result.ok) return true;
     m_prompter.message(MessageKind::Error, Buttons::Ok, writeError(filePath, result.error));
+    return false;
+}
+
+// ---- Encodings ------------------------------------------------------------
+
+void DocumentSet::reopenWithEncoding(text::Encoding encoding) {
+    if (isUntitled(m_current.name)) {
+        m_current.encoding = encoding;
+        notify(DocumentEvent::TabsChanged);
+        return;
+    }
+    if (m_editor.modified() &&
+        m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
+                           reopenPrompt(displayName(m_current.name), text::encodingName(encoding))) != Answer::Yes)
+        return;
+    const auto read = m_files.readFile(m_current.filePath);
+    if (!read.ok) {
+        m_prompter.message(MessageKind::Error, Buttons::Ok, readError(m_current.filePath, read.error));
+        return;
+    }
+    const auto caret = m_editor.caret();
+    const auto lines = text::splitLines(text::decode(read.bytes, encoding));
+    m_editor.setLines(lines);
+    if (caret <= textLength(lines)) m_editor.setCaret(caret);
+    m_editor.resetUndo();
+    m_editor.setModified(false);
+    m_current.encoding = encoding;
+    m_tabs[m_currentTab] = captionOf(m_current.name, false);
+    notify(DocumentEvent::TabsChanged);
+}
+
+bool DocumentSet::saveWithEncoding(text::Encoding encoding) {
+    const auto previous = m_current;
+    m_current.encoding = encoding;
+    m_current.consoleNoted = true; // the user chose the encoding
+    if (save()) return true;
+    if (m_current.name == previous.name) m_current = previous;
+    notify(DocumentEvent::TabsChanged);
     return false;
 }
 

@@ -4,8 +4,8 @@
 // other tabs, the open-document list and the recent-files list; and the file
 // commands New, Open, Save, Save As and Close File.
 //
-// Names, captions and paths are UTF-8 (they come from and go to the dialogs and
-// the file system); document lines are Windows-1252 bytes.
+// Names, captions, paths and document lines are UTF-8. Each document records
+// the encoding its file is in: Open detects it and decodes, Save encodes.
 #include "core/documents/browse_file_dialog.h"
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
@@ -14,6 +14,7 @@
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
+#include "core/text/encoding.h"
 
 #include <cstddef>
 #include <functional>
@@ -24,7 +25,7 @@ namespace core::documents {
 
 //! What a command changed, for the window to redraw.
 enum class DocumentEvent {
-    TabsChanged,        //!< tab captions, the selected tab or the status-bar path
+    TabsChanged,        //!< tab captions, the selected tab or the status bar (path, encoding)
     RecentFilesChanged, //!< the captions or visibility of the recent-file entries
     SaveAsLineAdded,    //!< Save As added the "created with" line at the end
 };
@@ -43,6 +44,8 @@ public:
     //! Called after every change the window must show (a command may report a
     //! kind more than once); the window then reads the state below.
     void setListener(std::function<void(DocumentEvent)> listener);
+    //! Another listener, called after the first (a status-bar item, for one).
+    void addListener(std::function<void(DocumentEvent)> listener);
 
     // ---- start-up (in this order, once) ---------------------------------
 
@@ -71,6 +74,13 @@ public:
     //! user cancelled a prompt or a save was cancelled or failed: the exit is
     //! then abandoned.
     bool closeAll();
+    //! Reads the current document's file again in another encoding (after a
+    //! confirmation when it has unsaved changes); an untitled document only
+    //! changes the encoding its Save will use.
+    void reopenWithEncoding(text::Encoding encoding);
+    //! Saves the current document in another encoding; false when cancelled or
+    //! failed (the encoding then stays as it was).
+    bool saveWithEncoding(text::Encoding encoding);
     //! TabControl1Change: the user selected tab index.
     void selectTab(std::size_t index);
     //! RichEdit1Change: the editor text changed (typed, pasted, or changed
@@ -87,6 +97,8 @@ public:
     const std::string& currentDocumentName() const { return m_current.name; }
     //! The file the current document is read from and written to (no suffix).
     const std::string& currentFilePath() const { return m_current.filePath; }
+    //! The encoding the current document is saved in.
+    text::Encoding currentEncoding() const { return m_current.encoding; }
     //! The current document's lines (the editor content).
     std::vector<std::string> currentDocumentText() const;
     //! Adds one line after the last line of the current document.
@@ -127,6 +139,8 @@ private:
     struct OpenDocument {
         std::string name;
         std::string filePath;
+        text::Encoding encoding = text::Encoding::Windows1252;
+        bool consoleNoted = false;
     };
 
     void park();
@@ -140,7 +154,9 @@ private:
     std::string chooseOpenName(const std::string& filePath) const;
     bool captionInUse(const std::string& caption) const;
     std::size_t tabOf(const std::string& caption) const;
-    bool textIsEncodable();
+    text::Encoding defaultEncoding();
+    bool settleEncoding();
+    void noteConsole(const std::string& text);
     bool writeCurrent(const std::string& filePath);
     void discardCurrent(std::size_t closingTab);
     void notify(DocumentEvent event);
@@ -151,6 +167,7 @@ private:
     ports::SettingsStore& m_settings;
     PickLists& m_pickLists;
     std::function<void(DocumentEvent)> m_listener;
+    std::vector<std::function<void(DocumentEvent)>> m_moreListeners;
 
     std::vector<std::string> m_tabs;
     std::size_t m_currentTab = 0;

@@ -36,11 +36,22 @@ inline std::string writeError(std::string_view path, std::string_view error) {
     return "Cannot create file \"" + std::string(path) + "\". " + std::string(error);
 }
 //! characterUtf8 is the character itself, codePoint its "U+20AC" form.
-inline std::string unencodableError(std::string_view characterUtf8, std::string_view codePoint, std::size_t line) {
+inline std::string unencodableQuestion(std::string_view characterUtf8, std::string_view codePoint, std::size_t line,
+                                       std::string_view encoding) {
     return "Line " + std::to_string(line) + " holds the character \"" + std::string(characterUtf8) + "\" (" +
-           std::string(codePoint) +
-           "), which a batch file cannot hold: batch files are saved as Windows-1252 text. "
-           "Replace or remove it, then save again. Nothing was written.";
+           std::string(codePoint) + "), which " + std::string(encoding) +
+           " cannot hold.\n\nSave the file as UTF-8 instead? (No: nothing is written; replace or remove the "
+           "character, or choose another encoding.)";
+}
+//! The one-time note on saving Windows-1252 text that a console shows
+//! differently. Yes, the first button, keeps the encoding.
+inline std::string consoleQuestion(std::string_view example) {
+    return "This file is saved as Windows-1252, but a console reads batch files in its OEM code page (850 or "
+           "437), so characters such as \"" + std::string(example) + "\" print differently there.\n\n"
+           "Keep saving it as Windows-1252? (No: save it as OEM 850, which a console shows as written.)";
+}
+inline std::string reopenPrompt(std::string_view displayName, std::string_view encoding) {
+    return "Reopen " + std::string(displayName) + " as " + std::string(encoding) + "? Changes not saved are lost.";
 }
 
 } // namespace core::documents

@@ -1,7 +1,8 @@
 #pragma once
 // Find, replace and go to line on the current document, over the EditorView
 // port (no widget code here, so the rules read and test on their own).
-// Texts are Windows-1252 bytes; offsets count a line break as two characters.
+// Texts are UTF-8 (matches are byte sequences, so a character is never split);
+// offsets are byte offsets with a line break counted as two.
 #include "core/ports/editor_view.h"
 
 #include <cstddef>

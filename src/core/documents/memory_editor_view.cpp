@@ -1,6 +1,5 @@
 #include "core/documents/memory_editor_view.h"
 
-#include "core/text/codepage.h"
 #include "core/text/lines.h"
 
 #include <algorithm>
@@ -10,7 +9,6 @@ namespace core::documents {
 void MemoryEditorView::setLines(const std::vector<std::string>& lines) {
     m_lines = lines;
     m_caret = m_selStart = m_selLength = 0;
-    m_unencodable.reset();
 }
 
 std::string MemoryEditorView::line(std::size_t index) const {
@@ -62,16 +60,6 @@ void MemoryEditorView::replaceSelection(const std::string& replacement) {
     m_caret = m_selStart = start + replacement.size();
     m_selLength = 0;
     m_modified = true;
-}
-
-void MemoryEditorView::pasteUtf8(const std::string& utf8) {
-    const auto converted = text::fromUtf8(utf8);
-    const auto start = m_selLength > 0 ? m_selStart : m_caret;
-    const auto before = text().substr(0, start);
-    const auto firstLine = static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
-    replaceSelection(converted.bytes);
-    if (!converted.ok && !m_unencodable)
-        m_unencodable = ports::Unencodable{converted.firstBad, firstLine + converted.firstBadLine - 1};
 }
 
 } // namespace core::documents

@@ -29,11 +29,6 @@ public:
     bool modified() const override { return m_modified; }
     void setModified(bool modified) override { m_modified = modified; }
     void resetUndo() override { ++m_undoResets; }
-    std::optional<ports::Unencodable> firstUnencodable() const override { return m_unencodable; }
-
-    //! Pastes Unicode text as a user would: characters Windows-1252 cannot hold
-    //! are left out of the lines and reported by firstUnencodable().
-    void pasteUtf8(const std::string& utf8);
 
     void resetColours() override { m_spans.clear(); }
     void colourSpan(const ports::ColourSpan& span) override { m_spans.push_back(span); }
@@ -54,7 +49,6 @@ private:
     std::size_t m_selLength = 0;
     bool m_modified = false;
     int m_undoResets = 0;
-    std::optional<ports::Unencodable> m_unencodable;
     std::vector<ports::ColourSpan> m_spans;
 };
 

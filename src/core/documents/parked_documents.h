@@ -3,6 +3,8 @@
 // data — caption, name, caret and text — so no line of a document can be taken
 // for a separator. The text is held as one string (CR LF after every line),
 // which keeps a parked document at about its file size in memory.
+#include "core/text/encoding.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -17,6 +19,8 @@ struct ParkedDocument {
     std::string filePath; //!< the file it is written to (no suffix)
     std::size_t caret = 0;
     bool modified = false;
+    text::Encoding encoding = text::Encoding::Windows1252; //!< what Save writes
+    bool consoleNoted = false; //!< the console note was shown for this document
     std::string text;     //!< the lines, CR LF after each
 
     //! Parks lines (no line holds a line break) as one text.

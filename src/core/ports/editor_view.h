@@ -1,9 +1,11 @@
 #pragma once
-// The current document's live text, as the editor shows it. Text is
-// Windows-1252 bytes; offsets count from 0 with each line break counted as two
-// characters (CR LF), the way the editor widget counts them.
+// The current document's live text, as the editor shows it. Text is UTF-8,
+// whatever the file's encoding (core::text decodes on Open and encodes on Save).
+// Offsets are byte offsets into that UTF-8 text, counting from 0, with each
+// line break counted as two (CR LF): the way the editor widget counts its
+// positions. Column positions inside a line are byte offsets too; the checker's
+// per-character columns are turned into them by core::text::byteOffsetOfColumn.
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,17 +13,14 @@ namespace core::ports {
 
 enum class ColourRole { Text, Command, Label, Comment, String, Variable };
 
+//! A stretch of a line in a role colour. The checker emits columns and lengths
+//! in characters; EditorView::colourSpan takes them in bytes of the line's UTF-8
+//! text (core::checker::EditorViewColours converts).
 struct ColourSpan {
     std::size_t line = 0;   //!< 0-based line
-    std::size_t column = 0; //!< 0-based byte column
+    std::size_t column = 0; //!< 0-based
     std::size_t length = 0;
     ColourRole role = ColourRole::Text;
-};
-
-//! A character in the live text that Windows-1252 cannot hold.
-struct Unencodable {
-    char32_t character = 0;
-    std::size_t line = 0; //!< counting from 1
 };
 
 //! Where the user is in the text: the selection's anchor and caret (equal when
@@ -75,9 +74,6 @@ public:
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
     virtual void resetUndo() = 0;
-    //! The first character typed or pasted that Windows-1252 cannot hold (lines()
-    //! leaves it out); nothing when the whole text can be saved as it is.
-    virtual std::optional<Unencodable> firstUnencodable() const { return std::nullopt; }
 
     //! Colouring: back to the default colour, then spans in role colours.
     //! Neither touches the undo history or the modified flag.

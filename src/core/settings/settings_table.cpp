@@ -14,7 +14,7 @@ using enum ValueType;
 constexpr int ANY_MIN = INT_MIN;
 constexpr int ANY_MAX = INT_MAX;
 
-constexpr std::array<SettingDef, 32> SETTINGS = {{
+constexpr std::array<SettingDef, 34> SETTINGS = {{
     {Setting::EasyActive, PREVIOUS_EXEC, "EasyActive", Integer, "", 1, 1, 7, false},
     {Setting::EasyNetActive, PREVIOUS_EXEC, "EasyNetActive", Integer, "", 1, 1, 4, false},
     {Setting::Active, PREVIOUS_EXEC, "Active", Integer, "", 5, 1, 5, false},
@@ -52,6 +52,10 @@ constexpr std::array<SettingDef, 32> SETTINGS = {{
     {Setting::UpdatePassword, UPDATE, "Password", Text, "", 0, 0, 0, false},
     {Setting::UpdateSecurity, UPDATE, "Security", Text, "starttls", 0, 0, 0, false},
     {Setting::UpdateDownloadAddress, UPDATE, "DownloadAddress", Text, "https://www.marrowfen.example/download/quillet-setup.exe", 0, 0, 0, false},
+    // The encoding of new documents and of files that are neither UTF-8 nor
+    // marked by CHCP (a key of core::text::encodingOfKey).
+    {Setting::DefaultEncoding, OPTIONS, "DefaultEncoding", Text, "windows-1252", 0, 0, 0, false},
+    {Setting::WarnConsoleCharacters, OPTIONS, "WarnConsoleCharacters", Boolean, "", 1, 0, 1, false},
     // The rules of a syntax check: 0 Automatic, 1 Classic, 2 Windows command interpreter.
     {Setting::CheckRules, OPTIONS, "CheckRules", Integer, "", 0, 0, 2, false},
 }};

@@ -20,6 +20,7 @@ enum class Setting {
     RecentFile1, RecentFile2, RecentFile3,
     IgnoreFlag, CustomFlag, FilesFlag, PathsFlag, NetServicesFlag,
     UpdateServers, UpdatePassword, UpdateSecurity, UpdateDownloadAddress,
+    DefaultEncoding, WarnConsoleCharacters,
     CheckRules,
 };
 

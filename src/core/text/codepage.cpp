@@ -28,8 +28,9 @@ std::array<char, 256> makeUpperTable() {
 
 const std::array<char, 256> UPPER = makeUpperTable();
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for bad input.
-char32_t decodeUtf8(std::string_view text, std::size_t& i) {
+} // namespace
+
+char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80) return lead;
     int extra = 0;
@@ -44,8 +45,6 @@ char32_t decodeUtf8(std::string_view text, std::size_t& i) {
     }
     return cp;
 }
-
-} // namespace
 
 char32_t unicodeOf(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) return HIGH_CONTROLS[byte - 0x80];
@@ -90,7 +89,7 @@ Cp1252Conversion fromUtf8(std::string_view utf8) {
     result.bytes.reserve(utf8.size());
     std::size_t line = 1;
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t cp = decodeUtf8(utf8, i);
+        const char32_t cp = nextCodePoint(utf8, i);
         if (cp == '\n') ++line;
         const auto byte = cp == 0xFFFD ? std::nullopt : byteOf(cp);
         if (byte) {

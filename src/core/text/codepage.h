@@ -41,6 +41,9 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 //! 1-based position of needle in haystack, ignoring case; 0 when absent.
 std::size_t findIgnoreCase(std::string_view haystack, std::string_view needle, std::size_t from = 1);
 
+//! Decodes the UTF-8 sequence at text[i] and moves i past it; U+FFFD for a bad sequence.
+char32_t nextCodePoint(std::string_view text, std::size_t& i);
+
 //! UTF-8 encoding of one code point.
 void appendUtf8(std::string& out, char32_t codePoint);
 

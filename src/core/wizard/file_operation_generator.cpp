@@ -1,6 +1,7 @@
 #include "core/wizard/file_operation_generator.h"
 
 #include "core/aids/short_path.h"
+#include "core/text/checker_lines.h"
 #include "core/text/codepage.h"
 #include "core/wizard/wizard_texts.h"
 
@@ -23,7 +24,7 @@ bool required(bool filled, std::string_view warning, GeneratorContext& context) 
 bool documentHolds(GeneratorContext& context, const std::string& probe) {
     const auto count = context.document.lineCount();
     for (std::size_t i = 0; i < count; ++i)
-        if (text::equalsIgnoreCase(context.document.line(i), probe)) return true;
+        if (text::equalsIgnoreCase(text::oneBytePerCharacter(context.document.line(i)), probe)) return true;
     return false;
 }
 

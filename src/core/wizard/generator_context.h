@@ -5,6 +5,7 @@
 #include "core/ports/editor_view.h"
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
+#include "core/text/codepage.h"
 
 #include <string>
 
@@ -18,8 +19,9 @@ struct GeneratorContext {
     unsigned xcopyMask = 0;        //!< computed from the File Operations page before each run
     int entryPosition = 0;         //!< 0-based position of the entry among those still listed
 
-    //! Adds a new last line to the target document.
-    void appendLine(const std::string& line) { document.appendLine(line); }
+    //! Adds a new last line (Windows-1252, like the page fields) to the target
+    //! document, whose text is UTF-8.
+    void appendLine(const std::string& line) { document.appendLine(text::toUtf8(line)); }
     //! A warning with one OK button; the generator returns right after it.
     void warn(const std::string& utf8Text) {
         prompter.message(ports::MessageKind::Warning, ports::Buttons::Ok, utf8Text);

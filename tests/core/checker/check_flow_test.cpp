@@ -174,6 +174,20 @@ TEST(EditorCheck, AbortedOrUnansweredTheResultHoldsEveryFinding) {
     }
 }
 
+TEST(EditorCheck, UtfEightTextIsCheckedPerCharacterAndColouredInBytes) {
+    // "REM \u00fc x" and "FROB \u20ac": the checker sees one byte per character.
+    core::documents::MemoryEditorView view({"REM \xC3\xBC x", "FROB \xE2\x82\xAC"});
+    testing_support::ScriptedPrompter prompter;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, {RuleChoice::Classic, ProblemReport::ListOnly});
+    ASSERT_FALSE(view.spans().empty());
+    const auto& comment = view.spans()[0];
+    EXPECT_EQ(Span(comment.line, comment.column, comment.length, comment.role), Span(0, 0, 8, ColourRole::Comment));
+    ASSERT_EQ(lint.result.findings.size(), 1u);
+    EXPECT_EQ(lint.result.findings[0].line, 2u);
+}
+
 TEST(ProblemList, RowsSortIgnoreAndMark) {
     core::checker::ProblemList list;
     list.setFindings({finding(MessageId::GotoLabel, 9, "X"), finding(MessageId::Unrecognised, 2, "FROB"),

@@ -122,19 +122,23 @@ TEST_F(DocumentSetTest, FailedSaveShowsTheErrorAndKeepsTheDocument) {
     EXPECT_TRUE(editor.modified());
 }
 
-TEST_F(DocumentSetTest, TextOutsideTheCodePageIsNeverWritten) {
+TEST_F(DocumentSetTest, TextTheEncodingCannotHoldIsWrittenOnlyAsUtf8WhenTheUserSaysSo) {
     const auto path = open("job.bat", "PAUSE\r\n");
     editor.setCaret(5);
-    editor.pasteUtf8("\r\nECHO \xE2\x82\xAC and \xE2\x98\x83");
-    set.editorChanged();
+    type("\r\nECHO \xE2\x82\xAC and \xE2\x98\x83");
     const std::string expected =
-        "Line 2 holds the character \"\xE2\x98\x83\" (U+2603), which a batch file cannot hold: batch files are "
-        "saved as Windows-1252 text. Replace or remove it, then save again. Nothing was written.";
+        "Line 2 holds the character \"\xE2\x98\x83\" (U+2603), which Windows-1252 cannot hold.\n\nSave the file "
+        "as UTF-8 instead? (No: nothing is written; replace or remove the character, or choose another encoding.)";
+    prompter.answers = {Answer::No, Answer::No};
     EXPECT_FALSE(set.save());
     EXPECT_FALSE(set.saveAs());
     EXPECT_EQ(prompter.texts(), Lines({expected, expected}));
     EXPECT_TRUE(prompter.fileRequests.empty());
     EXPECT_EQ(dir.read("job.bat"), "PAUSE\r\n");
     EXPECT_EQ(tabs(), "Untitled.bat [job.bat*]");
+    prompter.answers = {Answer::Yes};
+    EXPECT_TRUE(set.save());
+    EXPECT_EQ(set.currentEncoding(), core::text::Encoding::Utf8);
+    EXPECT_EQ(dir.read("job.bat"), "PAUSE\r\nECHO \xE2\x82\xAC and \xE2\x98\x83\r\n");
     EXPECT_EQ(set.currentFilePath(), path);
 }

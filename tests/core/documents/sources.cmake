@@ -2,7 +2,12 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/document_set_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document_files_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/document_encoding_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/encoding_round_trip_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_request_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_commands_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/browse_file_dialog_test.cpp)
+# The corpus generator is set up beside the fault tests' round trip.
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/encoding_round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  CORPUS_GENERATOR="${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.py")

@@ -11,6 +11,7 @@
 #include "core/settings/settings_table.h"
 #include "core/settings/startup_state.h"
 #include "core/aids/disk_file_system.h"
+#include "core/text/codepage.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -129,7 +130,10 @@ TEST(ReadFaults, OpenShowsWhyAFileCannotBeReadAndTakesAnyBytes) {
         if (!place(input, path)) continue;
         DocumentsOnDisk documents(dir.folder());
         const bool opened = readAs(input, [&] { return documents.set.openFile(path); });
-        const auto read = opened ? summaryOf(documents.editor.lines()) : documents.prompter.texts().at(0);
+        // The editor holds the text decoded (here from Windows-1252); encoded back, it is the file's.
+        Lines encoded;
+        for (const auto& line : documents.editor.lines()) encoded.push_back(core::text::fromUtf8(line).bytes);
+        const auto read = opened ? summaryOf(encoded) : documents.prompter.texts().at(0);
         const auto good = dir.write("good.bat", "PAUSE\r\n");
         EXPECT_TRUE(documents.set.openFile(good));
         EXPECT_EQ(read + " / " + documents.tabs(),

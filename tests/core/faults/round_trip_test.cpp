@@ -1,10 +1,11 @@
 // Batch files as people write them, generated afresh, and the shipped
 // examples, opened and saved unchanged: the bytes come back the same apart
 // from line breaks, which become CR LF after every line.
+#include "core/aids/disk_file_system.h"
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
-#include "core/aids/disk_file_system.h"
+#include "core/settings/settings_table.h"
 #include "support/process.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -52,6 +53,7 @@ std::size_t saveEachUnchanged(const fs::path& folder) {
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;
     core::settings::MemorySettingsStore store;
+    core::settings::writeBool(store, core::settings::Setting::WarnConsoleCharacters, false);
     core::documents::PickLists lists;
     core::documents::DocumentSet documents(editor, prompter, files, store, lists);
     documents.start();

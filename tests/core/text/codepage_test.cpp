@@ -4,23 +4,7 @@
 
 using namespace core::text;
 
-TEST(Codepage, EveryByteRoundTripsThroughUnicodeAndUtf8) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all += static_cast<char>(b);
-        EXPECT_EQ(byteOf(unicodeOf(static_cast<unsigned char>(b))), static_cast<unsigned char>(b)) << b;
-    }
-    const auto conversion = fromUtf8(toUtf8(all));
-    EXPECT_TRUE(conversion.ok);
-    EXPECT_EQ(conversion.bytes, all);
-}
-
-TEST(Codepage, KnownCharacters) {
-    EXPECT_EQ(toUtf8("\x80"), "\xE2\x82\xAC");   // €
-    EXPECT_EQ(toUtf8("\xA7"), "\xC2\xA7");       // §
-    EXPECT_EQ(toUtf8("\x81"), "\xC2\x81");       // undefined byte -> C1 control
-    EXPECT_EQ(unicodeOf(0x9F), U'\u0178');       // Ÿ
-}
+// Every byte against the system's iconv, and its round trip: encoding_test.
 
 TEST(Codepage, UnmappableCharacterIsReportedWithItsLine) {
     const auto conversion = fromUtf8("ECHO ok\nECHO \xE2\x98\x83 snow");   // U+2603 snowman

@@ -1,4 +1,5 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/codepage_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/encoding_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lines_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_io_test.cpp)
