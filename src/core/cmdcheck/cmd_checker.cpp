@@ -4,10 +4,16 @@
 
 namespace core::cmdcheck {
 
-checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::ColourSink& colours,
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, checker::ColourSink& colours,
                              documents::PickLists& lists, const std::vector<std::string>& ignored) {
     Walk walk(lines, colours, lists, ignored);
     return walk.run();
+}
+
+checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::ColourSink& colours,
+                             documents::PickLists& lists, const std::vector<std::string>& ignored) {
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    return lintCmd(views, colours, lists, ignored);
 }
 
 } // namespace core::cmdcheck

@@ -5,7 +5,9 @@
 #include "core/checker/syntax_checker.h"
 #include "core/documents/pick_lists.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core::cmdcheck {
@@ -16,6 +18,9 @@ namespace core::cmdcheck {
 //! list and adds SET variable names. Entries of `ignored` (upper-case command
 //! words) are silent.
 checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::ColourSink& colours,
+                             documents::PickLists& lists, const std::vector<std::string>& ignored);
+//! The same over views of the lines.
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, checker::ColourSink& colours,
                              documents::PickLists& lists, const std::vector<std::string>& ignored);
 
 } // namespace core::cmdcheck

@@ -4,6 +4,7 @@
 #include "core/cmdcheck/command_tables.h"
 #include "core/cmdcheck/walk.h"
 
+#include <array>
 #include <cctype>
 
 namespace core::cmdcheck {
@@ -30,6 +31,17 @@ bool plausibleName(std::string_view name) {
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-' || c == '#' || c == '$'))
             return false;
     return true;
+}
+
+// Whether a character outside quotes only lengthens the word being read.
+bool plainInWord(char c) {
+    static constexpr auto PLAIN = [] {
+        std::array<bool, 256> plain{};
+        plain.fill(true);
+        for (const char special : std::string_view("\" \t&|<>()=,;^%!")) plain[static_cast<unsigned char>(special)] = false;
+        return plain;
+    }();
+    return PLAIN[static_cast<unsigned char>(c)];
 }
 
 // "ECHP." or "ECHP(": a word followed the way only ECHO and its kin are.
@@ -258,6 +270,13 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
     const std::size_t n = m_text.size();
     std::size_t closeAt = 0; // while inside quotes: the end of the quoted text
     while (pos < n) {
+        // Runs of characters that mean nothing here are passed over at once.
+        if (closeAt == 0) {
+            while (pos < n && plainInWord(m_text[pos])) ++pos;
+        } else {
+            while (pos + 1 < closeAt && m_text[pos] != '%' && m_text[pos] != '!') ++pos;
+        }
+        if (pos >= n) break;
         const char c = m_text[pos];
         if (closeAt != 0 && pos >= closeAt) closeAt = 0;
         if (closeAt == 0 && c == '"') {

@@ -30,23 +30,11 @@ bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
     return true;
 }
 
-bool containsLower(std::string_view text, std::string_view lower) {
-    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at)
-        if ((text[at] | 0x20) == lower[0] && matchesAt(text, at, lower)) return true;
-    return false;
-}
-
-bool enablesDelayedExpansion(std::string_view line) {
-    return containsLower(line, "enabledelayedexpansion") || containsLower(line, "/v:on");
-}
-
 bool contains(const std::vector<std::string>& codes, std::string_view code) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 } // namespace
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 char upperByte(char c) {
     static const auto table = [] {
@@ -63,7 +51,7 @@ std::string upperOf(std::string_view text) {
     return out;
 }
 
-Walk::Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, documents::PickLists& lists,
+Walk::Walk(std::span<const std::string_view> lines, checker::ColourSink& colours, documents::PickLists& lists,
            const std::vector<std::string>& ignored)
     : m_lines(lines), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
     for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
@@ -72,31 +60,36 @@ Walk::Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, 
 // Labels first, so a GOTO may jump forward; and whether delayed expansion is
 // switched on anywhere (SETLOCAL ENABLEDELAYEDEXPANSION, CMD /V:ON).
 void Walk::indexFile() {
-    for (const auto& line : m_lines) {
+    for (const auto line : m_lines) {
         const std::size_t pos = firstNonBlank(line);
         if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
             m_labels.insert(labelName(line, pos));
-        if (!m_delayedEverEnabled && line.find_first_of("dDvV") != std::string::npos)
-            m_delayedEverEnabled = enablesDelayedExpansion(line);
-        if (line.find_first_of("oOlL") != std::string::npos) indexJumps(line);
+        indexWords(line);
     }
 }
 
-// The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
-void Walk::indexJumps(std::string_view line) {
-    for (std::size_t at = 0; at + 4 <= line.size(); ++at) {
+// One pass over a line: the labels GOTO and CALL name anywhere (a jump to an
+// expansion may reach any label), and the words that enable delayed expansion.
+void Walk::indexWords(std::string_view line) {
+    for (std::size_t at = 0; at < line.size(); ++at) {
         const char first = static_cast<char>(line[at] | 0x20);
-        if ((first != 'g' || !matchesAt(line, at, "goto")) && (first != 'c' || !matchesAt(line, at, "call"))) continue;
-        std::size_t pos = at + 4;
-        while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
-        std::size_t end = pos;
-        while (end < line.size() && !isBlank(line[end]) &&
-               std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
-            ++end;
-        const std::string_view target = line.substr(pos, end - pos);
-        if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
-        else m_jumpTargets.insert(target);
+        if (first == 'g' || first == 'c') {
+            if (matchesAt(line, at, first == 'g' ? "goto" : "call")) jumpTarget(line, at + 4);
+        } else if (!m_delayedEverEnabled && (first == 'e' || first == '/')) {
+            m_delayedEverEnabled = matchesAt(line, at, first == 'e' ? "enabledelayedexpansion" : "/v:on");
+        }
     }
+}
+
+void Walk::jumpTarget(std::string_view line, std::size_t pos) {
+    while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
+    std::size_t end = pos;
+    while (end < line.size() && !isBlank(line[end]) &&
+           std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
+        ++end;
+    const std::string_view target = line.substr(pos, end - pos);
+    if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
+    else m_jumpTargets.insert(target);
 }
 
 checker::CheckResult Walk::run() {

@@ -10,6 +10,7 @@
 #include "core/documents/pick_lists.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,7 +39,7 @@ struct FindingDraft {
 
 class Walk {
 public:
-    Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, documents::PickLists& lists,
+    Walk(std::span<const std::string_view> lines, checker::ColourSink& colours, documents::PickLists& lists,
          const std::vector<std::string>& ignored);
     //! The findings in line order, and for each the upper-case command word
     //! the Ignore list would silence it with (empty when none).
@@ -55,7 +56,8 @@ private:
     void report(const FindingDraft& draft);
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
-    void indexJumps(std::string_view line);
+    void indexWords(std::string_view line);
+    void jumpTarget(std::string_view line, std::size_t pos);
 
     // scan.cpp: words, expansions, redirections, the sequence of commands
     std::size_t parseSequence(std::size_t pos);
@@ -98,7 +100,7 @@ private:
 
     std::string_view wordText(const Word& w) const { return m_text.substr(w.begin, w.end - w.begin); }
 
-    const std::vector<std::string>& m_lines;
+    std::span<const std::string_view> m_lines;
     checker::ColourSink& m_colours;
     documents::PickLists& m_lists;
     std::unordered_set<std::string> m_ignored;
@@ -155,7 +157,7 @@ private:
     std::vector<std::string> m_keys;
 };
 
-bool isBlank(char c);
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 //! Upper case of one Windows-1252 character, from a table.
 char upperByte(char c);
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
