@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace core::cmdcheck {
 namespace {
 
-// Sorted, so a look-up is a binary search.
 constexpr std::array<std::string_view, 46> INTERNAL = {
     "ASSOC", "BREAK", "CALL",  "CD",    "CHDIR",  "CLS",      "COLOR",  "COPY",   "DATE",    "DEL",
     "DIR",   "DPATH", "ECHO",  "ELSE",  "ENDLOCAL", "ERASE",  "EXIT",   "FOR",    "FTYPE",   "GOTO",
@@ -38,14 +39,26 @@ constexpr std::array<std::string_view, 149> PROGRAMS = {
     "CERTREQ",    "QMAKE",     "JOM",       "7ZA",       "SCONS",     "SWIG",      "YARN",
     "CHGLOGON",   "CHGPORT",   "CHGUSR",    "CONTROL",    "EVENTCREATE"};
 
-template <std::size_t N>
-bool inTable(const std::array<std::string_view, N>& table, std::string_view word) {
-    return std::binary_search(table.begin(), table.end(), word);
-}
-
 } // namespace
 
-bool isInternalCommand(std::string_view upper) { return inTable(INTERNAL, upper); }
+// A name of at most eight bytes as one number (zero bytes after it).
+std::uint64_t packed(std::string_view name) {
+    std::uint64_t value = 0;
+    std::memcpy(&value, name.data(), name.size());
+    return value;
+}
+
+// Every internal command's name is at most eight bytes: a look-up compares numbers.
+bool isInternalCommand(std::string_view upper) {
+    static const auto names = [] {
+        std::array<std::uint64_t, INTERNAL.size()> values{};
+        std::transform(INTERNAL.begin(), INTERNAL.end(), values.begin(), packed);
+        std::sort(values.begin(), values.end());
+        return values;
+    }();
+    if (upper.empty() || upper.size() > 8 || upper.find('\0') != std::string_view::npos) return false;
+    return std::binary_search(names.begin(), names.end(), packed(upper));
+}
 
 bool isKnownProgram(std::string_view upper) {
     static const std::vector<std::string_view> sorted = [] {

@@ -3,7 +3,9 @@
 // expansions.
 #include "core/cmdcheck/command_tables.h"
 #include "core/cmdcheck/walk.h"
+#include "core/text/byte_words.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -42,6 +44,26 @@ bool plainInWord(char c) {
         return plain;
     }();
     return PLAIN[static_cast<unsigned char>(c)];
+}
+
+// Where the run of plain characters starting at `pos` ends: eight bytes at a
+// time while none of them can be special (all specials are below '?' but '^'
+// and '|').
+std::size_t plainRunEnd(std::string_view text, std::size_t pos) {
+    const std::size_t n = text.size();
+    while (pos < n) {
+        if (pos + 8 <= n) {
+            const std::uint64_t word = text::wordAt(text.data() + pos);
+            if ((text::anyByteBelow(word, '?') | text::anyByteIs(word, '^') | text::anyByteIs(word, '|')) == 0) {
+                pos += 8;
+                continue;
+            }
+        }
+        const std::size_t stop = std::min(pos + 8, n);
+        while (pos < stop && plainInWord(text[pos])) ++pos;
+        if (pos < stop) break;
+    }
+    return pos;
 }
 
 // "ECHP." or "ECHP(": a word followed the way only ECHO and its kin are.
@@ -272,7 +294,7 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
     while (pos < n) {
         // Runs of characters that mean nothing here are passed over at once.
         if (closeAt == 0) {
-            while (pos < n && plainInWord(m_text[pos])) ++pos;
+            pos = plainRunEnd(m_text, pos);
         } else {
             while (pos + 1 < closeAt && m_text[pos] != '%' && m_text[pos] != '!') ++pos;
         }

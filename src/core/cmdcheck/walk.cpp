@@ -1,5 +1,6 @@
 #include "core/cmdcheck/walk.h"
 
+#include "core/text/byte_words.h"
 #include "core/text/codepage.h"
 
 #include <algorithm>
@@ -72,6 +73,15 @@ void Walk::indexFile() {
 // expansion may reach any label), and the words that enable delayed expansion.
 void Walk::indexWords(std::string_view line) {
     for (std::size_t at = 0; at < line.size(); ++at) {
+        // Eight bytes at a time while none can start a word looked for.
+        while (at + 8 <= line.size()) {
+            const std::uint64_t word = text::wordAt(line.data() + at) | (text::BYTE_ONES * 0x20);
+            std::uint64_t starts = text::anyByteIs(word, 'g') | text::anyByteIs(word, 'c');
+            if (!m_delayedEverEnabled) starts |= text::anyByteIs(word, 'e') | text::anyByteIs(word, '/');
+            if (starts != 0) break;
+            at += 8;
+        }
+        if (at >= line.size()) break;
         const char first = static_cast<char>(line[at] | 0x20);
         if (first == 'g' || first == 'c') {
             if (matchesAt(line, at, first == 'g' ? "goto" : "call")) jumpTarget(line, at + 4);
