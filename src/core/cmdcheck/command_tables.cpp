@@ -56,7 +56,7 @@ bool isInternalCommand(std::string_view upper) {
         std::sort(values.begin(), values.end());
         return values;
     }();
-    if (upper.empty() || upper.size() > 8 || upper.find('\0') != std::string_view::npos) return false;
+    if (upper.empty() || upper.size() > 8 || std::any_of(upper.begin(), upper.end(), [](char c) { return c == '\0'; })) return false;
     return std::binary_search(names.begin(), names.end(), packed(upper));
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 
 namespace core::cmdcheck {
@@ -46,23 +47,20 @@ bool plainInWord(char c) {
     return PLAIN[static_cast<unsigned char>(c)];
 }
 
-// Where the run of plain characters starting at `pos` ends: eight bytes at a
-// time while none of them can be special (all specials are below '?' but '^'
-// and '|').
+// Where the run of plain characters starting at `pos` ends. Eight bytes at a
+// time: every special character is below '?' but '^' and '|', so only bytes
+// like those are looked at one by one.
 std::size_t plainRunEnd(std::string_view text, std::size_t pos) {
     const std::size_t n = text.size();
-    while (pos < n) {
-        if (pos + 8 <= n) {
-            const std::uint64_t word = text::wordAt(text.data() + pos);
-            if ((text::anyByteBelow(word, '?') | text::anyByteIs(word, '^') | text::anyByteIs(word, '|')) == 0) {
-                pos += 8;
-                continue;
-            }
+    for (; pos + 8 <= n; pos += 8) {
+        const std::uint64_t word = text::wordAt(text.data() + pos);
+        std::uint64_t maybe = text::anyByteBelow(word, '?') | text::anyByteIs(word, '^') | text::anyByteIs(word, '|');
+        for (; maybe != 0; maybe &= maybe - 1) {
+            const std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(maybe)) / 8;
+            if (!plainInWord(text[at])) return at;
         }
-        const std::size_t stop = std::min(pos + 8, n);
-        while (pos < stop && plainInWord(text[pos])) ++pos;
-        if (pos < stop) break;
     }
+    while (pos < n && plainInWord(text[pos])) ++pos;
     return pos;
 }
 

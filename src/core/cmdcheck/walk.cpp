@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace core::cmdcheck {
 namespace {
@@ -71,23 +72,24 @@ void Walk::indexFile() {
 
 // One pass over a line: the labels GOTO and CALL name anywhere (a jump to an
 // expansion may reach any label), and the words that enable delayed expansion.
+// Eight bytes at a time, looking closer only where a word looked for may start.
 void Walk::indexWords(std::string_view line) {
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        // Eight bytes at a time while none can start a word looked for.
-        while (at + 8 <= line.size()) {
-            const std::uint64_t word = text::wordAt(line.data() + at) | (text::BYTE_ONES * 0x20);
-            std::uint64_t starts = text::anyByteIs(word, 'g') | text::anyByteIs(word, 'c');
-            if (!m_delayedEverEnabled) starts |= text::anyByteIs(word, 'e') | text::anyByteIs(word, '/');
-            if (starts != 0) break;
-            at += 8;
-        }
-        if (at >= line.size()) break;
-        const char first = static_cast<char>(line[at] | 0x20);
-        if (first == 'g' || first == 'c') {
-            if (matchesAt(line, at, first == 'g' ? "goto" : "call")) jumpTarget(line, at + 4);
-        } else if (!m_delayedEverEnabled && (first == 'e' || first == '/')) {
-            m_delayedEverEnabled = matchesAt(line, at, first == 'e' ? "enabledelayedexpansion" : "/v:on");
-        }
+    std::size_t at = 0;
+    for (; at + 8 <= line.size(); at += 8) {
+        const std::uint64_t word = text::wordAt(line.data() + at) | (text::BYTE_ONES * 0x20);
+        std::uint64_t starts = text::anyByteIs(word, 'g') | text::anyByteIs(word, 'c');
+        if (!m_delayedEverEnabled) starts |= text::anyByteIs(word, 'e') | text::anyByteIs(word, '/');
+        for (; starts != 0; starts &= starts - 1) indexWordAt(line, at + static_cast<std::size_t>(std::countr_zero(starts)) / 8);
+    }
+    for (; at < line.size(); ++at) indexWordAt(line, at);
+}
+
+void Walk::indexWordAt(std::string_view line, std::size_t at) {
+    const char first = static_cast<char>(line[at] | 0x20);
+    if (first == 'g' || first == 'c') {
+        if (matchesAt(line, at, first == 'g' ? "goto" : "call")) jumpTarget(line, at + 4);
+    } else if (!m_delayedEverEnabled && (first == 'e' || first == '/')) {
+        m_delayedEverEnabled = matchesAt(line, at, first == 'e' ? "enabledelayedexpansion" : "/v:on");
     }
 }
 

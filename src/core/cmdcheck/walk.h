@@ -57,6 +57,7 @@ private:
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
     void indexWords(std::string_view line);
+    void indexWordAt(std::string_view line, std::size_t at);
     void jumpTarget(std::string_view line, std::size_t pos);
 
     // scan.cpp: words, expansions, redirections, the sequence of commands
