@@ -257,7 +257,7 @@ std::size_t Walk::scanBang(std::size_t pos) {
     if (close == std::string_view::npos) return pos + 1;
     const std::string_view name = m_text.substr(pos + 1, close - pos - 1);
     if (!plausibleName(name)) return pos + 1;
-    if (m_delayedEverEnabled) colour(pos, close + 1 - pos, ports::ColourRole::Variable);
+    if (m_index.delayedEverEnabled) colour(pos, close + 1 - pos, ports::ColourRole::Variable);
     else report({Code::DelayedNotEnabled, pos, close + 1 - pos, std::string(m_text.substr(pos, close + 1 - pos)), {}});
     return close + 1;
 }

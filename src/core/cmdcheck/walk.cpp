@@ -1,36 +1,12 @@
 #include "core/cmdcheck/walk.h"
 
-#include "core/text/byte_words.h"
 #include "core/text/codepage.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 namespace core::cmdcheck {
 namespace {
-
-std::size_t firstNonBlank(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos])) ++pos;
-    return pos;
-}
-
-// A label's name runs from after the colon to the first blank or delimiter.
-std::string_view labelName(std::string_view text, std::size_t colon) {
-    std::size_t end = colon + 1;
-    while (end < text.size() && !isBlank(text[end]) && std::string_view(":+,;=&|<>").find(text[end]) == std::string_view::npos)
-        ++end;
-    return text.substr(colon + 1, end - colon - 1);
-}
-
-// Whether `text` at `at` holds `lower` (ASCII letters, '/' and ':'), letter case ignored.
-bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
-    if (at + lower.size() > text.size()) return false;
-    for (std::size_t k = 0; k < lower.size(); ++k)
-        if ((text[at + k] | 0x20) != lower[k]) return false;
-    return true;
-}
 
 bool contains(const std::vector<std::string>& codes, std::string_view code) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
@@ -53,55 +29,10 @@ std::string upperOf(std::string_view text) {
     return out;
 }
 
-Walk::Walk(std::span<const std::string_view> lines, checker::ColourSink& colours, documents::PickLists& lists,
-           const std::vector<std::string>& ignored)
-    : m_lines(lines), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
+Walk::Walk(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+           documents::PickLists& lists, const std::vector<std::string>& ignored)
+    : m_lines(lines), m_index(std::move(index)), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
     for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
-}
-
-// Labels first, so a GOTO may jump forward; and whether delayed expansion is
-// switched on anywhere (SETLOCAL ENABLEDELAYEDEXPANSION, CMD /V:ON).
-void Walk::indexFile() {
-    for (const auto line : m_lines) {
-        const std::size_t pos = firstNonBlank(line);
-        if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
-            m_labels.insert(labelName(line, pos));
-        indexWords(line);
-    }
-}
-
-// One pass over a line: the labels GOTO and CALL name anywhere (a jump to an
-// expansion may reach any label), and the words that enable delayed expansion.
-// Eight bytes at a time, looking closer only where a word looked for may start.
-void Walk::indexWords(std::string_view line) {
-    std::size_t at = 0;
-    for (; at + 8 <= line.size(); at += 8) {
-        const std::uint64_t word = text::wordAt(line.data() + at) | (text::BYTE_ONES * 0x20);
-        std::uint64_t starts = text::anyByteIs(word, 'g') | text::anyByteIs(word, 'c');
-        if (!m_delayedEverEnabled) starts |= text::anyByteIs(word, 'e') | text::anyByteIs(word, '/');
-        for (; starts != 0; starts &= starts - 1) indexWordAt(line, at + static_cast<std::size_t>(std::countr_zero(starts)) / 8);
-    }
-    for (; at < line.size(); ++at) indexWordAt(line, at);
-}
-
-void Walk::indexWordAt(std::string_view line, std::size_t at) {
-    const char first = static_cast<char>(line[at] | 0x20);
-    if (first == 'g' || first == 'c') {
-        if (matchesAt(line, at, first == 'g' ? "goto" : "call")) jumpTarget(line, at + 4);
-    } else if (!m_delayedEverEnabled && (first == 'e' || first == '/')) {
-        m_delayedEverEnabled = matchesAt(line, at, first == 'e' ? "enabledelayedexpansion" : "/v:on");
-    }
-}
-
-void Walk::jumpTarget(std::string_view line, std::size_t pos) {
-    while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
-    std::size_t end = pos;
-    while (end < line.size() && !isBlank(line[end]) &&
-           std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
-        ++end;
-    const std::string_view target = line.substr(pos, end - pos);
-    if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
-    else m_jumpTargets.insert(target);
 }
 
 checker::CheckResult Walk::run() {
@@ -109,7 +40,6 @@ checker::CheckResult Walk::run() {
     m_colours.resetColours();
     // A .cmd file that opens with "/*" is a REXX program, not a batch file.
     if (!m_lines.empty() && m_lines.front().starts_with("/*")) return {};
-    indexFile();
     LineJoiner joiner(m_lines);
     while (joiner.next(m_line)) {
         m_text = m_line.text;
@@ -176,7 +106,7 @@ bool Walk::labelLine(std::size_t pos) {
     colour(pos, name.size() + 1, ports::ColourRole::Label);
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
-    if (m_dynamicJumps || m_jumpTargets.contains(name)) m_skipping = false;
+    if (m_index.dynamicJumps || m_index.jumpTargets.contains(name)) m_skipping = false;
     return true;
 }
 
@@ -227,7 +157,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
     return pos;
 }
 
-bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(name); }
+bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contains(name); }
 
 void Walk::report(const FindingDraft& draft) {
     const Place at = m_line.placeOf(draft.offset);
