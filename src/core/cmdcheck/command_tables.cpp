@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace core::cmdcheck {
@@ -39,25 +38,43 @@ constexpr std::array<std::string_view, 149> PROGRAMS = {
     "CERTREQ",    "QMAKE",     "JOM",       "7ZA",       "SCONS",     "SWIG",      "YARN",
     "CHGLOGON",   "CHGPORT",   "CHGUSR",    "CONTROL",    "EVENTCREATE"};
 
-} // namespace
-
-// A name of at most eight bytes as one number (zero bytes after it).
+// A name of one to eight bytes, none of them zero, as one number; 0 for any
+// other name (no internal command's).
 std::uint64_t packed(std::string_view name) {
+    if (name.empty() || name.size() > 8) return 0;
     std::uint64_t value = 0;
-    std::memcpy(&value, name.data(), name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\0') return 0;
+        value |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    }
     return value;
 }
 
-// Every internal command's name is at most eight bytes: a look-up compares numbers.
+std::size_t slotOf(std::uint64_t value, std::size_t slots) {
+    return static_cast<std::size_t>((value * 0x9E3779B97F4A7C15ull) >> 32) % slots;
+}
+
+} // namespace
+
+// A look-up is one number looked for in a small open-addressing table (0
+// marks an empty slot).
 bool isInternalCommand(std::string_view upper) {
-    static const auto names = [] {
-        std::array<std::uint64_t, INTERNAL.size()> values{};
-        std::transform(INTERNAL.begin(), INTERNAL.end(), values.begin(), packed);
-        std::sort(values.begin(), values.end());
-        return values;
+    constexpr std::size_t SLOTS = 128;
+    static const auto table = [] {
+        std::array<std::uint64_t, SLOTS> slots{};
+        for (const auto name : INTERNAL) {
+            std::size_t i = slotOf(packed(name), SLOTS);
+            while (slots[i] != 0) i = (i + 1) % SLOTS;
+            slots[i] = packed(name);
+        }
+        return slots;
     }();
-    if (upper.empty() || upper.size() > 8 || std::any_of(upper.begin(), upper.end(), [](char c) { return c == '\0'; })) return false;
-    return std::binary_search(names.begin(), names.end(), packed(upper));
+    const std::uint64_t value = packed(upper);
+    if (value == 0) return false;
+    for (std::size_t i = slotOf(value, SLOTS);; i = (i + 1) % SLOTS) {
+        if (table[i] == value) return true;
+        if (table[i] == 0) return false;
+    }
 }
 
 bool isKnownProgram(std::string_view upper) {

@@ -144,6 +144,8 @@ private:
     };
     std::vector<Deferred> m_deferred;
 
+    //! Command words already looked up in nearMissCommand, and what it said.
+    std::unordered_map<std::string, std::string_view> m_nearMisses;
     std::vector<std::string> m_fileDisabled;
     std::vector<std::string> m_nextDisabled;
     std::vector<std::string> m_lineDisabled;
