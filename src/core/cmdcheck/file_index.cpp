@@ -37,8 +37,13 @@ void indexWordAt(FileIndex& index, std::string_view line, std::size_t at) {
 }
 
 // GOTO and CALL anywhere in the line, and the words that enable delayed
-// expansion. Eight bytes at a time, looking closer only where such a word may start.
+// expansion. Eight bytes at a time, looking closer only at the letters such a
+// word starts with.
 void indexWords(FileIndex& index, std::string_view line) {
+    const auto mayStart = [&](char c) {
+        c = static_cast<char>(c | 0x20);
+        return c == 'g' || c == 'c' || (!index.delayedEverEnabled && (c == 'e' || c == '/'));
+    };
     std::size_t at = 0;
     for (; at + 8 <= line.size(); at += 8) {
         const std::uint64_t word = text::wordAt(line.data() + at) | (text::BYTE_ONES * 0x20);
@@ -47,7 +52,8 @@ void indexWords(FileIndex& index, std::string_view line) {
         for (; starts != 0; starts &= starts - 1)
             indexWordAt(index, line, at + static_cast<std::size_t>(std::countr_zero(starts)) / 8);
     }
-    for (; at < line.size(); ++at) indexWordAt(index, line, at);
+    for (; at < line.size(); ++at)
+        if (mayStart(line[at])) indexWordAt(index, line, at);
 }
 
 } // namespace
