@@ -117,27 +117,40 @@ std::vector<std::string_view> splitLines(std::string_view text, std::size_t work
     return lines;
 }
 
+// A file's bytes: a buffer of its size, left uninitialised before it is read
+// into (a large file's pages are not written twice), or what the general
+// reader returned.
+struct FileBytes {
+    std::unique_ptr<char[]> buffer;
+    std::size_t size = 0;
+    core::text::ReadResult read;
+    std::string_view bytes() const { return buffer ? std::string_view(buffer.get(), size) : std::string_view(read.bytes); }
+};
+
 // The whole file in one buffer of its size. Anything but a plain file whose
 // size holds still is read by the general reader (with its error texts).
-core::text::ReadResult readWhole(const std::string& path) {
+FileBytes readWhole(const std::string& path) {
+    FileBytes whole;
     std::error_code ec;
     const auto size = std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
-    if (ec || size == 0) return core::text::readFile(path);
-    core::text::ReadResult read;
     const auto close = [](std::FILE* f) { std::fclose(f); };
-    std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
-    if (!file) return core::text::readFile(path);
-    read.bytes.resize(size);
-    if (std::fread(read.bytes.data(), 1, size, file.get()) != size || std::fgetc(file.get()) != EOF)
-        return core::text::readFile(path);
-    read.ok = true;
-    return read;
+    std::unique_ptr<std::FILE, decltype(close)> file(ec || size == 0 ? nullptr : std::fopen(path.c_str(), "rb"), close);
+    if (file) {
+        whole.buffer = std::make_unique_for_overwrite<char[]>(size);
+        whole.size = size;
+        whole.read.ok = std::fread(whole.buffer.get(), 1, size, file.get()) == size && std::fgetc(file.get()) == EOF;
+    }
+    if (!whole.read.ok) {
+        whole.buffer.reset();
+        whole.read = core::text::readFile(path);
+    }
+    return whole;
 }
 
 // The file as the checker reads it: one byte per character in Windows-1252,
 // decoded from the encoding asked for or the one Open would detect. A
 // Windows-1252 file is read as it is, without a copy.
-std::string_view checkerText(const std::string& bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
+std::string_view checkerText(std::string_view bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
     const auto encoding = asked.value_or(core::text::detectEncoding(bytes, core::text::Encoding::Windows1252));
     if (encoding == core::text::Encoding::Windows1252) return bytes;
     decoded = core::text::oneBytePerCharacter(core::text::decode(bytes, encoding));
@@ -148,10 +161,10 @@ std::string_view checkerText(const std::string& bytes, std::optional<core::text:
 
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
-    const auto read = readWhole(path);
-    if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
+    const auto whole = readWhole(path);
+    if (!whole.read.ok) return {false, escapeControls("qlt: " + path + ": " + whole.read.error), false};
     std::string decoded;
-    const std::vector<std::string_view> lines = splitLines(checkerText(read.bytes, settings.encoding, decoded), settings.workers);
+    const std::vector<std::string_view> lines = splitLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers);
     // The rules are picked once on the whole file; rules other than the classic
     // read the file as a whole, so only the classic rules split it into parts.
     const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);
