@@ -158,10 +158,12 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     while (keyEnd < word.end && (std::isalnum(static_cast<unsigned char>(m_text[keyEnd])) || m_text[keyEnd] == '_' ||
                                  m_text[keyEnd] == '-'))
         ++keyEnd;
-    const std::string key = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
+    const std::string upperKey = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
+    const std::string_view key = upperKey; // compared with literals of known length, without a call
     const bool internal = isInternalCommand(key) &&
                           (keyEnd == word.end || std::string_view("./\\(:+[];,=").find(m_text[keyEnd]) != std::string_view::npos);
-    m_commandKey = keyEnd == word.end || internal ? key : upperOf(wordText(word));
+    if (keyEnd == word.end || internal) m_commandKey = upperKey;
+    else m_commandKey = upperOf(wordText(word));
     if (wordText(word).front() == ':') {
         // A label at the start of a command in a block: the rest of the line is a comment.
         colour(word.begin, m_text.size() - word.begin, ports::ColourRole::Comment);
