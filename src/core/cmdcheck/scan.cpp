@@ -268,12 +268,9 @@ std::size_t Walk::scanBang(std::size_t pos) {
 // quotation mark), or the end of the line. Percent expansions are replaced
 // before quotes are seen, so a quotation mark inside one does not count.
 std::size_t Walk::quoteEnd(std::size_t pos) const {
-    for (std::size_t i = pos + 1; i < m_text.size();) {
+    for (std::size_t i = text::findEither(m_text, pos + 1, '"', '%'); i < m_text.size();
+         i = text::findEither(m_text, i, '"', '%')) {
         if (m_text[i] == '"') return i + 1;
-        if (m_text[i] != '%') {
-            ++i;
-            continue;
-        }
         Expansion kind = Expansion::Literal;
         i = expansionEnd(m_text, i, kind);
     }
@@ -296,7 +293,7 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
         if (closeAt == 0) {
             pos = plainRunEnd(m_text, pos);
         } else {
-            while (pos + 1 < closeAt && m_text[pos] != '%' && m_text[pos] != '!') ++pos;
+            if (pos + 1 < closeAt) pos = text::findEither(m_text.substr(0, closeAt - 1), pos, '%', '!');
         }
         if (pos >= n) break;
         const char c = m_text[pos];
