@@ -92,8 +92,8 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
     ReportSink findings(path, settings.formatter, out);
-    for (auto& finding : core::cmdcheck::lintCmd(lines, std::move(index), colours, lists, settings.ignoreList).findings)
-        findings.add(std::move(finding));
+    auto result = core::cmdcheck::lintCmd(lines, std::move(index), colours, lists, settings.ignoreList);
+    for (auto& finding : result.findings) findings.add(std::move(finding));
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
 }

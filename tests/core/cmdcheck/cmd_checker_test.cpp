@@ -68,9 +68,9 @@ TEST(CmdChecker, IndexInPartsChecksLikeTheWhole) {
         const auto check = [&](core::cmdcheck::FileIndex index) {
             Recorder colours;
             core::documents::PickLists lists;
+            const auto result = core::cmdcheck::lintCmd(views, std::move(index), colours, lists, {});
             std::vector<std::string> found;
-            for (const auto& f : core::cmdcheck::lintCmd(views, std::move(index), colours, lists, {}).findings)
-                found.push_back(f.code);
+            for (const auto& f : result.findings) found.push_back(f.code);
             return found;
         };
         ASSERT_EQ(check(core::cmdcheck::indexLines(views)), std::vector<std::string>{"Q103"}) << text;
