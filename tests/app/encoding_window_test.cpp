@@ -3,6 +3,7 @@
 #include "app/encoding_controls.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QToolButton>
 
 using testing_support::WindowTest;
@@ -34,6 +35,16 @@ TEST_F(EncodingWindow, EditingAndSavingKeepsEveryOtherByteInEachEncoding) {
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(dir.read(row.name), row.saved);
     }
+}
+
+TEST_F(EncodingWindow, OptionsChooseTheDefaultEncodingAndTheConsoleWarning) {
+    startAdvanced();
+    child<QAction>("DefaultEncoding_utf-8")->trigger();
+    child<QAction>("WarnConsoleCharacters")->trigger();
+    EXPECT_EQ(stored("Options", "DefaultEncoding"), "utf-8");
+    EXPECT_EQ(stored("Options", "WarnConsoleCharacters"), "0");
+    ASSERT_TRUE(window->documents().openFile(dir.write("plain.bat", "ECHO x\r\n")));
+    EXPECT_EQ(statusEncoding(), "UTF-8");
 }
 
 } // namespace
