@@ -3,11 +3,13 @@
 #include "cli/check/ordered_work.h"
 #include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
+#include "core/cmdcheck/cmd_checker.h"
 #include "core/text/file_io.h"
 #include "core/text/checker_lines.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -19,6 +21,10 @@ namespace {
 constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
 // Lines per part of a large file: enough to outweigh a thread's hand-over.
 constexpr std::size_t PART_LINES = 4096;
+// Lines per part of the index the command interpreter's rules make first.
+constexpr std::size_t INDEX_PART_LINES = 8 * PART_LINES;
+// Bytes per stretch of a large file split into lines on several threads.
+constexpr std::size_t SPLIT_PART_BYTES = std::size_t{1} << 21;
 
 class SpanCollector : public core::checker::ColourSink {
 public:
@@ -70,40 +76,81 @@ Part checkPart(const std::string& path, const CheckSettings& settings, std::span
     return part;
 }
 
-// The command interpreter's rules read a file as a whole: it is checked in one piece.
+// The command interpreter's rules walk a file as a whole, in one piece; only
+// the index of its labels and jumps, made before the walk, is made in parts.
 FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
                        std::string& out) {
+    core::cmdcheck::FileIndex index;
+    inOrder(
+        (lines.size() + INDEX_PART_LINES - 1) / INDEX_PART_LINES, settings.workers,
+        [&](std::size_t i) {
+            const std::size_t first = i * INDEX_PART_LINES;
+            return core::cmdcheck::indexLines(lines.subspan(first, std::min(INDEX_PART_LINES, lines.size() - first)));
+        },
+        [&](std::size_t, core::cmdcheck::FileIndex&& part) { index.add(part); });
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
-    std::vector<std::string> ignored = settings.ignoreList;
     ReportSink findings(path, settings.formatter, out);
-    core::checker::lintLines(lines, core::checker::RuleChoice::Cmd, colours, lists, ignored, findings);
+    auto result = core::cmdcheck::lintCmd(lines, std::move(index), colours, lists, settings.ignoreList);
+    for (auto& finding : result.findings) findings.add(std::move(finding));
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
 }
 
+// The lines of a large text split on every worker, each taking a stretch that
+// ends with a line feed (so no line is cut), their views joined in order.
+std::vector<std::string_view> splitLines(std::string_view text, std::size_t workers) {
+    if (workers <= 1 || text.size() < SPLIT_PART_BYTES) return core::text::splitLineViews(text);
+    std::vector<std::string_view> stretches;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t feed = text.find('\n', std::min(at + SPLIT_PART_BYTES, text.size()) - 1);
+        const std::size_t end = feed == std::string_view::npos ? text.size() : feed + 1;
+        stretches.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    std::vector<std::string_view> lines;
+    lines.reserve(text.size() / 32 + 1);
+    inOrder(
+        stretches.size(), workers, [&](std::size_t i) { return core::text::splitLineViews(stretches[i]); },
+        [&](std::size_t, std::vector<std::string_view>&& part) { lines.insert(lines.end(), part.begin(), part.end()); });
+    return lines;
+}
+
+// A file's bytes: a buffer of its size, left uninitialised before it is read
+// into (a large file's pages are not written twice), or what the general
+// reader returned.
+struct FileBytes {
+    std::unique_ptr<char[]> buffer;
+    std::size_t size = 0;
+    core::text::ReadResult read;
+    std::string_view bytes() const { return buffer ? std::string_view(buffer.get(), size) : std::string_view(read.bytes); }
+};
+
 // The whole file in one buffer of its size. Anything but a plain file whose
 // size holds still is read by the general reader (with its error texts).
-core::text::ReadResult readWhole(const std::string& path) {
+FileBytes readWhole(const std::string& path) {
+    FileBytes whole;
     std::error_code ec;
     const auto size = std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
-    if (ec || size == 0) return core::text::readFile(path);
-    core::text::ReadResult read;
     const auto close = [](std::FILE* f) { std::fclose(f); };
-    std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
-    if (!file) return core::text::readFile(path);
-    read.bytes.resize(size);
-    if (std::fread(read.bytes.data(), 1, size, file.get()) != size || std::fgetc(file.get()) != EOF)
-        return core::text::readFile(path);
-    read.ok = true;
-    return read;
+    std::unique_ptr<std::FILE, decltype(close)> file(ec || size == 0 ? nullptr : std::fopen(path.c_str(), "rb"), close);
+    if (file) {
+        whole.buffer = std::make_unique_for_overwrite<char[]>(size);
+        whole.size = size;
+        whole.read.ok = std::fread(whole.buffer.get(), 1, size, file.get()) == size && std::fgetc(file.get()) == EOF;
+    }
+    if (!whole.read.ok) {
+        whole.buffer.reset();
+        whole.read = core::text::readFile(path);
+    }
+    return whole;
 }
 
 // The file as the checker reads it: one byte per character in Windows-1252,
 // decoded from the encoding asked for or the one Open would detect. A
 // Windows-1252 file is read as it is, without a copy.
-std::string_view checkerText(const std::string& bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
+std::string_view checkerText(std::string_view bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
     const auto encoding = asked.value_or(core::text::detectEncoding(bytes, core::text::Encoding::Windows1252));
     if (encoding == core::text::Encoding::Windows1252) return bytes;
     decoded = core::text::oneBytePerCharacter(core::text::decode(bytes, encoding));
@@ -114,10 +161,10 @@ std::string_view checkerText(const std::string& bytes, std::optional<core::text:
 
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
-    const auto read = readWhole(path);
-    if (!read.ok) return {false, escapeControls("qlt: " + path + ": " + read.error), false};
+    const auto whole = readWhole(path);
+    if (!whole.read.ok) return {false, escapeControls("qlt: " + path + ": " + whole.read.error), false};
     std::string decoded;
-    const std::vector<std::string_view> lines = core::text::splitLineViews(checkerText(read.bytes, settings.encoding, decoded));
+    const std::vector<std::string_view> lines = splitLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers);
     // The rules are picked once on the whole file; rules other than the classic
     // read the file as a whole, so only the classic rules split it into parts.
     const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);

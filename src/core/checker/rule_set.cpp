@@ -6,12 +6,6 @@
 
 namespace core::checker {
 
-namespace {
-
-std::vector<std::string> copiesOf(std::span<const std::string_view> lines) { return {lines.begin(), lines.end()}; }
-
-} // namespace
-
 // Automatic: the command interpreter's rules as soon as the file uses
 // something only that interpreter has (see usesCmdFeatures), else the classic.
 RuleSet pickRuleSet(const std::vector<std::string>& lines, RuleChoice choice) {
@@ -30,13 +24,11 @@ RuleSet pickRuleSet(std::span<const std::string_view> lines, RuleChoice choice) 
 
 std::string_view ruleSetName(RuleSet rules) { return rules == RuleSet::Cmd ? "cmd" : "classic"; }
 
-// The classic rules walk the views as they are; the command interpreter's
-// rules read copies of the lines.
 RuleSet lintLines(std::span<const std::string_view> lines, RuleChoice choice, ColourSink& colours,
                   documents::PickLists& lists, std::vector<std::string>& ignored, FindingSink& findings) {
     const RuleSet rules = pickRuleSet(lines, choice);
     if (rules == RuleSet::Cmd) {
-        for (auto& finding : cmdcheck::lintCmd(copiesOf(lines), colours, lists, ignored).findings)
+        for (auto& finding : cmdcheck::lintCmd(lines, colours, lists, ignored).findings)
             findings.add(std::move(finding));
         return rules;
     }

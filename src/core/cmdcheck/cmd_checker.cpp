@@ -4,10 +4,21 @@
 
 namespace core::cmdcheck {
 
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, checker::ColourSink& colours,
+                             documents::PickLists& lists, const std::vector<std::string>& ignored) {
+    return lintCmd(lines, indexLines(lines), colours, lists, ignored);
+}
+
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+                             documents::PickLists& lists, const std::vector<std::string>& ignored) {
+    Walk walk(lines, std::move(index), colours, lists, ignored);
+    return walk.run();
+}
+
 checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::ColourSink& colours,
                              documents::PickLists& lists, const std::vector<std::string>& ignored) {
-    Walk walk(lines, colours, lists, ignored);
-    return walk.run();
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    return lintCmd(views, colours, lists, ignored);
 }
 
 } // namespace core::cmdcheck

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace core::cmdcheck {
 namespace {
 
-// Sorted, so a look-up is a binary search.
 constexpr std::array<std::string_view, 46> INTERNAL = {
     "ASSOC", "BREAK", "CALL",  "CD",    "CHDIR",  "CLS",      "COLOR",  "COPY",   "DATE",    "DEL",
     "DIR",   "DPATH", "ECHO",  "ELSE",  "ENDLOCAL", "ERASE",  "EXIT",   "FOR",    "FTYPE",   "GOTO",
@@ -38,14 +38,44 @@ constexpr std::array<std::string_view, 149> PROGRAMS = {
     "CERTREQ",    "QMAKE",     "JOM",       "7ZA",       "SCONS",     "SWIG",      "YARN",
     "CHGLOGON",   "CHGPORT",   "CHGUSR",    "CONTROL",    "EVENTCREATE"};
 
-template <std::size_t N>
-bool inTable(const std::array<std::string_view, N>& table, std::string_view word) {
-    return std::binary_search(table.begin(), table.end(), word);
+// A name of one to eight bytes, none of them zero, as one number; 0 for any
+// other name (no internal command's).
+std::uint64_t packed(std::string_view name) {
+    if (name.empty() || name.size() > 8) return 0;
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\0') return 0;
+        value |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    }
+    return value;
+}
+
+std::size_t slotOf(std::uint64_t value, std::size_t slots) {
+    return static_cast<std::size_t>((value * 0x9E3779B97F4A7C15ull) >> 32) % slots;
 }
 
 } // namespace
 
-bool isInternalCommand(std::string_view upper) { return inTable(INTERNAL, upper); }
+// A look-up is one number looked for in a small open-addressing table (0
+// marks an empty slot).
+bool isInternalCommand(std::string_view upper) {
+    constexpr std::size_t SLOTS = 128;
+    static const auto table = [] {
+        std::array<std::uint64_t, SLOTS> slots{};
+        for (const auto name : INTERNAL) {
+            std::size_t i = slotOf(packed(name), SLOTS);
+            while (slots[i] != 0) i = (i + 1) % SLOTS;
+            slots[i] = packed(name);
+        }
+        return slots;
+    }();
+    const std::uint64_t value = packed(upper);
+    if (value == 0) return false;
+    for (std::size_t i = slotOf(value, SLOTS);; i = (i + 1) % SLOTS) {
+        if (table[i] == value) return true;
+        if (table[i] == 0) return false;
+    }
+}
 
 bool isKnownProgram(std::string_view upper) {
     static const std::vector<std::string_view> sorted = [] {

@@ -34,7 +34,10 @@ void Walk::commandRules(const Word& word, std::string_view key) {
 void Walk::nearMiss(const Word& word, std::string_view key) {
     for (char c : key)
         if (!std::isalpha(static_cast<unsigned char>(c))) return;
-    const std::string_view known = nearMissCommand(key);
+    // The same words come back line after line: each is compared with the known ones once.
+    const auto [found, fresh] = m_nearMisses.try_emplace(std::string(key));
+    if (fresh) found->second = nearMissCommand(key);
+    const std::string_view known = found->second;
     if (!known.empty()) report({Code::NearMissCommand, word.begin, word.end - word.begin, std::string(wordText(word)),
                                 std::string(known)});
 }

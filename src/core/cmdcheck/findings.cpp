@@ -2,6 +2,7 @@
 
 #include "core/text/codepage.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -57,19 +58,24 @@ std::string formatCodeMessage(Code code, std::size_t line, std::string_view a, s
     const std::string_view pattern = codeDef(code).text;
     std::string out;
     out.reserve(pattern.size() + a.size() * 2 + b.size() + 8);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::string_view rest = pattern.substr(i);
+    // Text up to each '{' is copied in one piece.
+    for (std::size_t i = 0; i < pattern.size();) {
+        const std::size_t brace = std::min(pattern.find('{', i), pattern.size());
+        out.append(pattern, i, brace - i);
+        if (brace == pattern.size()) break;
+        const std::string_view rest = pattern.substr(brace);
         if (rest.starts_with("{line}")) {
             out += std::to_string(line);
-            i += 5;
+            i = brace + 6;
         } else if (rest.starts_with("{a}")) {
             out += text::toUtf8(a);
-            i += 2;
+            i = brace + 3;
         } else if (rest.starts_with("{b}")) {
             out += text::toUtf8(b);
-            i += 2;
+            i = brace + 3;
         } else {
-            out += pattern[i];
+            out += '{';
+            i = brace + 1;
         }
     }
     return out;

@@ -43,22 +43,22 @@ bool LineJoiner::next(LogicalLine& out) {
     if (m_index >= m_lines.size()) return false;
     out.firstLine = m_index;
     out.m_pieces.clear();
-    const std::string& first = m_lines[m_index++];
+    const std::string_view first = m_lines[m_index++];
     if (!continues(first) || m_index >= m_lines.size()) {
         out.lastLine = out.firstLine;
         out.text = first;
         return true;
     }
     // The '^' and the line break go; the next line's text follows directly.
-    const auto kept = [](const std::string& line) { return line.size() - (line.back() == '^' ? 1 : 0); };
-    out.m_joined.assign(first, 0, kept(first));
+    const auto kept = [](std::string_view line) { return line.size() - (line.back() == '^' ? 1 : 0); };
+    out.m_joined.assign(first.substr(0, kept(first)));
     out.m_pieces.push_back({0, out.firstLine, kept(first)});
     for (;;) {
-        const std::string& line = m_lines[m_index];
+        const std::string_view line = m_lines[m_index];
         const bool more = continues(line) && m_index + 1 < m_lines.size();
         const std::size_t size = more ? kept(line) : line.size();
         out.m_pieces.push_back({out.m_joined.size(), m_index, size});
-        out.m_joined.append(line, 0, size);
+        out.m_joined.append(line.substr(0, size));
         ++m_index;
         if (!more) break;
     }

@@ -2,6 +2,7 @@
 // A logical line: one or more physical lines joined where a line ends in an
 // unescaped '^' outside double quotes (the interpreter reads them as one).
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,12 +38,12 @@ private:
 
 class LineJoiner {
 public:
-    explicit LineJoiner(const std::vector<std::string>& lines) : m_lines(lines) {}
+    explicit LineJoiner(std::span<const std::string_view> lines) : m_lines(lines) {}
     //! The next logical line, or false at the end of the document.
     bool next(LogicalLine& out);
 
 private:
-    const std::vector<std::string>& m_lines;
+    std::span<const std::string_view> m_lines;
     std::size_t m_index = 0;
 };
 

@@ -14,9 +14,15 @@ std::uint64_t NameHashes::hashOf(std::string_view name) {
     return hash == 0 ? 1 : hash;
 }
 
-void NameHashes::insert(std::string_view name) {
+void NameHashes::insert(std::string_view name) { insertHash(hashOf(name)); }
+
+void NameHashes::add(const NameHashes& other) {
+    for (const std::uint64_t hash : other.m_slots)
+        if (hash != 0) insertHash(hash);
+}
+
+void NameHashes::insertHash(std::uint64_t hash) {
     if (2 * (m_count + 1) > m_slots.size()) grow();
-    const std::uint64_t hash = hashOf(name);
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         if (m_slots[i] == hash) return;

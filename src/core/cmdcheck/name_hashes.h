@@ -14,9 +14,12 @@ class NameHashes {
 public:
     void insert(std::string_view name);
     bool contains(std::string_view name) const;
+    //! Every name of `other` added.
+    void add(const NameHashes& other);
 
 private:
     static std::uint64_t hashOf(std::string_view name);
+    void insertHash(std::uint64_t hash);
     void grow();
 
     std::vector<std::uint64_t> m_slots = std::vector<std::uint64_t>(64, 0); //!< 0 marks an empty slot

@@ -3,7 +3,11 @@
 // expansions.
 #include "core/cmdcheck/command_tables.h"
 #include "core/cmdcheck/walk.h"
+#include "core/text/byte_words.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cctype>
 
 namespace core::cmdcheck {
@@ -30,6 +34,34 @@ bool plausibleName(std::string_view name) {
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-' || c == '#' || c == '$'))
             return false;
     return true;
+}
+
+// Whether a character outside quotes only lengthens the word being read.
+bool plainInWord(char c) {
+    static constexpr auto PLAIN = [] {
+        std::array<bool, 256> plain{};
+        plain.fill(true);
+        for (const char special : std::string_view("\" \t&|<>()=,;^%!")) plain[static_cast<unsigned char>(special)] = false;
+        return plain;
+    }();
+    return PLAIN[static_cast<unsigned char>(c)];
+}
+
+// Where the run of plain characters starting at `pos` ends. Eight bytes at a
+// time: every special character is below '?' but '^' and '|', so only bytes
+// like those are looked at one by one.
+std::size_t plainRunEnd(std::string_view text, std::size_t pos) {
+    const std::size_t n = text.size();
+    for (; pos + 8 <= n; pos += 8) {
+        const std::uint64_t word = text::wordAt(text.data() + pos);
+        std::uint64_t maybe = text::anyByteBelow(word, '?') | text::anyByteIs(word, '^') | text::anyByteIs(word, '|');
+        for (; maybe != 0; maybe &= maybe - 1) {
+            const std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(maybe)) / 8;
+            if (!plainInWord(text[at])) return at;
+        }
+    }
+    while (pos < n && plainInWord(text[pos])) ++pos;
+    return pos;
 }
 
 // "ECHP." or "ECHP(": a word followed the way only ECHO and its kin are.
@@ -126,10 +158,12 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     while (keyEnd < word.end && (std::isalnum(static_cast<unsigned char>(m_text[keyEnd])) || m_text[keyEnd] == '_' ||
                                  m_text[keyEnd] == '-'))
         ++keyEnd;
-    const std::string key = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
+    const std::string upperKey = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
+    const std::string_view key = upperKey; // compared with literals of known length, without a call
     const bool internal = isInternalCommand(key) &&
                           (keyEnd == word.end || std::string_view("./\\(:+[];,=").find(m_text[keyEnd]) != std::string_view::npos);
-    m_commandKey = keyEnd == word.end || internal ? key : upperOf(wordText(word));
+    if (keyEnd == word.end || internal) m_commandKey = upperKey;
+    else m_commandKey = upperOf(wordText(word));
     if (wordText(word).front() == ':') {
         // A label at the start of a command in a block: the rest of the line is a comment.
         colour(word.begin, m_text.size() - word.begin, ports::ColourRole::Comment);
@@ -225,7 +259,7 @@ std::size_t Walk::scanBang(std::size_t pos) {
     if (close == std::string_view::npos) return pos + 1;
     const std::string_view name = m_text.substr(pos + 1, close - pos - 1);
     if (!plausibleName(name)) return pos + 1;
-    if (m_delayedEverEnabled) colour(pos, close + 1 - pos, ports::ColourRole::Variable);
+    if (m_index.delayedEverEnabled) colour(pos, close + 1 - pos, ports::ColourRole::Variable);
     else report({Code::DelayedNotEnabled, pos, close + 1 - pos, std::string(m_text.substr(pos, close + 1 - pos)), {}});
     return close + 1;
 }
@@ -234,12 +268,9 @@ std::size_t Walk::scanBang(std::size_t pos) {
 // quotation mark), or the end of the line. Percent expansions are replaced
 // before quotes are seen, so a quotation mark inside one does not count.
 std::size_t Walk::quoteEnd(std::size_t pos) const {
-    for (std::size_t i = pos + 1; i < m_text.size();) {
+    for (std::size_t i = text::findEither(m_text, pos + 1, '"', '%'); i < m_text.size();
+         i = text::findEither(m_text, i, '"', '%')) {
         if (m_text[i] == '"') return i + 1;
-        if (m_text[i] != '%') {
-            ++i;
-            continue;
-        }
         Expansion kind = Expansion::Literal;
         i = expansionEnd(m_text, i, kind);
     }
@@ -258,6 +289,13 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
     const std::size_t n = m_text.size();
     std::size_t closeAt = 0; // while inside quotes: the end of the quoted text
     while (pos < n) {
+        // Runs of characters that mean nothing here are passed over at once.
+        if (closeAt == 0) {
+            pos = plainRunEnd(m_text, pos);
+        } else {
+            if (pos + 1 < closeAt) pos = text::findEither(m_text.substr(0, closeAt - 1), pos, '%', '!');
+        }
+        if (pos >= n) break;
         const char c = m_text[pos];
         if (closeAt != 0 && pos >= closeAt) closeAt = 0;
         if (closeAt == 0 && c == '"') {

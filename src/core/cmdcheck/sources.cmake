@@ -6,6 +6,7 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/command_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/detection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_index.cpp
   ${CMAKE_CURRENT_LIST_DIR}/findings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/if_for.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logical_line.cpp

@@ -8,95 +8,34 @@
 namespace core::cmdcheck {
 namespace {
 
-std::size_t firstNonBlank(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos])) ++pos;
-    return pos;
-}
-
-// A label's name runs from after the colon to the first blank or delimiter.
-std::string_view labelName(std::string_view text, std::size_t colon) {
-    std::size_t end = colon + 1;
-    while (end < text.size() && !isBlank(text[end]) && std::string_view(":+,;=&|<>").find(text[end]) == std::string_view::npos)
-        ++end;
-    return text.substr(colon + 1, end - colon - 1);
-}
-
-// Whether `text` at `at` holds `lower` (ASCII letters, '/' and ':'), letter case ignored.
-bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
-    if (at + lower.size() > text.size()) return false;
-    for (std::size_t k = 0; k < lower.size(); ++k)
-        if ((text[at + k] | 0x20) != lower[k]) return false;
-    return true;
-}
-
-bool containsLower(std::string_view text, std::string_view lower) {
-    for (std::size_t at = 0; at + lower.size() <= text.size(); ++at)
-        if ((text[at] | 0x20) == lower[0] && matchesAt(text, at, lower)) return true;
-    return false;
-}
-
-bool enablesDelayedExpansion(std::string_view line) {
-    return containsLower(line, "enabledelayedexpansion") || containsLower(line, "/v:on");
-}
-
 bool contains(const std::vector<std::string>& codes, std::string_view code) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-} // namespace
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-char upperByte(char c) {
+const std::array<char, 256>& upperTable() {
     static const auto table = [] {
         std::array<char, 256> upper{};
         for (int i = 0; i < 256; ++i) upper[static_cast<std::size_t>(i)] = text::toUpper(static_cast<char>(i));
         return upper;
     }();
-    return table[static_cast<unsigned char>(c)];
+    return table;
 }
+
+} // namespace
+
+char upperByte(char c) { return upperTable()[static_cast<unsigned char>(c)]; }
 
 std::string upperOf(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = upperByte(c);
+    const auto& upper = upperTable();
+    for (char& c : out) c = upper[static_cast<unsigned char>(c)];
     return out;
 }
 
-Walk::Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, documents::PickLists& lists,
-           const std::vector<std::string>& ignored)
-    : m_lines(lines), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
+Walk::Walk(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+           documents::PickLists& lists, const std::vector<std::string>& ignored)
+    : m_lines(lines), m_index(std::move(index)), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
     for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
-}
-
-// Labels first, so a GOTO may jump forward; and whether delayed expansion is
-// switched on anywhere (SETLOCAL ENABLEDELAYEDEXPANSION, CMD /V:ON).
-void Walk::indexFile() {
-    for (const auto& line : m_lines) {
-        const std::size_t pos = firstNonBlank(line);
-        if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
-            m_labels.insert(labelName(line, pos));
-        if (!m_delayedEverEnabled && line.find_first_of("dDvV") != std::string::npos)
-            m_delayedEverEnabled = enablesDelayedExpansion(line);
-        if (line.find_first_of("oOlL") != std::string::npos) indexJumps(line);
-    }
-}
-
-// The labels GOTO and CALL name anywhere; a jump to an expansion may reach any label.
-void Walk::indexJumps(std::string_view line) {
-    for (std::size_t at = 0; at + 4 <= line.size(); ++at) {
-        const char first = static_cast<char>(line[at] | 0x20);
-        if ((first != 'g' || !matchesAt(line, at, "goto")) && (first != 'c' || !matchesAt(line, at, "call"))) continue;
-        std::size_t pos = at + 4;
-        while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
-        std::size_t end = pos;
-        while (end < line.size() && !isBlank(line[end]) &&
-               std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
-            ++end;
-        const std::string_view target = line.substr(pos, end - pos);
-        if (target.find_first_of("%!") != std::string_view::npos) m_dynamicJumps = true;
-        else m_jumpTargets.insert(target);
-    }
 }
 
 checker::CheckResult Walk::run() {
@@ -104,7 +43,6 @@ checker::CheckResult Walk::run() {
     m_colours.resetColours();
     // A .cmd file that opens with "/*" is a REXX program, not a batch file.
     if (!m_lines.empty() && m_lines.front().starts_with("/*")) return {};
-    indexFile();
     LineJoiner joiner(m_lines);
     while (joiner.next(m_line)) {
         m_text = m_line.text;
@@ -171,7 +109,7 @@ bool Walk::labelLine(std::size_t pos) {
     colour(pos, name.size() + 1, ports::ColourRole::Label);
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
-    if (m_dynamicJumps || m_jumpTargets.contains(name)) m_skipping = false;
+    if (m_index.dynamicJumps || m_index.jumpTargets.contains(name)) m_skipping = false;
     return true;
 }
 
@@ -222,7 +160,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
     return pos;
 }
 
-bool Walk::hasLabel(std::string_view name) const { return m_labels.contains(name); }
+bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contains(name); }
 
 void Walk::report(const FindingDraft& draft) {
     const Place at = m_line.placeOf(draft.offset);

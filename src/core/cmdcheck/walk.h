@@ -4,12 +4,13 @@
 // words, redirections, expansions) and applying the rules as it goes.
 #include "core/checker/colour_sink.h"
 #include "core/checker/syntax_checker.h"
+#include "core/cmdcheck/file_index.h"
 #include "core/cmdcheck/findings.h"
 #include "core/cmdcheck/logical_line.h"
-#include "core/cmdcheck/name_hashes.h"
 #include "core/documents/pick_lists.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,15 +39,14 @@ struct FindingDraft {
 
 class Walk {
 public:
-    Walk(const std::vector<std::string>& lines, checker::ColourSink& colours, documents::PickLists& lists,
-         const std::vector<std::string>& ignored);
+    Walk(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+         documents::PickLists& lists, const std::vector<std::string>& ignored);
     //! The findings in line order, and for each the upper-case command word
     //! the Ignore list would silence it with (empty when none).
     checker::CheckResult run();
 
 private:
     // walk.cpp: the file, blocks, labels, suppression and dead code
-    void indexFile();
     void walkLine();
     bool labelLine(std::size_t pos);
     void commentDirective(std::string_view comment);
@@ -55,7 +55,6 @@ private:
     void report(const FindingDraft& draft);
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
-    void indexJumps(std::string_view line);
 
     // scan.cpp: words, expansions, redirections, the sequence of commands
     std::size_t parseSequence(std::size_t pos);
@@ -98,14 +97,11 @@ private:
 
     std::string_view wordText(const Word& w) const { return m_text.substr(w.begin, w.end - w.begin); }
 
-    const std::vector<std::string>& m_lines;
+    std::span<const std::string_view> m_lines;
+    FileIndex m_index;
     checker::ColourSink& m_colours;
     documents::PickLists& m_lists;
     std::unordered_set<std::string> m_ignored;
-    NameHashes m_labels; //!< without the colon
-    bool m_delayedEverEnabled = false;
-    NameHashes m_jumpTargets;
-    bool m_dynamicJumps = false;
 
     LogicalLine m_line;
     std::string_view m_text;
@@ -148,6 +144,8 @@ private:
     };
     std::vector<Deferred> m_deferred;
 
+    //! Command words already looked up in nearMissCommand, and what it said.
+    std::unordered_map<std::string, std::string_view> m_nearMisses;
     std::vector<std::string> m_fileDisabled;
     std::vector<std::string> m_nextDisabled;
     std::vector<std::string> m_lineDisabled;
@@ -155,7 +153,7 @@ private:
     std::vector<std::string> m_keys;
 };
 
-bool isBlank(char c);
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 //! Upper case of one Windows-1252 character, from a table.
 char upperByte(char c);
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
