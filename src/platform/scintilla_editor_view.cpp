@@ -226,14 +226,28 @@ void ScintillaEditorView::showLine(std::size_t index) {
     send(Sci::SCI_SCROLLCARET);
 }
 
+template <typename Change> void ScintillaEditorView::quietly(unsigned int noticeFlags, Change change) {
+    const long mask = send(Sci::SCI_GETMODEVENTMASK);
+    send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask) & ~noticeFlags);
+    QWidget* viewport = m_editor->viewport();
+    const bool updating = viewport->updatesEnabled();
+    viewport->setUpdatesEnabled(false);
+    change();
+    viewport->setUpdatesEnabled(updating);
+    send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+    viewport->update();
+}
+
 void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {
-    m_editor->markerDeleteAll(PROBLEM_MARKER);
-    m_problemMarkers.clear();
-    m_problemMarkers.reserve(markers.size());
-    for (const auto& marker : markers) {
-        const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
-        if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
-    }
+    quietly(Sci::SC_MOD_CHANGEMARKER, [&] {
+        m_editor->markerDeleteAll(PROBLEM_MARKER);
+        m_problemMarkers.clear();
+        m_problemMarkers.reserve(markers.size());
+        for (const auto& marker : markers) {
+            const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
+            if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
+        }
+    });
     m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
 }
 
@@ -265,6 +279,13 @@ void ScintillaEditorView::resetColours() {
         send(Sci::SCI_SETINDICATORCURRENT, FIRST_ROLE_INDICATOR + i);
         send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
     }
+}
+
+void ScintillaEditorView::colourSpans(std::span<const core::ports::ColourSpan> spans) {
+    if (spans.empty()) return;
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        for (const auto& span : spans) colourSpan(span);
+    });
 }
 
 void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {

@@ -48,6 +48,7 @@ public:
     bool replacingText() const { return m_replacing; }
 
     std::vector<std::string> lines() const override;
+    std::string text() const override { return std::string(widgetText()); }
     void setLines(const std::vector<std::string>& lines) override;
     std::size_t lineCount() const override;
     std::string line(std::size_t index) const override;
@@ -70,6 +71,7 @@ public:
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
+    void colourSpans(std::span<const core::ports::ColourSpan> spans) override;
 
     //! A marker beside each line with findings (they move with their lines as
     //! the text is edited); none when the list is empty.
@@ -85,6 +87,8 @@ private:
     long positionOf(std::size_t offset) const;
     std::string textRange(long start, long end) const;
     void updateMarginWidth();
+    //! Runs `change` with no repaint and no change notice per step, then repaints once.
+    template <typename Change> void quietly(unsigned int noticeFlags, Change change);
 
     QsciScintilla* m_editor;
     bool m_forcedModified = false;
