@@ -45,7 +45,7 @@ public:
         const double cpu = 1000.0 * static_cast<double>(std::clock() - m_cpu) / CLOCKS_PER_SEC;
         const double wall = millisecondsSince(m_wall);
         std::printf("%-52s %9.1f ms (%6.1f ms CPU)   %s%s\n", what, wall, cpu,
-                    goal > 0 ? "goal under 1000 ms wall" : "floor", goal > 0 && wall >= goal ? "  <-- over" : "");
+                    goal > 0 ? "goal under 1000 ms wall" : "", goal > 0 && wall >= goal ? "  <-- over" : "");
     }
 
 private:
@@ -156,10 +156,13 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         f7.report(mode == 2 ? "F7 on 600,000 lines, 50,000 findings, list only" : "F7 on 600,000 lines, boxes answered OK",
                   1000);
+        // The lines off screen take their colours while the window is idle.
+        while (window.editorView().coloursPending()) QApplication::processEvents();
+        f7.report("  ... until every line has its colours", 0);
     }
     const Timed taking;
     const core::text::CheckerLines lines(window.editorView().text());
-    taking.report("  floor: the text out of the editor, split", 0);
+    taking.report("  floor: taking the text out of the editor, split", 0);
     const Timed checking;
     DiscardColours discard;
     auto lists = window.pickLists();
