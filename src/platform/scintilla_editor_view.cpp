@@ -290,9 +290,12 @@ QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {
     if (m_problemMarkers.empty() || viewportPoint.x() >= margins) return {};
     const long position = send(Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(margins), viewportPoint.y());
     const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    for (const auto& [handle, text] : m_problemMarkers)
-        if (m_editor->markerLine(handle) == line) return text;
-    return {};
+    if ((send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << PROBLEM_MARKER)) == 0) return {};
+    // Finding a marker's line walks every line, so the markers, which keep
+    // their order as lines come and go, are searched by halves.
+    const auto found = std::partition_point(m_problemMarkers.begin(), m_problemMarkers.end(),
+                                            [&](const auto& marker) { return m_editor->markerLine(marker.first) < line; });
+    return found != m_problemMarkers.end() && m_editor->markerLine(found->first) == line ? found->second : QString();
 }
 
 bool ScintillaEditorView::modified() const { return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0; }
