@@ -4,62 +4,22 @@
 // corpus); the synthetic benchmarks always run. Target: at least 1,000,000
 // lines per second on one core, linear in the size of the file and in the
 // number of labels and jumps.
+#include "bench_corpus.h"
 #include "core/cmdcheck/cmd_checker.h"
-#include "core/text/file_io.h"
-#include "core/text/lines.h"
 
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
 #include <array>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<std::vector<std::string>> g_corpus;
-std::size_t g_corpusLines = 0;
-
-class DiscardColours : public core::checker::ColourSink {
-public:
-    void resetColours() override {}
-    void colourSpan(const core::ports::ColourSpan&) override {}
-};
-
 std::size_t checkDocument(const std::vector<std::string>& lines) {
-    DiscardColours colours;
+    bench::DiscardColours colours;
     core::documents::PickLists lists;
     return core::cmdcheck::lintCmd(lines, colours, lists, {}).findings.size();
 }
 
-void loadCorpus(const std::string& folder) {
-    std::vector<std::filesystem::path> paths;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        const auto ext = entry.path().extension().string();
-        if (ext == ".bat" || ext == ".cmd" || ext == ".BAT" || ext == ".CMD") paths.push_back(entry.path());
-    }
-    std::sort(paths.begin(), paths.end());
-    for (const auto& path : paths) {
-        auto read = core::text::readFile(path.string());
-        if (!read.ok) continue;
-        g_corpus.push_back(core::text::splitLines(read.bytes));
-        g_corpusLines += g_corpus.back().size();
-    }
-}
-
-void checkCorpus(benchmark::State& state) {
-    if (g_corpus.empty()) {
-        state.SkipWithError("no corpus: pass --corpus=DIR");
-        return;
-    }
-    std::size_t findings = 0;
-    for (auto _ : state)
-        for (const auto& document : g_corpus) findings += checkDocument(document);
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * g_corpusLines));
-    state.counters["lines"] = static_cast<double>(g_corpusLines);
-    state.counters["findings"] = static_cast<double>(findings / std::max<std::size_t>(state.iterations(), 1));
-}
+void checkCorpus(benchmark::State& state) { bench::checkCorpus(state, checkDocument); }
 BENCHMARK(checkCorpus)->Unit(benchmark::kMillisecond);
 
 // A script of today's style, repeated with fresh label names.
@@ -117,16 +77,4 @@ BENCHMARK(jumpsAndLabels)->RangeMultiplier(10)->Range(1000, 1000000)->Complexity
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.rfind("--corpus=", 0) == 0) loadCorpus(arg.substr(9));
-        else rest.push_back(argv[i]);
-    }
-    int restCount = static_cast<int>(rest.size());
-    benchmark::Initialize(&restCount, rest.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

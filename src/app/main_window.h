@@ -127,6 +127,7 @@ private:
     void buildActions();
     void buildMenus();
     void buildRuleChoiceMenu(QMenu* options);
+    void buildEncodingOptions(QMenu* options);
     void buildToolBar();
     void buildContextMenus();
     void setCommandEnabled(const QString& commandName, bool enabled);

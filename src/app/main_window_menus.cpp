@@ -6,6 +6,8 @@
 #include "app/problems/problems_dock.h"
 #include "core/checker/rule_set.h"
 #include "core/settings/settings_table.h"
+#include "core/text/encoding.h"
+#include "platform/qt_text.h"
 #include "platform/scintilla_editor_view.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -196,6 +198,7 @@ void TForm1::buildMenus() {
     auto* options = addMenu(nullptr, "OptionsMenu", "&Options");
     add(options, {"EditorOptions1", "EditorOptionsAdvancedview1"});
     buildRuleChoiceMenu(options);
+    buildEncodingOptions(options);
     add(options, {"-", "CheckForUpdate1"});
     add(addMenu(nullptr, "HelpMenu", "&Help"),
         {"HelpContents", "GraphicalHelp1", "GettingStarted1", "-", "Tutorials1", "ContactSupport1", "-", "HelpAbout"});
@@ -222,6 +225,34 @@ void TForm1::buildRuleChoiceMenu(QMenu* options) {
                                          core::checker::storedRuleChoice(choice));
         });
     }
+}
+
+// Options | Default Encoding (what Open assumes when a file shows no sign of
+// another) and the console warning on save, both kept in the settings.
+void TForm1::buildEncodingOptions(QMenu* options) {
+    auto* menu = options->addMenu(QStringLiteral("Default &Encoding"));
+    menu->setObjectName("DefaultEncodingMenu");
+    auto* group = new QActionGroup(menu);
+    const auto stored = core::text::encodingOfKey(
+        core::settings::readText(m_services.settings, core::settings::Setting::DefaultEncoding));
+    for (const auto encoding : core::text::ALL_ENCODINGS) {
+        const auto key = std::string(core::text::encodingKey(encoding));
+        QAction* action = menu->addAction(platform::fromUtf8(core::text::encodingName(encoding)));
+        action->setObjectName(QStringLiteral("DefaultEncoding_") + platform::fromUtf8(key));
+        action->setCheckable(true);
+        action->setChecked(encoding == stored.value_or(core::text::Encoding::Windows1252));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, key] {
+            core::settings::writeText(m_services.settings, core::settings::Setting::DefaultEncoding, key);
+        });
+    }
+    QAction* warn = options->addAction(QStringLiteral("&Warn When the Console Would Show Different Characters"));
+    warn->setObjectName("WarnConsoleCharacters");
+    warn->setCheckable(true);
+    warn->setChecked(core::settings::readBool(m_services.settings, core::settings::Setting::WarnConsoleCharacters));
+    connect(warn, &QAction::toggled, this, [this](bool on) {
+        core::settings::writeBool(m_services.settings, core::settings::Setting::WarnConsoleCharacters, on);
+    });
 }
 
 void TForm1::buildToolBar() {

@@ -72,16 +72,6 @@ TEST_F(Editor, TypingMarksTheTabOnceAndSwitchingBackKeepsTextCaretAndMark) {
     EXPECT_FALSE(editor()->isUndoAvailable());
 }
 
-TEST_F(Editor, Windows1252CharactersShowAndRoundTrip) {
-    const std::string bytes = "ECHO \x80 \xA7 \xE9\r\nREM \x81\x8D\r\n";
-    openText(bytes);
-    EXPECT_EQ(editor()->text(), QString::fromUtf8("ECHO € § é\r\nREM \u0081\u008D"));
-    editor()->setCursorPosition(1, 4);
-    editor()->insert("x");
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dir.read("doc.bat"), "ECHO \x80 \xA7 \xE9\r\nREM x\x81\x8D\r\n");
-}
-
 // The rules of find, replace and go to line are tested headless in core; these
 // cases check that the dialogs and the input box reach them.
 TEST_F(Editor, FindAndReplaceDialogsReachTheDocumentAndReplaceAllIsOneUndoStep) {
@@ -99,35 +89,17 @@ TEST_F(Editor, FindAndReplaceDialogsReachTheDocumentAndReplaceAllIsOneUndoStep) 
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+// One entry per branch of the command: a line, not a number, no such line, Cancel.
 TEST_F(Editor, GoToLineMovesTheCaretOrExplains) {
-    struct Case {
-        std::optional<std::string> entry;
-        std::size_t caret;   // expected caret afterwards
-        std::string message; // expected message, empty for none
-        MessageKind kind;
-    };
-    const Case cases[] = {
-        {"3", 10, "", MessageKind::Warning},
-        {"4", 0, "The line \"4\" does not exist.", MessageKind::Warning},
-        {"3x", 0, "'3x' is not a valid integer value.", MessageKind::Error},
-        {std::nullopt, 0, "", MessageKind::Warning},
-    };
     openText("a=1\r\nb=2\r\nc=3\r\n");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.entry.value_or("<cancel>"));
-        window->editorView().setCaret(0);
-        prompter.shown.clear();
-        prompter.inputs = {c.entry};
-        QTest::keyClick(window.get(), Qt::Key_F5);
-        EXPECT_EQ(window->editorView().caret(), c.caret);
-        if (c.message.empty()) {
-            EXPECT_TRUE(prompter.shown.empty());
-        } else {
-            ASSERT_EQ(prompter.shown.size(), 1u);
-            EXPECT_EQ(prompter.shown[0].text, c.message);
-            EXPECT_EQ(prompter.shown[0].kind, c.kind);
-        }
-    }
+    prompter.inputs = {"3", "3x", "4", std::nullopt};
+    for (int i = 0; i < 4; ++i) QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(window->editorView().caret(), 10u);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[0].text, "'3x' is not a valid integer value.");
+    EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(prompter.shown[1].text, "The line \"4\" does not exist.");
+    EXPECT_EQ(prompter.shown[1].kind, MessageKind::Warning);
 }
 
 TEST_F(Editor, PrintUsesTheJobTitleAndTheEditorText) {

@@ -1,3 +1,4 @@
+#include "core/text/file_io.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -14,6 +15,9 @@ testing_support::ProcessResult generate(const TempDir& dir, const std::string& p
     return runCommand(std::string(QLT_EXECUTABLE) + " generate " + shellQuote(path) + " " + options);
 }
 
+//! A file of tests/cli/data: a plan or the output expected of one.
+std::string golden(const char* name) { return core::text::readFile(std::string(CLI_TEST_DATA) + "/" + name).bytes; }
+
 constexpr const char* COPY_PLAN =
     R"({"fields": {"CheckBox4": true, "Memo1": ["C:\\Data Files\\a.txt"], "Edit4": "D:\\Backup",
                    "CheckBox23": true, "RadioButton32": true}})";
@@ -29,24 +33,7 @@ TEST(QltGenerate, JsonOutputWithOrderExcludedAndAnswers) {
         "order": ["Run a Program"], "excluded": ["Grab Keyboard Input"], "answers": ["no"]})",
                            "--format json");
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, R"({
-  "document": [
-    "@ECHO OFF",
-    "copy c:\\a.txt \"D:\\X\" /y",
-    "START /r C:\\E.EXE "
-  ],
-  "appended": [
-    "START /r C:\\E.EXE "
-  ],
-  "messages": [
-    {
-      "kind": "question",
-      "text": "This COPY command already exists in the batch file. Do you still wish to add it?"
-    }
-  ],
-  "variables": []
-}
-)");
+    EXPECT_EQ(result.out, golden("generate-ordered.json"));
 }
 
 TEST(QltGenerate, WarningsGoToStderrAndSetStatusOne) {
@@ -108,4 +95,17 @@ TEST(QltGenerate, BadPlansExitWithTwo) {
     const auto missing = runCommand(std::string(QLT_EXECUTABLE) + " generate " + shellQuote(dir.file("none.json")));
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err.rfind("qlt: " + dir.file("none.json") + ": ", 0), 0u);
+}
+
+// A plan setting fields of every kind on the variables, FOR, network and
+// server pages, one section of each page.
+TEST(QltGenerate, OneSectionOfEachPage) {
+    testing_support::TempDir dir;
+    // qlt offers the services listed in the folder it runs in.
+    dir.write("Services.qlt", "Spooler\r\nEVENTLOG\r\n");
+    dir.write("plan.json", golden("pages-plan.json"));
+    const auto result = runCommand("cd " + shellQuote(dir.folder()) + " && " + QLT_EXECUTABLE + " generate plan.json");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, golden("pages-generated.txt"));
 }

@@ -2,6 +2,7 @@
 
 #include "core/run/launcher.h"
 #include "core/aids/disk_file_system.h"
+#include "support/fake_document.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -25,15 +26,6 @@ struct DesktopTools {
         const auto path = QString::fromStdString(dir.write(name, "#!/bin/sh\n" + body + "\n"));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-};
-
-// A saved document at a fixed path.
-struct SavedDocument : core::run::RunnableDocument {
-    std::string file;
-    bool modified() const override { return false; }
-    std::string path() const override { return file; }
-    bool save() override { return true; }
-    bool saveAs() override { return true; }
 };
 
 } // namespace
@@ -77,8 +69,8 @@ TEST(QtShell, RunsABatchFileThroughWine) {
     qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // a new prefix asks for no add-ons
     testing_support::TempDir work;
     std::filesystem::create_directories(work.path() / "Jobs & Co");
-    SavedDocument document;
-    document.file = work.write("Jobs & Co/run me.bat", "@ECHO OFF\r\nECHO running %~nx0\r\nECHO written> \"%~dp0effect.txt\"\r\n");
+    testing_support::FakeDocument document;
+    document.filePath = work.write("Jobs & Co/run me.bat", "@ECHO OFF\r\nECHO running %~nx0\r\nECHO written> \"%~dp0effect.txt\"\r\n");
     testing_support::TempDir data;
     core::aids::DiskFileSystem files(data.folder());
     testing_support::ScriptedPrompter prompter;

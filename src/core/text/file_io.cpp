@@ -1,3 +1,4 @@
+// Reading and writing files with POSIX calls; Windows builds use file_io_windows.cpp.
 #include "core/text/file_io.h"
 
 #include <cerrno>
@@ -9,12 +10,10 @@
 #include <system_error>
 #include <utility>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -31,28 +30,6 @@ std::string temporarySibling(const fs::path& target) {
 
 WriteResult failed(std::string error) { return {false, std::move(error)}; }
 
-#ifdef _WIN32
-
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f) std::fclose(f);
-    }
-};
-
-// Writes bytes to a new file; returns an empty text on success, the error otherwise.
-std::string writeNewFile(const std::string& path, std::string_view bytes) {
-    errno = 0;
-    std::FILE* raw = std::fopen(path.c_str(), "wbx");
-    if (!raw) return errnoText(errno ? errno : EIO);
-    std::unique_ptr<std::FILE, FileCloser> file(raw);
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size())
-        return errnoText(errno ? errno : EIO);
-    if (std::fflush(raw) != 0) return errnoText(errno ? errno : EIO);
-    if (std::fclose(file.release()) != 0) return errnoText(errno ? errno : EIO);
-    return {};
-}
-
-#else
 
 class Descriptor {
 public:
@@ -170,37 +147,11 @@ Replaced replace(const std::string& target, const struct stat* old, std::string_
     return Replaced::Done;
 }
 
-#endif
 
 } // namespace
 
 ReadResult readFile(const std::string& path) {
     ReadResult result;
-#ifdef _WIN32
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        result.error = errnoText(EISDIR);
-        return result;
-    }
-    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
-        result.error = NOT_A_REGULAR_FILE;
-        return result;
-    }
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        result.error = errnoText(errno ? errno : ENOENT);
-        return result;
-    }
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) result.bytes.append(buffer, got);
-    if (std::ferror(file.get())) {
-        result.error = errnoText(errno ? errno : EIO);
-        result.bytes.clear();
-        return result;
-    }
-#else
     // Opened without waiting (a FIFO would block until a writer came) and looked at before reading.
     errno = 0;
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -218,7 +169,6 @@ ReadResult readFile(const std::string& path) {
         result.bytes.clear();
         return result;
     }
-#endif
     result.ok = true;
     return result;
 }
@@ -226,25 +176,6 @@ ReadResult readFile(const std::string& path) {
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) {
     ignoreFileSizeSignal();
     std::error_code ec;
-#ifdef _WIN32
-    const fs::path target(path);
-    if (fs::is_directory(target, ec)) return failed(errnoText(EISDIR));
-    const auto status = fs::status(target, ec);
-    if (!ec && fs::exists(status) && !fs::is_regular_file(status)) return failed(std::string(NOT_A_REGULAR_FILE));
-    const std::string temp = temporarySibling(target);
-    if (auto error = writeNewFile(temp, bytes); !error.empty()) {
-        fs::remove(temp, ec);
-        return failed(error);
-    }
-    if (!ec && fs::exists(status)) fs::permissions(temp, status.permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        const auto error = ec.message();
-        fs::remove(temp, ec);
-        return failed(error);
-    }
-    return {true, {}};
-#else
     const auto target = realTarget(path, ec).string();
     if (ec) return failed(ec.message());
     struct stat info {};
@@ -261,7 +192,6 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     WriteResult result;
     if (replace(target, &info, bytes, result) == Replaced::NoTemporary) return writeInPlace(target, bytes);
     return result;
-#endif
 }
 
 WriteResult makeFolder(const std::string& folder) {

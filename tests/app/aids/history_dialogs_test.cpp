@@ -16,7 +16,6 @@ namespace {
 struct HistoryDialogTest : testing_support::AidDialogTest {
     HistoryDialogTest() {
         files.shortForms["C:\\My Documents\\Long Report.txt"] = "C:\\MYDOCU~1\\LONGRE~1.TXT";
-        files.shortForms["C:\\My Documents"] = "C:\\MYDOCU~1";
     }
     static QComboBox* combo(const QDialog& dialog) { return child<QComboBox>(&dialog, "ComboBox1"); }
     static QStringList history(const QDialog& dialog) {
@@ -44,20 +43,6 @@ TEST_F(HistoryDialogTest, InsertFilenameBrowsesInsertsTheShortFormAndSavesItsHis
     EXPECT_EQ(dir.read("Files.qlt"), "C:\\My Documents\\Long Report.txt\r\n");
     TForm9 restarted(services(), &window);
     EXPECT_EQ(history(restarted), QStringList{"C:\\My Documents\\Long Report.txt"});
-}
-
-TEST_F(HistoryDialogTest, InsertPathKeepsTheComboTextAfterABrowseAndSavesOnTheCloseBox) {
-    {
-        TForm10 dialog(services(), &window);
-        dialog.showDialog();
-        prompter.folderAnswers = {"C:\\My Documents", std::nullopt};
-        click(&dialog, "Button1");
-        combo(dialog)->setEditText("C:\\TYPED");
-        click(&dialog, "Button1"); // Cancel: the typed text joins the history all the same
-        EXPECT_EQ(history(dialog), (QStringList{"C:\\MYDOCU~1", "C:\\TYPED"}));
-        dialog.close();
-    }
-    EXPECT_EQ(dir.read("Paths.qlt"), "C:\\MYDOCU~1\r\nC:\\TYPED\r\n");
 }
 
 TEST_F(HistoryDialogTest, DoubleClickingAStandardDirectoryInsertsItsNotation) {

@@ -2,6 +2,8 @@
 // the right radio group, with the record's limits; values travel both ways.
 #include "easy_harness.h"
 
+#include "support/field_values.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -17,33 +19,6 @@ namespace {
 using easy_test::Easy;
 
 QString nameOf(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
-
-// Writes every field as one "name=value" line, so two records compare whole.
-class FieldDump : public core::wizard::FieldVisitor {
-public:
-    std::vector<std::string> lines;
-    void check(std::string_view n, bool& v) override { add(n, v ? "on" : "off"); }
-    void radio(std::string_view n, std::string_view, bool& v) override { add(n, v ? "on" : "off"); }
-    void text(std::string_view n, std::string& v) override { add(n, "'" + v + "'"); }
-    void memo(std::string_view n, std::vector<std::string>& v) override {
-        std::string all;
-        for (const auto& line : v) all += "[" + line + "]";
-        add(n, all);
-    }
-    void number(std::string_view n, int& v, int, int) override { add(n, std::to_string(v)); }
-    void choice(std::string_view n, std::optional<std::string>& v, const std::vector<std::string>&) override {
-        add(n, v ? *v : "(none)");
-    }
-    void grid(std::string_view n, core::wizard::GridRows& rows, std::size_t) override {
-        std::string all;
-        for (const auto& [name, value] : rows)
-            if (!name.empty() || !value.empty()) all += "[" + name + "=" + value + "]";
-        add(n, all);
-    }
-
-private:
-    void add(std::string_view name, const std::string& value) { lines.push_back(std::string(name) + "=" + value); }
-};
 
 // Checks each field against its widget and collects the radio groups.
 class WidgetCheck : public core::wizard::FieldVisitor {
@@ -91,12 +66,6 @@ private:
     QWidget& m_root;
 };
 
-std::vector<std::string> dump(core::wizard::WizardPages& pages) {
-    FieldDump out;
-    pages.visitFields(out);
-    return out.lines;
-}
-
 } // namespace
 
 TEST(EasyFields, EveryFieldHasItsWidgetAndEveryRadioGroupIsOneButtonGroup) {
@@ -119,13 +88,7 @@ TEST(EasyFields, TheWidgetsStartWithTheRecordsStartValues) {
     core::wizard::WizardPages fresh;
     // A date field always shows a date: today's, in the short date format.
     fresh.server.DateTimePicker1 = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-    const auto shown = dump(w.easy.readPages());
-    const auto wanted = dump(fresh);
-    std::vector<std::string> differences;
-    for (std::size_t i = 0; i < shown.size() && i < wanted.size(); ++i)
-        if (shown[i] != wanted[i]) differences.push_back(shown[i] + " instead of " + wanted[i]);
-    EXPECT_EQ(differences, std::vector<std::string>{});
-    EXPECT_EQ(shown.size(), wanted.size());
+    EXPECT_EQ(testing_support::fieldValues(w.easy.readPages()), testing_support::fieldValues(fresh));
 }
 
 TEST(EasyFields, ValuesTravelFromWidgetsToRecordsAndBack) {
@@ -135,6 +98,7 @@ TEST(EasyFields, ValuesTravelFromWidgetsToRecordsAndBack) {
     w.setMemo("Memo1", {"C:\\A.TXT", "", "C:\\B.TXT"});
     w.find<QTableWidget>("StringGrid1")->item(2, 0)->setText("NAME");
     w.find<QComboBox>("ComboBox5")->setCurrentIndex(7);
+    w.find<QComboBox>("ComboBox4")->setCurrentText("SCHEDULE"); // an editable list
     w.find<QSpinBox>("CSpinEdit1")->setValue(12);
     w.click("CheckBox8");
     w.type("MaskEdit4", "7"); // two digit positions, blank until typed: read with its blanks
@@ -143,14 +107,15 @@ TEST(EasyFields, ValuesTravelFromWidgetsToRecordsAndBack) {
     EXPECT_EQ(pages.fileOperations.Memo1, (easy_test::Lines{"C:\\A.TXT", "", "C:\\B.TXT"}));
     EXPECT_TRUE(pages.fileOperations.RadioButton24);
     EXPECT_EQ(pages.forAttributes.ComboBox5, "K");
+    EXPECT_EQ(pages.networkServices.ComboBox4, "SCHEDULE");
     EXPECT_EQ(pages.networkSharing.CSpinEdit1, 12);
     EXPECT_EQ(pages.userInteraction.MaskEdit4, "7 ");
-    const auto before = dump(pages);
+    const auto before = testing_support::fieldValues(pages);
 
     Easy other;
     other.easy.readPages() = pages;
     other.easy.showPages();
-    EXPECT_EQ(dump(other.easy.readPages()), before);
+    EXPECT_EQ(testing_support::fieldValues(other.easy.readPages()), before);
 }
 
 TEST(EasyFields, AMemoEndingInALineBreakHasNoExtraLine) {

@@ -27,9 +27,8 @@ TEST(VariableSelect, DeliversByTheVariableTarget) {
         // both lists selected: the variable by its target, then the label
         {VariableTarget::Label, {1, 0}, false, "SET X=%COUNT%", {{IfPageField::Label, "START"}}},
         {VariableTarget::String1, {1, 0}, false, "SET X=", {{IfPageField::String1, "%COUNT%"}, {IfPageField::Label, "START"}}},
-        // nothing selected, past the end, or nothing listed yet
+        // nothing selected, or nothing listed yet
         {VariableTarget::Editor, {}, false, "SET X=", {}},
-        {VariableTarget::Editor, {2, 2}, false, "SET X=", {}},
         {VariableTarget::Editor, {0, 0}, true, "SET X=", {}},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 // What a cmd check leaves besides findings: colours, the lists, the choice of
 // rules, the window's message boxes and the help topics of the codes.
+#include "core/checker/check_harness.h"
 #include "core/checker/editor_check.h"
 #include "core/checker/rule_set.h"
 #include "core/documents/memory_editor_view.h"
@@ -8,13 +9,14 @@
 #include "core/cmdcheck/code_help.h"
 #include "fuzz_targets.h"
 #include "support/corpus_replay.h"
+#include "core/text/lines.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -22,38 +24,28 @@ using core::checker::RuleChoice;
 using core::checker::RuleSet;
 using core::ports::ColourRole;
 
-struct Recorder : core::checker::ColourSink {
-    std::vector<core::ports::ColourSpan> spans;
-    void resetColours() override { spans.clear(); }
-    void colourSpan(const core::ports::ColourSpan& s) override { spans.push_back(s); }
-    bool has(std::size_t line, std::size_t column, std::size_t length, ColourRole role) const {
-        for (const auto& s : spans)
-            if (s.line == line && s.column == column && s.length == length && s.role == role) return true;
-        return false;
-    }
-};
+using checker_test::Span;
 
-std::vector<std::string> split(std::string_view text) {
-    std::vector<std::string> lines;
-    std::istringstream in{std::string(text)};
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
+std::vector<std::string> split(std::string_view text) { return core::text::splitLines(text); }
+
+bool has(const checker_test::SpanRecorder& colours, const Span& span) {
+    return std::find(colours.spans.begin(), colours.spans.end(), span) != colours.spans.end();
 }
 
 TEST(CmdChecker, ColoursAndListsFollowTheParse) {
-    Recorder colours;
+    checker_test::SpanRecorder colours;
     core::documents::PickLists lists;
     lists.variables = {"name"};
     core::cmdcheck::lintCmd(split(":Start\nset \"NAME=%~dp0x\"\nset /a COUNT+=1\nrem note\necho ^\n !X!"), colours,
                             lists, {});
     EXPECT_EQ(lists.labels, std::vector<std::string>{"Start"});
     EXPECT_EQ(lists.variables, (std::vector<std::string>{"name", "COUNT"}));
-    EXPECT_TRUE(colours.has(0, 0, 6, ColourRole::Label));
-    EXPECT_TRUE(colours.has(1, 0, 3, ColourRole::Command));
-    EXPECT_TRUE(colours.has(1, 4, 13, ColourRole::String));
-    EXPECT_TRUE(colours.has(1, 10, 5, ColourRole::Variable));
-    EXPECT_TRUE(colours.has(3, 0, 8, ColourRole::Comment));
-    EXPECT_FALSE(colours.has(5, 1, 3, ColourRole::Variable)); // delayed expansion is off: a finding instead
+    EXPECT_TRUE(has(colours, Span(0, 0, 6, ColourRole::Label)));
+    EXPECT_TRUE(has(colours, Span(1, 0, 3, ColourRole::Command)));
+    EXPECT_TRUE(has(colours, Span(1, 4, 13, ColourRole::String)));
+    EXPECT_TRUE(has(colours, Span(1, 10, 5, ColourRole::Variable)));
+    EXPECT_TRUE(has(colours, Span(3, 0, 8, ColourRole::Comment)));
+    EXPECT_FALSE(has(colours, Span(5, 1, 3, ColourRole::Variable))); // delayed expansion is off: a finding instead
 }
 
 TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
@@ -102,7 +94,7 @@ TEST(CmdChecker, HelpExamplesFireAndPass) {
     for (const auto& help : core::cmdcheck::allCodeHelp()) {
         SCOPED_TRACE(std::string(help.code));
         const auto codes = [&](std::string_view text) {
-            Recorder colours;
+            checker_test::SpanRecorder colours;
             core::documents::PickLists lists;
             std::vector<std::string> ignored;
             const auto lines = split(text);

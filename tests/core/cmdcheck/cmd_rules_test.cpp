@@ -1,29 +1,17 @@
 // The command interpreter rules: lines that must get a code (at a line and
 // column) and real idioms that must get nothing.
+#include "core/checker/check_harness.h"
 #include "core/cmdcheck/cmd_checker.h"
+#include "core/text/lines.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 
-struct NoColours : core::checker::ColourSink {
-    void resetColours() override {}
-    void colourSpan(const core::ports::ColourSpan&) override {}
-};
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 std::vector<core::checker::Finding> lint(const std::string& text, const std::vector<std::string>& ignored = {}) {
-    NoColours colours;
+    checker_test::SpanRecorder colours;
     core::documents::PickLists lists;
-    return core::cmdcheck::lintCmd(split(text), colours, lists, ignored).findings;
+    return core::cmdcheck::lintCmd(core::text::splitLines(text), colours, lists, ignored).findings;
 }
 
 struct Fires {

@@ -2,35 +2,9 @@
 // when a file cannot be read or written or the text cannot be saved.
 #include "document_set_fixture.h"
 
-#include "core/text/lines.h"
-
 using namespace documents_test;
 using core::documents::CloseResult;
 using core::ports::Answer;
-
-// How lines are split is a rule of its own (lines_test); here, that open and save use it.
-TEST_F(DocumentSetTest, FilesReadWithAnyLineBreakAndSaveWithCrLf) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        Lines lines;
-        std::string saved;
-    };
-    const Case cases[] = {
-        {"mixed", "A\nB\r\nC\rD\n", {"A", "B", "C", "D"}, "A\r\nB\r\nC\r\nD\r\n"},
-        {"empty lines, no final break", "A\r\r\n\nB", {"A", "", "", "B"}, "A\r\n\r\n\r\nB\r\n"},
-        {"0 bytes", "", {}, ""},
-        {"one empty line", "\r\n", {""}, "\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const auto path = file(std::string(c.what) + ".bat", c.bytes);
-        ASSERT_TRUE(set.openFile(path));
-        EXPECT_EQ(editor.lines(), c.lines);
-        EXPECT_TRUE(set.save());
-        EXPECT_EQ(dir.read(std::string(c.what) + ".bat"), c.saved);
-    }
-}
 
 TEST_F(DocumentSetTest, BinaryFileSavesBackByteForByteApartFromLineBreaks) {
     std::string bytes;

@@ -18,6 +18,15 @@ namespace documents_test {
 
 using Lines = std::vector<std::string>;
 
+//! The tab strip as the user sees it: captions in order, the selected one in brackets.
+inline std::string tabsOf(const core::documents::DocumentSet& documents) {
+    std::string out;
+    const auto& captions = documents.tabCaptions();
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        out += (i ? " " : "") + (i == documents.currentTab() ? "[" + captions[i] + "]" : captions[i]);
+    return out;
+}
+
 class DocumentSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,14 +34,6 @@ protected:
         set.start();
     }
 
-    //! The tab strip as the user sees it: captions in order, the selected one in brackets.
-    static std::string tabsOf(const core::documents::DocumentSet& documents) {
-        std::string out;
-        const auto& captions = documents.tabCaptions();
-        for (std::size_t i = 0; i < captions.size(); ++i)
-            out += (i ? " " : "") + (i == documents.currentTab() ? "[" + captions[i] + "]" : captions[i]);
-        return out;
-    }
     std::string tabs() const { return tabsOf(set); }
     //! Writes a file below the temporary folder (folders as needed); its path.
     std::string file(const std::string& name, const std::string& bytes) {

@@ -4,6 +4,8 @@
 // file that cannot be read starts empty, and what comes next still works.
 #include "fault_injection.h"
 
+#include "core/documents/document_set_fixture.h"
+
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/list_files.h"
@@ -106,12 +108,7 @@ struct DocumentsOnDisk {
         set.loadRecentFiles();
         set.start();
     }
-    std::string tabs() const {
-        std::string out;
-        for (std::size_t i = 0; i < set.tabCaptions().size(); ++i)
-            out += (i ? " " : "") + (i == set.currentTab() ? "[" + set.tabCaptions()[i] + "]" : set.tabCaptions()[i]);
-        return out;
-    }
+    std::string tabs() const { return documents_test::tabsOf(set); }
     core::aids::DiskFileSystem files;
     core::documents::MemoryEditorView editor;
     testing_support::ScriptedPrompter prompter;

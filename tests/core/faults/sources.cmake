@@ -1,4 +1,4 @@
-# Faults, odd input, the round trip of a generated corpus, and the replay of
+# Faults, odd input, the round trip of the shipped examples, and the replay of
 # the fuzzing corpora of the core's parsers.
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp)
@@ -10,12 +10,8 @@ if(NOT WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/read_faults_test.cpp)
 endif()
 
-# The corpus generator lives beside the project; without it (or python3) the
-# round trip test skips and says why.
-set(QUILLET_CORPUS_GENERATOR "${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.py"
-    CACHE FILEPATH "The batch-file corpus generator the round trip test runs")
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-  CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}" EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
+  EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
 
 # The fuzz targets' entry points, replayed over their regression corpora.
 target_sources(core_tests PRIVATE

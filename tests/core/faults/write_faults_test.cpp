@@ -5,7 +5,6 @@
 #include "fault_injection.h"
 
 #include "core/aids/command_templates.h"
-#include "core/aids/insert_aids.h"
 #include "core/documents/document_set.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/info/notice_file.h"
@@ -14,6 +13,7 @@
 #include "core/settings/startup_state.h"
 #include "core/wizard/services_list.h"
 #include "core/aids/disk_file_system.h"
+#include "support/fake_document.h"
 #include "support/recording_shell.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -44,12 +44,11 @@ struct Documents {
     core::documents::DocumentSet set;
 };
 
-struct SavedDocument : core::run::RunnableDocument {
-    bool modified() const override { return false; }
-    std::string path() const override { return "C:\\BATCH\\JOB.BAT"; }
-    bool save() override { return true; }
-    bool saveAs() override { return true; }
-};
+testing_support::FakeDocument savedJob() {
+    testing_support::FakeDocument document;
+    document.filePath = "C:\\BATCH\\JOB.BAT";
+    return document;
+}
 
 //! One write as the user asks for it; false when it failed.
 using Write = std::function<bool()>;
@@ -92,7 +91,9 @@ const WriterCase WRITERS[] = {
              return documents->set.saveAs();
          };
      }},
-    // Each Add writes the custom store, the template typed before included.
+    // The list files share one writer (list_saving): the command templates and
+    // the services file stand for them all. Each Add writes the custom store, the
+    // template typed before included.
     {"command templates", "Custom.qlt", LIST_NOT_SAVED, "ECHO first\r\nECHO second\r\n",
      [](Rig& rig) -> Write {
          auto templates = std::make_shared<core::aids::CommandTemplates>(rig.store, rig.files, rig.prompter);
@@ -100,27 +101,6 @@ const WriterCase WRITERS[] = {
              rig.prompter.inputs = {next};
              templates->add();
              next = "ECHO second";
-             return rig.prompter.shown.empty();
-         };
-     }},
-    // The Insert Filename and Insert Path dialogs write their history as they close.
-    {"Insert Filename history", "Files.qlt", LIST_NOT_SAVED, "C:\\DATA\\A.TXT\r\n",
-     [](Rig& rig) -> Write {
-         auto dialog = std::make_shared<core::aids::InsertFilename>(rig.store, rig.files, rig.prompter);
-         rig.prompter.openAnswers = {{"C:\\DATA\\A.TXT"}};
-         dialog->browse();
-         return [dialog, &rig] {
-             dialog->close();
-             return rig.prompter.shown.empty();
-         };
-     }},
-    {"Insert Path history", "Paths.qlt", LIST_NOT_SAVED, "C:\\PROGRA~1\r\n",
-     [](Rig& rig) -> Write {
-         auto dialog = std::make_shared<core::aids::InsertPath>(rig.store, rig.files, rig.prompter);
-         rig.prompter.folderAnswers = {"C:\\Program Files"};
-         dialog->browse("");
-         return [dialog, &rig] {
-             dialog->close();
              return rig.prompter.shown.empty();
          };
      }},
@@ -144,7 +124,7 @@ const WriterCase WRITERS[] = {
     {"launcher", "start.bat", "Quillet could not write the launcher {target}: {error}.",
      "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\JOB.BAT\r\n",
      [](Rig& rig) -> Write {
-         return [&rig, document = SavedDocument(), shell = testing_support::RecordingShell()]() mutable {
+         return [&rig, document = savedJob(), shell = testing_support::RecordingShell()]() mutable {
              return core::run::runDocument(core::run::RunMode::Run, document, rig.prompter, rig.files, shell);
          };
      }},

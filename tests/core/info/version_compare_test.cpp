@@ -8,14 +8,11 @@ using core::info::compareVersions;
 
 TEST(VersionCompare, DottedVersionsCompareNumericallyComponentByComponent) {
     struct Case { const char* announced; const char* local; int expected; } cases[] = {
-        {"2.1.2", "2.1.1.60", 1},      // 212 vs 21160 as text would agree here by luck
         {"2.1.1.60", "2.1.1.60", 0},
         {"10.0", "2.1.1.60", 1},       // as digit text "100" < "21160": the fault we avoid
-        {"2.1.10", "2.1.9", 1},        // as digit text "2110" < "219"
         {"2.1.1.59", "2.1.1.60", -1},
         {"2.1", "2.1.0.0", 0},         // a missing component counts as 0
         {"2.1", "2.1.0.1", -1},
-        {"3", "2.99.99.99", 1},
         {"02.001", "2.1", 0},          // leading zeros do not count
         {"99999999999999999999.1", "99999999999999999999.0", 1}, // no overflow
     };

@@ -9,13 +9,16 @@
 #include <gtest/gtest.h>
 
 using namespace core::settings;
-using core::aids::DiskFileSystem;
-using testing_support::TempDir;
 
-TEST(ListFiles, SaveWritesCrLfLinesAndSetsTheFlag) {
-    TempDir dir;
-    DiskFileSystem files(dir.folder());
+namespace {
+struct ListFiles : ::testing::Test {
+    testing_support::TempDir dir;
+    core::aids::DiskFileSystem files{dir.folder()};
     MemorySettingsStore store;
+};
+} // namespace
+
+TEST_F(ListFiles, SaveWritesCrLfLinesAndSetsTheFlag) {
     for (auto list : {ListFile::Ignore, ListFile::Custom, ListFile::Files, ListFile::Paths, ListFile::Services}) {
         SCOPED_TRACE(std::string(fileName(list)));
         EXPECT_TRUE(loadList(store, files, list).empty());
@@ -26,20 +29,7 @@ TEST(ListFiles, SaveWritesCrLfLinesAndSetsTheFlag) {
     }
 }
 
-TEST(ListFiles, FileIsReadOnlyWhenTheFlagSaysSo) {
-    TempDir dir;
-    DiskFileSystem files(dir.folder());
-    MemorySettingsStore store;
-    dir.write("Files.qlt", "C:\\A.TXT\nC:\\B.TXT\rC:\\C.TXT\r\n");
-    EXPECT_TRUE(loadList(store, files, ListFile::Files).empty());
-    store.writeBool("Templates", "Files", true);
-    EXPECT_EQ(loadList(store, files, ListFile::Files), (std::vector<std::string>{"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"}));
-}
-
-TEST(ListFiles, FlagWithoutAFileGivesAnEmptyList) {
-    TempDir dir;
-    DiskFileSystem files(dir.folder());
-    MemorySettingsStore store;
+TEST_F(ListFiles, FlagWithoutAFileGivesAnEmptyList) {
     store.writeInteger("Templates", "Ignore", 1);
     store.writeBool("Templates", "Custom", true);
     EXPECT_TRUE(loadList(store, files, ListFile::Ignore).empty());
@@ -47,16 +37,14 @@ TEST(ListFiles, FlagWithoutAFileGivesAnEmptyList) {
     EXPECT_TRUE(loadList(store, files, ListFile::Custom).empty());
 }
 
-TEST(ListFiles, FailedIgnoreWriteResetsItsFlagAndKeepsOthersFlags) {
-    TempDir dir;
-    DiskFileSystem files(dir.folder() + "vanished/");
-    MemorySettingsStore store;
+TEST_F(ListFiles, FailedIgnoreWriteResetsItsFlagAndKeepsOthersFlags) {
+    core::aids::DiskFileSystem vanished(dir.folder() + "vanished/");
     store.writeInteger("Templates", "Ignore", 1);
     store.writeBool("Templates", "Paths", true);
-    auto ignore = saveList(store, files, ListFile::Ignore, {"FOO"});
+    auto ignore = saveList(store, vanished, ListFile::Ignore, {"FOO"});
     EXPECT_FALSE(ignore.ok);
     EXPECT_EQ(ignore.error, "No such file or directory");
     EXPECT_EQ(store.readInteger("Templates", "Ignore", -1), 0);
-    EXPECT_FALSE(saveList(store, files, ListFile::Paths, {"C:\\"}).ok);
+    EXPECT_FALSE(saveList(store, vanished, ListFile::Paths, {"C:\\"}).ok);
     EXPECT_TRUE(store.readBool("Templates", "Paths", false));
 }

@@ -23,13 +23,11 @@ TEST(SettingsTable, GarbageReadsAsDefaultOrIsClamped) {
     struct Case { const char* section; const char* name; const char* stored; Setting id; int expected; } cases[] = {
         {"PreviousExec", "EasyActive", "abc", Setting::EasyActive, 1},
         {"PreviousExec", "EasyActive", "9", Setting::EasyActive, 1},
-        {"PreviousExec", "EasyNetActive", "0", Setting::EasyNetActive, 1},
         {"PreviousExec", "Active", "3", Setting::Active, 3},   // in range; what 3 means is decided at start-up
         {"PreviousExec", "Height", "-40", Setting::Height, 565},
         {"PreviousExec", "Width", "99999", Setting::Width, 16384},
         {"PreviousExec", "Window", "7", Setting::Window, 1},
         {"Options", "FontSize", "0", Setting::FontSize, 10},
-        {"Options", "FontSize", "12x", Setting::FontSize, 10},
     };
     for (const auto& c : cases) {
         MemorySettingsStore store;

@@ -12,17 +12,6 @@ using namespace core::text;
 using testing_support::TempDir;
 namespace fs = std::filesystem;
 
-TEST(FileIo, WritesAndReadsBytes) {
-    TempDir dir;
-    const std::string bytes("A\r\n\0\xFF\r\n", 6);
-    const auto path = dir.file("a.bat");
-    ASSERT_TRUE(writeFileAtomically(path, bytes).ok);
-    const auto read = readFile(path);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, bytes);
-    EXPECT_EQ(fs::directory_iterator(dir.path())->path().filename(), "a.bat"); // no temporary left
-}
-
 TEST(FileIo, ReadingAFolderFailsWithTheSystemsText) {
     TempDir dir;
     auto directory = readFile(dir.folder());

@@ -14,7 +14,7 @@ namespace {
 
 Generated run(int code, const FileOperationChoices& page, const Lines& document = {}, std::vector<Answer> answers = {}) {
     GeneratorHarness h(document);
-    h.files.existing = {{"C:\\Data\\Annual Report.doc", "C:\\DATA\\ANNUAL~1.DOC"}};
+    h.files.shortForms = {{"C:\\Data\\Annual Report.doc", "C:\\DATA\\ANNUAL~1.DOC"}};
     h.prompter.answers.assign(answers.begin(), answers.end());
     h.context.xcopyMask = page.xcopyMask();
     generateFileOperation(code, page, h.context);
@@ -88,8 +88,6 @@ TEST(FileOperationGenerator, XcopySwitchList) {
     EXPECT_EQ(run(3, page).lines, Lines{"XCOPY C:\\SRC \"D:\\DEST\" /Y /W /D /E"});
     // The order: confirmation, /S or /T, /V, the options /W /H /P /Q /D, and /E last.
     const std::tuple<bool, int, bool, unsigned, const char*> cases[] = {
-        {false, 0, false, 0, "/Y"},
-        {false, 0, false, 4, "/Y /P"},
         {true, 3, true, 31, "/-Y /T /V /W /H /P /Q /D"},
         {false, 1, true, 31, "/Y /V /W /H /P /Q /D /E"},
         {true, 2, false, 8, "/-Y /S /Q"},

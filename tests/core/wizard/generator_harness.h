@@ -1,10 +1,10 @@
 #pragma once
 // A generator's surroundings for tests: a document in memory, a scripted
 // prompter and a file system that knows the short forms of a few paths.
-#include "core/aids/short_path.h"
 #include "core/documents/memory_editor_view.h"
 #include "core/documents/pick_lists.h"
 #include "core/wizard/generator_context.h"
+#include "support/mapped_file_system.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -17,23 +17,9 @@
 
 namespace wizard_testing {
 
-//! Paths listed in `existing` resolve to their given short form; every other
-//! path gets the conventional alias, as on a machine where it does not exist.
-class ShortPathFileSystem : public core::ports::FileSystem {
-public:
-    std::map<std::string, std::string> existing;
-
-    core::text::ReadResult readFile(const std::string&) override { return {}; }
-    core::text::WriteResult writeFileAtomically(const std::string&, std::string_view) override { return {}; }
-    bool exists(const std::string& path) override { return existing.count(path) > 0; }
-    std::string shortPath(const std::string& path) override {
-        if (path.empty()) return {};
-        if (auto found = existing.find(path); found != existing.end()) return found->second;
-        return core::aids::conventionalShortPathUtf8(path);
-    }
-    std::string programFolder() override { return "/"; }
-    std::string dataFolder() override { return "/"; }
-};
+//! Paths listed in `shortForms` exist with that short form; every other path
+//! gets the conventional alias, as on a machine where it does not exist.
+using ShortPathFileSystem = testing_support::MappedFileSystem;
 
 using Lines = std::vector<std::string>;
 
@@ -51,7 +37,7 @@ inline void PrintTo(const Generated& g, std::ostream* os) {
 struct GeneratorHarness {
     core::documents::MemoryEditorView document;
     testing_support::ScriptedPrompter prompter;
-    ShortPathFileSystem files;
+    ShortPathFileSystem files{"/nonexistent/"};
     core::documents::PickLists lists;
     core::wizard::GeneratorContext context{document, prompter, files, lists};
 

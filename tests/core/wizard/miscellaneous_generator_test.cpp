@@ -32,10 +32,6 @@ TEST(ShutdownGenerator, LineBySystemForceAndAction) {
     };
     const Case cases[] = {
         {Win9x, true, Shutdown, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 5"},
-        {Win9x, true, Restart, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 6"},
-        {Win9x, true, LogOff, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 4"},
-        {Win9x, false, Shutdown, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 1"},
-        {Win9x, false, Restart, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 2"},
         {Win9x, false, LogOff, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 0"},
         {WinXp, true, Shutdown, 30, "shutdown -s -f -t: 30"},
         {WinXp, true, LogOff, 5, "shutdown -l -f -t: 5"},

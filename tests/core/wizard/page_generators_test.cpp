@@ -78,7 +78,7 @@ TEST(ForStatement, ListsShortFormsInMemoOrder) {
     };
     for (const auto& c : cases) {
         GeneratorHarness harness;
-        harness.files.existing = {{"C:\\Data Files\\One.txt", "C:\\DATAFI~2\\ONE.TXT"}, {"C:\\TWO.TXT", "C:\\TWO.TXT"}};
+        harness.files.shortForms = {{"C:\\Data Files\\One.txt", "C:\\DATAFI~2\\ONE.TXT"}, {"C:\\TWO.TXT", "C:\\TWO.TXT"}};
         ForAttributesChoices page;
         page.Memo5 = c.files;
         page.ComboBox1 = "DEL";

@@ -64,7 +64,7 @@ struct Recorder : UpdateProgress {
 struct Fixture {
     TabbedDocuments documents;
     testing_support::ScriptedPrompter prompter;
-    wizard_testing::ShortPathFileSystem files;
+    wizard_testing::ShortPathFileSystem files{"/nonexistent/"};
     core::documents::PickLists lists;
     Recorder progress;
     WizardPages pages;

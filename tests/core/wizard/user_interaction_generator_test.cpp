@@ -30,7 +30,7 @@ UserInteractionChoices yesNo() {
 
 template <typename Generate> Generated programs(const ProgramChoices& page, Generate generate) {
     GeneratorHarness h;
-    h.files.existing = {{"C:\\Program Files\\Editor\\edit.exe", "C:\\PROGRA~1\\EDITOR\\EDIT.EXE"}};
+    h.files.shortForms = {{"C:\\Program Files\\Editor\\edit.exe", "C:\\PROGRA~1\\EDITOR\\EDIT.EXE"}};
     generate(page, h.context);
     return h.result();
 }
