@@ -62,6 +62,7 @@ std::vector<std::string> linesFrom(const std::vector<std::string>& lines, std::s
 // The variable list holds Windows-1252 names, as the wizard's pages do.
 std::vector<std::string> utf8Lines(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
+    out.reserve(lines.size());
     for (const auto& line : lines) out.push_back(core::text::toUtf8(line));
     return out;
 }
