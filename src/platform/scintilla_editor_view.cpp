@@ -7,9 +7,11 @@
 #include <Qsci/qscilexerbatch.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QEvent>
 #include <QFontDatabase>
 
 #include <algorithm>
+#include <functional>
 
 namespace platform {
 namespace {
@@ -22,6 +24,27 @@ constexpr int SYMBOL_MARGIN = 1;
 // text, one per role: the lexer colours while typing, the check on top.
 constexpr int FIRST_ROLE_INDICATOR = 8;
 constexpr int ROLE_INDICATORS = 3;
+
+// From this many lines on, a check's colours go in as the lines are shown and
+// while idle: Scintilla needs about a microsecond per span, too long to wait
+// for on a big file. Slices are small enough to keep the window answering.
+constexpr std::size_t LAZY_LINES = 20000;
+constexpr std::size_t FILL_SLICE = 20000;
+
+bool byLine(const core::ports::ColourSpan& a, const core::ports::ColourSpan& b) { return a.line < b.line; }
+
+// Runs a function before each paint of the widget it watches.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(std::function<void()> beforePaint) : m_beforePaint(std::move(beforePaint)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) m_beforePaint();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_beforePaint;
+};
 
 int indicatorOf(core::ports::ColourRole role) {
     switch (role) {
@@ -64,6 +87,15 @@ ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(edito
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
     QObject::connect(m_editor, &QsciScintilla::linesChanged, m_editor, [this] { updateMarginWidth(); });
     updateMarginWidth();
+    m_fillTimer.setInterval(0);
+    QObject::connect(&m_fillTimer, &QTimer::timeout, &m_fillTimer, [this] { fillSlice(); });
+    // An edit moves the text under the waiting spans: they all go in before it.
+    QObject::connect(m_editor, &QsciScintillaBase::SCN_MODIFIED, &m_fillTimer,
+                     [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                         if ((type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE)) != 0) fillAllPending();
+                     });
+    m_paintWatch = std::make_unique<PaintWatch>([this] { fillShownLines(); });
+    m_editor->viewport()->installEventFilter(m_paintWatch.get());
 }
 
 long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long lParam) const {
@@ -151,6 +183,7 @@ void ScintillaEditorView::setLines(const std::vector<std::string>& lines) {
     }
     const std::string& utf8 = text;
     const bool wasModified = modified();
+    dropPending();
     m_replacing = true;
     // Replacing the text is no edit: the undo history is not even recorded.
     send(Sci::SCI_SETUNDOCOLLECTION, 0);
@@ -226,14 +259,28 @@ void ScintillaEditorView::showLine(std::size_t index) {
     send(Sci::SCI_SCROLLCARET);
 }
 
+template <typename Change> void ScintillaEditorView::quietly(unsigned int noticeFlags, Change change) {
+    const long mask = send(Sci::SCI_GETMODEVENTMASK);
+    send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask) & ~noticeFlags);
+    QWidget* viewport = m_editor->viewport();
+    const bool updating = viewport->updatesEnabled();
+    viewport->setUpdatesEnabled(false);
+    change();
+    viewport->setUpdatesEnabled(updating);
+    send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+    viewport->update();
+}
+
 void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {
-    m_editor->markerDeleteAll(PROBLEM_MARKER);
-    m_problemMarkers.clear();
-    m_problemMarkers.reserve(markers.size());
-    for (const auto& marker : markers) {
-        const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
-        if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
-    }
+    quietly(Sci::SC_MOD_CHANGEMARKER, [&] {
+        m_editor->markerDeleteAll(PROBLEM_MARKER);
+        m_problemMarkers.clear();
+        m_problemMarkers.reserve(markers.size());
+        for (const auto& marker : markers) {
+            const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
+            if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
+        }
+    });
     m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
 }
 
@@ -243,9 +290,12 @@ QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {
     if (m_problemMarkers.empty() || viewportPoint.x() >= margins) return {};
     const long position = send(Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(margins), viewportPoint.y());
     const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    for (const auto& [handle, text] : m_problemMarkers)
-        if (m_editor->markerLine(handle) == line) return text;
-    return {};
+    if ((send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << PROBLEM_MARKER)) == 0) return {};
+    // Finding a marker's line walks every line, so the markers, which keep
+    // their order as lines come and go, are searched by halves.
+    const auto found = std::partition_point(m_problemMarkers.begin(), m_problemMarkers.end(),
+                                            [&](const auto& marker) { return m_editor->markerLine(marker.first) < line; });
+    return found != m_problemMarkers.end() && m_editor->markerLine(found->first) == line ? found->second : QString();
 }
 
 bool ScintillaEditorView::modified() const { return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0; }
@@ -261,10 +311,71 @@ void ScintillaEditorView::setModified(bool modified) {
 void ScintillaEditorView::resetUndo() { send(Sci::SCI_EMPTYUNDOBUFFER); }
 
 void ScintillaEditorView::resetColours() {
+    dropPending();
     for (int i = 0; i < ROLE_INDICATORS; ++i) {
         send(Sci::SCI_SETINDICATORCURRENT, FIRST_ROLE_INDICATOR + i);
         send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
     }
+}
+
+void ScintillaEditorView::colourSpans(std::span<const core::ports::ColourSpan> spans) {
+    if (spans.empty()) return;
+    if (m_pending.empty() && lineCount() < LAZY_LINES) {
+        quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+            for (const auto& span : spans) colourSpan(span);
+        });
+        return;
+    }
+    const bool inOrder = std::is_sorted(spans.begin(), spans.end(), byLine) &&
+                         (m_pending.empty() || m_pending.back().line <= spans.front().line);
+    m_pending.insert(m_pending.end(), spans.begin(), spans.end());
+    if (!inOrder) {
+        std::stable_sort(m_pending.begin(), m_pending.end(), byLine);
+        m_pendingNext = 0;
+    }
+    m_fillTimer.start();
+    m_editor->viewport()->update();
+}
+
+void ScintillaEditorView::fillShownLines() {
+    if (m_pending.empty()) return;
+    const auto first = static_cast<std::size_t>(send(Sci::SCI_GETFIRSTVISIBLELINE));
+    const auto last = first + static_cast<std::size_t>(send(Sci::SCI_LINESONSCREEN));
+    const auto from = std::lower_bound(m_pending.begin(), m_pending.end(), core::ports::ColourSpan{first}, byLine);
+    const auto to = std::upper_bound(from, m_pending.end(), core::ports::ColourSpan{last}, byLine);
+    if (std::all_of(from, to, [](const core::ports::ColourSpan& span) { return span.length == 0; })) return;
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        for (auto span = from; span != to; ++span) {
+            if (span->length == 0) continue;
+            colourSpan(*span);
+            span->length = 0;
+        }
+    });
+}
+
+void ScintillaEditorView::fillSlice() {
+    fillShownLines();
+    const std::size_t end = std::min(m_pending.size(), m_pendingNext + FILL_SLICE);
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        for (; m_pendingNext < end; ++m_pendingNext)
+            if (m_pending[m_pendingNext].length != 0) colourSpan(m_pending[m_pendingNext]);
+    });
+    if (m_pendingNext == m_pending.size()) dropPending();
+}
+
+void ScintillaEditorView::fillAllPending() {
+    if (m_pending.empty()) return;
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        for (const auto& span : m_pending)
+            if (span.length != 0) colourSpan(span);
+    });
+    dropPending();
+}
+
+void ScintillaEditorView::dropPending() {
+    std::vector<core::ports::ColourSpan>().swap(m_pending);
+    m_pendingNext = 0;
+    m_fillTimer.stop();
 }
 
 void ScintillaEditorView::colourSpan(const core::ports::ColourSpan& span) {

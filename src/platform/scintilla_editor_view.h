@@ -11,7 +11,9 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -48,6 +50,7 @@ public:
     bool replacingText() const { return m_replacing; }
 
     std::vector<std::string> lines() const override;
+    std::string text() const override { return std::string(widgetText()); }
     void setLines(const std::vector<std::string>& lines) override;
     std::size_t lineCount() const override;
     std::string line(std::size_t index) const override;
@@ -70,6 +73,11 @@ public:
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
+    //! In a large document the spans go in as their lines are painted and, in
+    //! slices, while the window is idle, and all of them before any edit.
+    void colourSpans(std::span<const core::ports::ColourSpan> spans) override;
+    //! True while spans of a large document wait to go in.
+    bool coloursPending() const { return !m_pending.empty(); }
 
     //! A marker beside each line with findings (they move with their lines as
     //! the text is edited); none when the list is empty.
@@ -85,11 +93,23 @@ private:
     long positionOf(std::size_t offset) const;
     std::string textRange(long start, long end) const;
     void updateMarginWidth();
+    //! Runs `change` with no repaint and no change notice per step, then repaints once.
+    template <typename Change> void quietly(unsigned int noticeFlags, Change change);
+    //! Fills the waiting spans of the lines on screen.
+    void fillShownLines();
+    //! Fills the next slice of waiting spans (those on screen first).
+    void fillSlice();
+    void fillAllPending();
+    void dropPending();
 
     QsciScintilla* m_editor;
     bool m_forcedModified = false;
     bool m_replacing = false;
     std::vector<std::pair<int, QString>> m_problemMarkers; //!< marker handle, tooltip
+    std::vector<core::ports::ColourSpan> m_pending; //!< by line; a filled one has length 0
+    std::size_t m_pendingNext = 0;                  //!< where the next idle slice starts
+    QTimer m_fillTimer;
+    std::unique_ptr<QObject> m_paintWatch;
 };
 
 } // namespace platform

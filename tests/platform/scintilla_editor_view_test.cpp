@@ -2,6 +2,7 @@
 #include "support/colour_roles.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,25 @@ TEST_F(ScintillaView, ColourSpansMarkTheirRoleOnlyAndStayInTheirLine) {
     EXPECT_EQ(styles, "00" "0" "1111" "00" "222222" "00" "33333");
     EXPECT_FALSE(view.modified());
     EXPECT_FALSE(widget.isUndoAvailable());
+}
+
+// A big document takes a check's colours while idle; an edit first puts every
+// waiting span in, on the text it was made for.
+TEST_F(ScintillaView, ABigDocumentsColoursGoInBeforeAnEditAndWhileIdle) {
+    view.setLines(Lines(30000, "REM x"));
+    const std::vector<core::ports::ColourSpan> spans = {{29999, 0, 3, ColourRole::Comment}};
+    const auto roleOfLine = [&](long line) {
+        return testing_support::roleAt(widget, widget.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line));
+    };
+    view.colourSpans(spans);
+    ASSERT_TRUE(view.coloursPending());
+    view.replaceSelection("X\r\n");
+    EXPECT_FALSE(view.coloursPending());
+    EXPECT_EQ(std::string() + roleOfLine(29999) + roleOfLine(30000), "03");
+    view.resetColours();
+    view.colourSpans(spans);
+    while (view.coloursPending()) QCoreApplication::processEvents();
+    EXPECT_EQ(roleOfLine(29999), '3');
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // prints them. An editor also shows the line a message box is about while the
 // box is open.
 #include "core/ports/editor_view.h"
+#include "core/text/checker_lines.h"
 
 #include <string>
 #include <vector>
@@ -21,19 +22,26 @@ public:
 };
 
 //! Colours an editor: turns the character columns of each span into byte
-//! offsets of the editor's UTF-8 lines. The reset also clears the selection, as
-//! the check leaves the editor with nothing selected.
+//! offsets of the editor's UTF-8 lines, and hands the spans over in batches
+//! (before each shown line and at flush), which an editor paints far faster
+//! than one by one. The reset also clears the selection, as the check leaves
+//! the editor with nothing selected. `showsLines`: false when no message box
+//! is shown, so the editor need not move to each problem's line.
 class EditorViewColours : public ColourSink {
 public:
-    EditorViewColours(ports::EditorView& view, const std::vector<std::string>& utf8Lines)
-        : m_view(view), m_lines(utf8Lines) {}
+    EditorViewColours(ports::EditorView& view, const text::CheckerLines& lines, bool showsLines)
+        : m_view(view), m_lines(lines), m_showsLines(showsLines) {}
     void resetColours() override;
     void colourSpan(const ports::ColourSpan& span) override;
-    void showLine(std::size_t index) override { m_view.showLine(index); }
+    void showLine(std::size_t index) override;
+    //! Paints the spans still waiting.
+    void flush();
 
 private:
     ports::EditorView& m_view;
-    const std::vector<std::string>& m_lines;
+    const text::CheckerLines& m_lines;
+    bool m_showsLines;
+    std::vector<ports::ColourSpan> m_waiting;
 };
 
 } // namespace core::checker

@@ -13,6 +13,9 @@ public:
     void colourSpan(const ports::ColourSpan&) override {}
 };
 
+// The rules already picked, so that the file is looked at only once to pick them.
+RuleChoice choiceOf(RuleSet rules) { return rules == RuleSet::Cmd ? RuleChoice::Cmd : RuleChoice::Classic; }
+
 ports::MessageKind kindOf(Severity severity) {
     return severity == Severity::Info ? ports::MessageKind::Information : ports::MessageKind::Warning;
 }
@@ -20,11 +23,11 @@ ports::MessageKind kindOf(Severity severity) {
 // Rules that find everything first show their findings one box each, as the
 // classic check does: Ignore silences the command for the rest of the file,
 // Abort ends the boxes.
-void showBoxes(const CheckResult& result, ColourSink& view, ports::Prompter& prompter,
+void showBoxes(const std::vector<Finding>& findings, ColourSink& view, ports::Prompter& prompter,
                std::vector<std::string>& ignoredCommands) {
     NameSet ignored;
     for (const auto& entry : ignoredCommands) ignored.add(entry);
-    for (const auto& finding : result.findings) {
+    for (const auto& finding : findings) {
         if (!finding.ignoreKey.empty() && ignored.contains(finding.ignoreKey)) continue;
         view.showLine(finding.line - 1);
         const auto answer = prompter.message(kindOf(finding.severity), finding.buttons,
@@ -41,12 +44,14 @@ void showBoxes(const CheckResult& result, ColourSink& view, ports::Prompter& pro
 
 // Every finding of the file, without disturbing what the answered check left
 // in the pick lists and the Ignore list.
-std::vector<Finding> allFindings(const std::vector<std::string>& lines, RuleChoice choice,
+std::vector<Finding> allFindings(std::span<const std::string_view> lines, RuleSet rules,
                                  const documents::PickLists& lists, const std::vector<std::string>& ignoredCommands) {
     NoColours none;
     auto scratchLists = lists;
     auto scratchIgnored = ignoredCommands;
-    return lintLines(lines, choice, none, scratchLists, scratchIgnored).result.findings;
+    FindingList all;
+    lintLines(lines, choiceOf(rules), none, scratchLists, scratchIgnored, all);
+    return std::move(all.findings);
 }
 
 } // namespace
@@ -61,20 +66,25 @@ Lint checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::
     const auto place = view.place();
     // The checker reads one byte per character; the colours go back to the
     // editor's UTF-8 lines.
-    const auto utf8Lines = view.lines();
-    const auto lines = text::oneBytePerCharacter(utf8Lines);
-    EditorViewColours colours(view, utf8Lines);
+    const text::CheckerLines text(view.text());
+    const auto lines = text.lines();
     Lint lint;
     lint.rules = pickRuleSet(lines, options.rules);
-    if (reportFor(options.report, lint.rules) == ProblemReport::ListOnly) {
-        lint = lintLines(lines, options.rules, colours, lists, ignoredCommands);
+    const bool listOnly = reportFor(options.report, lint.rules) == ProblemReport::ListOnly;
+    EditorViewColours colours(view, text, !listOnly);
+    FindingList found;
+    if (listOnly) {
+        lintLines(lines, choiceOf(lint.rules), colours, lists, ignoredCommands, found);
     } else if (lint.rules == RuleSet::Classic) {
-        lint.result = checkSyntax(lines, {prompter, colours, lists, ignoredCommands});
-        if (lint.result.aborted) lint.result.findings = allFindings(lines, options.rules, lists, ignoredCommands);
+        lint.result.aborted = checkSyntax(lines, {prompter, colours, lists, ignoredCommands}, found);
+        if (lint.result.aborted) found.findings = allFindings(lines, lint.rules, lists, ignoredCommands);
     } else {
-        lint = lintLines(lines, options.rules, colours, lists, ignoredCommands);
-        showBoxes(lint.result, colours, prompter, ignoredCommands);
+        lintLines(lines, choiceOf(lint.rules), colours, lists, ignoredCommands, found);
+        colours.flush();
+        showBoxes(found.findings, colours, prompter, ignoredCommands);
     }
+    colours.flush();
+    lint.result.findings = std::move(found.findings);
     view.restorePlace(place);
     return lint;
 }

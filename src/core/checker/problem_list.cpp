@@ -3,7 +3,6 @@
 #include "core/checker/name_set.h"
 
 #include <algorithm>
-#include <map>
 
 namespace core::checker {
 namespace {
@@ -83,14 +82,16 @@ bool ProblemList::ignore(std::size_t row, std::vector<std::string>& ignoredComma
 }
 
 std::vector<ProblemMarker> ProblemList::markers() const {
-    std::map<std::size_t, std::string> byLine;
-    for (const auto& finding : m_rows) {
-        auto& tooltip = byLine[finding.line];
-        tooltip += (tooltip.empty() ? "" : "\n") + finding.text;
-    }
+    // By line, the findings of one line in the list's order.
+    std::vector<const Finding*> byLine;
+    byLine.reserve(m_rows.size());
+    for (const auto& finding : m_rows) byLine.push_back(&finding);
+    std::stable_sort(byLine.begin(), byLine.end(), [](const Finding* a, const Finding* b) { return a->line < b->line; });
     std::vector<ProblemMarker> markers;
-    markers.reserve(byLine.size());
-    for (auto& [line, tooltip] : byLine) markers.push_back({line, std::move(tooltip)});
+    for (const Finding* finding : byLine) {
+        if (markers.empty() || markers.back().line != finding->line) markers.push_back({finding->line, finding->text});
+        else markers.back().tooltip.append("\n").append(finding->text);
+    }
     return markers;
 }
 

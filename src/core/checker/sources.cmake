@@ -3,6 +3,7 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/check_run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_check.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editor_view_colours.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/head_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_rules.cpp

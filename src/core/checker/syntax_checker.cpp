@@ -55,19 +55,6 @@ bool checkSyntax(std::span<const std::string_view> lines, std::size_t first, std
     return run.finish();
 }
 
-void EditorViewColours::resetColours() {
-    m_view.resetColours();
-    m_view.select(0, 0);
-}
-
-void EditorViewColours::colourSpan(const ports::ColourSpan& span) {
-    if (span.line >= m_lines.size()) return;
-    const std::string& line = m_lines[span.line];
-    const std::size_t from = text::byteOffsetOfColumn(line, span.column);
-    const std::size_t to = from + text::byteOffsetOfColumn(std::string_view(line).substr(from), span.length);
-    m_view.colourSpan({span.line, from, to - from, span.role});
-}
-
 bool checkSyntax(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& sink) {
     context.lists.labels.clear();
     context.colours.resetColours();

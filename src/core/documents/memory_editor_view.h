@@ -37,7 +37,7 @@ public:
     const std::vector<ports::ColourSpan>& spans() const { return m_spans; }
     int undoResets() const { return m_undoResets; }
     //! The whole text as the editor holds it: lines joined by CR LF, no final break.
-    std::string text() const;
+    std::string text() const override;
 
 private:
     void setText(const std::string& text);

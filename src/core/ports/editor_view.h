@@ -6,6 +6,7 @@
 // positions. Column positions inside a line are byte offsets too; the checker's
 // per-character columns are turned into them by core::text::byteOffsetOfColumn.
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     virtual ~EditorView() = default;
 
     virtual std::vector<std::string> lines() const = 0;
+    //! The whole text in one piece, lines joined by CR LF (what lines() splits).
+    virtual std::string text() const = 0;
     //! Replaces the whole text (used when a document is shown); no undo step.
     virtual void setLines(const std::vector<std::string>& lines) = 0;
     virtual std::size_t lineCount() const = 0;
@@ -79,6 +82,10 @@ public:
     //! Neither touches the undo history or the modified flag.
     virtual void resetColours() = 0;
     virtual void colourSpan(const ColourSpan& span) = 0;
+    //! Many spans at once, for an editor that paints them faster together.
+    virtual void colourSpans(std::span<const ColourSpan> spans) {
+        for (const auto& span : spans) colourSpan(span);
+    }
 };
 
 } // namespace core::ports

@@ -3,6 +3,8 @@
 // is UTF-8; these functions give the checker its view of a line and map the
 // checker's character columns back to byte offsets in the UTF-8 line.
 #include <cstddef>
+#include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,29 @@ inline constexpr char MISSING_CHARACTER = '?';
 //! bytes of the file.
 std::string oneBytePerCharacter(std::string_view utf8Line);
 std::vector<std::string> oneBytePerCharacter(const std::vector<std::string>& utf8Lines);
+
+//! A document's UTF-8 text held once, split into its lines, with the checker's
+//! one-byte-per-character view of each. ASCII lines (nearly all) are the same
+//! bytes in both views, so only the other lines are converted and stored.
+class CheckerLines {
+public:
+    //! A text ending in a line break has an empty last line.
+    explicit CheckerLines(std::string utf8Text);
+    CheckerLines(const CheckerLines&) = delete;
+    CheckerLines& operator=(const CheckerLines&) = delete;
+    ~CheckerLines() = default;
+
+    std::span<const std::string_view> lines() const { return m_lines; }
+    std::string_view utf8Line(std::size_t index) const { return m_utf8Lines[index]; }
+    //! True when the line's character columns are its byte offsets.
+    bool columnsAreBytes(std::size_t index) const { return m_lines[index].data() == m_utf8Lines[index].data(); }
+
+private:
+    std::string m_text;
+    std::vector<std::string_view> m_utf8Lines;
+    std::deque<std::string> m_converted;
+    std::vector<std::string_view> m_lines;
+};
 
 //! The byte offset in a UTF-8 line of the character at `column` (0-based); the
 //! line's length for a column at or past its end.
