@@ -58,7 +58,7 @@ TEST(CmdChecker, IndexInPartsChecksLikeTheWhole) {
         const auto lines = split(text);
         const std::vector<std::string_view> views(lines.begin(), lines.end());
         const auto check = [&](core::cmdcheck::FileIndex index) {
-            Recorder colours;
+            checker_test::SpanRecorder colours;
             core::documents::PickLists lists;
             const auto result = core::cmdcheck::lintCmd(views, std::move(index), colours, lists, {});
             std::vector<std::string> found;
