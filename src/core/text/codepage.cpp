@@ -1,6 +1,9 @@
 #include "core/text/codepage.h"
 
+#include "core/text/encoding.h"
+
 #include <array>
+#include <utility>
 
 namespace core::text {
 namespace {
@@ -85,22 +88,8 @@ std::string toUtf8(std::string_view bytes) {
 }
 
 Cp1252Conversion fromUtf8(std::string_view utf8) {
-    Cp1252Conversion result;
-    result.bytes.reserve(utf8.size());
-    std::size_t line = 1;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t cp = nextCodePoint(utf8, i);
-        if (cp == '\n') ++line;
-        const auto byte = cp == 0xFFFD ? std::nullopt : byteOf(cp);
-        if (byte) {
-            result.bytes += static_cast<char>(*byte);
-        } else if (result.ok) {
-            result.ok = false;
-            result.firstBad = cp;
-            result.firstBadLine = line;
-        }
-    }
-    return result;
+    auto encoded = encode(utf8, Encoding::Windows1252);
+    return {std::move(encoded.bytes), encoded.ok, encoded.firstBad, encoded.firstBadLine};
 }
 
 char toUpper(char c) { return UPPER[static_cast<unsigned char>(c)]; }
