@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <vector>
 
 namespace core::cmdcheck {
 namespace {
@@ -22,6 +23,27 @@ constexpr std::array<std::string_view, 45> MARKS = {
 constexpr std::array<std::string_view, 20> DOS_PROGRAMS = {
     "ATTRIB", "CHKDSK", "COMP",  "DOSKEY", "EXPAND", "FC",      "FIND",  "FORMAT", "LABEL", "MEM",
     "MODE",   "MORE",   "PRINT", "RECOVER", "REPLACE", "SORT",  "SUBST", "TREE",   "XCOPY", "EDIT"};
+
+// The marks grouped by their first character, so that one pass over a line
+// finds any of them (45 searches per line made F7 on a large file slow).
+using MarksByFirst = std::array<std::vector<std::string_view>, 256>;
+
+const MarksByFirst& marksByFirst() {
+    static const MarksByFirst grouped = [] {
+        MarksByFirst out;
+        for (const auto mark : MARKS) out[static_cast<unsigned char>(mark.front())].push_back(mark);
+        return out;
+    }();
+    return grouped;
+}
+
+bool hasMark(std::string_view upper) {
+    const auto& grouped = marksByFirst();
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        for (const auto mark : grouped[static_cast<unsigned char>(upper[i])])
+            if (upper.substr(i, mark.size()) == mark) return true;
+    return false;
+}
 
 bool opensIfBlock(std::string_view upper) {
     std::size_t pos = upper.find_first_not_of(" \t@");
@@ -69,9 +91,7 @@ bool usesCmdFeatures(const std::vector<std::string>& lines) {
 bool usesCmdFeatures(std::span<const std::string_view> lines) {
     for (const auto line : lines) {
         const std::string upper = upperOf(line);
-        for (const auto mark : MARKS)
-            if (upper.find(mark) != std::string::npos) return true;
-        if (opensIfBlock(upper) || modernLine(upper) || delayedVariable(line)) return true;
+        if (hasMark(upper) || opensIfBlock(upper) || modernLine(upper) || delayedVariable(line)) return true;
     }
     return false;
 }
