@@ -7,6 +7,7 @@
 #include "core/checker/answer_ok_prompter.h"
 #include "core/checker/syntax_checker.h"
 #include "core/text/lines.h"
+#include "bounded_colours.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,19 +32,6 @@ private:
     unsigned m_count = 0;
 };
 
-class BoundedColours : public core::checker::ColourSink {
-public:
-    explicit BoundedColours(const std::vector<std::string>& lines) : m_lines(lines) {}
-    void resetColours() override {}
-    void colourSpan(const core::ports::ColourSpan& span) override {
-        if (span.line >= m_lines.size() || span.length == 0 || span.column + span.length > m_lines[span.line].size())
-            __builtin_trap();
-    }
-
-private:
-    const std::vector<std::string>& m_lines;
-};
-
 void checkBounds(const core::checker::CheckResult& result, std::size_t lineCount) {
     std::size_t previous = 1;
     for (const auto& finding : result.findings) {
@@ -62,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> ignored;
     for (int pass = 0; pass < 2; ++pass) {
         FuzzPrompter prompter(data[0]);
-        BoundedColours colours(lines);
+        fuzz::BoundedColours colours(lines);
         checkBounds(core::checker::checkSyntax(lines, {prompter, colours, lists, ignored}), lines.size());
     }
     return 0;

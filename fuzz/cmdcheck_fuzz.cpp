@@ -5,26 +5,10 @@
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/detection.h"
 #include "core/text/lines.h"
+#include "bounded_colours.h"
 #include "fuzz_targets.h"
 
 #include <string_view>
-
-namespace {
-
-class BoundedColours : public core::checker::ColourSink {
-public:
-    explicit BoundedColours(const std::vector<std::string>& lines) : m_lines(lines) {}
-    void resetColours() override {}
-    void colourSpan(const core::ports::ColourSpan& span) override {
-        if (span.line >= m_lines.size() || span.length == 0 || span.column + span.length > m_lines[span.line].size())
-            fuzz::fail();
-    }
-
-private:
-    const std::vector<std::string>& m_lines;
-};
-
-} // namespace
 
 int fuzz::cmdInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
