@@ -1,18 +1,15 @@
 #include "cli/check/file_check.h"
 
+#include "cli/check/file_bytes.h"
 #include "cli/check/ordered_work.h"
 #include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
-#include "core/cmdcheck/cmd_checker.h"
-#include "core/text/file_io.h"
+#include "core/cmdcheck/parted_walk.h"
 #include "core/text/checker_lines.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 
 namespace cli {
 namespace {
@@ -23,6 +20,8 @@ constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
 constexpr std::size_t PART_LINES = 4096;
 // Lines per part of the index the command interpreter's rules make first.
 constexpr std::size_t INDEX_PART_LINES = 8 * PART_LINES;
+// Lines per part of a walk with the command interpreter's rules.
+constexpr std::size_t WALK_PART_LINES = 2 * PART_LINES;
 // Bytes per stretch of a large file split into lines on several threads.
 constexpr std::size_t SPLIT_PART_BYTES = std::size_t{1} << 21;
 
@@ -33,6 +32,7 @@ public:
     void colourSpan(const core::ports::ColourSpan& span) override {
         if (m_wanted) m_spans.push_back(span);
     }
+    bool keepsSpans() const override { return m_wanted; }
 
 private:
     std::vector<core::ports::ColourSpan>& m_spans;
@@ -76,8 +76,8 @@ Part checkPart(const std::string& path, const CheckSettings& settings, std::span
     return part;
 }
 
-// The command interpreter's rules walk a file as a whole, in one piece; only
-// the index of its labels and jumps, made before the walk, is made in parts.
+// The command interpreter's rules walk a file in parts joined in order (see
+// PartedWalk), after an index of its labels and jumps, also made in parts.
 FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
                        std::string& out) {
     core::cmdcheck::FileIndex index;
@@ -91,9 +91,13 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
+    core::cmdcheck::PartedWalk walk(lines, index, colours, lists, settings.ignoreList,
+                                    settings.workers > 1 ? WALK_PART_LINES : lines.size());
+    inOrder(
+        walk.parts(), settings.workers, [&](std::size_t i) { return walk.walk(i); },
+        [&](std::size_t, core::cmdcheck::WalkedPart&& part) { walk.join(std::move(part)); });
     ReportSink findings(path, settings.formatter, out);
-    auto result = core::cmdcheck::lintCmd(lines, std::move(index), colours, lists, settings.ignoreList);
-    for (auto& finding : result.findings) findings.add(std::move(finding));
+    for (auto& finding : walk.finish().findings) findings.add(std::move(finding));
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
 }
@@ -117,36 +121,6 @@ std::vector<std::string_view> splitLines(std::string_view text, std::size_t work
     return lines;
 }
 
-// A file's bytes: a buffer of its size, left uninitialised before it is read
-// into (a large file's pages are not written twice), or what the general
-// reader returned.
-struct FileBytes {
-    std::unique_ptr<char[]> buffer;
-    std::size_t size = 0;
-    core::text::ReadResult read;
-    std::string_view bytes() const { return buffer ? std::string_view(buffer.get(), size) : std::string_view(read.bytes); }
-};
-
-// The whole file in one buffer of its size. Anything but a plain file whose
-// size holds still is read by the general reader (with its error texts).
-FileBytes readWhole(const std::string& path) {
-    FileBytes whole;
-    std::error_code ec;
-    const auto size = std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
-    const auto close = [](std::FILE* f) { std::fclose(f); };
-    std::unique_ptr<std::FILE, decltype(close)> file(ec || size == 0 ? nullptr : std::fopen(path.c_str(), "rb"), close);
-    if (file) {
-        whole.buffer = std::make_unique_for_overwrite<char[]>(size);
-        whole.size = size;
-        whole.read.ok = std::fread(whole.buffer.get(), 1, size, file.get()) == size && std::fgetc(file.get()) == EOF;
-    }
-    if (!whole.read.ok) {
-        whole.buffer.reset();
-        whole.read = core::text::readFile(path);
-    }
-    return whole;
-}
-
 // The file as the checker reads it: one byte per character in Windows-1252,
 // decoded from the encoding asked for or the one Open would detect. A
 // Windows-1252 file is read as it is, without a copy.
@@ -161,8 +135,8 @@ std::string_view checkerText(std::string_view bytes, std::optional<core::text::E
 
 FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
                       const std::function<void(std::string&)>& spill) {
-    const auto whole = readWhole(path);
-    if (!whole.read.ok) return {false, escapeControls("qlt: " + path + ": " + whole.read.error), false};
+    const FileBytes whole(path);
+    if (!whole.ok()) return {false, escapeControls("qlt: " + path + ": " + whole.error()), false};
     std::string decoded;
     const std::vector<std::string_view> lines = splitLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers);
     // The rules are picked once on the whole file; rules other than the classic

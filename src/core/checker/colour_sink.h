@@ -19,6 +19,8 @@ public:
     virtual void colourSpan(const ports::ColourSpan& span) = 0;
     //! A message about line `index` (0-based) is about to be shown.
     virtual void showLine(std::size_t /*index*/) {}
+    //! False when spans are thrown away unseen: a check need not make them.
+    virtual bool keepsSpans() const { return true; }
 };
 
 //! Colours an editor: turns the character columns of each span into byte

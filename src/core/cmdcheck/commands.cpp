@@ -51,7 +51,7 @@ void Walk::jumpRules(std::string_view key) {
     const std::string_view text = wordText(target);
     const bool colon = text.front() == ':';
     if (key == "CALL" && !colon) return;
-    if (key == "GOTO" && m_blocks.empty() && !m_conditional) m_skipping = true;
+    if (key == "GOTO" && atTopLevel() && !m_conditional) m_skipping = true;
     if (target.expansion || target.quoted) return;
     std::string_view name = text.substr(colon ? 1 : 0);
     name = name.substr(0, name.find_first_of(":+,;="));
@@ -61,7 +61,7 @@ void Walk::jumpRules(std::string_view key) {
 }
 
 void Walk::exitRules() {
-    if (m_blocks.empty() && !m_conditional) m_skipping = true;
+    if (atTopLevel() && !m_conditional) m_skipping = true;
     if (m_args.empty()) return;
     const Word& first = m_args.front();
     const std::string upper = upperOf(wordText(first));

@@ -18,6 +18,8 @@ struct FileIndex {
     bool delayedEverEnabled = false; //!< SETLOCAL ENABLEDELAYEDEXPANSION, CMD /V:ON
 
     void add(const FileIndex& part);
+    //! Whether a jump may land on the label `name` (which then ends dead code).
+    bool jumpedTo(std::string_view name) const { return dynamicJumps || jumpTargets.contains(name); }
 };
 
 FileIndex indexLines(std::span<const std::string_view> lines);

@@ -112,6 +112,7 @@ void Walk::emptyOperand(const Word& operand) {
     if (operand.quoted || !operand.expansion) return;
     std::string_view name;
     std::string variable;
+    m_operandVariables.clear();
     for (std::size_t pos = operand.begin; pos < operand.end;) {
         if (m_text[pos] != '%') return;
         Expansion kind = Expansion::Literal;
@@ -121,6 +122,7 @@ void Walk::emptyOperand(const Word& operand) {
             const std::string_view inner = m_text.substr(pos + 1, end - pos - 2);
             const std::string upper = upperOf(inner.substr(0, inner.find(':')));
             if (oneOf(upper, ALWAYS_SET) || m_surelySet.contains(upper)) return;
+            m_operandVariables.push_back(upper);
             variable = upper;
         }
         if (name.empty()) name = m_text.substr(pos, end - pos);

@@ -39,6 +39,9 @@ private:
 class LineJoiner {
 public:
     explicit LineJoiner(std::span<const std::string_view> lines) : m_lines(lines) {}
+    //! The logical lines that start in lines [first, last), joined no further than `last`.
+    LineJoiner(std::span<const std::string_view> lines, std::size_t first, std::size_t last)
+        : m_lines(lines.first(last)), m_index(first) {}
     //! The next logical line, or false at the end of the document.
     bool next(LogicalLine& out);
 

@@ -120,10 +120,11 @@ std::size_t Walk::skipCommandBlanks(std::size_t pos) const {
 }
 
 void Walk::colour(std::size_t offset, std::size_t length, ports::ColourRole role) {
+    if (!m_keepColours) return;
     const std::size_t onLine = m_line.lengthOnLine(offset, length);
     if (onLine == 0) return;
     const Place at = m_line.placeOf(offset);
-    m_colours.colourSpan({at.line, at.column, onLine, role});
+    m_colours->colourSpan({at.line, at.column, onLine, role});
 }
 
 std::size_t Walk::parseSequence(std::size_t pos) {
@@ -195,7 +196,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
 
 bool Walk::endsArguments(std::size_t pos) const {
     const char c = m_text[pos];
-    return c == '&' || c == '|' || (c == ')' && !m_blocks.empty());
+    return c == '&' || c == '|' || (c == ')' && !atTopLevel());
 }
 
 bool Walk::atRedirection(std::size_t pos) const {
@@ -310,7 +311,7 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
             if (pos + 1 == closeAt && c == '"') closeAt = 0;
         } else {
             if (isBlank(c) || c == '&' || c == '|' || c == '<' || c == '>') break;
-            if (c == ')' && !m_blocks.empty()) break;
+            if (c == ')' && !atTopLevel()) break;
             if (ifToken && (c == '=' || c == ',' || c == ';' || (c == '(' && pos > word.begin))) break;
         }
         if (c == '^' && closeAt == 0) {

@@ -131,7 +131,7 @@ void Walk::setRules() {
         return;
     }
     variableSet(name);
-    if (hasValue && m_blocks.empty() && !m_conditional) m_surelySet.insert(upperOf(name));
+    if (hasValue && atTopLevel() && !m_conditional) m_surelySet.insert(upperOf(name));
 }
 
 void Walk::arithmetic(std::size_t begin, std::size_t end) {
@@ -160,7 +160,7 @@ void Walk::arithmetic(std::size_t begin, std::size_t end) {
             if (op > 0 && expression[after + op - 1] == '=' && !std::isdigit(static_cast<unsigned char>(expression[pos]))) {
                 const std::string_view name = std::string_view(expression).substr(pos, nameEnd - pos);
                 variableSet(name);
-                if (m_blocks.empty() && !m_conditional) m_surelySet.insert(upperOf(name));
+                if (atTopLevel() && !m_conditional) m_surelySet.insert(upperOf(name));
             }
             pos = nameEnd;
         } else {
@@ -178,12 +178,41 @@ void Walk::variableSet(std::string_view name) {
 // %NAME% is replaced when the whole statement (a line, or a block with all
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
+    if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
     std::string upper = upperOf(name);
     const auto set = m_setInStatement.find(upper);
     if (set == m_setInStatement.end() || set->second >= m_commandIndex) return;
     if (m_staleReported.insert(std::move(upper)).second)
         report({Code::StaleRead, offset, length, std::string(name), {}});
+}
+
+// In a walk started inside blocks the statement began before the walk: a
+// read is stale when this walk set the variable before it, or when the walk
+// before did (decided on joining them). After one stale read of a variable
+// here, later reads of it are never reported.
+void Walk::outsideRead(std::string_view name, std::size_t offset, std::size_t length) {
+    std::string upper = upperOf(name);
+    if (m_settledStale.contains(upper)) return;
+    const auto set = m_setInStatement.find(upper);
+    OutsideEvent event;
+    event.staleHere = set != m_setInStatement.end() && set->second < m_commandIndex;
+    if (!silenced(Code::StaleRead)) {
+        event.position = m_findings.size();
+        event.draft = place({Code::StaleRead, offset, length, std::string(name), {}});
+    }
+    if (event.staleHere) m_settledStale.insert(upper);
+    event.variable = std::move(upper);
+    m_outsideEvents.push_back(std::move(event));
+}
+
+// ELSE after a block opened before the walk: every SET of this walk came
+// after that block's first command, and so do some of the walk before.
+void Walk::elseAfterOutsideBlock() {
+    m_setInStatement.clear();
+    OutsideEvent event;
+    event.closed = m_outsideClosed;
+    m_outsideEvents.push_back(std::move(event));
 }
 
 } // namespace core::cmdcheck

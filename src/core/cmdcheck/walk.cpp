@@ -8,10 +8,6 @@
 namespace core::cmdcheck {
 namespace {
 
-bool contains(const std::vector<std::string>& codes, std::string_view code) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 const std::array<char, 256>& upperTable() {
     static const auto table = [] {
         std::array<char, 256> upper{};
@@ -32,22 +28,23 @@ std::string upperOf(std::string_view text) {
     return out;
 }
 
-Walk::Walk(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+Walk::Walk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
            documents::PickLists& lists, const std::vector<std::string>& ignored)
-    : m_lines(lines), m_index(std::move(index)), m_colours(colours), m_lists(lists), m_ignored(ignored.begin(), ignored.end()) {
+    : m_lines(lines), m_index(index), m_colours(&colours), m_keepColours(colours.keepsSpans()), m_lists(lists),
+      m_givenVariables(lists.variables.size()), m_ignored(ignored.begin(), ignored.end()) {
     for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
 }
 
 checker::CheckResult Walk::run() {
     m_lists.labels.clear();
-    m_colours.resetColours();
+    m_colours->resetColours();
     // A .cmd file that opens with "/*" is a REXX program, not a batch file.
-    if (!m_lines.empty() && m_lines.front().starts_with("/*")) return {};
-    LineJoiner joiner(m_lines);
-    while (joiner.next(m_line)) {
-        m_text = m_line.text;
-        walkLine();
-    }
+    if (isRexx(m_lines)) return {};
+    walkStretch(0, m_lines.size());
+    return finish();
+}
+
+checker::CheckResult Walk::finish() {
     m_commandKey.clear();
     const std::size_t last = m_lines.empty() ? 0 : m_lines.size() - 1;
     if (m_pendingForSet)
@@ -78,7 +75,7 @@ checker::CheckResult Walk::run() {
 void Walk::walkLine() {
     std::size_t pos = skipCommandBlanks(0);
     if (pos >= m_text.size()) return;
-    if (m_blocks.empty() && !m_setInStatement.empty()) {
+    if (atTopLevel() && !m_setInStatement.empty()) {
         m_setInStatement = {};
         m_staleReported = {};
     }
@@ -109,7 +106,10 @@ bool Walk::labelLine(std::size_t pos) {
     colour(pos, name.size() + 1, ports::ColourRole::Label);
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
-    if (m_index.dynamicJumps || m_index.jumpTargets.contains(name)) m_skipping = false;
+    if (m_index.jumpedTo(name)) {
+        m_skipping = false;
+        m_startRevived = m_startRevived || m_line.firstLine == m_firstLine;
+    }
     return true;
 }
 
@@ -141,12 +141,11 @@ void Walk::openBlock(std::size_t pos) {
 // A ')' at the start of a command closes the innermost block; ELSE may follow.
 std::size_t Walk::closeParen(std::size_t pos) {
     m_commandKey.clear();
-    if (m_blocks.empty()) {
+    if (atTopLevel()) {
         report({Code::StrayClose, pos, 1, {}, {}});
         return m_text.size();
     }
-    const std::size_t firstCommand = m_blocks.back().firstCommand;
-    m_blocks.pop_back();
+    const std::size_t firstCommand = popBlock();
     pos = skipBlanks(pos + 1);
     std::size_t end = pos;
     while (end < m_text.size() && std::isalpha(static_cast<unsigned char>(m_text[end]))) ++end;
@@ -154,30 +153,56 @@ std::size_t Walk::closeParen(std::size_t pos) {
         colour(pos, 4, ports::ColourRole::Command);
         m_conditional = true;
         // The two branches never both run: the IF branch's SETs are not stale in the ELSE branch.
-        std::erase_if(m_setInStatement, [&](const auto& set) { return set.second > firstCommand; });
+        if (firstCommand == OUTSIDE) elseAfterOutsideBlock();
+        else std::erase_if(m_setInStatement, [&](const auto& set) { return set.second > firstCommand; });
         return end;
     }
     return pos;
 }
 
+std::size_t Walk::popBlock() {
+    if (m_blocks.empty()) {
+        --m_outsideBlocks;
+        ++m_outsideClosed;
+        return OUTSIDE;
+    }
+    const std::size_t firstCommand = m_blocks.back().firstCommand;
+    m_blocks.pop_back();
+    return firstCommand;
+}
+
 bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contains(name); }
 
-void Walk::report(const FindingDraft& draft) {
+bool Walk::silenced(Code code) const {
+    const std::string_view id = codeDef(code).id;
+    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandKey.empty() && m_ignored.contains(m_commandKey));
+}
+
+Walk::PlacedDraft Walk::place(const FindingDraft& draft) const {
     const Place at = m_line.placeOf(draft.offset);
     const std::size_t length = draft.length == 0 ? 0 : std::max<std::size_t>(m_line.lengthOnLine(draft.offset, draft.length), 1);
+    return {draft.code, at, length, draft.a, draft.b};
+}
+
+checker::Finding Walk::made(const PlacedDraft& draft) {
     const CodeDef& def = codeDef(draft.code);
-    if (contains(m_fileDisabled, def.id) || contains(m_lineDisabled, def.id)) return;
-    if (!m_commandKey.empty() && m_ignored.contains(m_commandKey)) return;
     checker::Finding finding;
-    finding.line = at.line + 1;
-    finding.column = at.column + 1;
-    finding.length = length;
+    finding.line = draft.at.line + 1;
+    finding.column = draft.at.column + 1;
+    finding.length = draft.length;
     finding.code = std::string(def.id);
     finding.severity = def.severity;
     finding.buttons = draft.code == Code::NearMissCommand ? ports::Buttons::OkIgnoreAbort : ports::Buttons::OkAbort;
     finding.text = formatCodeMessage(draft.code, finding.line, draft.a, draft.b);
+    return finding;
+}
+
+void Walk::report(const FindingDraft& draft) {
+    if (silenced(draft.code)) return;
+    checker::Finding finding = made(place(draft));
     if (draft.code == Code::IfEmptyOperand && !m_emptyCandidate.empty())
         m_deferred.push_back({m_emptyCandidate, m_findings.size()});
+    if (draft.code == Code::IfEmptyOperand && m_firstLine > 0) m_unlessSet.push_back({m_findings.size(), m_operandVariables});
     m_findings.push_back(std::move(finding));
     m_keys.push_back(draft.code == Code::NearMissCommand ? m_commandKey : std::string());
 }

@@ -9,7 +9,10 @@
 #include "core/cmdcheck/logical_line.h"
 #include "core/documents/pick_lists.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,11 +42,30 @@ struct FindingDraft {
 
 class Walk {
 public:
-    Walk(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
+    //! `index` is borrowed: it outlives the walk.
+    Walk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
          documents::PickLists& lists, const std::vector<std::string>& ignored);
     //! The findings in line order, and for each the upper-case command word
     //! the Ignore list would silence it with (empty when none).
     checker::CheckResult run();
+
+    // A walk in stretches (walk_stretches.cpp): a walk may start past the
+    // first line as if the file started there with commands before it, and
+    // hand what it found to the walk of the next stretch.
+    //! Walks the logical lines of lines [first, last); `last` ends no line that
+    //! continues on the next. The first stretch of a walk that starts past the
+    //! first line may start inside blocks opened before it.
+    void walkStretch(std::size_t first, std::size_t last, bool insideBlocks = false);
+    //! Whether `next`, started afresh at the line where this walk stopped,
+    //! went on from there exactly as this walk would have.
+    bool goesOnAs(const Walk& next) const;
+    //! Gives `next` what this walk found before it; `next` then stands for the
+    //! walk of the whole file up to its own end.
+    void handOver(Walk& next);
+    //! Where colours go from now on.
+    void colourInto(checker::ColourSink& colours) { m_colours = &colours; }
+    //! The end-of-file findings, then all findings in line order.
+    checker::CheckResult finish();
 
 private:
     // walk.cpp: the file, blocks, labels, suppression and dead code
@@ -53,6 +75,33 @@ private:
     void openBlock(std::size_t pos);
     std::size_t closeParen(std::size_t pos);
     void report(const FindingDraft& draft);
+    //! Whether a finding with `code` is switched off here (a directive, the Ignore list).
+    bool silenced(Code code) const;
+    //! A draft with its place in the document.
+    struct PlacedDraft {
+        Code code;
+        Place at;
+        std::size_t length;
+        std::string a;
+        std::string b;
+    };
+    PlacedDraft place(const FindingDraft& draft) const;
+    static checker::Finding made(const PlacedDraft& draft);
+    //! No block is open.
+    bool atTopLevel() const { return m_blocks.empty() && m_outsideBlocks == 0; }
+    //! Closes the innermost block: its first command, or OUTSIDE.
+    std::size_t popBlock();
+    static constexpr std::size_t OUTSIDE = SIZE_MAX;
+    void elseAfterOutsideBlock();
+
+    // walk_stretches.cpp: joining the walk of the next stretch
+    struct Decided {
+        std::size_t position; //!< in next's findings
+        checker::Finding finding;
+    };
+    std::vector<Decided> decideOutsideReads(Walk& next);
+    void takeFindings(Walk& next, std::vector<Decided>&& decided);
+    void takeLists(Walk& next);
     void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
     bool hasLabel(std::string_view name) const;
 
@@ -94,13 +143,16 @@ private:
     void arithmetic(std::size_t begin, std::size_t end);
     void variableSet(std::string_view name);
     void variableRead(std::string_view name, std::size_t offset, std::size_t length);
+    void outsideRead(std::string_view name, std::size_t offset, std::size_t length);
 
     std::string_view wordText(const Word& w) const { return m_text.substr(w.begin, w.end - w.begin); }
 
     std::span<const std::string_view> m_lines;
-    FileIndex m_index;
-    checker::ColourSink& m_colours;
+    const FileIndex& m_index;
+    checker::ColourSink* m_colours;
+    bool m_keepColours;
     documents::PickLists& m_lists;
+    std::size_t m_givenVariables; //!< how many of m_lists.variables were there before the walk
     std::unordered_set<std::string> m_ignored;
 
     LogicalLine m_line;
@@ -121,7 +173,6 @@ private:
     };
     std::vector<Block> m_blocks;
     bool m_conditional = false;  //!< the command runs only under a condition
-    bool m_afterClose = false;   //!< right after a ')' (an ELSE may follow)
     bool m_skipping = false;     //!< dead code after an unconditional jump
     bool m_seenCode = false;
     bool m_quoteReported = false;
@@ -143,6 +194,33 @@ private:
         std::size_t index; //!< in m_findings
     };
     std::vector<Deferred> m_deferred;
+    //! Q113 findings of a walk started past the first line, each with the
+    //! variables that, set surely before that line, would have silenced it.
+    struct UnlessSet {
+        std::size_t index; //!< in m_findings
+        std::vector<std::string> variables;
+    };
+    std::vector<UnlessSet> m_unlessSet;
+    std::vector<std::string> m_operandVariables; //!< while a Q113 finding is reported
+    //! A walk started inside blocks opened before it (see walkStretch):
+    //! how many of those are open still (as good as unbounded) and closed.
+    std::size_t m_outsideBlocks = 0;
+    std::size_t m_outsideClosed = 0;
+    //! What such a walk cannot decide alone, in order: reads of variables
+    //! the statement may have set before the walk started, and ELSE branches
+    //! after a block opened before it.
+    struct OutsideEvent {
+        std::string variable;   //!< upper case; empty for an ELSE
+        bool staleHere = false; //!< set earlier in the statement within this walk
+        std::size_t closed = 0; //!< for an ELSE: how many outside blocks were closed
+        std::size_t position = SIZE_MAX; //!< where its finding goes in m_findings; SIZE_MAX if silenced
+        std::optional<PlacedDraft> draft;
+    };
+    std::vector<OutsideEvent> m_outsideEvents;
+    std::unordered_set<std::string> m_settledStale; //!< read stale within this walk already
+    std::size_t m_firstLine = 0;   //!< where the walk's first stretch starts
+    bool m_walked = false;         //!< a stretch has been walked
+    bool m_startRevived = false;   //!< its first line is a label that ends dead code
 
     //! Command words already looked up in nearMissCommand, and what it said.
     std::unordered_map<std::string, std::string_view> m_nearMisses;
@@ -153,6 +231,11 @@ private:
     std::vector<std::string> m_keys;
 };
 
+inline bool contains(const std::vector<std::string>& codes, std::string_view code) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+//! A .cmd file that opens with "/*" is a REXX program, not a batch file.
+inline bool isRexx(std::span<const std::string_view> lines) { return !lines.empty() && lines.front().starts_with("/*"); }
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 //! Upper case of one Windows-1252 character, from a table.
 char upperByte(char c);

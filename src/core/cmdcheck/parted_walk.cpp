@@ -1,0 +1,112 @@
+#include "core/cmdcheck/parted_walk.h"
+
+#include "core/cmdcheck/walk.h"
+
+namespace core::cmdcheck {
+namespace {
+
+// A part's colours, kept until the part is joined.
+class SpanBuffer : public checker::ColourSink {
+public:
+    explicit SpanBuffer(bool keep) : m_keep(keep) {}
+    void resetColours() override { spans.clear(); }
+    void colourSpan(const ports::ColourSpan& span) override { spans.push_back(span); }
+    bool keepsSpans() const override { return m_keep; }
+    std::vector<ports::ColourSpan> spans;
+
+private:
+    bool m_keep;
+};
+
+bool startsPart(std::span<const std::string_view> lines, const FileIndex& index, std::size_t i) {
+    const std::string_view line = lines[i];
+    const std::size_t colon = line.find_first_not_of(" \t@,;=");
+    if (colon == std::string_view::npos || line[colon] != ':' || line.substr(colon).starts_with("::")) return false;
+    return !continues(lines[i - 1]) && !continues(line) && index.jumpedTo(labelName(line, colon));
+}
+
+// How many blocks are open after `line`, by its look alone: a line that
+// starts with ')' closes one, a line that ends with '(' opens one. A guess
+// only: a part that starts in the wrong place is walked again.
+std::size_t guessedDepth(std::size_t depth, std::string_view line) {
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && isBlank(line[begin])) ++begin;
+    if (begin == end) return depth;
+    while (isBlank(line[end - 1])) --end;
+    if (line[begin] == ')' && depth > 0) --depth;
+    return line[end - 1] == '(' ? depth + 1 : depth;
+}
+
+} // namespace
+
+struct WalkedPart::State {
+    State(std::span<const std::string_view> lines, const FileIndex& index, const std::vector<std::string>& variables,
+          const std::vector<std::string>& ignored, bool keepColours, std::size_t from, std::size_t to)
+        : first(from), last(to), lists{{}, variables}, colours(keepColours),
+          walk(lines, index, colours, lists, ignored) {}
+    std::size_t first;
+    std::size_t last;
+    documents::PickLists lists;
+    SpanBuffer colours;
+    Walk walk;
+};
+
+WalkedPart::WalkedPart(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+WalkedPart::WalkedPart(WalkedPart&&) noexcept = default;
+WalkedPart& WalkedPart::operator=(WalkedPart&&) noexcept = default;
+WalkedPart::~WalkedPart() = default;
+
+std::vector<PartStart> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
+                                  std::size_t partLines) {
+    std::vector<PartStart> starts{{0, false}};
+    std::size_t depth = 0;
+    std::size_t line = 0;
+    for (std::size_t at = partLines; at < lines.size(); at = line + partLines) {
+        for (; line < at; ++line) depth = guessedDepth(depth, lines[line]);
+        while (line < lines.size() && !startsPart(lines, index, line)) depth = guessedDepth(depth, lines[line++]);
+        if (line == lines.size()) break;
+        starts.push_back({line, depth > 0});
+    }
+    return starts;
+}
+
+PartedWalk::PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
+                       documents::PickLists& lists, const std::vector<std::string>& ignored, std::size_t partLines)
+    : m_lines(lines), m_index(index), m_colours(colours), m_lists(lists), m_ignored(ignored) {
+    m_lists.labels.clear();
+    m_colours.resetColours();
+    if (!isRexx(lines)) m_starts = partStarts(lines, index, partLines);
+}
+
+PartedWalk::~PartedWalk() = default;
+
+WalkedPart PartedWalk::walk(std::size_t i) const {
+    const std::size_t first = m_starts[i].line;
+    const std::size_t last = i + 1 < m_starts.size() ? m_starts[i + 1].line : m_lines.size();
+    auto state = std::make_unique<WalkedPart::State>(m_lines, m_index, m_lists.variables, m_ignored,
+                                                     m_colours.keepsSpans(), first, last);
+    state->walk.walkStretch(first, last, m_starts[i].insideBlocks);
+    return WalkedPart(std::move(state));
+}
+
+void PartedWalk::join(WalkedPart&& part) {
+    auto& next = *part.m_state;
+    if (m_joined && !m_joined->walk.goesOnAs(next.walk)) {
+        m_joined->walk.walkStretch(next.first, next.last);
+        return;
+    }
+    for (const auto& span : next.colours.spans) m_colours.colourSpan(span);
+    if (m_joined) m_joined->walk.handOver(next.walk);
+    next.walk.colourInto(m_colours);
+    m_joined = std::move(part.m_state);
+}
+
+checker::CheckResult PartedWalk::finish() {
+    if (!m_joined) return {};
+    m_lists.labels = std::move(m_joined->lists.labels);
+    m_lists.variables = std::move(m_joined->lists.variables);
+    return m_joined->walk.finish();
+}
+
+} // namespace core::cmdcheck

@@ -1,0 +1,74 @@
+#pragma once
+// A check of a large file with the command interpreter's rules on several
+// threads. The file is cut into parts at labels that a jump names (where dead
+// code ends and no statement is under way, as a rule); each part is walked on
+// its own as if the file started there, and the parts are joined in order. A
+// part whose walk assumed another start than the walk before it ended in is
+// walked again from there, so the result is always the whole walk's.
+#include "core/checker/colour_sink.h"
+#include "core/checker/syntax_checker.h"
+#include "core/cmdcheck/file_index.h"
+#include "core/documents/pick_lists.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core::cmdcheck {
+
+struct PartStart {
+    std::size_t line;
+    bool insideBlocks; //!< blocks opened before it are likely open still
+};
+
+//! One part of the file, walked on its own.
+class WalkedPart {
+public:
+    struct State;
+    explicit WalkedPart(std::unique_ptr<State> state);
+    WalkedPart(WalkedPart&&) noexcept;
+    WalkedPart& operator=(WalkedPart&&) noexcept;
+    ~WalkedPart();
+
+private:
+    friend class PartedWalk;
+    std::unique_ptr<State> m_state;
+};
+
+class PartedWalk {
+public:
+    //! Clears the label list and the colours, as a check does first. The
+    //! arguments are borrowed: they outlive the walk.
+    PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
+               documents::PickLists& lists, const std::vector<std::string>& ignored, std::size_t partLines);
+    ~PartedWalk();
+    PartedWalk(const PartedWalk&) = delete;
+    PartedWalk& operator=(const PartedWalk&) = delete;
+
+    std::size_t parts() const { return m_starts.size(); }
+    //! Walks part `i` on its own; several parts may be walked at once.
+    WalkedPart walk(std::size_t i) const;
+    //! Takes the parts in their order, each once.
+    void join(WalkedPart&& part);
+    //! All findings, as lintCmd gives them; fills the lists.
+    checker::CheckResult finish();
+
+private:
+    std::span<const std::string_view> m_lines;
+    const FileIndex& m_index;
+    checker::ColourSink& m_colours;
+    documents::PickLists& m_lists;
+    std::vector<std::string> m_ignored;
+    std::vector<PartStart> m_starts;
+    std::unique_ptr<WalkedPart::State> m_joined; //!< the walk of the file up to the last part joined
+};
+
+//! Where each part starts: line 0, then about every `partLines` lines the
+//! next label a jump names, not continuing the line before it.
+std::vector<PartStart> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
+                                    std::size_t partLines);
+
+} // namespace core::cmdcheck
