@@ -1,6 +1,7 @@
 #include "cli/check/file_check.h"
 
 #include "cli/check/file_bytes.h"
+#include "cli/check/file_lines.h"
 #include "cli/check/ordered_work.h"
 #include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
@@ -18,12 +19,8 @@ namespace {
 constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
 // Lines per part of a large file: enough to outweigh a thread's hand-over.
 constexpr std::size_t PART_LINES = 4096;
-// Lines per part of the index the command interpreter's rules make first.
-constexpr std::size_t INDEX_PART_LINES = 8 * PART_LINES;
 // Lines per part of a walk with the command interpreter's rules.
 constexpr std::size_t WALK_PART_LINES = 2 * PART_LINES;
-// Bytes per stretch of a large file split into lines on several threads.
-constexpr std::size_t SPLIT_PART_BYTES = std::size_t{1} << 21;
 
 class SpanCollector : public core::checker::ColourSink {
 public:
@@ -77,17 +74,9 @@ Part checkPart(const std::string& path, const CheckSettings& settings, std::span
 }
 
 // The command interpreter's rules walk a file in parts joined in order (see
-// PartedWalk), after an index of its labels and jumps, also made in parts.
+// PartedWalk).
 FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
-                       std::string& out) {
-    core::cmdcheck::FileIndex index;
-    inOrder(
-        (lines.size() + INDEX_PART_LINES - 1) / INDEX_PART_LINES, settings.workers,
-        [&](std::size_t i) {
-            const std::size_t first = i * INDEX_PART_LINES;
-            return core::cmdcheck::indexLines(lines.subspan(first, std::min(INDEX_PART_LINES, lines.size() - first)));
-        },
-        [&](std::size_t, core::cmdcheck::FileIndex&& part) { index.add(part); });
+                       const core::cmdcheck::FileIndex& index, std::string& out) {
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
@@ -100,25 +89,6 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     for (auto& finding : walk.finish().findings) findings.add(std::move(finding));
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
-}
-
-// The lines of a large text split on every worker, each taking a stretch that
-// ends with a line feed (so no line is cut), their views joined in order.
-std::vector<std::string_view> splitLines(std::string_view text, std::size_t workers) {
-    if (workers <= 1 || text.size() < SPLIT_PART_BYTES) return core::text::splitLineViews(text);
-    std::vector<std::string_view> stretches;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t feed = text.find('\n', std::min(at + SPLIT_PART_BYTES, text.size()) - 1);
-        const std::size_t end = feed == std::string_view::npos ? text.size() : feed + 1;
-        stretches.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 32 + 1);
-    inOrder(
-        stretches.size(), workers, [&](std::size_t i) { return core::text::splitLineViews(stretches[i]); },
-        [&](std::size_t, std::vector<std::string_view>&& part) { lines.insert(lines.end(), part.begin(), part.end()); });
-    return lines;
 }
 
 // The file as the checker reads it: one byte per character in Windows-1252,
@@ -138,12 +108,15 @@ FileOutcome checkFile(const std::string& path, const CheckSettings& settings, st
     const FileBytes whole(path);
     if (!whole.ok()) return {false, escapeControls("qlt: " + path + ": " + whole.error()), false};
     std::string decoded;
-    const std::vector<std::string_view> lines = splitLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers);
-    // The rules are picked once on the whole file; rules other than the classic
-    // read the file as a whole, so only the classic rules split it into parts.
+    // The index is made with the lines unless the classic rules are asked for
+    // (with automatic rules, a file found to need them has it for nothing).
+    const FileLines fileLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers,
+                              settings.rules != core::checker::RuleChoice::Classic);
+    const std::span<const std::string_view> lines = fileLines.view();
+    // The rules are picked once on the whole file.
     const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);
     settings.formatter.beginFile(out, path, rules);
-    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, out);
+    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, fileLines.index(), out);
 
     const core::checker::LabelIndex labels(lines);
     core::documents::PickLists lists;

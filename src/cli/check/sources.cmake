@@ -10,5 +10,6 @@ target_sources(qlt_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/check_report.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_bytes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_check.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sarif_report.cpp
   ${_file_map})

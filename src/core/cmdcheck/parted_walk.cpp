@@ -25,19 +25,6 @@ bool startsPart(std::span<const std::string_view> lines, const FileIndex& index,
     return !continues(lines[i - 1]) && !continues(line) && index.jumpedTo(labelName(line, colon));
 }
 
-// How many blocks are open after `line`, by its look alone: a line that
-// starts with ')' closes one, a line that ends with '(' opens one. A guess
-// only: a part that starts in the wrong place is walked again.
-std::size_t guessedDepth(std::size_t depth, std::string_view line) {
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && isBlank(line[begin])) ++begin;
-    if (begin == end) return depth;
-    while (isBlank(line[end - 1])) --end;
-    if (line[begin] == ')' && depth > 0) --depth;
-    return line[end - 1] == '(' ? depth + 1 : depth;
-}
-
 } // namespace
 
 struct WalkedPart::State {
@@ -57,16 +44,13 @@ WalkedPart::WalkedPart(WalkedPart&&) noexcept = default;
 WalkedPart& WalkedPart::operator=(WalkedPart&&) noexcept = default;
 WalkedPart::~WalkedPart() = default;
 
-std::vector<PartStart> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
-                                  std::size_t partLines) {
-    std::vector<PartStart> starts{{0, false}};
-    std::size_t depth = 0;
-    std::size_t line = 0;
-    for (std::size_t at = partLines; at < lines.size(); at = line + partLines) {
-        for (; line < at; ++line) depth = guessedDepth(depth, lines[line]);
-        while (line < lines.size() && !startsPart(lines, index, line)) depth = guessedDepth(depth, lines[line++]);
+std::vector<std::size_t> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
+                                    std::size_t partLines) {
+    std::vector<std::size_t> starts{0};
+    for (std::size_t line = partLines; line < lines.size(); line = starts.back() + partLines) {
+        while (line < lines.size() && !startsPart(lines, index, line)) ++line;
         if (line == lines.size()) break;
-        starts.push_back({line, depth > 0});
+        starts.push_back(line);
     }
     return starts;
 }
@@ -82,11 +66,13 @@ PartedWalk::PartedWalk(std::span<const std::string_view> lines, const FileIndex&
 PartedWalk::~PartedWalk() = default;
 
 WalkedPart PartedWalk::walk(std::size_t i) const {
-    const std::size_t first = m_starts[i].line;
-    const std::size_t last = i + 1 < m_starts.size() ? m_starts[i + 1].line : m_lines.size();
+    const std::size_t first = m_starts[i];
+    const std::size_t last = i + 1 < m_starts.size() ? m_starts[i + 1] : m_lines.size();
     auto state = std::make_unique<WalkedPart::State>(m_lines, m_index, m_lists.variables, m_ignored,
                                                      m_colours.keepsSpans(), first, last);
-    state->walk.walkStretch(first, last, m_starts[i].insideBlocks);
+    // A part starts where the last part joined ended, as a rule: inside
+    // blocks when a block opened before is open still.
+    state->walk.walkStretch(first, last, m_insideBlocks.load());
     return WalkedPart(std::move(state));
 }
 
@@ -94,12 +80,14 @@ void PartedWalk::join(WalkedPart&& part) {
     auto& next = *part.m_state;
     if (m_joined && !m_joined->walk.goesOnAs(next.walk)) {
         m_joined->walk.walkStretch(next.first, next.last);
+        m_insideBlocks.store(m_joined->walk.insideBlocks());
         return;
     }
     for (const auto& span : next.colours.spans) m_colours.colourSpan(span);
     if (m_joined) m_joined->walk.handOver(next.walk);
     next.walk.colourInto(m_colours);
     m_joined = std::move(part.m_state);
+    m_insideBlocks.store(m_joined->walk.insideBlocks());
 }
 
 checker::CheckResult PartedWalk::finish() {

@@ -1,15 +1,17 @@
 #pragma once
 // A check of a large file with the command interpreter's rules on several
 // threads. The file is cut into parts at labels that a jump names (where dead
-// code ends and no statement is under way, as a rule); each part is walked on
-// its own as if the file started there, and the parts are joined in order. A
-// part whose walk assumed another start than the walk before it ended in is
-// walked again from there, so the result is always the whole walk's.
+// code ends, as a rule); each part is walked on its own as if the file
+// started there (at the top level, or inside blocks when the parts joined so
+// far ended inside blocks), and the parts are joined in order. A part whose
+// walk assumed another start than the walk before it ended in is walked again
+// from there, so the result is always the whole walk's.
 #include "core/checker/colour_sink.h"
 #include "core/checker/syntax_checker.h"
 #include "core/cmdcheck/file_index.h"
 #include "core/documents/pick_lists.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <span>
@@ -18,11 +20,6 @@
 #include <vector>
 
 namespace core::cmdcheck {
-
-struct PartStart {
-    std::size_t line;
-    bool insideBlocks; //!< blocks opened before it are likely open still
-};
 
 //! One part of the file, walked on its own.
 class WalkedPart {
@@ -62,13 +59,14 @@ private:
     checker::ColourSink& m_colours;
     documents::PickLists& m_lists;
     std::vector<std::string> m_ignored;
-    std::vector<PartStart> m_starts;
+    std::vector<std::size_t> m_starts;
+    std::atomic<bool> m_insideBlocks{false}; //!< where the walk joined so far ended
     std::unique_ptr<WalkedPart::State> m_joined; //!< the walk of the file up to the last part joined
 };
 
 //! Where each part starts: line 0, then about every `partLines` lines the
 //! next label a jump names, not continuing the line before it.
-std::vector<PartStart> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
+std::vector<std::size_t> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
                                     std::size_t partLines);
 
 } // namespace core::cmdcheck

@@ -62,6 +62,8 @@ public:
     //! Gives `next` what this walk found before it; `next` then stands for the
     //! walk of the whole file up to its own end.
     void handOver(Walk& next);
+    //! Whether a block is open where the walk stopped.
+    bool insideBlocks() const { return !atTopLevel(); }
     //! Where colours go from now on.
     void colourInto(checker::ColourSink& colours) { m_colours = &colours; }
     //! The end-of-file findings, then all findings in line order.

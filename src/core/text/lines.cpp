@@ -2,26 +2,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <memory>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 namespace core::text {
-
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < n) lines.emplace_back(bytes.substr(start));
-    return lines;
-}
 
 namespace {
 
@@ -40,20 +26,17 @@ unsigned breaksAt(const char* at) {
 #endif
 }
 
-} // namespace
-
-std::vector<std::string_view> splitLineViews(std::string_view bytes) {
-    // A line ends at a line feed, a carriage return, or the two together.
-    // Sixteen bytes are looked at in one step: lines are short, and a search
-    // call per line would cost more than the search.
-    std::vector<std::string_view> lines;
+// Calls `line` with each line of `bytes`: a line ends at a line feed, a
+// carriage return, or the two together. Sixteen bytes are looked at in one
+// step: lines are short, and a search call per line would cost more than
+// the search.
+template <typename Line>
+void forEachLine(std::string_view bytes, Line line) {
     const std::size_t n = bytes.size();
-    // Room for lines of 32 bytes on average: a big file's list is rarely moved.
-    lines.reserve(n / 32 + 1);
     std::size_t start = 0;
     const auto lineBreak = [&](std::size_t at) {
         if (at < start) return; // the feed of a CR LF pair
-        lines.push_back(bytes.substr(start, at - start));
+        line(bytes.substr(start, at - start));
         start = at + (bytes[at] == '\r' && at + 1 < n && bytes[at + 1] == '\n' ? 2 : 1);
     };
     std::size_t block = 0;
@@ -62,8 +45,33 @@ std::vector<std::string_view> splitLineViews(std::string_view bytes) {
             lineBreak(block + static_cast<std::size_t>(std::countr_zero(bits)));
     for (; block < n; ++block)
         if (bytes[block] == '\n' || bytes[block] == '\r') lineBreak(block);
-    if (start < n) lines.push_back(bytes.substr(start));
+    if (start < n) line(bytes.substr(start));
+}
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    forEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+std::vector<std::string_view> splitLineViews(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    // Room for lines of 32 bytes on average: a big file's list is rarely moved.
+    lines.reserve(bytes.size() / 32 + 1);
+    forEachLine(bytes, [&](std::string_view line) { lines.push_back(line); });
+    return lines;
+}
+
+std::size_t countLines(std::string_view bytes) {
+    std::size_t count = 0;
+    forEachLine(bytes, [&](std::string_view) { ++count; });
+    return count;
+}
+
+void splitLineViewsInto(std::string_view bytes, std::string_view* out) {
+    forEachLine(bytes, [&](std::string_view line) { std::construct_at(out++, line); });
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {

@@ -14,6 +14,12 @@ inline constexpr std::string_view CRLF = "\r\n";
 std::vector<std::string> splitLines(std::string_view bytes);
 //! The same lines as views into `bytes`, for large texts read once.
 std::vector<std::string_view> splitLineViews(std::string_view bytes);
+//! How many lines splitLineViews finds in `bytes`.
+std::size_t countLines(std::string_view bytes);
+//! The views splitLineViews makes, constructed in place at `out`, which has
+//! room for countLines(bytes) of them (a large file's lines are split on
+//! several threads into one block).
+void splitLineViewsInto(std::string_view bytes, std::string_view* out);
 
 //! Joins lines with CR LF after every line, the last one included.
 std::string joinLines(const std::vector<std::string>& lines);
