@@ -1,14 +1,68 @@
 // Arbitrary bytes as a document for the Windows command interpreter rules.
 // Every colour span and every finding must lie on a line of the document,
-// findings in line order, and the automatic choice must not fail either.
+// findings in line order, and the automatic choice must not fail either. The
+// walk in parts must give what the whole walk gives, wherever the parts start
+// and however each part guesses where the walk before it ended.
 // The regression corpus in fuzz/corpus/cmdcheck is replayed by the core tests.
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/detection.h"
+#include "core/cmdcheck/logical_line.h"
+#include "core/cmdcheck/parted_walk.h"
 #include "core/text/lines.h"
 #include "bounded_colours.h"
 #include "fuzz_targets.h"
 
 #include <string_view>
+
+namespace {
+
+struct Walked {
+    core::checker::CheckResult result;
+    core::documents::PickLists lists;
+    std::vector<core::ports::ColourSpan> spans;
+    bool operator==(const Walked& other) const {
+        return result.findings == other.result.findings && lists.labels == other.lists.labels &&
+               lists.variables == other.lists.variables && spans == other.spans;
+    }
+};
+
+class SpanList : public core::checker::ColourSink {
+public:
+    explicit SpanList(std::vector<core::ports::ColourSpan>& spans) : m_spans(spans) {}
+    void resetColours() override { m_spans.clear(); }
+    void colourSpan(const core::ports::ColourSpan& span) override { m_spans.push_back(span); }
+
+private:
+    std::vector<core::ports::ColourSpan>& m_spans;
+};
+
+// guess 0: as the walk guesses; 1: every other part inside blocks; 2: all inside blocks.
+Walked walkInParts(std::span<const std::string_view> lines, const core::cmdcheck::FileIndex& index, int guess) {
+    std::vector<std::size_t> starts{0};
+    for (std::size_t line = 1; line < lines.size(); ++line)
+        if (!core::cmdcheck::continues(lines[line - 1])) starts.push_back(line);
+    Walked walked;
+    walked.lists.variables = {"given"};
+    SpanList colours(walked.spans);
+    core::cmdcheck::PartedWalk walk(lines, index, colours, walked.lists, {"ECHP"}, starts);
+    for (std::size_t i = 0; i < walk.parts(); ++i)
+        walk.join(guess == 0 ? walk.walk(i) : walk.walk(i, guess == 2 || i % 2 == 1));
+    walked.result = walk.finish();
+    return walked;
+}
+
+void checkParts(const std::vector<std::string>& text) {
+    const std::vector<std::string_view> lines(text.begin(), text.end());
+    const auto index = core::cmdcheck::indexLines(lines);
+    Walked whole;
+    whole.lists.variables = {"given"};
+    SpanList colours(whole.spans);
+    whole.result = core::cmdcheck::lintCmd(lines, index, colours, whole.lists, {"ECHP"});
+    for (int guess = 0; guess < 3; ++guess)
+        if (!(walkInParts(lines, index, guess) == whole)) fuzz::fail();
+}
+
+} // namespace
 
 int fuzz::cmdInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -24,5 +78,6 @@ int fuzz::cmdInput(const std::uint8_t* data, std::size_t size) {
         previous = f.line;
     }
     (void)core::cmdcheck::usesCmdFeatures(lines);
+    checkParts(lines);
     return 0;
 }

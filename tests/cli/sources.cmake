@@ -1,5 +1,6 @@
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/check_command_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_reading_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_generate_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_faults_test.cpp)

@@ -57,22 +57,24 @@ std::vector<std::size_t> partStarts(std::span<const std::string_view> lines, con
 
 PartedWalk::PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
                        documents::PickLists& lists, const std::vector<std::string>& ignored, std::size_t partLines)
+    : PartedWalk(lines, index, colours, lists, ignored, partStarts(lines, index, partLines)) {}
+
+PartedWalk::PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
+                       documents::PickLists& lists, const std::vector<std::string>& ignored, std::vector<std::size_t> starts)
     : m_lines(lines), m_index(index), m_colours(colours), m_lists(lists), m_ignored(ignored) {
     m_lists.labels.clear();
     m_colours.resetColours();
-    if (!isRexx(lines)) m_starts = partStarts(lines, index, partLines);
+    if (!isRexx(lines)) m_starts = std::move(starts);
 }
 
 PartedWalk::~PartedWalk() = default;
 
-WalkedPart PartedWalk::walk(std::size_t i) const {
+WalkedPart PartedWalk::walk(std::size_t i, bool insideBlocks) const {
     const std::size_t first = m_starts[i];
     const std::size_t last = i + 1 < m_starts.size() ? m_starts[i + 1] : m_lines.size();
     auto state = std::make_unique<WalkedPart::State>(m_lines, m_index, m_lists.variables, m_ignored,
                                                      m_colours.keepsSpans(), first, last);
-    // A part starts where the last part joined ended, as a rule: inside
-    // blocks when a block opened before is open still.
-    state->walk.walkStretch(first, last, m_insideBlocks.load());
+    state->walk.walkStretch(first, last, insideBlocks);
     return WalkedPart(std::move(state));
 }
 

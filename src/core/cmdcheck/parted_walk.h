@@ -41,13 +41,19 @@ public:
     //! arguments are borrowed: they outlive the walk.
     PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
                documents::PickLists& lists, const std::vector<std::string>& ignored, std::size_t partLines);
+    //! With the parts starting at `starts` (ascending, the first 0; no line
+    //! before a start continues on it).
+    PartedWalk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
+               documents::PickLists& lists, const std::vector<std::string>& ignored, std::vector<std::size_t> starts);
     ~PartedWalk();
     PartedWalk(const PartedWalk&) = delete;
     PartedWalk& operator=(const PartedWalk&) = delete;
 
     std::size_t parts() const { return m_starts.size(); }
     //! Walks part `i` on its own; several parts may be walked at once.
-    WalkedPart walk(std::size_t i) const;
+    WalkedPart walk(std::size_t i) const { return walk(i, m_insideBlocks.load()); }
+    //! The same, started inside blocks or at the top level as asked.
+    WalkedPart walk(std::size_t i, bool insideBlocks) const;
     //! Takes the parts in their order, each once.
     void join(WalkedPart&& part);
     //! All findings, as lintCmd gives them; fills the lists.
@@ -60,7 +66,8 @@ private:
     documents::PickLists& m_lists;
     std::vector<std::string> m_ignored;
     std::vector<std::size_t> m_starts;
-    std::atomic<bool> m_insideBlocks{false}; //!< where the walk joined so far ended
+    //! Where the walk joined so far ended: a part starts there, as a rule.
+    std::atomic<bool> m_insideBlocks{false};
     std::unique_ptr<WalkedPart::State> m_joined; //!< the walk of the file up to the last part joined
 };
 

@@ -22,6 +22,7 @@ struct ColourSpan {
     std::size_t column = 0; //!< 0-based
     std::size_t length = 0;
     ColourRole role = ColourRole::Text;
+    bool operator==(const ColourSpan&) const = default;
 };
 
 //! Where the user is in the text: the selection's anchor and caret (equal when

@@ -16,11 +16,19 @@ TEST(Lines, SplitAcceptsEveryLineBreak) {
         {"a\n\rb", {"a", "", "b"}},
         {std::string("x\0y\n", 4), {std::string("x\0y", 3)}},
         {"a\rb\r", {"a", "b"}},
+        // Breaks on both sides of the sixteen bytes looked at in one step.
+        {std::string(15, 'a') + "\r\nb", {std::string(15, 'a'), "b"}},
+        {std::string(16, 'a') + "\n\r" + std::string(16, 'b') + "\r", {std::string(16, 'a'), "", std::string(16, 'b')}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(splitLines(c.in), c.out) << c.in;
         const auto views = splitLineViews(c.in);
         EXPECT_EQ(Lines(views.begin(), views.end()), c.out) << c.in;
+        ASSERT_EQ(countLines(c.in), c.out.size()) << c.in;
+        std::vector<std::string_view> into(c.out.size() + 1, "unwritten");
+        splitLineViewsInto(c.in, into.data());
+        EXPECT_EQ(Lines(into.begin(), into.end() - 1), c.out) << c.in;
+        EXPECT_EQ(into.back(), "unwritten") << c.in;
     }
 }
 
