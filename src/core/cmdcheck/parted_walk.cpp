@@ -2,6 +2,8 @@
 
 #include "core/cmdcheck/walk.h"
 
+#include <algorithm>
+
 namespace core::cmdcheck {
 namespace {
 
@@ -47,6 +49,7 @@ WalkedPart::~WalkedPart() = default;
 std::vector<std::size_t> partStarts(std::span<const std::string_view> lines, const FileIndex& index,
                                     std::size_t partLines) {
     std::vector<std::size_t> starts{0};
+    partLines = std::max<std::size_t>(partLines, 1);
     for (std::size_t line = partLines; line < lines.size(); line = starts.back() + partLines) {
         while (line < lines.size() && !startsPart(lines, index, line)) ++line;
         if (line == lines.size()) break;

@@ -211,6 +211,7 @@ void Walk::outsideRead(std::string_view name, std::size_t offset, std::size_t le
 void Walk::elseAfterOutsideBlock() {
     m_setInStatement.clear();
     OutsideEvent event;
+    event.elseBranch = true;
     event.closed = m_outsideClosed;
     m_outsideEvents.push_back(std::move(event));
 }

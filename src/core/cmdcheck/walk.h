@@ -95,6 +95,8 @@ private:
     std::size_t popBlock();
     static constexpr std::size_t OUTSIDE = SIZE_MAX;
     void elseAfterOutsideBlock();
+    void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
+    bool hasLabel(std::string_view name) const;
 
     // walk_stretches.cpp: joining the walk of the next stretch
     struct Decided {
@@ -104,8 +106,6 @@ private:
     std::vector<Decided> decideOutsideReads(Walk& next);
     void takeFindings(Walk& next, std::vector<Decided>&& decided);
     void takeLists(Walk& next);
-    void reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a);
-    bool hasLabel(std::string_view name) const;
 
     // scan.cpp: words, expansions, redirections, the sequence of commands
     std::size_t parseSequence(std::size_t pos);
@@ -212,7 +212,8 @@ private:
     //! the statement may have set before the walk started, and ELSE branches
     //! after a block opened before it.
     struct OutsideEvent {
-        std::string variable;   //!< upper case; empty for an ELSE
+        bool elseBranch = false; //!< an ELSE, or else a read
+        std::string variable;   //!< upper case (may be empty: "%:x%")
         bool staleHere = false; //!< set earlier in the statement within this walk
         std::size_t closed = 0; //!< for an ELSE: how many outside blocks were closed
         std::size_t position = SIZE_MAX; //!< where its finding goes in m_findings; SIZE_MAX if silenced

@@ -38,7 +38,7 @@ std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
     if (next.m_outsideBlocks == 0) return decided;
     auto& sets = m_setInStatement;
     for (auto& event : next.m_outsideEvents) {
-        if (event.variable.empty()) {
+        if (event.elseBranch) {
             const std::size_t firstCommand = m_blocks[m_blocks.size() - event.closed].firstCommand;
             std::erase_if(sets, [&](const auto& set) { return set.second > firstCommand; });
         } else if ((event.staleHere || sets.contains(event.variable)) && m_staleReported.insert(event.variable).second &&
