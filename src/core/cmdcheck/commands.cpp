@@ -17,7 +17,7 @@ bool looksLikeFileName(std::string_view word) {
     const std::size_t dot = word.rfind('.');
     if (dot == std::string_view::npos || dot == 0 || word.size() - dot < 2 || word.size() - dot > 5) return false;
     for (std::size_t i = dot + 1; i < word.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(word[i]))) return false;
+        if (!isLetterOrDigit(word[i])) return false;
     return true;
 }
 
@@ -33,7 +33,7 @@ void Walk::commandRules(const Word& word, std::string_view key) {
 
 void Walk::nearMiss(const Word& word, std::string_view key) {
     for (char c : key)
-        if (!std::isalpha(static_cast<unsigned char>(c))) return;
+        if (!isLetter(c)) return;
     // The same words come back line after line: each is compared with the known ones once.
     const auto [found, fresh] = m_nearMisses.try_emplace(std::string(key));
     if (fresh) found->second = nearMissCommand(key);

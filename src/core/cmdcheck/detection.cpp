@@ -73,7 +73,7 @@ bool modernLine(std::string_view upper) {
         (std::isdigit(static_cast<unsigned char>(upper[exit + 5])) || upper[exit + 5] == '%'))
         return true;
     std::size_t end = pos;
-    while (end < upper.size() && (std::isalnum(static_cast<unsigned char>(upper[end])) || upper[end] == '-')) ++end;
+    while (end < upper.size() && (isLetterOrDigit(upper[end]) || upper[end] == '-')) ++end;
     if (upper.substr(pos, end - pos) == "CALL" && end < upper.size()) return modernLine(upper.substr(end));
     const std::string_view word = upper.substr(pos, end - pos);
     for (const auto dos : DOS_PROGRAMS)

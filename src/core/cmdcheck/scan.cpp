@@ -8,17 +8,15 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cctype>
 
 namespace core::cmdcheck {
 namespace {
 
-bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Modifiers of %~ and %%~ references: letters, then optionally $VAR: .
 std::size_t skipModifiers(std::string_view t, std::size_t pos) {
-    while (pos < t.size() && isAlpha(t[pos])) ++pos;
+    while (pos < t.size() && isLetter(t[pos])) ++pos;
     if (pos < t.size() && t[pos] == '$') {
         const std::size_t colon = t.find(':', pos);
         if (colon != std::string_view::npos) pos = colon + 1;
@@ -31,7 +29,7 @@ bool plausibleName(std::string_view name) {
     const std::string_view head = name.substr(0, colon);
     if (head.empty() || isDigit(head[0])) return false;
     for (char c : head)
-        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-' || c == '#' || c == '$'))
+        if (!(isLetterOrDigit(c) || c == '_' || c == '.' || c == '-' || c == '#' || c == '$'))
             return false;
     return true;
 }
@@ -82,7 +80,7 @@ std::size_t expansionEnd(std::string_view t, std::size_t pos, Expansion& kind) {
             const std::size_t end = skipModifiers(t, pos + 3);
             return end == pos + 3 ? end + (end < t.size() ? 1 : 0) : end;
         }
-        if (pos + 2 < t.size() && isAlpha(t[pos + 2])) {
+        if (pos + 2 < t.size() && isLetter(t[pos + 2])) {
             kind = Expansion::ForVariable;
             return pos + 3;
         }
@@ -148,7 +146,7 @@ std::size_t Walk::parseSequence(std::size_t pos) {
 
 std::size_t Walk::parseCommand(std::size_t pos) {
     ++m_commandIndex;
-    m_commandKey.clear();
+    m_commandWord = {};
     m_args.clear();
     m_redirects.clear();
     while (pos < m_text.size() && atRedirection(pos)) pos = skipBlanks(readRedirection(pos));
@@ -156,15 +154,14 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     const Word word = readWord(pos);
     if (word.empty()) return pos + 1;
     std::size_t keyEnd = word.begin;
-    while (keyEnd < word.end && (std::isalnum(static_cast<unsigned char>(m_text[keyEnd])) || m_text[keyEnd] == '_' ||
+    while (keyEnd < word.end && (isLetterOrDigit(m_text[keyEnd]) || m_text[keyEnd] == '_' ||
                                  m_text[keyEnd] == '-'))
         ++keyEnd;
     const std::string upperKey = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
     const std::string_view key = upperKey; // compared with literals of known length, without a call
     const bool internal = isInternalCommand(key) &&
                           (keyEnd == word.end || std::string_view("./\\(:+[];,=").find(m_text[keyEnd]) != std::string_view::npos);
-    if (keyEnd == word.end || internal) m_commandKey = upperKey;
-    else m_commandKey = upperOf(wordText(word));
+    m_commandWord = keyEnd == word.end || internal ? m_text.substr(word.begin, keyEnd - word.begin) : wordText(word);
     if (wordText(word).front() == ':') {
         // A label at the start of a command in a block: the rest of the line is a comment.
         colour(word.begin, m_text.size() - word.begin, ports::ColourRole::Comment);

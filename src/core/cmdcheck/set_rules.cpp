@@ -10,13 +10,13 @@ namespace core::cmdcheck {
 namespace {
 
 bool isNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80 || c == '_' || c == '.' || c == '$' || c == '#' || c == '@' ||
+    return isLetterOrDigit(c) || static_cast<unsigned char>(c) >= 0x80 || c == '_' || c == '.' || c == '$' || c == '#' || c == '@' ||
            c == '[' || c == ']' || c == '?';
 }
 
 // After "%%": a FOR variable (%%i, %%~zi) rather than the remainder operator.
 bool forVariableAt(std::string_view e, std::size_t pos) {
-    return pos < e.size() && (std::isalpha(static_cast<unsigned char>(e[pos])) || e[pos] == '~');
+    return pos < e.size() && (isLetter(e[pos]) || e[pos] == '~');
 }
 
 // The longest operator of SET /A at `pos` (assignments included), or 0.

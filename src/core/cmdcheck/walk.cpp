@@ -45,7 +45,7 @@ checker::CheckResult Walk::run() {
 }
 
 checker::CheckResult Walk::finish() {
-    m_commandKey.clear();
+    m_commandWord = {};
     const std::size_t last = m_lines.empty() ? 0 : m_lines.size() - 1;
     if (m_pendingForSet)
         reportAt(m_pendingFor.line, m_pendingFor.column, 3, Code::ForSyntax,
@@ -125,7 +125,7 @@ void Walk::commentDirective(std::string_view comment) {
     std::size_t pos = key + 8;
     while (pos < upper.size()) {
         std::size_t end = pos;
-        while (end < upper.size() && std::isalnum(static_cast<unsigned char>(upper[end]))) ++end;
+        while (end < upper.size() && isLetterOrDigit(upper[end])) ++end;
         if (end == pos) break;
         into.push_back(upper.substr(pos, end - pos));
         pos = end;
@@ -140,7 +140,7 @@ void Walk::openBlock(std::size_t pos) {
 
 // A ')' at the start of a command closes the innermost block; ELSE may follow.
 std::size_t Walk::closeParen(std::size_t pos) {
-    m_commandKey.clear();
+    m_commandWord = {};
     if (atTopLevel()) {
         report({Code::StrayClose, pos, 1, {}, {}});
         return m_text.size();
@@ -148,7 +148,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
     const std::size_t firstCommand = popBlock();
     pos = skipBlanks(pos + 1);
     std::size_t end = pos;
-    while (end < m_text.size() && std::isalpha(static_cast<unsigned char>(m_text[end]))) ++end;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
     if (end - pos == 4 && upperOf(m_text.substr(pos, 4)) == "ELSE") {
         colour(pos, 4, ports::ColourRole::Command);
         m_conditional = true;
@@ -175,7 +175,7 @@ bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contain
 
 bool Walk::silenced(Code code) const {
     const std::string_view id = codeDef(code).id;
-    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandKey.empty() && m_ignored.contains(m_commandKey));
+    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandWord.empty() && !m_ignored.empty() && m_ignored.contains(upperOf(m_commandWord)));
 }
 
 Walk::PlacedDraft Walk::place(const FindingDraft& draft) const {
@@ -204,7 +204,7 @@ void Walk::report(const FindingDraft& draft) {
         m_deferred.push_back({m_emptyCandidate, m_findings.size()});
     if (draft.code == Code::IfEmptyOperand && m_firstLine > 0) m_unlessSet.push_back({m_findings.size(), m_operandVariables});
     m_findings.push_back(std::move(finding));
-    m_keys.push_back(draft.code == Code::NearMissCommand ? m_commandKey : std::string());
+    m_keys.push_back(draft.code == Code::NearMissCommand ? upperOf(m_commandWord) : std::string());
 }
 
 void Walk::reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a) {

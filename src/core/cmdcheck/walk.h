@@ -166,7 +166,8 @@ private:
     };
     std::vector<Redirect> m_redirects;
     std::size_t m_argsEnd = 0;
-    std::string m_commandKey; //!< upper case, for the Ignore list
+    //! The command word as the Ignore list takes it (upper-cased when used).
+    std::string_view m_commandWord;
 
     struct Block {
         std::size_t line;
@@ -240,6 +241,9 @@ inline bool contains(const std::vector<std::string>& codes, std::string_view cod
 //! A .cmd file that opens with "/*" is a REXX program, not a batch file.
 inline bool isRexx(std::span<const std::string_view> lines) { return !lines.empty() && lines.front().starts_with("/*"); }
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+//! ASCII letters and digits only, whatever the locale: the interpreter's own view.
+inline bool isLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+inline bool isLetterOrDigit(char c) { return isLetter(c) || (c >= '0' && c <= '9'); }
 //! Upper case of one Windows-1252 character, from a table.
 char upperByte(char c);
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
