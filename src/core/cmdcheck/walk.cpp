@@ -75,7 +75,9 @@ checker::CheckResult Walk::finish() {
 void Walk::walkLine() {
     std::size_t pos = skipCommandBlanks(0);
     if (pos >= m_text.size()) return;
-    if (atTopLevel() && !m_setInStatement.empty()) {
+    // A new statement: what the one before set and reported is forgotten
+    // (also when an ELSE took back every SET of it).
+    if (atTopLevel() && (!m_setInStatement.empty() || !m_staleReported.empty())) {
         m_setInStatement = {};
         m_staleReported = {};
     }

@@ -57,6 +57,8 @@ TEST(CmdRules, FaultsAreReportedWhereTheyAre) {
         {"Q115", 2, 6, "set N=1\necho !N!"},
         {"Q116", 3, 8, "if 1==1 (\n  set N=5\n  echo %N%\n)"},
         {"Q116", 1, 26, "set N=5 & echo x & set M=%N%"},
+        // A statement whose ELSE took back every SET used to hand its reported names to the next one.
+        {"Q116", 8, 6, "(set X=1\n:: qlt: disable=Q116\necho %X%\n) else (\necho y\n)\n(set X=2\necho %X%\n)"},
         {"Q117", 1, 7, "dir > C:\\My Logs\\list.txt"},
     };
     for (const auto& row : rows) {
