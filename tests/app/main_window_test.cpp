@@ -66,17 +66,6 @@ TEST_F(Layouts, AnsweringNoToExitChangesNothing) {
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
 }
 
-TEST_F(Layouts, MaximisedExitWritesOnlyWindow) {
-    startAdvanced();
-    window->showMaximized();
-    QTest::qWait(20);
-    ASSERT_TRUE(window->isMaximized());
-    EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(stored("PreviousExec", "Window"), "2");
-    EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
-    EXPECT_EQ(stored("PreviousExec", "Width"), "<absent>");
-}
-
 TEST_F(Layouts, AdvancedLayoutButtonThenF3SwapsEasyAndAdvanced) {
     start();
     QTest::keyClick(window.get(), Qt::Key_F3); // no swap on Welcome
@@ -93,21 +82,14 @@ TEST_F(Layouts, AdvancedLayoutButtonThenF3SwapsEasyAndAdvanced) {
     EXPECT_TRUE(action("Undo1")->isEnabled());
 }
 
-// Which page comes next is core's (startup_state_test); F4 reaches it.
-TEST_F(Layouts, F4MovesThroughTheWizardPages) {
-    startAdvanced();
-    auto* wizard = child<QTabWidget>("PageControl2");
-    wizard->setCurrentIndex(5);
-    QTest::keyClick(window.get(), Qt::Key_F4);
-    EXPECT_EQ(wizard->currentIndex(), 0);
-}
-
-TEST_F(Layouts, StoredWizardPagesComeBackAndAreSavedAtExit) {
+TEST_F(Layouts, StoredWizardPagesComeBackF4StepsOnAndExitSavesThem) {
     settings.writeInteger("PreviousExec", "EasyActive", 4);
     settings.writeInteger("PreviousExec", "EasyNetActive", 3);
     startAdvanced();
     EXPECT_EQ(child<QTabWidget>("PageControl2")->currentIndex(), 3);
     EXPECT_EQ(child<QTabWidget>("PageControl3")->currentIndex(), 2);
+    QTest::keyClick(window.get(), Qt::Key_F4); // the next page, as core counts them
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->currentIndex(), 4);
     child<QTabWidget>("PageControl2")->setCurrentIndex(6);
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(stored("PreviousExec", "EasyActive"), "7");
