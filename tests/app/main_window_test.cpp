@@ -1,4 +1,4 @@
-// Start-up, the three layouts, Welcome mode, F3/F4, the open request and shutdown.
+// Start-up, the three layouts, Welcome mode, F3/F4, dropped files and shutdown (the open request: single_instance_test).
 #include "window_fixture.h"
 
 #include "app/easy_pages.h"
@@ -54,18 +54,6 @@ TEST_F(Layouts, EasyLayoutButtonLeavesWelcomeForGood) {
     EXPECT_EQ(stored("PreviousExec", "Active"), "2");
 }
 
-TEST_F(Layouts, AnsweringNoToExitChangesNothing) {
-    startAdvanced();
-    editor()->insert("typed");
-    const auto before = settings.values();
-    prompter.answers = {Answer::No};
-    EXPECT_FALSE(closeWindow());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(settings.values(), before);
-    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
-}
-
 TEST_F(Layouts, AdvancedLayoutButtonThenF3SwapsEasyAndAdvanced) {
     start();
     QTest::keyClick(window.get(), Qt::Key_F3); // no swap on Welcome
@@ -97,16 +85,6 @@ TEST_F(Layouts, StoredWizardPagesComeBackF4StepsOnAndExitSavesThem) {
     EXPECT_EQ(stored("PreviousExec", "Active"), "1");
 }
 
-TEST_F(Layouts, OpenRequestOpensTheFile) {
-    const auto file = dir.write("job.bat", "DIR C:\\\r\n");
-    startAdvanced();
-    window->openRequest(QString::fromStdString("[open(\"" + file + "\")]"));
-    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "job.bat"}));
-    EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
-    EXPECT_EQ(child<QLabel>("StatusPanel1")->textFormat(), Qt::PlainText); // a name is never markup
-    EXPECT_EQ(editor()->text(), "DIR C:\\");
-}
-
 TEST_F(Layouts, DroppedFilesOpenAsDocuments) {
     const auto first = dir.write("one.bat", "ECHO 1\r\n");
     const auto second = dir.write("two.bat", "ECHO 2\r\n");
@@ -123,16 +101,20 @@ TEST_F(Layouts, DroppedFilesOpenAsDocuments) {
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{});
 }
 
-TEST_F(Layouts, ExitIsAbandonedWhenTheSaveIsCancelled) {
+// No to "exit?", or a Save dialog cancelled on the way out: the window stays, nothing is stored.
+TEST_F(Layouts, ExitIsAbandonedOnNoOrWhenTheSaveIsCancelled) {
     startAdvanced();
     editor()->insert("REM keep me\r\n");
-    prompter.answers = {Answer::Yes, Answer::Yes}; // exit? yes; save Untitled.bat? yes
-    prompter.saveAnswers = {std::nullopt};          // ...and the Save dialog is cancelled
+    const auto before = settings.values();
+    prompter.answers = {Answer::No, Answer::Yes, Answer::Yes}; // exit? no; then exit? yes, save Untitled.bat? yes
+    EXPECT_FALSE(closeWindow());
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
+    prompter.saveAnswers = {std::nullopt}; // ...and the Save dialog is cancelled
     EXPECT_FALSE(closeWindow());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
     EXPECT_TRUE(editor()->text().startsWith("REM keep me"));
-    EXPECT_EQ(stored("PreviousExec", "Window"), "<absent>");
+    EXPECT_EQ(settings.values(), before);
 }
 
 TEST_F(Layouts, IgnoredCommandsAreSavedAtExitAndLoadedAtTheNextStart) {

@@ -28,6 +28,8 @@ TEST_F(SingleInstance, SecondLaunchOpensItsFileInTheRunningWindowAndExits) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return tabs()->count() == 2; }, 5000));
     EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "second.bat"}));
     EXPECT_EQ(editor()->text(), "ECHO from the second launch");
+    EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
+    EXPECT_EQ(child<QLabel>("StatusPanel1")->textFormat(), Qt::PlainText); // a name is never markup
 }
 
 } // namespace
