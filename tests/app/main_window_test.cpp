@@ -117,10 +117,16 @@ TEST_F(Layouts, ExitIsAbandonedOnNoOrWhenTheSaveIsCancelled) {
     EXPECT_EQ(settings.values(), before);
 }
 
-TEST_F(Layouts, IgnoredCommandsAreSavedAtExitAndLoadedAtTheNextStart) {
+// A maximised window stores only that it was; the size is core's to leave out.
+TEST_F(Layouts, MaximisedExitStoresTheIgnoredCommandsAndTheNextStartLoadsThem) {
     startAdvanced();
     window->ignoredCommands() = {"FOO BAR"};
+    window->showMaximized();
+    QTest::qWait(20);
+    ASSERT_TRUE(window->isMaximized());
     EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "Window"), "2");
+    EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
     EXPECT_EQ(stored("Templates", "Ignore"), "1");
     EXPECT_EQ(dir.read("Ignore.qlt"), "FOO BAR\r\n");
     startAdvanced();
