@@ -17,7 +17,7 @@ namespace {
 using Three = std::array<std::string, 3>;
 
 RecentFiles loaded(MemorySettingsStore& store, const Three& files) {
-    for (const char* slot : {"1", "2", "3"}) store.writeText("Recent", std::string("File0") + slot, files[*slot - '1']);
+    for (std::size_t i = 0; i < files.size(); ++i) store.writeText("Recent", "File0" + std::to_string(i + 1), files[i]);
     RecentFiles recent;
     recent.load(store);
     return recent;

@@ -78,7 +78,7 @@ TEST(StartupState, StoredValuesOutsideTheirNumbersFallBack) {
         store.writeText("PreviousExec", "LastSavePath", "D:\\OUT\\");
         store.writeInteger("Templates", "Ignore", 1);
         EXPECT_EQ(describe(readStartupState(store, PROGRAM)), expected + " 800x575" + (window == 2 ? " maximised" : " normal") +
-                                                                  " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
+                      " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
     }
 }
 
