@@ -1,4 +1,4 @@
-// Start-up, the three layouts, Welcome mode, F3/F4, the open request and shutdown.
+// Start-up, the three layouts, Welcome mode, F3/F4, dropped files and shutdown (the open request: single_instance_test).
 #include "window_fixture.h"
 
 #include "app/easy_pages.h"
@@ -54,29 +54,6 @@ TEST_F(Layouts, EasyLayoutButtonLeavesWelcomeForGood) {
     EXPECT_EQ(stored("PreviousExec", "Active"), "2");
 }
 
-TEST_F(Layouts, AnsweringNoToExitChangesNothing) {
-    startAdvanced();
-    editor()->insert("typed");
-    const auto before = settings.values();
-    prompter.answers = {Answer::No};
-    EXPECT_FALSE(closeWindow());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(settings.values(), before);
-    EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
-}
-
-TEST_F(Layouts, MaximisedExitWritesOnlyWindow) {
-    startAdvanced();
-    window->showMaximized();
-    QTest::qWait(20);
-    ASSERT_TRUE(window->isMaximized());
-    EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(stored("PreviousExec", "Window"), "2");
-    EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
-    EXPECT_EQ(stored("PreviousExec", "Width"), "<absent>");
-}
-
 TEST_F(Layouts, AdvancedLayoutButtonThenF3SwapsEasyAndAdvanced) {
     start();
     QTest::keyClick(window.get(), Qt::Key_F3); // no swap on Welcome
@@ -93,36 +70,19 @@ TEST_F(Layouts, AdvancedLayoutButtonThenF3SwapsEasyAndAdvanced) {
     EXPECT_TRUE(action("Undo1")->isEnabled());
 }
 
-// Which page comes next is core's (startup_state_test); F4 reaches it.
-TEST_F(Layouts, F4MovesThroughTheWizardPages) {
-    startAdvanced();
-    auto* wizard = child<QTabWidget>("PageControl2");
-    wizard->setCurrentIndex(5);
-    QTest::keyClick(window.get(), Qt::Key_F4);
-    EXPECT_EQ(wizard->currentIndex(), 0);
-}
-
-TEST_F(Layouts, StoredWizardPagesComeBackAndAreSavedAtExit) {
+TEST_F(Layouts, StoredWizardPagesComeBackF4StepsOnAndExitSavesThem) {
     settings.writeInteger("PreviousExec", "EasyActive", 4);
     settings.writeInteger("PreviousExec", "EasyNetActive", 3);
     startAdvanced();
     EXPECT_EQ(child<QTabWidget>("PageControl2")->currentIndex(), 3);
     EXPECT_EQ(child<QTabWidget>("PageControl3")->currentIndex(), 2);
+    QTest::keyClick(window.get(), Qt::Key_F4); // the next page, as core counts them
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->currentIndex(), 4);
     child<QTabWidget>("PageControl2")->setCurrentIndex(6);
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(stored("PreviousExec", "EasyActive"), "7");
     EXPECT_EQ(stored("PreviousExec", "EasyNetActive"), "3");
     EXPECT_EQ(stored("PreviousExec", "Active"), "1");
-}
-
-TEST_F(Layouts, OpenRequestOpensTheFile) {
-    const auto file = dir.write("job.bat", "DIR C:\\\r\n");
-    startAdvanced();
-    window->openRequest(QString::fromStdString("[open(\"" + file + "\")]"));
-    EXPECT_EQ(tabCaptions(), (std::vector<QString>{"Untitled.bat", "job.bat"}));
-    EXPECT_EQ(child<QLabel>("StatusPanel1")->text().toStdString(), file);
-    EXPECT_EQ(child<QLabel>("StatusPanel1")->textFormat(), Qt::PlainText); // a name is never markup
-    EXPECT_EQ(editor()->text(), "DIR C:\\");
 }
 
 TEST_F(Layouts, DroppedFilesOpenAsDocuments) {
@@ -141,22 +101,32 @@ TEST_F(Layouts, DroppedFilesOpenAsDocuments) {
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{});
 }
 
-TEST_F(Layouts, ExitIsAbandonedWhenTheSaveIsCancelled) {
+// No to "exit?", or a Save dialog cancelled on the way out: the window stays, nothing is stored.
+TEST_F(Layouts, ExitIsAbandonedOnNoOrWhenTheSaveIsCancelled) {
     startAdvanced();
     editor()->insert("REM keep me\r\n");
-    prompter.answers = {Answer::Yes, Answer::Yes}; // exit? yes; save Untitled.bat? yes
-    prompter.saveAnswers = {std::nullopt};          // ...and the Save dialog is cancelled
+    const auto before = settings.values();
+    prompter.answers = {Answer::No, Answer::Yes, Answer::Yes}; // exit? no; then exit? yes, save Untitled.bat? yes
+    EXPECT_FALSE(closeWindow());
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
+    prompter.saveAnswers = {std::nullopt}; // ...and the Save dialog is cancelled
     EXPECT_FALSE(closeWindow());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
     EXPECT_TRUE(editor()->text().startsWith("REM keep me"));
-    EXPECT_EQ(stored("PreviousExec", "Window"), "<absent>");
+    EXPECT_EQ(settings.values(), before);
 }
 
-TEST_F(Layouts, IgnoredCommandsAreSavedAtExitAndLoadedAtTheNextStart) {
+// A maximised window stores only that it was; the size is core's to leave out.
+TEST_F(Layouts, MaximisedExitStoresTheIgnoredCommandsAndTheNextStartLoadsThem) {
     startAdvanced();
     window->ignoredCommands() = {"FOO BAR"};
+    window->showMaximized();
+    QTest::qWait(20);
+    ASSERT_TRUE(window->isMaximized());
     EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored("PreviousExec", "Window"), "2");
+    EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
     EXPECT_EQ(stored("Templates", "Ignore"), "1");
     EXPECT_EQ(dir.read("Ignore.qlt"), "FOO BAR\r\n");
     startAdvanced();

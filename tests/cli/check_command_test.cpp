@@ -1,5 +1,6 @@
 // `qlt check` run as a process on files in a temporary folder.
 #include "core/checker/messages.h"
+#include "support/golden.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -43,28 +44,10 @@ TEST(CheckCommand, JsonWithSpansHoldsListsAndSpansInUtf8) {
     Documents docs;
     auto result = runCommand(qltCheck("--format json --spans " + shellQuote(docs.faulty) + " " + shellQuote(docs.clean)));
     EXPECT_EQ(result.status, 1);
-    const auto span = [](int line, int column, int length, const char* role) {
-        return nlohmann::json{{"line", line}, {"column", column}, {"length", length}, {"role", role}};
-    };
-    const nlohmann::json expected = {
-        {"files",
-         {{{"path", docs.faulty},
-           {"rules", "classic"},
-           {"messages",
-            {{{"line", 4}, {"buttons", "ok-ignore-abort"}, {"text", formatMessage(MessageId::Unrecognised, 4, "DIR")},
-              {"code", "Q002"}, {"severity", "warning"}, {"column", 1}, {"length", 3}},
-             {{"line", 5}, {"buttons", "ok"}, {"text", formatMessage(MessageId::GotoLabel, 5, "MISSING")},
-              {"code", "Q035"}, {"severity", "warning"}, {"column", 1}, {"length", 12}}}},
-           {"labels", {"Start"}},
-           {"variables", {"Caf\xc3\xa9"}},
-           {"spans", {span(1, 2, 4, "command"), span(2, 1, 6, "label"), span(3, 1, 3, "command")}}},
-          {{"path", docs.clean},
-           {"rules", "classic"},
-           {"messages", nlohmann::json::array()},
-           {"labels", nlohmann::json::array()},
-           {"variables", nlohmann::json::array()},
-           {"spans", {span(1, 1, 8, "comment"), span(2, 1, 3, "command")}}}}}};
-    EXPECT_EQ(nlohmann::json::parse(result.out), expected);
+    auto expected = testing_support::golden("check-two-files.json");
+    const std::pair<std::string, std::string> paths[] = {{"\"@FAULTY@\"", docs.faulty}, {"\"@CLEAN@\"", docs.clean}};
+    for (const auto& [hole, path] : paths) expected.replace(expected.find(hole), hole.size(), nlohmann::json(path).dump());
+    EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::parse(expected));
 
     auto withoutSpans = nlohmann::json::parse(runCommand(qltCheck("--format json " + shellQuote(docs.clean))).out);
     EXPECT_FALSE(withoutSpans["files"][0].contains("spans"));

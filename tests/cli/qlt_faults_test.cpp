@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using testing_support::runCommand;
 using testing_support::TempDir;
 
@@ -16,13 +18,8 @@ TEST(QltFaults, FailsCleanlyWithAReason) {
     dir.write("deep.json", "{\"fields\": {\"a\": " + std::string(100000, '[') + std::string(100000, ']') + "}}");
     dir.write("escape.json", "{\"\\u001b]2;PWNED\\u0007\": 1}");
     dir.write("escape.bat", "GOTO \x1b]2;PWNED\x07\r\n");
-    struct Case {
-        const char* command; //!< run in the test's folder
-        int status;
-        const char* out;
-        const char* err;
-    };
-    const Case cases[] = {
+    // The command, run in the test's folder, its status, output and errors.
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
         // The signal of the file-size limit would end qlt and leave the temporary file behind.
         {"(ulimit -f 30; qlt generate plan.json --into big.bat)", 2, "", "qlt: big.bat: File too large\n"},
         {"qlt check --format json escape.bat >/dev/full", 2, "", "qlt: cannot write the output: No space left on device\n"},
@@ -37,15 +34,15 @@ TEST(QltFaults, FailsCleanlyWithAReason) {
          "batch file (use ':' to define a label). [Q035]\n",
          ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.command);
-        std::string command = c.command;
+    for (const auto& [commandLine, status, out, err] : cases) {
+        SCOPED_TRACE(commandLine);
+        std::string command = commandLine;
         for (std::size_t at; (at = command.find("qlt ")) != std::string::npos;)
             command.replace(at, 3, std::string("'") + QLT_EXECUTABLE + "'");
         // Then the status, and proof that nothing was written: the big file whole, no temporary file.
         const auto ran = runCommand("{ cd '" + dir.path().string() + "' && " + command +
                                     "; echo \"exit $?\"; wc -c <big.bat; ls -A | grep -c tmp; }");
-        EXPECT_EQ(ran.out, c.out + ("exit " + std::to_string(c.status) + "\n100000\n0\n"));
-        EXPECT_EQ(ran.err, c.err);
+        EXPECT_EQ(ran.out, out + ("exit " + std::to_string(status) + "\n100000\n0\n"));
+        EXPECT_EQ(ran.err, err);
     }
 }

@@ -1,9 +1,10 @@
-#include "core/text/file_io.h"
+#include "support/golden.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+using testing_support::golden;
 using testing_support::runCommand;
 using testing_support::shellQuote;
 using testing_support::TempDir;
@@ -14,9 +15,6 @@ testing_support::ProcessResult generate(const TempDir& dir, const std::string& p
     const auto path = dir.write("plan.json", plan);
     return runCommand(std::string(QLT_EXECUTABLE) + " generate " + shellQuote(path) + " " + options);
 }
-
-//! A file of tests/cli/data: a plan or the output expected of one.
-std::string golden(const char* name) { return core::text::readFile(std::string(CLI_TEST_DATA) + "/" + name).bytes; }
 
 constexpr const char* COPY_PLAN =
     R"({"fields": {"CheckBox4": true, "Memo1": ["C:\\Data Files\\a.txt"], "Edit4": "D:\\Backup",

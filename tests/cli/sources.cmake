@@ -17,9 +17,8 @@ target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_server_test.c
 target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp PROPERTIES
   COMPILE_DEFINITIONS SARIF_SCHEMA="${CMAKE_CURRENT_LIST_DIR}/data/sarif-schema-2.1.0.json")
-# Plans and the output expected of them.
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/qlt_generate_test.cpp PROPERTIES
-  COMPILE_DEFINITIONS CLI_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")
+# Plans, files and the output expected of them.
+target_compile_definitions(cli_tests PRIVATE CLI_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")
 # The language server's fuzz target, replayed over its regression corpus.
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_fuzz_corpus_test.cpp

@@ -8,14 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(QtFileFilter, PairsBecomeQtFilters) {
-    struct Case {
-        std::string in;
-        QString out;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, QString> cases[] = {
         {"Batch Files|*.bat", "Batch Files (*.bat)"},
         {"Batch Files|*.bat|Text Files|*.txt|All Files|*.*|QLT Config Files|*.qlt",
          "Batch Files (*.bat);;Text Files (*.txt);;All Files (*.*);;QLT Config Files (*.qlt)"},
@@ -24,33 +22,29 @@ TEST(QtFileFilter, PairsBecomeQtFilters) {
         {"", ""},
         {"Dangling description", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(platform::qtFileFilter(c.in), c.out) << c.in;
+    for (const auto& [in, out] : cases) EXPECT_EQ(platform::qtFileFilter(in), out) << in;
 }
 
 // Escape and the title bar's close button never mean a "No" that discards work.
 TEST(QtPrompter, EscapeAndCloseMeanCancelWhenTheBoxHasIt) {
     using core::ports::Answer;
     using core::ports::Buttons;
-    struct Case {
-        Buttons buttons;
-        bool escape; // else the window is closed
-        Answer expected;
-    };
-    const Case cases[] = {
+    // The buttons, Escape (else the window is closed), the answer.
+    const std::tuple<Buttons, bool, Answer> cases[] = {
         {Buttons::YesNoCancel, true, Answer::Cancel},
         {Buttons::YesNoCancel, false, Answer::Cancel},
         {Buttons::YesNo, true, Answer::No},
         {Buttons::OkIgnoreAbort, true, Answer::Abort},
     };
-    for (const auto& c : cases) {
-        QTimer::singleShot(0, [escape = c.escape] {
+    for (const auto& [buttons, escape, expected] : cases) {
+        QTimer::singleShot(0, [escape = escape] {
             QWidget* box = QApplication::activeModalWidget();
             if (!box) return;
             if (escape) QTest::keyClick(box, Qt::Key_Escape);
             else box->close();
         });
         platform::QtPrompter prompter(nullptr);
-        EXPECT_EQ(prompter.message(core::ports::MessageKind::Confirmation, c.buttons, "Save?"), c.expected);
+        EXPECT_EQ(prompter.message(core::ports::MessageKind::Confirmation, buttons, "Save?"), expected);
     }
 }
 

@@ -35,6 +35,7 @@ TEST(SingleInstanceChannel, EndpointOnlyInAFolderNoOneElseCanEnter) {
 }
 #endif
 
+// A request travels as sent; one past the bound drops its connection only.
 TEST(SingleInstanceChannel, ARequestPastTheBoundDropsTheConnection) {
     testing_support::TempDir dir;
     const auto name = QString::fromStdString(dir.file("channel"));
@@ -46,6 +47,9 @@ TEST(SingleInstanceChannel, ARequestPastTheBoundDropsTheConnection) {
     ASSERT_TRUE(flood.waitForConnected(2000));
     flood.write(QByteArray(platform::SingleInstance::MAX_REQUEST * 2, 'x'));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }, 5000));
-    EXPECT_TRUE(platform::SingleInstance(name).sendToRunning(QStringLiteral("next"))); // still serving
+    const QString request = QStringLiteral("[open(\"C:\\\\A B\\\\x.bat\")]");
+    EXPECT_TRUE(platform::SingleInstance(name).sendToRunning(request)); // still serving
     EXPECT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }, 5000));
+    EXPECT_EQ(received.at(0).at(0).toString(), request);
+    EXPECT_FALSE(platform::SingleInstance(QString::fromStdString(dir.file("nobody"))).sendToRunning(request, 200)); // no one listens
 }

@@ -20,6 +20,12 @@ struct ProcessResult {
     std::string err;
 };
 
+//! Appends everything left to read from file to text.
+inline void readAll(FILE* file, std::string& text) {
+    std::array<char, 4096> buffer{};
+    for (std::size_t got = 0; (got = fread(buffer.data(), 1, buffer.size(), file)) > 0;) text.append(buffer.data(), got);
+}
+
 #ifdef _WIN32
 //! Runs a command line through cmd; stderr is captured through a temporary
 //! file. Output is read in text mode: a line ends in "\n" as on POSIX systems.
@@ -30,12 +36,10 @@ inline ProcessResult runCommand(const std::string& commandLine) {
     // cmd /c drops the first and last quote of a line that starts with one: add a pair.
     FILE* pipe = _popen(("\"" + commandLine + " 2>\"" + errName + "\"\"").c_str(), "r");
     if (!pipe) return result;
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    readAll(pipe, result.out);
     result.status = _pclose(pipe);
     if (FILE* err = fopen(errName.c_str(), "r")) {
-        while ((got = fread(buffer.data(), 1, buffer.size(), err)) > 0) result.err.append(buffer.data(), got);
+        readAll(err, result.err);
         fclose(err);
     }
     std::remove(errName.c_str());
@@ -53,13 +57,11 @@ inline ProcessResult runCommand(const std::string& commandLine) {
     if (errFd >= 0) close(errFd);
     FILE* pipe = popen((commandLine + " 2>" + errName).c_str(), "r");
     if (!pipe) return result;
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    readAll(pipe, result.out);
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     if (FILE* err = fopen(errName, "rb")) {
-        while ((got = fread(buffer.data(), 1, buffer.size(), err)) > 0) result.err.append(buffer.data(), got);
+        readAll(err, result.err);
         fclose(err);
     }
     std::remove(errName);

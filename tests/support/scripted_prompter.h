@@ -35,16 +35,10 @@ public:
     core::ports::Answer message(core::ports::MessageKind kind, core::ports::Buttons buttons,
                                 const std::string& text) override {
         shown.push_back({kind, buttons, text});
-        if (!answers.empty()) {
-            auto answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        using core::ports::Answer;
+        if (!answers.empty()) return pop(answers);
         using core::ports::Buttons;
-        return buttons == Buttons::YesNo || buttons == Buttons::YesCancel || buttons == Buttons::YesNoCancel
-                   ? Answer::Yes
-                   : Answer::Ok;
+        const bool yes = buttons == Buttons::YesNo || buttons == Buttons::YesCancel || buttons == Buttons::YesNoCancel;
+        return yes ? core::ports::Answer::Yes : core::ports::Answer::Ok;
     }
     std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override {

@@ -1,6 +1,5 @@
-// The wizard inside the main window: start-up restores its page, F4 and
-// F11 reach it, lines land in the editor's document, Insert Command follows
-// the IF command field.
+// The wizard inside the main window: lines land in the editor's document,
+// Insert Command follows the IF command field (start-up and F4: main_window_test).
 #include "app/window_fixture.h"
 
 #include "app/wizard/easy_layout.h"
@@ -23,14 +22,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(EasyInWindow, StartUpRestoresThePageAndF4StepsOn) {
-    startOnEasy(6);
-    EXPECT_EQ(easy->wizardPage(), 6);
-    action("SwitchPagesEasy")->trigger();
-    EXPECT_EQ(easy->wizardPage(), 1);
-    EXPECT_EQ(child<QTabWidget>("PageControl2")->currentWidget()->objectName(), "TabSheet3");
-}
 
 TEST_F(EasyInWindow, UpdateBatchFileAppendsToTheEditorsDocument) {
     startOnEasy(1);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::documents::MemoryEditorView;
 
 TEST(ShortPath, ConventionalAlias) {
@@ -55,11 +57,7 @@ TEST(ShortPath, Valid83Names) {
 }
 
 TEST(RelativePath, FromTheChosenDirectory) {
-    struct Case {
-        const char* base;
-        const char* path;
-        const char* out;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"C:\\BATCH\\TOOLS", "C:\\BATCH\\DATA\\LIST.TXT", "..\\DATA\\LIST.TXT"},
         {"C:\\BATCH\\", "C:\\BATCH\\DATA\\LIST.TXT", "DATA\\LIST.TXT"},
         {"C:\\", "C:\\BATCH\\LIST.TXT", "BATCH\\LIST.TXT"},
@@ -76,7 +74,7 @@ TEST(RelativePath, FromTheChosenDirectory) {
         {"\\\\srv\\one", "\\\\srv\\two\\a.txt", "\\\\srv\\two\\a.txt"},
         {"/home/ann/jobs", "/home/ann/data/a.bat", "..\\data\\a.bat"},
     };
-    for (const auto& c : cases) EXPECT_EQ(core::aids::relativePath(c.base, c.path), c.out) << c.base << " | " << c.path;
+    for (const auto& [base, path, out] : cases) EXPECT_EQ(core::aids::relativePath(base, path), out) << base << " | " << path;
 }
 
 namespace {
@@ -111,15 +109,16 @@ TEST(MakeRelativePath, StartsAtTheLastChosenDirectoryAndCancelChangesNothing) {
     testing_support::ScriptedPrompter prompter;
     prompter.folderAnswers = {"C:\\BATCH\\TOOLS", "C:\\BATCH", std::nullopt, "D:\\OTHER"};
     core::aids::PathConversions conversions;
-    const char* expected[] = {"COPY ..\\DATA\\LIST.TXT D:\\", "COPY \"DATA\\LIST.TXT\" D:\\",
-                              "COPY C:\\BATCH\\DATA\\LIST.TXT D:\\", "COPY C:\\BATCH\\DATA\\LIST.TXT D:\\"};
-    const char* selections[] = {"C:\\BATCH\\DATA\\LIST.TXT", "\"C:\\BATCH\\DATA\\LIST.TXT\"",
-                                "C:\\BATCH\\DATA\\LIST.TXT", "C:\\BATCH\\DATA\\LIST.TXT"};
-    for (int i = 0; i < 4; ++i) {
-        auto editor = editorSelecting(selections[i]);
+    const std::string list = "C:\\BATCH\\DATA\\LIST.TXT", unchanged = "COPY " + list + " D:\\";
+    const std::pair<std::string, std::string> cases[] = {{list, "COPY ..\\DATA\\LIST.TXT D:\\"},
+                                                         {'"' + list + '"', "COPY \"DATA\\LIST.TXT\" D:\\"},
+                                                         {list, unchanged},  // cancelled
+                                                         {list, unchanged}}; // on another drive
+    for (const auto& [selection, line] : cases) {
+        auto editor = editorSelecting(selection);
         conversions.makeRelativePath(editor, prompter);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{expected[i]}) << i;
-        EXPECT_EQ(editor.modified(), i < 2) << i;
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{line}) << selection;
+        EXPECT_EQ(editor.modified(), line != unchanged) << selection;
     }
     EXPECT_EQ(prompter.folderStarts, (std::vector<std::string>{"", "C:\\BATCH\\TOOLS", "C:\\BATCH", "C:\\BATCH"}));
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::aids::IfPageField;
 using core::aids::VariableTarget;
 using Fields = std::map<IfPageField, std::string>;
@@ -13,13 +15,8 @@ TEST(VariableSelect, DeliversByTheVariableTarget) {
     core::documents::PickLists lists;
     lists.variables = {"TEMPDIR", "COUNT"};
     lists.labels = {"START", "END"};
-    struct Case {
-        VariableTarget target;
-        core::aids::PickSelection selection;
-        bool emptyLists;
-        const char* line;
-        Fields fields;
-    } cases[] = {
+    // The target, the selection, whether the lists are empty, the editor's line and the IF page's fields after.
+    const std::tuple<VariableTarget, core::aids::PickSelection, bool, const char*, Fields> cases[] = {
         {VariableTarget::Editor, {0, std::nullopt}, false, "SET X=%TEMPDIR%", {}},
         {VariableTarget::String1, {1, std::nullopt}, false, "SET X=", {{IfPageField::String1, "%COUNT%"}}},
         {VariableTarget::String2, {0, std::nullopt}, false, "SET X=", {{IfPageField::String2, "%TEMPDIR%"}}},
@@ -31,12 +28,12 @@ TEST(VariableSelect, DeliversByTheVariableTarget) {
         {VariableTarget::Editor, {}, false, "SET X=", {}},
         {VariableTarget::Editor, {0, 0}, true, "SET X=", {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [target, selection, emptyLists, line, fields] : cases) {
         core::documents::MemoryEditorView editor({"SET X="});
         editor.setCaret(6);
         testing_support::FakeIfPage page;
-        core::aids::deliverPick(c.emptyLists ? core::documents::PickLists{} : lists, c.selection, c.target, editor, page);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{c.line}) << static_cast<int>(c.target);
-        EXPECT_EQ(page.fields, c.fields) << static_cast<int>(c.target);
+        core::aids::deliverPick(emptyLists ? core::documents::PickLists{} : lists, selection, target, editor, page);
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{line}) << static_cast<int>(target);
+        EXPECT_EQ(page.fields, fields) << static_cast<int>(target);
     }
 }

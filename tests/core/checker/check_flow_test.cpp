@@ -29,9 +29,8 @@ TEST(CheckFlow, SkippedLinesAndLabelLines) {
     EXPECT_EQ(checked.prompter.shown[0].buttons, Buttons::Ok);
     EXPECT_EQ(checked.colours.resets, 1);
     EXPECT_EQ(checked.lists.labels, (std::vector<std::string>{"Start", "Start", ""}));
-    EXPECT_EQ(checked.colours.spans, (std::vector<Span>{{4, 0, 6, ColourRole::Label},
-                                                        {8, 0, 6, ColourRole::Label},
-                                                        {9, 0, 1, ColourRole::Label}}));
+    EXPECT_EQ(checked.colours.spans,
+              (std::vector<Span>{{4, 0, 6, ColourRole::Label}, {8, 0, 6, ColourRole::Label}, {9, 0, 1, ColourRole::Label}}));
 }
 
 TEST(CheckFlow, MessagesNameTheirLineWithKindAndButtons) {
@@ -54,20 +53,15 @@ TEST(CheckFlow, FindingCarriesCodeAndWholeLine) {
                                                    {checked.prompter, checked.colours, checked.lists, checked.ignored});
     ASSERT_EQ(result.findings.size(), 1u);
     const auto& f = result.findings[0];
-    EXPECT_EQ(f.code, core::checker::messageCode(MessageId::Unrecognised));
-    EXPECT_EQ(f.code, "Q002");
-    EXPECT_EQ(f.severity, core::checker::Severity::Warning);
-    EXPECT_EQ(f.column, 1u);
-    EXPECT_EQ(f.length, 9u);
+    EXPECT_EQ(std::tuple(f.code, f.severity, f.column, f.length), std::tuple("Q002", core::checker::Severity::Warning, 1u, 9u));
 }
 
 TEST(CheckFlow, IgnoreSilencesTheSameWorkingTextFromThenOn) {
     Checked checked;
     checked.prompter.answers = {Answer::Ignore};
     checked.run({"DIR", "dir", "FROB"});
-    EXPECT_EQ(checked.result.findings, (std::vector<core::checker::Finding>{
-                                           finding(MessageId::Unrecognised, 1, "DIR"),
-                                           finding(MessageId::Unrecognised, 3, "FROB")}));
+    EXPECT_EQ(checked.result.findings, (std::vector<core::checker::Finding>{finding(MessageId::Unrecognised, 1, "DIR"),
+                                                                            finding(MessageId::Unrecognised, 3, "FROB")}));
     EXPECT_EQ(checked.ignored, std::vector<std::string>{"DIR"});
 
     checked.run({"Dir", "frob"}); // a later check keeps the list
@@ -106,10 +100,9 @@ TEST(CheckFlow, GotoFindsLabelsAboveAndBelowIgnoringCase) {
     checked.run({":End", "GOTO end", "GOTO LATER", "GOTO END2", ":later", ":END20"});
     EXPECT_EQ(checked.result.findings,
               std::vector<core::checker::Finding>{finding(MessageId::GotoLabel, 4, "END2")});
-    EXPECT_EQ(checked.colours.spans,
-              (std::vector<Span>{{0, 0, 4, ColourRole::Label}, {1, 0, 4, ColourRole::Command},
-                                 {2, 0, 4, ColourRole::Command}, {4, 0, 6, ColourRole::Label},
-                                 {5, 0, 6, ColourRole::Label}}));
+    EXPECT_EQ(checked.colours.spans, (std::vector<Span>{{0, 0, 4, ColourRole::Label}, {1, 0, 4, ColourRole::Command},
+                                                        {2, 0, 4, ColourRole::Command}, {4, 0, 6, ColourRole::Label},
+                                                        {5, 0, 6, ColourRole::Label}}));
 }
 
 TEST(CheckFlow, LabelListIsRebuiltAndVariableListGrowsAcrossChecks) {
@@ -135,46 +128,48 @@ struct WatchingPrompter : testing_support::ScriptedPrompter {
     std::vector<std::string> selected;
 };
 
-TEST(EditorCheck, EachBoxShowsItsLineAndTheCaretComesBack) {
-    core::documents::MemoryEditorView view({"@ECHO OFF", "FROB", "REM x", "DEL A B"});
-    view.select(3, 4);
-    WatchingPrompter prompter(view);
+// The editor's check over a document of these lines.
+struct EditorChecked {
+    explicit EditorChecked(std::vector<std::string> lines) : view(std::move(lines)) {}
+    core::checker::Lint run(const core::checker::EditorCheckOptions& options = {}) {
+        return core::checker::checkEditor(view, prompter, lists, ignored, options);
+    }
+    core::documents::MemoryEditorView view;
+    WatchingPrompter prompter{view};
     core::documents::PickLists lists;
     std::vector<std::string> ignored;
-    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored);
-    EXPECT_EQ(prompter.selected, (std::vector<std::string>{"FROB", "DEL A B", "DEL A B"}));
-    EXPECT_EQ(prompter.texts()[0].rfind("Line 2: Unrecognised command: \"FROB\".", 0), 0u) << prompter.texts()[0];
-    EXPECT_EQ(prompter.texts()[1].find("Line"), std::string::npos) << "the text names its line itself";
-    EXPECT_EQ(view.selectionStart(), 3u);
-    EXPECT_EQ(view.selectionLength(), 4u);
-    EXPECT_FALSE(view.spans().empty());
+};
+
+TEST(EditorCheck, EachBoxShowsItsLineAndTheCaretComesBack) {
+    EditorChecked e({"@ECHO OFF", "FROB", "REM x", "DEL A B"});
+    e.view.select(3, 4);
+    const auto lint = e.run();
+    EXPECT_EQ(e.prompter.selected, (std::vector<std::string>{"FROB", "DEL A B", "DEL A B"}));
+    EXPECT_EQ(e.prompter.texts()[0].rfind("Line 2: Unrecognised command: \"FROB\".", 0), 0u) << e.prompter.texts()[0];
+    EXPECT_EQ(e.prompter.texts()[1].find("Line"), std::string::npos) << "the text names its line itself";
+    EXPECT_EQ(e.view.selectionStart(), 3u);
+    EXPECT_EQ(e.view.selectionLength(), 4u);
+    EXPECT_FALSE(e.view.spans().empty());
     EXPECT_EQ(lint.result.findings.size(), 2u);
 }
 
 TEST(EditorCheck, AbortedOrUnansweredTheResultHoldsEveryFinding) {
     const std::vector<std::string> lines = {"FROB", "DEL A B", "GOTO NOWHERE", "FROB"};
     for (const auto report : {ProblemReport::MessageBoxes, ProblemReport::ListOnly}) {
-        core::documents::MemoryEditorView view(lines);
-        testing_support::ScriptedPrompter prompter;
-        prompter.answers = {Answer::Abort};
-        core::documents::PickLists lists;
-        std::vector<std::string> ignored;
-        const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, {RuleChoice::Classic, report});
-        EXPECT_EQ(lint.result.findings.size(), 4u);
-        EXPECT_EQ(prompter.shown.size(), report == ProblemReport::ListOnly ? 0u : 2u);
-        EXPECT_TRUE(ignored.empty());
+        EditorChecked e(lines);
+        e.prompter.answers = {Answer::Abort};
+        EXPECT_EQ(e.run({RuleChoice::Classic, report}).result.findings.size(), 4u);
+        EXPECT_EQ(e.prompter.shown.size(), report == ProblemReport::ListOnly ? 0u : 2u);
+        EXPECT_TRUE(e.ignored.empty());
     }
 }
 
 TEST(EditorCheck, UtfEightTextIsCheckedPerCharacterAndColouredInBytes) {
     // "REM \u00fc x" and "FROB \u20ac": the checker sees one byte per character.
-    core::documents::MemoryEditorView view({"REM \xC3\xBC x", "FROB \xE2\x82\xAC"});
-    testing_support::ScriptedPrompter prompter;
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
-    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, {RuleChoice::Classic, ProblemReport::ListOnly});
-    ASSERT_FALSE(view.spans().empty());
-    const auto& comment = view.spans()[0];
+    EditorChecked e({"REM \xC3\xBC x", "FROB \xE2\x82\xAC"});
+    const auto lint = e.run({RuleChoice::Classic, ProblemReport::ListOnly});
+    ASSERT_FALSE(e.view.spans().empty());
+    const auto& comment = e.view.spans()[0];
     EXPECT_EQ(Span(comment.line, comment.column, comment.length, comment.role), Span(0, 0, 8, ColourRole::Comment));
     ASSERT_EQ(lint.result.findings.size(), 1u);
     EXPECT_EQ(lint.result.findings[0].line, 2u);

@@ -5,6 +5,7 @@
 #include "core/settings/settings_table.h"
 
 #include <algorithm>
+#include <tuple>
 
 using namespace documents_test;
 using core::documents::CloseResult;
@@ -120,23 +121,18 @@ TEST_F(DocumentSetTest, SwitchToDocumentFindsParkedDocumentsByCaption) {
 }
 
 TEST_F(DocumentSetTest, SaveAsAddsTheTemplateLineUnlessPresentInAnyCase) {
-    struct Case {
-        Lines lines;
-        std::string written;
-    };
-    const Case cases[] = {
+    const std::pair<Lines, std::string> cases[] = {
         {{"@ECHO OFF", ":START"}, "@ECHO OFF\r\n:START\r\n" + SAVE_AS_LINE + "\r\n"},
         {{"echo this batch file was created with the quillet from marrowfen software.", "PAUSE"},
          "echo this batch file was created with the quillet from marrowfen software.\r\nPAUSE\r\n"},
         {{" " + SAVE_AS_LINE}, " " + SAVE_AS_LINE + "\r\n" + SAVE_AS_LINE + "\r\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.written);
-        editor.setLines(c.lines);
-        const auto target = dir.file("saved.bat");
-        prompter.saveAnswers.push_back(target);
+    for (const auto& [lines, written] : cases) {
+        SCOPED_TRACE(written);
+        editor.setLines(lines);
+        prompter.saveAnswers.push_back(dir.file("saved.bat"));
         EXPECT_TRUE(set.saveAs());
-        EXPECT_EQ(dir.read("saved.bat"), c.written);
+        EXPECT_EQ(dir.read("saved.bat"), written);
         EXPECT_FALSE(editor.modified());
     }
 }
@@ -170,9 +166,9 @@ TEST_F(DocumentSetTest, ClosingTheOnlyModifiedDocumentLeavesAFreshOne) {
     prompter.answers.push_back(Answer::No);
     EXPECT_EQ(set.closeFile(), CloseResult::Closed);
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(prompter.shown[0].text, "Would you like to save Untitled.bat?");
+    const auto& box = prompter.shown[0];
+    EXPECT_EQ(std::tie(box.kind, box.buttons, box.text),
+              std::tuple(MessageKind::Confirmation, Buttons::YesNoCancel, "Would you like to save Untitled.bat?"));
     EXPECT_EQ(tabs(), "[Untitled1.bat]");
     EXPECT_EQ(set.listOpenDocuments(), Lines({"Untitled1.bat"}));
     EXPECT_EQ(editor.lines(), Lines({"@ECHO OFF", ":START"}));
@@ -181,26 +177,22 @@ TEST_F(DocumentSetTest, ClosingTheOnlyModifiedDocumentLeavesAFreshOne) {
 }
 
 TEST_F(DocumentSetTest, ClosingSelectsTheTabThatMovesIntoPlaceOrTheOneBefore) {
-    struct Case {
-        std::size_t closed;
-        std::string after;
-        Lines text;
-    };
-    const Case cases[] = {
+    // The tab closed, the tabs and the text after.
+    const std::tuple<std::size_t, std::string, Lines> cases[] = {
         {0, "[a.bat] b.bat", {"REM a"}},
         {1, "Untitled.bat [b.bat]", {"REM b"}},
         {2, "Untitled.bat [a.bat]", {"REM a"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.after);
+    for (const auto& [closed, after, text] : cases) {
+        SCOPED_TRACE(after);
         core::documents::DocumentSet documents(editor, prompter, files, store, lists);
         documents.start();
         documents.openFile(file("a.bat", "REM a\r\n"));
         documents.openFile(file("b.bat", "REM b\r\n"));
-        documents.selectTab(c.closed);
+        documents.selectTab(closed);
         documents.closeFile();
-        EXPECT_EQ(tabsOf(documents), c.after);
-        EXPECT_EQ(editor.lines(), c.text);
+        EXPECT_EQ(tabsOf(documents), after);
+        EXPECT_EQ(editor.lines(), text);
         EXPECT_EQ(documents.parkedDocuments().size(), 1u);
     }
 }

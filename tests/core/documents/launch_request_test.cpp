@@ -16,11 +16,7 @@ TEST(LaunchRequest, OnlyTheFirstArgumentCountsAndNewfileIsExact) {
 }
 
 TEST(LaunchRequest, OpenRequestsAreReadStrictly) {
-    struct Case {
-        const char* request;
-        Maybe path;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, Maybe> cases[] = {
         {"[open(\"C:\\JOBS\\BACKUP.BAT\")]", "C:\\JOBS\\BACKUP.BAT"},
         {"[open(\"/home/u/a b.bat\")]\r\n[open(\"/other.bat\")]", "/home/u/a b.bat"},
         {"[open(\"C:\\say \"hi\".bat\")]", "C:\\say \"hi\".bat"},
@@ -35,8 +31,5 @@ TEST(LaunchRequest, OpenRequestsAreReadStrictly) {
         {"", std::nullopt},
         {"\r\n[open(\"C:\\a.bat\")]", std::nullopt},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.request);
-        EXPECT_EQ(parseOpenRequest(c.request), c.path);
-    }
+    for (const auto& [request, path] : cases) EXPECT_EQ(parseOpenRequest(request), path) << request;
 }

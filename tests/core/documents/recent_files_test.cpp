@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 using core::documents::RecentFiles;
 using core::settings::MemorySettingsStore;
@@ -16,9 +17,7 @@ namespace {
 using Three = std::array<std::string, 3>;
 
 RecentFiles loaded(MemorySettingsStore& store, const Three& files) {
-    store.writeText("Recent", "File01", files[0]);
-    store.writeText("Recent", "File02", files[1]);
-    store.writeText("Recent", "File03", files[2]);
+    for (std::size_t i = 0; i < files.size(); ++i) store.writeText("Recent", "File0" + std::to_string(i + 1), files[i]);
     RecentFiles recent;
     recent.load(store);
     return recent;
@@ -32,13 +31,8 @@ Three stored(MemorySettingsStore& store) {
 } // namespace
 
 TEST(RecentFiles, OpenAndSaveAsShuffleTheList) {
-    struct Case {
-        Three before;
-        bool saveAs;
-        std::string path;
-        Three after;
-    };
-    const Case cases[] = {
+    // Before, Save As (or Open), the path, after.
+    const std::tuple<Three, bool, std::string, Three> cases[] = {
         {{"A", "B", "C"}, false, "C", {"C", "A", "B"}},
         {{"A", "B", "C"}, false, "B", {"B", "A", "C"}},
         {{"A", "B", "C"}, false, "A", {"A", "B", "C"}},
@@ -48,25 +42,20 @@ TEST(RecentFiles, OpenAndSaveAsShuffleTheList) {
         {{"A", "X", "A"}, false, "A", {"A", "A", "X"}}, // the last slot is checked first
         {{"File 1", "File 2", "File 3"}, false, "D", {"D", "File 1", "File 2"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path + (c.saveAs ? " saved as" : " opened"));
+    for (const auto& [before, saveAs, path, after] : cases) {
+        SCOPED_TRACE(path + (saveAs ? " saved as" : " opened"));
         MemorySettingsStore store;
-        auto recent = loaded(store, c.before);
-        c.saveAs ? recent.noteSavedAs(c.path, store) : recent.noteOpened(c.path, store);
-        EXPECT_EQ(stored(store), c.after);
-        EXPECT_EQ((Three{recent.file(0), recent.file(1), recent.file(2)}), c.after);
-        EXPECT_EQ(recent.caption(0), "&1. " + c.after[0]);
-        EXPECT_EQ(recent.caption(2), "&3. " + c.after[2]);
+        auto recent = loaded(store, before);
+        saveAs ? recent.noteSavedAs(path, store) : recent.noteOpened(path, store);
+        EXPECT_EQ(stored(store), after);
+        EXPECT_EQ((Three{recent.file(0), recent.file(1), recent.file(2)}), after);
+        EXPECT_EQ(recent.caption(0) + " " + recent.caption(2), "&1. " + after[0] + " &3. " + after[2]);
     }
 }
 
 TEST(RecentFiles, EntriesShowingPlaceholdersAreHidden) {
-    struct Case {
-        Three files;
-        bool afterOpen;
-        std::array<bool, 3> visible;
-    };
-    const Case cases[] = {
+    // The entries, whether entry 1 was opened, which show.
+    const std::tuple<Three, bool, std::array<bool, 3>> cases[] = {
         {{"File 1", "File 2", "File 3"}, false, {false, false, false}},
         {{"A", "File 2", "File 3"}, false, {true, false, false}},
         {{"A", "File 1", "File 2"}, false, {true, false, false}},
@@ -75,12 +64,12 @@ TEST(RecentFiles, EntriesShowingPlaceholdersAreHidden) {
         {{"File 1", "B", "C"}, false, {false, true, true}},
         {{"File 1", "File 2", "File 3"}, true, {true, false, false}}, // after Open entry 1 shows
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.files[0] + "|" + c.files[1] + "|" + c.files[2]);
+    for (const auto& [files, afterOpen, visible] : cases) {
+        SCOPED_TRACE(files[0] + "|" + files[1] + "|" + files[2]);
         MemorySettingsStore store;
-        auto recent = loaded(store, c.files);
-        if (c.afterOpen) recent.noteOpened(c.files[0], store);
-        EXPECT_EQ((std::array<bool, 3>{recent.visible(0), recent.visible(1), recent.visible(2)}), c.visible);
-        EXPECT_EQ(recent.separatorVisible(), c.visible[0]);
+        auto recent = loaded(store, files);
+        if (afterOpen) recent.noteOpened(files[0], store);
+        EXPECT_EQ((std::array<bool, 3>{recent.visible(0), recent.visible(1), recent.visible(2)}), visible);
+        EXPECT_EQ(recent.separatorVisible(), visible[0]);
     }
 }

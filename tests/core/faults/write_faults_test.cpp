@@ -44,6 +44,7 @@ struct Documents {
     core::documents::DocumentSet set;
 };
 
+
 testing_support::FakeDocument savedJob() {
     testing_support::FakeDocument document;
     document.filePath = "C:\\BATCH\\JOB.BAT";
@@ -52,6 +53,14 @@ testing_support::FakeDocument savedJob() {
 
 //! One write as the user asks for it; false when it failed.
 using Write = std::function<bool()>;
+
+//! Save of job.bat after typing "REM " at its start.
+Write savingAnEditedJob(Rig& rig) {
+    auto documents = std::make_shared<Documents>(rig);
+    documents->set.start(rig.files.dataFolder() + "job.bat");
+    documents->set.insertAtCaret("REM ");
+    return [documents] { return documents->set.save(); };
+}
 
 struct WriterCase {
     const char* name;
@@ -65,21 +74,12 @@ const char* const CANNOT_CREATE = "Cannot create file \"{target}\". {error}";
 const char* const LIST_NOT_SAVED = "Quillet could not save {target}: {error}.";
 
 const WriterCase WRITERS[] = {
-    {"Save", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
-     [](Rig& rig) -> Write {
-         auto documents = std::make_shared<Documents>(rig);
-         documents->set.start(rig.files.dataFolder() + "job.bat");
-         documents->set.insertAtCaret("REM ");
-         return [documents] { return documents->set.save(); };
-     }},
+    {"Save", "job.bat", CANNOT_CREATE, "REM old contents\r\n", savingAnEditedJob},
     // A file with a second name is rewritten in place, its old contents held until the new ones are safe.
     {"Save of a hard-linked file", "job.bat", CANNOT_CREATE, "REM old contents\r\n",
      [](Rig& rig) -> Write {
          fs::create_hard_link(rig.files.dataFolder() + "job.bat", rig.files.dataFolder() + "other name.bat");
-         auto documents = std::make_shared<Documents>(rig);
-         documents->set.start(rig.files.dataFolder() + "job.bat");
-         documents->set.insertAtCaret("REM ");
-         return [documents] { return documents->set.save(); };
+         return savingAnEditedJob(rig);
      }},
     {"Save As", "job.bat", CANNOT_CREATE,
      "@ECHO OFF\r\n:START\r\nECHO This Batch file was created with the Quillet from Marrowfen Software.\r\n",

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using core::info::HelpIndex;
@@ -23,9 +25,8 @@ TEST(HelpIndex, ReadsBooksTopicsAndContextNumbers) {
                                         "editing.html | Editing |\n");
     EXPECT_EQ(index.books(), (std::vector<std::string>{"Getting started", "The wizard"}));
     ASSERT_EQ(index.topics().size(), 3u);
-    EXPECT_EQ(index.topics()[1].page, "update.html");
-    EXPECT_EQ(index.topics()[1].title, "Updating a batch file");
-    EXPECT_EQ(index.topics()[1].book, 1u);
+    const auto& topic = index.topics()[1];
+    EXPECT_EQ(std::tie(topic.page, topic.title, topic.book), std::tuple("update.html", "Updating a batch file", 1u));
     EXPECT_EQ(index.contexts(), (std::vector<int>{992, 3000, 3001, 3004}));
     EXPECT_EQ(index.target(3001), (HelpTarget{"update.html", "list"}));
     EXPECT_EQ(index.target(992), (HelpTarget{"start.html", ""}));
@@ -56,10 +57,7 @@ TEST(HelpIndex, LeavesOutLinesItCannotReadAndSaysWhy) {
 }
 
 TEST(HelpText, PlainTextIsWhatAReaderSees) {
-    const struct {
-        const char* html;
-        const char* text;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"<p>Press <b>F7</b> to check.</p>", "Press F7 to check."},
         {"<html><head><title>Hidden</title><style>p{}</style></head><body>Shown</body></html>", "Shown"},
         {"a<!-- a <b>comment</b> -->b", "a b"},
@@ -68,7 +66,7 @@ TEST(HelpText, PlainTextIsWhatAReaderSees) {
         {"AT&T &unknown; & alone", "AT&T &unknown; & alone"},
         {"<script>var a = '<p>';</script><Headline>kept</Headline>", "kept"},
     };
-    for (const auto& c : cases) EXPECT_EQ(plainText(c.html), c.text) << c.html;
+    for (const auto& [html, text] : cases) EXPECT_EQ(plainText(html), text) << html;
 }
 
 class HelpSearch : public ::testing::Test {

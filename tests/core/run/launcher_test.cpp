@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 using core::ports::Answer;
 using core::run::RunMode;
@@ -21,13 +22,16 @@ constexpr const char* SAVED = "C:\\BATCH\\MY BACKUP.BAT";
 
 using testing_support::FakeDocument;
 
-struct LauncherTest : ::testing::Test {
+// What a run works with: a data folder, scripted answers, a shell and the document.
+struct Rig {
     testing_support::TempDir dir;
     testing_support::MappedFileSystem files{dir.folder()};
     testing_support::ScriptedPrompter prompter;
     testing_support::RecordingShell shell;
     FakeDocument document;
 };
+
+struct LauncherTest : ::testing::Test, Rig {};
 
 } // namespace
 
@@ -58,18 +62,12 @@ TEST(Launcher, SavesWhenNeededThenWritesAndOpensTheLauncher) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        testing_support::TempDir dir;
-        testing_support::MappedFileSystem files(dir.folder());
+        Rig rig;
+        auto& [dir, files, prompter, shell, document] = rig;
         files.shortForms[SAVED] = "C:\\BATCH\\MYBACK~1.BAT";
-        testing_support::ScriptedPrompter prompter;
         prompter.answers = {c.answer};
-        testing_support::RecordingShell shell;
-        FakeDocument document;
-        document.isModified = c.modified;
-        document.filePath = c.path;
-        document.saveAsAnswer = c.saveAsAnswer;
-        document.saveSucceeds = c.saveSucceeds;
-
+        std::tie(document.isModified, document.filePath, document.saveAsAnswer, document.saveSucceeds) =
+            std::tie(c.modified, c.path, c.saveAsAnswer, c.saveSucceeds);
         EXPECT_EQ(core::run::runDocument(c.mode, document, prompter, files, shell), c.launcher != nullptr);
         EXPECT_EQ(prompter.texts(), c.asked ? Strings{QUESTION} : Strings{});
         EXPECT_EQ(document.calls, c.calls);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace core::settings;
 using core::aids::DiskFileSystem;
 using testing_support::ScriptedPrompter;
@@ -58,34 +60,25 @@ TEST(StartupState, EmptyStoreGivesTheDefaults) {
 }
 
 TEST(StartupState, StoredValuesOutsideTheirNumbersFallBack) {
-    struct Case {
-        int easy, net, active;
-        bool hidden;
-        int window;
-        std::string expected;
-    };
-    const Case cases[] = {
+    // EasyActive, EasyNetActive, Active, Hidden, Window stored; the state read.
+    const std::tuple<int, int, int, bool, int, std::string> cases[] = {
         {7, 4, 2, false, 2, "wizard 7 net 4 active 2 no-welcome"},
         {0, 5, 1, false, 1, "wizard 1 net 1 active 1 no-welcome"},
         {8, -1, 3, false, 3, "wizard 1 net 1 active 1 no-welcome"},
         {3, 2, 5, false, 0, "wizard 3 net 2 active 1 no-welcome"},  // Welcome removed: Advanced
         {3, 2, 2, true, 1, "wizard 3 net 2 active 5 welcome"},      // Welcome mode shows Welcome
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
+    for (const auto& [easy, net, active, hidden, window, expected] : cases) {
+        SCOPED_TRACE(expected);
         MemorySettingsStore store;
-        store.writeInteger("PreviousExec", "EasyActive", c.easy);
-        store.writeInteger("PreviousExec", "EasyNetActive", c.net);
-        store.writeInteger("PreviousExec", "Active", c.active);
-        store.writeBool("PreviousExec", "Hidden", c.hidden);
-        store.writeInteger("PreviousExec", "Window", c.window);
-        store.writeText("PreviousExec", "LastOpen1Path", "");
-        store.writeText("PreviousExec", "LastOpen2Path", "");
+        const std::pair<const char*, int> numbers[] = {{"EasyActive", easy}, {"EasyNetActive", net}, {"Active", active},
+                                                       {"Hidden", hidden ? 1 : 0}, {"Window", window}};
+        for (const auto& [name, value] : numbers) store.writeInteger("PreviousExec", name, value);
+        for (const char* name : {"LastOpen1Path", "LastOpen2Path"}) store.writeText("PreviousExec", name, "");
         store.writeText("PreviousExec", "LastSavePath", "D:\\OUT\\");
         store.writeInteger("Templates", "Ignore", 1);
-        const auto window = c.window == 2 ? " maximised" : " normal";
-        EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
-                  c.expected + " 800x575" + window + " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
+        EXPECT_EQ(describe(readStartupState(store, PROGRAM)), expected + " 800x575" + (window == 2 ? " maximised" : " normal") +
+                      " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::ports::Answer;
 using core::wizard::FileOperationChoices;
 using core::wizard::generateFileOperation;
@@ -33,12 +35,10 @@ FileOperationChoices copying(Lines sources, std::string destination) {
 TEST(FileOperationGenerator, CopyFilesOneLinePerSourceInMemoOrder) {
     auto page = copying({"C:\\Data\\Annual Report.doc", "C:\\DATA\\A.TXT", "D:\\Old Stuff\\b.txt"}, "E:\\Backup");
     page.CheckBox1 = true;
-    EXPECT_EQ(run(1, page).lines, (Lines{"COPY C:\\DATA\\ANNUAL~1.DOC \"E:\\Backup\" /Y /V",
-                                         "COPY C:\\DATA\\A.TXT \"E:\\Backup\" /Y /V",
+    EXPECT_EQ(run(1, page).lines, (Lines{"COPY C:\\DATA\\ANNUAL~1.DOC \"E:\\Backup\" /Y /V", "COPY C:\\DATA\\A.TXT \"E:\\Backup\" /Y /V",
                                          "COPY D:\\OLDSTU~1\\b.txt \"E:\\Backup\" /Y /V"}));
-    page.RadioButton2 = false;
+    page.RadioButton2 = page.CheckBox1 = false;
     page.RadioButton1 = true;
-    page.CheckBox1 = false;
     page.Memo1 = {"A.TXT", ""};
     // A blank memo line still yields its line, with nothing between COPY and the quote.
     EXPECT_EQ(run(1, page).lines, (Lines{"COPY A.TXT \"E:\\Backup\" /-Y", "COPY  \"E:\\Backup\" /-Y"}));
@@ -50,15 +50,11 @@ TEST(FileOperationGenerator, DuplicateQuestionOnlyForTheExactProbe) {
     const auto page = copying({"C:\\DATA\\A.TXT", "C:\\DATA\\B.TXT"}, "E:\\Backup");
     const Lines copies = {"COPY C:\\DATA\\A.TXT \"E:\\Backup\" /Y", "COPY C:\\DATA\\B.TXT \"E:\\Backup\" /Y"};
     const Lines xcopies = {"XCOPY C:\\DATA\\A.TXT \"E:\\Backup\" /Y", "XCOPY C:\\DATA\\B.TXT \"E:\\Backup\" /Y"};
-    const std::string copy = "This COPY command already exists in the batch file. Do you still wish to add it?";
-    const std::string xcopy = "This XCOPY command already exists in the batch file. Do you still wish to add it?";
-    struct Case {
-        int code;
-        std::string existing;
-        Answer answer;
-        Generated expected;
+    const auto question = [](const char* command) {
+        return std::string("This ") + command + " command already exists in the batch file. Do you still wish to add it?";
     };
-    const Case cases[] = {
+    const std::string copy = question("COPY"), xcopy = question("XCOPY");
+    const std::tuple<int, std::string, Answer, Generated> cases[] = {
         // Other letter case matches; No appends nothing at all.
         {1, "copy c:\\data\\a.txt \"e:\\backup\" /y", Answer::No, {{}, {copy}}},
         {1, copies[0], Answer::Yes, {copies, {copy}}},
@@ -69,22 +65,19 @@ TEST(FileOperationGenerator, DuplicateQuestionOnlyForTheExactProbe) {
         {3, "XCOPY C:\\DATA\\A.TXT \"E:\\Backup\"", Answer::No, {{}, {xcopy}}},
         {3, xcopies[0], Answer::No, {xcopies, {}}},
     };
-    for (const auto& c : cases) EXPECT_EQ(run(c.code, page, {c.existing}, {c.answer}), c.expected) << c.existing;
+    for (const auto& [code, existing, answer, expected] : cases)
+        EXPECT_EQ(run(code, page, {existing}, {answer}), expected) << existing;
 }
 
 TEST(FileOperationGenerator, XcopySwitchList) {
     // The page's check boxes reach the line through the option mask.
     auto page = copying({"C:\\SRC"}, "D:\\DEST");
-    page.RadioButton2 = false;
-    page.RadioButton1 = true;
-    page.RadioButton25 = false;
-    page.RadioButton22 = true;
-    page.CheckBox1 = page.CheckBox16 = page.CheckBox18 = true;
+    page.RadioButton2 = page.RadioButton25 = false;
+    page.RadioButton1 = page.RadioButton22 = page.CheckBox1 = page.CheckBox16 = page.CheckBox18 = true;
     EXPECT_EQ(run(3, page).lines, Lines{"XCOPY C:\\SRC \"D:\\DEST\" /-Y /S /V /H /Q"});
     page = copying({"C:\\SRC"}, "D:\\DEST");
     page.RadioButton25 = false;
-    page.RadioButton21 = true;
-    page.CheckBox20 = page.CheckBox17 = true;
+    page.RadioButton21 = page.CheckBox20 = page.CheckBox17 = true;
     EXPECT_EQ(run(3, page).lines, Lines{"XCOPY C:\\SRC \"D:\\DEST\" /Y /W /D /E"});
     // The order: confirmation, /S or /T, /V, the options /W /H /P /Q /D, and /E last.
     const std::tuple<bool, int, bool, unsigned, const char*> cases[] = {
@@ -98,9 +91,8 @@ TEST(FileOperationGenerator, XcopySwitchList) {
 
 TEST(FileOperationGenerator, MoveAndDeleteLines) {
     auto page = copying({"C:\\DATA\\A.TXT"}, "D:\\X");
-    page.CheckBox1 = true; // verify plays no part in MOVE
     page.RadioButton2 = false;
-    page.RadioButton1 = true;
+    page.RadioButton1 = page.CheckBox1 = true; // verify plays no part in MOVE
     EXPECT_EQ(run(2, page).lines, Lines{"MOVE /-Y C:\\DATA\\A.TXT \"D:\\X\""});
     page.Memo2 = {"C:\\Temp Files\\*.tmp", ""};
     EXPECT_EQ(run(4, page).lines, (Lines{"DEL \"C:\\Temp Files\\*.tmp\"", "DEL \"\""}));
@@ -109,20 +101,15 @@ TEST(FileOperationGenerator, MoveAndDeleteLines) {
 }
 
 TEST(FileOperationGenerator, DeleteDirectoryByPromptAndSystem) {
-    struct Case {
-        bool prompt, rmdir;
-        const char* line;
-    };
-    const Case cases[] = {{true, true, "RMDIR \"C:\\OLD\" /S"},
-                          {true, false, "DELTREE \"C:\\OLD\""},
-                          {false, true, "RMDIR \"C:\\OLD\" /S /Q"},
-                          {false, false, "DELTREE /Y \"C:\\OLD\""}};
-    for (const auto& c : cases) {
+    const std::tuple<bool, bool, const char*> cases[] = {{true, true, "RMDIR \"C:\\OLD\" /S"},
+                                                         {true, false, "DELTREE \"C:\\OLD\""},
+                                                         {false, true, "RMDIR \"C:\\OLD\" /S /Q"},
+                                                         {false, false, "DELTREE /Y \"C:\\OLD\""}};
+    for (const auto& [prompt, rmdir, line] : cases) {
         FileOperationChoices page;
         page.Memo2 = {"C:\\OLD"};
-        page.CheckBox3 = c.prompt;
-        page.CheckBox45 = c.rmdir;
-        EXPECT_EQ(run(5, page).lines, Lines{c.line});
+        std::tie(page.CheckBox3, page.CheckBox45) = std::pair(prompt, rmdir);
+        EXPECT_EQ(run(5, page).lines, Lines{line});
     }
 }
 
@@ -137,11 +124,7 @@ TEST(FileOperationGenerator, RenameAndCreateLines) {
 }
 
 TEST(FileOperationGenerator, MissingInputWarnsAndAppendsNothing) {
-    struct Case {
-        int code;
-        FileOperationChoices page;
-        const char* warning;
-    };
+    using Case = std::tuple<int, FileOperationChoices, const char*>;
     FileOperationChoices noDestination = copying({"A.TXT"}, "");
     FileOperationChoices renameNoExtension;
     renameNoExtension.Edit12 = "A.TXT";
@@ -163,9 +146,5 @@ TEST(FileOperationGenerator, MissingInputWarnsAndAppendsNothing) {
         {7, createFromOnly, "Oops! You forgot to enter the new name for the directory!"},
         {8, createFromOnly, "Oops! You forgot to enter the new directory name!"},
     };
-    for (const auto& c : cases) {
-        const auto result = run(c.code, c.page);
-        EXPECT_EQ(result.messages, Lines{c.warning}) << c.code;
-        EXPECT_EQ(result.lines, Lines{}) << c.code;
-    }
+    for (const auto& [code, page, warning] : cases) EXPECT_EQ(run(code, page), (Generated{{}, {warning}})) << code;
 }

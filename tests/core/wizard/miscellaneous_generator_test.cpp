@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::wizard::MiscellaneousChoices;
 using wizard_testing::GeneratorHarness;
 using wizard_testing::Lines;
@@ -23,14 +25,8 @@ enum Action { None, Shutdown, Restart, LogOff };
 } // namespace
 
 TEST(ShutdownGenerator, LineBySystemForceAndAction) {
-    struct Case {
-        System system;
-        bool force;
-        Action action;
-        int delay;
-        const char* line; // nullptr: nothing appended
-    };
-    const Case cases[] = {
+    // System, force, action, delay and the line (nullptr: nothing appended).
+    const std::tuple<System, bool, Action, int, const char*> cases[] = {
         {Win9x, true, Shutdown, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 5"},
         {Win9x, false, LogOff, 30, "rundll32.exe shell32.dll,SHExitWindowsEx 0"},
         {WinXp, true, Shutdown, 30, "shutdown -s -f -t: 30"},
@@ -41,17 +37,12 @@ TEST(ShutdownGenerator, LineBySystemForceAndAction) {
         {WinNt, false, Restart, 0, "SHUTDOWN /L /R /Y /T:0"},
         {WinXp, true, None, 30, nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto& [system, force, action, delay, line] : cases) {
         MiscellaneousChoices page;
-        page.RadioButton26 = c.system == Win9x;
-        page.RadioButton58 = c.system == WinNt;
-        page.RadioButton27 = c.system == WinXp;
-        page.RadioButton28 = c.action == Shutdown;
-        page.RadioButton29 = c.action == Restart;
-        page.RadioButton30 = c.action == LogOff;
-        page.CheckBox22 = c.force;
-        page.CSpinEdit2 = c.delay;
-        EXPECT_EQ(run(page, core::wizard::generateShutdown), c.line ? Lines{c.line} : Lines{}) << (c.line ? c.line : "");
+        std::tie(page.RadioButton26, page.RadioButton58, page.RadioButton27) = std::tuple(system == Win9x, system == WinNt, system == WinXp);
+        std::tie(page.RadioButton28, page.RadioButton29, page.RadioButton30) = std::tuple(action == Shutdown, action == Restart, action == LogOff);
+        std::tie(page.CheckBox22, page.CSpinEdit2) = std::pair(force, delay);
+        EXPECT_EQ(run(page, core::wizard::generateShutdown), line ? Lines{line} : Lines{}) << (line ? line : "");
     }
 }
 
@@ -69,29 +60,21 @@ TEST(KeyboardInputGenerator, FileOrPrinter) {
 }
 
 TEST(CombineGenerator, ListByKindKeyboardAndOutput) {
-    struct Case {
-        bool binary, keyboard, before, printer;
-        const char* line;
-    };
-    const Case cases[] = {
+    // Binary, keyboard input, keyboard before the files, to the printer, the line.
+    const std::tuple<bool, bool, bool, bool, const char*> cases[] = {
         {false, false, false, true, "COPY A.TXT + B.TXT + C.TXT LPT1"},
         {false, true, true, false, "COPY CON + A.TXT + B.TXT + C.TXT D:\\OUT\\all.txt"},
         {false, true, false, true, "COPY A.TXT + B.TXT + C.TXT + CON LPT1"},
         {true, true, false, false, "COPY A.TXT/B + B.TXT/B + C.TXT/B + CON D:\\OUT\\all.txt"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [binary, keyboard, before, printer, line] : cases) {
         MiscellaneousChoices page;
         page.Memo4 = {"A.TXT", "B.TXT", "C.TXT"};
-        page.CheckBox44 = c.binary;
-        page.CheckBox24 = !c.binary;
-        page.CheckBox25 = c.keyboard;
-        page.RadioButton33 = c.before;
-        page.RadioButton34 = !c.before;
-        page.RadioButton35 = c.printer;
-        page.RadioButton36 = !c.printer;
-        page.Edit18 = "D:\\OUT";
-        page.Edit17 = "all.txt";
-        EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{c.line});
+        std::tie(page.CheckBox44, page.CheckBox24, page.CheckBox25) = std::tuple(binary, !binary, keyboard);
+        std::tie(page.RadioButton33, page.RadioButton34, page.RadioButton35, page.RadioButton36) =
+            std::tuple(before, !before, printer, !printer);
+        std::tie(page.Edit18, page.Edit17) = std::pair("D:\\OUT", "all.txt");
+        EXPECT_EQ(run(page, core::wizard::generateCombine), Lines{line});
     }
 }
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace core::wizard;
 using wizard_testing::expectCases;
 using wizard_testing::GeneratorCase;
@@ -39,57 +41,36 @@ TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
 TEST(IfStatement, LineByConditionAndAction) {
     using Case = GeneratorCase<VariablesChoices>;
     const auto compare = [](VariablesChoices& p) {
-        p.RadioButton37 = true;
-        p.Edit19 = "%NAME%";
-        p.Edit20 = "YES";
-        p.RadioButton39 = true;
-        p.Edit23 = "ECHO HI";
+        p.RadioButton37 = p.RadioButton39 = true;
+        std::tie(p.Edit19, p.Edit20, p.Edit23) = std::tuple("%NAME%", "YES", "ECHO HI");
     };
     expectCases<VariablesChoices>(generateIfStatement, {
         Case{"compare, run", compare, {{"IF %NAME%==YES ECHO HI"}, {}}},
         Case{"compare, false", [&](auto& p) { compare(p); p.CheckBox28 = true; }, {{"IF NOT %NAME%==YES ECHO HI"}, {}}},
-        Case{"file missing, goto", [](auto& p) {
-                 p.RadioButton38 = p.RadioButton40 = p.CheckBox28 = true;
-                 p.Edit21 = "C:\\A.TXT";
-                 p.Edit24 = "END";
-             }, {{"IF NOT EXIST C:\\A.TXT GOTO END"}, {}}},
-        Case{"directory, goto", [](auto& p) {
-                 p.RadioButton41 = p.RadioButton40 = true;
-                 p.Edit22 = "C:\\TEMP\\";
-                 p.Edit24 = "END";
-             }, {{"IF EXIST C:\\TEMP\\NULL GOTO END"}, {}}},
+        Case{"file missing, goto",
+             [](auto& p) { p.RadioButton38 = p.RadioButton40 = p.CheckBox28 = true; p.Edit21 = "C:\\A.TXT"; p.Edit24 = "END"; },
+             {{"IF NOT EXIST C:\\A.TXT GOTO END"}, {}}},
+        Case{"directory, goto", [](auto& p) { p.RadioButton41 = p.RadioButton40 = true; p.Edit22 = "C:\\TEMP\\"; p.Edit24 = "END"; },
+             {{"IF EXIST C:\\TEMP\\NULL GOTO END"}, {}}},
         Case{"empty fields as typed", [](auto& p) { p.RadioButton38 = p.RadioButton39 = true; }, {{"IF EXIST  "}, {}}},
         Case{"no action", [](auto& p) { p.RadioButton37 = true; }, {}},
         Case{"no condition", [](auto& p) { p.RadioButton39 = true; p.Edit23 = "ECHO HI"; }, {}},
     });
 }
 
+// The short forms come from the file system (~2 here), in memo order; Cancel
+// joins command and arguments; an empty memo gives empty parentheses.
 TEST(ForStatement, ListsShortFormsInMemoOrder) {
-    struct Case {
-        const char* what;
-        bool cancel;
-        Lines files;
-        std::string expected;
-    } cases[] = {
-        {"%%f inserted", false, {"C:\\Data Files\\One.txt", "C:\\TWO.TXT"},
-         "FOR %%f IN (C:\\DATAFI~2\\ONE.TXT C:\\TWO.TXT) DO DEL %%f /P"},
-        {"Cancel joins command and arguments", true, {"C:\\Data Files\\One.txt", "C:\\TWO.TXT"},
-         "FOR %%f IN (C:\\DATAFI~2\\ONE.TXT C:\\TWO.TXT) DO DEL/P"},
-    };
-    for (const auto& c : cases) {
+    for (const bool cancel : {false, true}) {
         GeneratorHarness harness;
         harness.files.shortForms = {{"C:\\Data Files\\One.txt", "C:\\DATAFI~2\\ONE.TXT"}, {"C:\\TWO.TXT", "C:\\TWO.TXT"}};
         ForAttributesChoices page;
-        page.Memo5 = c.files;
-        page.ComboBox1 = "DEL";
-        page.Edit26 = "/P";
-        page.CheckBox43 = c.cancel;
+        page.Memo5 = {"C:\\Data Files\\One.txt", "C:\\TWO.TXT"};
+        std::tie(page.ComboBox1, page.Edit26, page.CheckBox43) = std::tuple("DEL", "/P", cancel);
         generateForStatement(page, harness.context);
-        EXPECT_EQ(harness.result().lines, Lines{c.expected}) << c.what;
+        EXPECT_EQ(harness.result().lines, Lines{std::string("FOR %%f IN (C:\\DATAFI~2\\ONE.TXT C:\\TWO.TXT) DO ") +
+                                                (cancel ? "DEL/P" : "DEL %%f /P")});
     }
-}
-
-TEST(ForStatement, EmptyMemoGivesEmptyParentheses) {
     using Case = GeneratorCase<ForAttributesChoices>;
     expectCases<ForAttributesChoices>(generateForStatement, {
         Case{"no line", [](auto& p) { p.ComboBox1 = "TYPE"; }, {{"FOR %%f IN () DO TYPE %%f "}, {}}},
@@ -103,10 +84,8 @@ TEST(Attributes, EveryAttributeSetOrClearedInTheOrderARSH) {
     expectCases<ForAttributesChoices>(generateAttributes, {
         Case{"only Hidden", [&](auto& p) { p.Memo9 = files; p.CheckBox40 = true; },
              {{"ATTRIB -A -R -S +H C:\\DATA\\A.TXT", "ATTRIB -A -R -S +H C:\\PROGRA~1\\MYBACK~1.BAT"}, {}}},
-        Case{"all four", [&](auto& p) {
-                 p.Memo9 = {files[0]};
-                 p.CheckBox38 = p.CheckBox39 = p.CheckBox40 = p.CheckBox41 = true;
-             }, {{"ATTRIB +A +R +S +H C:\\DATA\\A.TXT"}, {}}},
+        Case{"all four", [&](auto& p) { p.Memo9 = {files[0]}; p.CheckBox38 = p.CheckBox39 = p.CheckBox40 = p.CheckBox41 = true; },
+             {{"ATTRIB +A +R +S +H C:\\DATA\\A.TXT"}, {}}},
         Case{"empty memo", [](auto& p) { p.Memo9 = {""}; p.CheckBox39 = true; }, {}},
     });
 }
@@ -127,26 +106,16 @@ TEST(Share, CreateOrRemoveLimitedOrUnlimited) {
     using Case = GeneratorCase<NetworkSharingChoices>;
     const auto docs = [](NetworkSharingChoices& p) {
         p.RadioButton43 = true;
-        p.Edit25 = "DOCS";
-        p.Edit27 = "C:\\Data";
-        p.CSpinEdit1 = 5;
+        std::tie(p.Edit25, p.Edit27, p.CSpinEdit1) = std::tuple("DOCS", "C:\\Data", 5);
     };
     expectCases<NetworkSharingChoices>(generateShare, {
         Case{"second cache item", [&](auto& p) { docs(p); p.ComboBox2 = "Enabled, Manual re-integrate"; },
              {{R"(NET SHARE DOCS="C:\Data" /USERS:5 /CACHE:Manual)"}, {}}},
-        Case{"unlimited, third item", [&](auto& p) {
-                 docs(p);
-                 p.RadioButton45 = false;
-                 p.RadioButton46 = true;
-                 p.ComboBox2 = "Disabled";
-             }, {{R"(NET SHARE DOCS="C:\Data" /UNLIMITED /CACHE:No)"}, {}}},
-        Case{"remove keeps the user limit", [&](auto& p) {
-                 docs(p);
-                 p.RadioButton43 = false;
-                 p.RadioButton44 = true;
-                 p.Edit28 = "Team";
-                 p.ComboBox2 = "Disabled";
-             }, {{R"(NET SHARE DOCS="C:\Data" /USERS:5 /DELETE)"}, {}}},
+        Case{"unlimited, third item", [&](auto& p) { docs(p); p.RadioButton45 = false; p.RadioButton46 = true; p.ComboBox2 = "Disabled"; },
+             {{R"(NET SHARE DOCS="C:\Data" /UNLIMITED /CACHE:No)"}, {}}},
+        Case{"remove keeps the user limit",
+             [&](auto& p) { docs(p); p.RadioButton43 = false; p.RadioButton44 = true; p.Edit28 = "Team"; p.ComboBox2 = "Disabled"; },
+             {{R"(NET SHARE DOCS="C:\Data" /USERS:5 /DELETE)"}, {}}},
         Case{"no users choice", [&](auto& p) { docs(p); p.RadioButton45 = false; }, {}},
         Case{"no name", [&](auto& p) { docs(p); p.Edit25.clear(); p.Edit27.clear(); },
              {{}, {"Oops! You forgot to enter the name that the share will be known by."}}},
@@ -159,22 +128,13 @@ TEST(Connection, DevicePasswordAndUserParts) {
     using Case = GeneratorCase<NetworkSharingChoices>;
     const auto connect = [](NetworkSharingChoices& p) {
         p.RadioButton47 = true;
-        p.Edit29 = "Z:";
-        p.Edit30 = "\\\\SERVER\\DOCS";
-        p.Edit31 = "secret";
+        std::tie(p.Edit29, p.Edit30, p.Edit31) = std::tuple("Z:", "\\\\SERVER\\DOCS", "secret");
     };
-    const auto disconnect = [&](NetworkSharingChoices& p) {
-        connect(p);
-        p.RadioButton47 = false;
-        p.RadioButton48 = true;
-    };
+    const auto disconnect = [&](NetworkSharingChoices& p) { connect(p); p.RadioButton47 = false; p.RadioButton48 = true; };
     expectCases<NetworkSharingChoices>(generateConnection, {
         Case{"connect", connect, {{R"(NET USE Z: "\\SERVER\DOCS" secret)"}, {}}},
-        Case{"next available, prompt, no user", [&](auto& p) {
-                 connect(p);
-                 p.RadioButton49 = false;
-                 p.RadioButton50 = p.CheckBox31 = true;
-             }, {{R"(NET USE * "\\SERVER\DOCS" *)"}, {}}},
+        Case{"next available, prompt, no user", [&](auto& p) { connect(p); p.RadioButton49 = false; p.RadioButton50 = p.CheckBox31 = true; },
+             {{R"(NET USE * "\\SERVER\DOCS" *)"}, {}}},
         Case{"HOME leaves out path and user", [&](auto& p) { connect(p); p.CheckBox30 = p.CheckBox32 = true; },
              {{"NET USE Z: secret /HOME"}, {}}},
         Case{"disconnect HOME writes the password", [&](auto& p) { disconnect(p); p.CheckBox30 = true; },
@@ -286,11 +246,9 @@ TEST(TimeSync, ThreeFormsAndTheirWarnings) {
 TEST(RunAs, ProgramAndArgumentsInOnePairOfQuotes) {
     using Case = GeneratorCase<OtherNetworkChoices>;
     expectCases<OtherNetworkChoices>(generateRunAs, {
-        Case{"with arguments", [](auto& p) {
-                 p.Edit42 = "OFFICE\\admin";
-                 p.Edit40 = "C:\\WINNT\\NOTEPAD.EXE";
-                 p.Edit41 = "C:\\BOOT.INI";
-             }, {{R"(RUNAS /USER:OFFICE\admin "C:\WINNT\NOTEPAD.EXE C:\BOOT.INI")"}, {}}},
+        Case{"with arguments",
+             [](auto& p) { std::tie(p.Edit42, p.Edit40, p.Edit41) = std::tuple("OFFICE\\admin", "C:\\WINNT\\NOTEPAD.EXE", "C:\\BOOT.INI"); },
+             {{R"(RUNAS /USER:OFFICE\admin "C:\WINNT\NOTEPAD.EXE C:\BOOT.INI")"}, {}}},
         Case{"no arguments", [](auto& p) { p.Edit42 = "admin@office"; p.Edit40 = "CMD"; },
              {{R"(RUNAS /USER:admin@office "CMD ")"}, {}}},
         Case{"no user", [](auto& p) { p.Edit40 = "CMD"; },
@@ -301,18 +259,12 @@ TEST(RunAs, ProgramAndArgumentsInOnePairOfQuotes) {
 TEST(UserAccounts, EveryPartWithItsTrailingBlank) {
     using Case = GeneratorCase<ServerChoices>;
     const auto everything = [](ServerChoices& p) {
-        p.Edit43 = "bob";
-        p.Edit44 = "pw";
         p.CheckBox46 = p.CheckBox47 = p.CheckBox50 = true;
         p.CheckBox48 = p.CheckBox49 = false;
-        p.Edit45 = "Bob Smith";
-        p.Edit46 = "Sales";
-        p.DateTimePicker1 = "31/12/2031";
-        p.Edit47 = "\\\\SRV\\HOME\\BOB";
-        p.Edit48 = "\\\\SRV\\PROFILES\\BOB";
-        p.Edit49 = "LOGON.BAT";
+        std::tie(p.Edit43, p.Edit44, p.Edit45, p.Edit46, p.Edit50) = std::tuple("bob", "pw", "Bob Smith", "Sales", "New");
+        std::tie(p.DateTimePicker1, p.Edit47, p.Edit48, p.Edit49) =
+            std::tuple("31/12/2031", "\\\\SRV\\HOME\\BOB", "\\\\SRV\\PROFILES\\BOB", "LOGON.BAT");
         p.Memo10 = {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-        p.Edit50 = "New";
     };
     expectCases<ServerChoices>(generateUserAccounts, {
         Case{"add with start values", [](auto& p) { p.Edit43 = "bob"; p.Edit44 = "pw"; p.RadioButton65 = true; },

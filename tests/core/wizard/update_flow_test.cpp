@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace core::wizard;
 using wizard_testing::Lines;
@@ -72,11 +73,9 @@ struct Fixture {
     Fixture() {
         documents.add("Untitled.bat", "Untitled.bat", {"@ECHO OFF", ":START"});
         documents.add("C:\\JOBS\\BACKUP.BAT", "BACKUP.BAT*", {"@ECHO OFF", "REM keep"});
-        pages.fileOperations.CheckBox4 = true;
+        pages.fileOperations.CheckBox4 = pages.miscellaneous.CheckBox23 = pages.miscellaneous.RadioButton32 = true;
         pages.fileOperations.Memo1 = {"C:\\DATA\\A.TXT"};
         pages.fileOperations.Edit4 = "D:\\SAVE";
-        pages.miscellaneous.CheckBox23 = true;
-        pages.miscellaneous.RadioButton32 = true;
     }
     bool update(UpdateList& list, const std::string& target = "C:\\JOBS\\BACKUP.BAT") {
         return runUpdate(pages, list, target, {documents, prompter, files, lists, &progress});
@@ -102,12 +101,9 @@ TEST(SectionTable, EverySwitchExists) {
 TEST(UpdateList, BuiltFromSwitchesInTableOrderAndRearranged) {
     WizardPages pages;
     EXPECT_TRUE(UpdateList::fromPages(pages).empty());
-    pages.miscellaneous.CheckBox44 = true;
-    pages.fileOperations.RadioButton42 = true;
-    pages.userInteraction.CheckBox6 = true;
+    pages.miscellaneous.CheckBox44 = pages.fileOperations.RadioButton42 = pages.userInteraction.CheckBox6 = true;
     auto list = UpdateList::fromPages(pages);
-    EXPECT_EQ(list.entries(), (std::vector<UpdateEntry>{{"Create New Directory", 8, true},
-                                                         {"Create a Choice", 9, true},
+    EXPECT_EQ(list.entries(), (std::vector<UpdateEntry>{{"Create New Directory", 8, true}, {"Create a Choice", 9, true},
                                                          {"Combine Binary Files", 14, true}}));
     EXPECT_FALSE(list.moveUp(0));
     EXPECT_FALSE(list.moveDown(2));
@@ -115,8 +111,7 @@ TEST(UpdateList, BuiltFromSwitchesInTableOrderAndRearranged) {
     EXPECT_TRUE(list.toggle(2));
     EXPECT_TRUE(list.moveUp(2)); // keeps its mark when moved
     EXPECT_TRUE(list.moveDown(0));
-    EXPECT_EQ(list.entries(), (std::vector<UpdateEntry>{{"Combine Binary Files", 14, false},
-                                                         {"Create New Directory", 8, true},
+    EXPECT_EQ(list.entries(), (std::vector<UpdateEntry>{{"Combine Binary Files", 14, false}, {"Create New Directory", 8, true},
                                                          {"Create a Choice", 9, true}}));
 }
 
@@ -180,11 +175,9 @@ TEST(UpdateFlow, ReorderedEntriesGenerateInListOrder) {
 
 TEST(UpdateFlow, ExcludedEntryTurnsItsSwitchOffAndLeavesTheList) {
     Fixture f;
-    f.pages.userInteraction.CheckBox6 = true;
-    f.pages.userInteraction.Edit5 = "Go?";
-    f.pages.userInteraction.MaskEdit1 = "Y";
-    f.pages.userInteraction.MaskEdit2 = "N";
-    f.pages.userInteraction.CheckBox14 = false;
+    auto& choice = f.pages.userInteraction;
+    std::tie(choice.CheckBox6, choice.Edit5, choice.MaskEdit1, choice.MaskEdit2, choice.CheckBox14) =
+        std::tuple(true, "Go?", "Y", "N", false);
     auto list = UpdateList::fromPages(f.pages);
     ASSERT_EQ(textsOf(list), (Lines{"Copy File(s)", "Create a Choice", "Grab Keyboard Input"}));
     list.toggle(0);
@@ -212,9 +205,8 @@ TEST(UpdateFlow, FailingSectionDoesNotStopTheNext) {
 TEST(UpdateFlow, SectionsOutsideTheTableDoNothing) {
     wizard_testing::GeneratorHarness h({"@ECHO OFF"});
     WizardPages pages;
-    pages.fileOperations.Memo1 = {"A.TXT"};
-    pages.fileOperations.Edit4 = "B";
-    pages.fileOperations.CheckBox20 = true;
+    std::tie(pages.fileOperations.Memo1, pages.fileOperations.Edit4, pages.fileOperations.CheckBox20) =
+        std::tuple(Lines{"A.TXT"}, "B", true);
     for (int code : {-1, 0, 19, 22, 32}) generateSection(code, pages, h.context);
     EXPECT_EQ(h.document.lines(), Lines{"@ECHO OFF"});
     generateSection(1, pages, h.context);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::wizard::ProgramChoices;
 using core::wizard::UserInteractionChoices;
 using namespace wizard_testing;
@@ -21,10 +23,7 @@ Generated choice(const UserInteractionChoices& page, int entryPosition = 0) {
 // Keys Y and N, no third choice, the question "Install now?".
 UserInteractionChoices yesNo() {
     UserInteractionChoices page;
-    page.Edit5 = "Install now?";
-    page.MaskEdit1 = "Y";
-    page.MaskEdit2 = "N";
-    page.CheckBox14 = false;
+    std::tie(page.Edit5, page.MaskEdit1, page.MaskEdit2, page.CheckBox14) = std::tuple("Install now?", "Y", "N", false);
     return page;
 }
 
@@ -39,9 +38,7 @@ template <typename Generate> Generated programs(const ProgramChoices& page, Gene
 
 TEST(ChoiceGenerator, WorkedExampleWithSuffixB) {
     auto page = yesNo();
-    page.RadioButton12 = false;
-    page.RadioButton7 = true;
-    page.Edit9 = "Installing";
+    std::tie(page.RadioButton12, page.RadioButton7, page.Edit9) = std::tuple(false, true, "Installing");
     EXPECT_EQ(choice(page, 1).lines,
               (Lines{"CHOICE /CYN Install now?", "IF ERRORLEVEL==2 GOTO BCHOICETWO", "IF ERRORLEVEL==1 GOTO BCHOICEONE", "",
                      ":BCHOICEONE", "ECHO Installing", "GOTO ENDB", "", ":BCHOICETWO", "GOTO ENDB", "", ":ENDB"}));
@@ -49,14 +46,9 @@ TEST(ChoiceGenerator, WorkedExampleWithSuffixB) {
 
 TEST(ChoiceGenerator, ThirdChoiceWithProgramAndMessage) {
     auto page = yesNo();
-    page.CheckBox14 = true;
-    page.MaskEdit3 = "C";
-    page.RadioButton13 = false;
-    page.RadioButton8 = true;
-    page.Edit6 = "C:\\Program Files\\Setup.exe";
-    page.RadioButton14 = false;
-    page.RadioButton11 = true;
-    page.Edit11 = "Cancelled";
+    page.CheckBox14 = page.RadioButton8 = page.RadioButton11 = true;
+    page.RadioButton13 = page.RadioButton14 = false;
+    std::tie(page.MaskEdit3, page.Edit6, page.Edit11) = std::tuple("C", "C:\\Program Files\\Setup.exe", "Cancelled");
     EXPECT_EQ(choice(page, 26).lines,
               (Lines{"CHOICE /CYNC Install now?", "IF ERRORLEVEL==3 GOTO 1OPTIONTHREE", "IF ERRORLEVEL==2 GOTO 1CHOICETWO",
                      "IF ERRORLEVEL==1 GOTO 1CHOICEONE", "", ":1CHOICEONE", "GOTO END1", "", ":1CHOICETWO",
@@ -65,28 +57,19 @@ TEST(ChoiceGenerator, ThirdChoiceWithProgramAndMessage) {
 }
 
 TEST(ChoiceGenerator, ChoiceLineByFlagsAndDefaultKey) {
-    struct Case {
-        bool caseSensitive, delay;
-        int defaultButton; // 3, 4 or 5
-        const char* delayText;
-        const char* line;
-    };
-    const Case cases[] = {
+    // Case-sensitive, delay, the default key's button (3, 4 or 5), the delay typed, the line.
+    const std::tuple<bool, bool, int, const char*, const char*> cases[] = {
         {true, false, 3, "  ", "CHOICE /CYN /S Install now?"},
         {false, true, 3, "5 ", "CHOICE /CYN /T:Y,5  Install now?"},
         {true, true, 4, " 9", "CHOICE /CYN /S /T:N, 9 Install now?"},
         // The third key's button with no third key typed: the default falls back to the first key.
         {false, true, 5, "10", "CHOICE /CYN /T:Y,10 Install now?"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [caseSensitive, delay, button, delayText, line] : cases) {
         auto page = yesNo();
-        page.CheckBox7 = c.caseSensitive;
-        page.CheckBox8 = c.delay;
-        page.RadioButton3 = c.defaultButton == 3;
-        page.RadioButton4 = c.defaultButton == 4;
-        page.RadioButton5 = c.defaultButton == 5;
-        page.MaskEdit4 = c.delayText;
-        EXPECT_EQ(choice(page).lines.front(), c.line);
+        std::tie(page.CheckBox7, page.CheckBox8, page.MaskEdit4) = std::tuple(caseSensitive, delay, delayText);
+        std::tie(page.RadioButton3, page.RadioButton4, page.RadioButton5) = std::tuple(button == 3, button == 4, button == 5);
+        EXPECT_EQ(choice(page).lines.front(), line);
     }
     EXPECT_EQ(core::wizard::choiceLabelSuffix(25), "Z");
 }
@@ -120,9 +103,7 @@ TEST(ProgramGenerator, StartLinesByWindowModeAndWaiting) {
     page.Edit2 = "C:\\Program Files\\Editor\\edit.exe";
     // Without arguments the line still ends in the blank before them.
     EXPECT_EQ(programs(page, core::wizard::generateRunProgram).lines, Lines{"START /r C:\\PROGRA~1\\EDITOR\\EDIT.EXE "});
-    page.Edit3 = "/n";
-    page.RadioButton15 = false;
-    page.RadioButton16 = page.CheckBox11 = true;
+    std::tie(page.Edit3, page.RadioButton15, page.RadioButton16, page.CheckBox11) = std::tuple("/n", false, true, true);
     EXPECT_EQ(programs(page, core::wizard::generateRunProgram).lines,
               Lines{"START /max /w C:\\PROGRA~1\\EDITOR\\EDIT.EXE /n"});
     page.Memo3 = {"C:\\A.TXT", "C:\\My Notes\\b.txt", "C:\\C.TXT"};
@@ -131,16 +112,11 @@ TEST(ProgramGenerator, StartLinesByWindowModeAndWaiting) {
     EXPECT_EQ(programs(page, core::wizard::generateOpenFiles).lines,
               (Lines{"START /max C:\\A.TXT", "START /max C:\\MYNOTE~1\\b.txt", "START /max C:\\C.TXT"}));
     page.Memo3 = {"C:\\A.TXT"};
-    page.RadioButton19 = false;
-    page.RadioButton20 = page.CheckBox12 = true;
+    std::tie(page.RadioButton19, page.RadioButton20, page.CheckBox12) = std::tuple(false, true, true);
     EXPECT_EQ(programs(page, core::wizard::generateOpenFiles).lines, Lines{"START /m /w C:\\A.TXT"});
 }
 
 TEST(ProgramGenerator, MissingInputWarns) {
-    ProgramChoices page;
-    EXPECT_EQ(programs(page, core::wizard::generateRunProgram).messages,
-              Lines{"Oops! You forgot to enter the program to run!"});
-    const auto open = programs(page, core::wizard::generateOpenFiles);
-    EXPECT_EQ(open.messages, Lines{"Oops! You forgot to enter the file(s) to open!"});
-    EXPECT_EQ(open.lines, Lines{});
+    EXPECT_EQ(programs({}, core::wizard::generateRunProgram), (Generated{{}, {"Oops! You forgot to enter the program to run!"}}));
+    EXPECT_EQ(programs({}, core::wizard::generateOpenFiles), (Generated{{}, {"Oops! You forgot to enter the file(s) to open!"}}));
 }
