@@ -30,6 +30,10 @@ TEST(Lines, SplitAcceptsEveryLineBreak) {
         EXPECT_EQ(Lines(into.begin(), into.end() - 1), c.out) << c.in;
         EXPECT_EQ(into.back(), "unwritten") << c.in;
     }
+    // Counted in byte-wide counters that are added up every 255 steps of sixteen bytes.
+    std::string many;
+    for (int i = 0; i < 1000; ++i) many += "line\r\n";
+    EXPECT_EQ(countLines(many), 1000u);
 }
 
 TEST(Lines, OffsetsCountLineBreaksAsTwo) {
