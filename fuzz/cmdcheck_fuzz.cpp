@@ -51,13 +51,15 @@ Walked walkInParts(std::span<const std::string_view> lines, const core::cmdcheck
     return walked;
 }
 
-void checkParts(const std::vector<std::string>& text) {
-    const std::vector<std::string_view> lines(text.begin(), text.end());
-    const auto index = core::cmdcheck::indexLines(lines);
+// The parts walk with the index made from the text at one go, the whole walk
+// with the one made line by line.
+void checkParts(std::string_view bytes) {
+    const std::vector<std::string_view> lines = core::text::splitLineViews(bytes);
     Walked whole;
     whole.lists.variables = {"given"};
     SpanList colours(whole.spans);
-    whole.result = core::cmdcheck::lintCmd(lines, index, colours, whole.lists, {"ECHP"});
+    whole.result = core::cmdcheck::lintCmd(lines, core::cmdcheck::indexLines(lines), colours, whole.lists, {"ECHP"});
+    const auto index = core::cmdcheck::indexText(bytes, lines);
     for (int guess = 0; guess < 3; ++guess)
         if (!(walkInParts(lines, index, guess) == whole)) fuzz::fail();
 }
@@ -78,6 +80,6 @@ int fuzz::cmdInput(const std::uint8_t* data, std::size_t size) {
         previous = f.line;
     }
     (void)core::cmdcheck::usesCmdFeatures(lines);
-    checkParts(lines);
+    checkParts(bytes);
     return 0;
 }

@@ -19,8 +19,6 @@ namespace {
 constexpr std::size_t SPILL_SIZE = std::size_t{1} << 16;
 // Lines per part of a large file: enough to outweigh a thread's hand-over.
 constexpr std::size_t PART_LINES = 4096;
-// Lines per part of a walk with the command interpreter's rules.
-constexpr std::size_t WALK_PART_LINES = 2 * PART_LINES;
 
 class SpanCollector : public core::checker::ColourSink {
 public:
@@ -81,7 +79,7 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
     core::cmdcheck::PartedWalk walk(lines, index, colours, lists, settings.ignoreList,
-                                    settings.workers > 1 ? WALK_PART_LINES : lines.size());
+                                    settings.workers > 1 ? PART_LINES : lines.size());
     inOrder(
         walk.parts(), settings.workers, [&](std::size_t i) { return walk.walk(i); },
         [&](std::size_t, core::cmdcheck::WalkedPart&& part) { walk.join(std::move(part)); });

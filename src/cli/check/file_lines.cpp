@@ -51,7 +51,7 @@ void FileLines::splitInParts(std::string_view text, std::size_t workers, bool in
         stretches.size(), workers,
         [&](std::size_t i) {
             core::text::splitLineViewsInto(stretches[i], m_block.get() + firsts[i]);
-            return indexed ? core::cmdcheck::indexLines(view().subspan(firsts[i], firsts[i + 1] - firsts[i]))
+            return indexed ? core::cmdcheck::indexText(stretches[i], view().subspan(firsts[i], firsts[i + 1] - firsts[i]))
                            : core::cmdcheck::FileIndex{};
         },
         [&](std::size_t, core::cmdcheck::FileIndex&& part) { index.add(part); });

@@ -23,7 +23,7 @@ void addJumpTarget(FileIndex& index, std::string_view line, std::size_t pos) {
     while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
     std::size_t end = pos;
     while (end < line.size() && !isBlank(line[end]) &&
-           std::string_view(":+,;=&|<>()\"").find(line[end]) == std::string_view::npos)
+           std::string_view(":+,;=&|<>()\"\r\n").find(line[end]) == std::string_view::npos)
         ++end;
     const std::string_view target = line.substr(pos, end - pos);
     if (target.find_first_of("%!") != std::string_view::npos) index.dynamicJumps = true;
@@ -104,15 +104,32 @@ void FileIndex::add(const FileIndex& part) {
     delayedEverEnabled = delayedEverEnabled || part.delayedEverEnabled;
 }
 
+namespace {
+
+void indexLabel(FileIndex& index, std::string_view line) {
+    std::size_t pos = 0;
+    while (pos < line.size() && isBlank(line[pos])) ++pos;
+    if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
+        index.labels.insert(labelName(line, pos));
+}
+
+} // namespace
+
 FileIndex indexLines(std::span<const std::string_view> lines) {
     FileIndex index;
     for (const auto line : lines) {
-        std::size_t pos = 0;
-        while (pos < line.size() && isBlank(line[pos])) ++pos;
-        if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
-            index.labels.insert(labelName(line, pos));
+        indexLabel(index, line);
         indexWords(index, line);
     }
+    return index;
+}
+
+FileIndex indexText(std::string_view text, std::span<const std::string_view> lines) {
+    FileIndex index;
+    for (const auto line : lines) indexLabel(index, line);
+    // The words GOTO, CALL and those of delayed expansion never span a line
+    // break, and a jump's target ends at one.
+    indexWords(index, text);
     return index;
 }
 

@@ -23,6 +23,9 @@ struct FileIndex {
 };
 
 FileIndex indexLines(std::span<const std::string_view> lines);
+//! The same for the lines of `text` (views into it, all of them), its words
+//! looked for in the text at one go.
+FileIndex indexText(std::string_view text, std::span<const std::string_view> lines);
 
 //! A label's name: from after the colon at `colon` to the first blank or delimiter.
 std::string_view labelName(std::string_view text, std::size_t colon);
