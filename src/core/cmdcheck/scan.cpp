@@ -157,8 +157,8 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     while (keyEnd < word.end && (isLetterOrDigit(m_text[keyEnd]) || m_text[keyEnd] == '_' ||
                                  m_text[keyEnd] == '-'))
         ++keyEnd;
-    const std::string upperKey = upperOf(m_text.substr(word.begin, keyEnd - word.begin));
-    const std::string_view key = upperKey; // compared with literals of known length, without a call
+    const UpperWord upperKey(m_text.substr(word.begin, keyEnd - word.begin));
+    const std::string_view key = upperKey.view(); // compared with literals of known length, without a call
     const bool internal = isInternalCommand(key) &&
                           (keyEnd == word.end || std::string_view("./\\(:+[];,=").find(m_text[keyEnd]) != std::string_view::npos);
     m_commandWord = keyEnd == word.end || internal ? m_text.substr(word.begin, keyEnd - word.begin) : wordText(word);

@@ -10,6 +10,7 @@
 #include "core/documents/pick_lists.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -251,5 +252,28 @@ char upperByte(char c);
 std::size_t expansionEnd(std::string_view text, std::size_t pos, Expansion& kind);
 //! Upper case of a document word, Windows-1252.
 std::string upperOf(std::string_view text);
+
+//! The same, held without an allocation when the word is short (command
+//! words are).
+class UpperWord {
+public:
+    explicit UpperWord(std::string_view text) {
+        if (text.size() > m_short.size()) {
+            m_long = upperOf(text);
+            m_view = m_long;
+            return;
+        }
+        for (std::size_t i = 0; i < text.size(); ++i) m_short[i] = upperByte(text[i]);
+        m_view = std::string_view(m_short.data(), text.size());
+    }
+    UpperWord(const UpperWord&) = delete;
+    UpperWord& operator=(const UpperWord&) = delete;
+    std::string_view view() const { return m_view; }
+
+private:
+    std::array<char, 32> m_short{};
+    std::string m_long;
+    std::string_view m_view;
+};
 
 } // namespace core::cmdcheck

@@ -6,6 +6,15 @@
 #include <algorithm>
 
 namespace core::cmdcheck {
+namespace {
+
+// `into` gets the names of `from` too; the smaller set goes into the larger.
+void joinSets(std::unordered_set<std::string>& into, std::unordered_set<std::string>& from) {
+    if (into.size() < from.size()) into.swap(from);
+    into.merge(from);
+}
+
+} // namespace
 
 void Walk::walkStretch(std::size_t first, std::size_t last, bool insideBlocks) {
     if (!m_walked && first > 0) {
@@ -99,8 +108,8 @@ void Walk::takeFindings(Walk& next, std::vector<Decided>&& decided) {
     next.m_deferred = std::move(m_deferred);
     next.m_unlessSet.clear();
     next.m_fileDisabled = m_fileDisabled;
-    next.m_surelySet.merge(m_surelySet);
-    next.m_mayBeEmpty.merge(m_mayBeEmpty);
+    joinSets(next.m_surelySet, m_surelySet);
+    joinSets(next.m_mayBeEmpty, m_mayBeEmpty);
 }
 
 // Labels in file order; variables by their first appearance in the file.
@@ -113,7 +122,7 @@ void Walk::takeLists(Walk& next) {
     for (std::size_t i = next.m_givenVariables; i < next.m_lists.variables.size(); ++i)
         if (!m_listed.contains(upperOf(next.m_lists.variables[i]))) variables.push_back(std::move(next.m_lists.variables[i]));
     next.m_lists.variables = std::move(variables);
-    next.m_listed.merge(m_listed);
+    joinSets(next.m_listed, m_listed);
     next.m_firstLine = m_firstLine;
 }
 
