@@ -4,6 +4,7 @@
 // with a message and exit status 2, as for a file that cannot be read.
 #include "cli/check/file_bytes.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <csignal>
@@ -73,7 +74,11 @@ const char* mapFile(const std::string& path, std::size_t size) {
     ::close(fd);
     if (mapped == MAP_FAILED) return nullptr;
     handleBusErrors();
-    std::memcpy(slot->path.data(), path.c_str(), path.size() + 1);
+    // Kept as the message will show it: no control characters on the terminal.
+    std::transform(path.begin(), path.end(), slot->path.begin(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    });
+    slot->path[path.size()] = '\0';
     slot->size.store(size);
     slot->begin.store(static_cast<const char*>(mapped));
     return static_cast<const char*>(mapped);
