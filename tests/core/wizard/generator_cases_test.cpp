@@ -1,0 +1,112 @@
+// The section generators, case by case from the files of data/: the fields a
+// case sets on fresh pages, the document and answers it starts from, and the
+// lines and messages expected of its section.
+#include "core/wizard/update_flow.h"
+#include "core/wizard/user_interaction_generator.h"
+#include "generator_harness.h"
+#include "support/case_file.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+
+using namespace core::wizard;
+using testing_support::DataCase;
+
+namespace {
+
+// Sets the fields named by "Name=value" values: "true"/"false" for switches,
+// one value a line for memos (the name repeated); a name no page has throws.
+class FieldAssigner : public SkippingFieldVisitor {
+public:
+    explicit FieldAssigner(const std::vector<std::string>& values) {
+        for (const auto& value : values) {
+            const auto equals = value.find('=');
+            if (equals == std::string::npos) throw std::runtime_error("not a Name=value field: " + value);
+            m_values[value.substr(0, equals)].push_back(value.substr(equals + 1));
+        }
+    }
+    void check(std::string_view name, bool& value) override {
+        const auto* v = one(name);
+        if (v && *v != "true" && *v != "false") throw std::runtime_error("not true or false: " + *v);
+        if (v) value = *v == "true";
+    }
+    void radio(std::string_view name, std::string_view, bool& value) override { check(name, value); }
+    void text(std::string_view name, std::string& value) override {
+        if (const auto* v = one(name)) value = *v;
+    }
+    void memo(std::string_view name, std::vector<std::string>& lines) override {
+        if (const auto found = m_values.find(std::string(name)); found != m_values.end()) lines = used(found);
+    }
+    void number(std::string_view name, int& value, int, int) override {
+        if (const auto* v = one(name)) value = std::stoi(*v);
+    }
+    void choice(std::string_view name, std::optional<std::string>& selected, const std::vector<std::string>&) override {
+        if (const auto* v = one(name)) selected = *v;
+    }
+    void finish() const {
+        if (m_used.size() != m_values.size()) throw std::runtime_error("a field no page has, or set twice");
+    }
+
+private:
+    std::map<std::string, std::vector<std::string>, std::less<>> m_values;
+    std::set<std::string> m_used;
+
+    const std::vector<std::string>& used(std::map<std::string, std::vector<std::string>, std::less<>>::iterator found) {
+        m_used.insert(found->first);
+        return found->second;
+    }
+    const std::string* one(std::string_view name) {
+        const auto found = m_values.find(name);
+        if (found == m_values.end() || found->second.size() != 1) return nullptr;
+        return &used(found).front();
+    }
+};
+
+// Runs the case's section ("section=N" first in its head, then "entry=N" for
+// the entry's position when it matters) over pages set from the rest.
+wizard_testing::Generated generated(const DataCase& c) {
+    auto head = c[""];
+    const auto code = std::stoi(head.at(0).substr(head.at(0).find('=') + 1));
+    wizard_testing::GeneratorHarness harness(c["document"]);
+    head.erase(head.begin());
+    if (!head.empty() && head.front().rfind("entry=", 0) == 0) {
+        harness.context.entryPosition = std::stoi(head.front().substr(6));
+        head.erase(head.begin());
+    }
+    WizardPages pages;
+    FieldAssigner fields(head);
+    pages.visitFields(fields);
+    fields.finish();
+    for (const auto& form : c["short forms"]) {
+        const auto arrow = form.find(" => ");
+        harness.files.shortForms[form.substr(0, arrow)] = form.substr(arrow + 4);
+    }
+    for (const auto& answer : c["answers"])
+        harness.prompter.answers.push_back(answer == "yes" ? core::ports::Answer::Yes : core::ports::Answer::No);
+    generateSection(code, pages, harness.context);
+    return harness.result(c["document"].size());
+}
+
+TEST(GeneratorCases, EveryCaseOfEveryFile) {
+    const std::pair<const char*, std::size_t> files[] = {
+        {"/page_generators.txt", 56},
+        {"/file_operations.txt", 34},
+        {"/user_interaction.txt", 15},
+        {"/miscellaneous.txt", 21},
+    };
+    for (const auto& [file, count] : files) {
+        const auto cases = testing_support::readCases(WIZARD_TEST_DATA + std::string(file),
+                                                      {"document", "answers", "short forms", "lines", "messages"});
+        EXPECT_EQ(cases.size(), count) << file;
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.where);
+            EXPECT_EQ(generated(c), (wizard_testing::Generated{c["lines"], c["messages"]}));
+        }
+    }
+}
+
+TEST(GeneratorCases, ChoiceLabelsRunFromAToZ) { EXPECT_EQ(choiceLabelSuffix(25), "Z"); }
+
+} // namespace
