@@ -46,7 +46,8 @@ public:
         if (const auto* v = one(name)) selected = *v;
     }
     void finish() const {
-        if (m_used.size() != m_values.size()) throw std::runtime_error("a field no page has, or set twice");
+        for (const auto& entry : m_values)
+            if (!m_used.count(entry.first)) throw std::runtime_error("no page has the field, or it is set twice: " + entry.first);
     }
 
 private:
@@ -102,7 +103,11 @@ TEST(GeneratorCases, EveryCaseOfEveryFile) {
         EXPECT_EQ(cases.size(), count) << file;
         for (const auto& c : cases) {
             SCOPED_TRACE(c.where);
-            EXPECT_EQ(generated(c), (wizard_testing::Generated{c["lines"], c["messages"]}));
+            try {
+                EXPECT_EQ(generated(c), (wizard_testing::Generated{c["lines"], c["messages"]}));
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << e.what();
+            }
         }
     }
 }
