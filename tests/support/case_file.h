@@ -73,6 +73,8 @@ inline std::vector<DataCase> readCases(const std::string& path, const std::set<s
             section.clear();
         } else if (cases.empty()) {
             throw std::runtime_error(where + ": a line before the first \"==\" case");
+        } else if (line.rfind("-- ", 0) != 0 && (line.rfind("--", 0) == 0 || line.rfind("==", 0) == 0)) {
+            throw std::runtime_error(where + ": neither \"== name\" nor \"-- section\"; write \\e first for a value");
         } else if (line.rfind("-- ", 0) == 0) {
             section = line.substr(3);
             if (!sections.count(section) || !cases.back().sections.emplace(section, std::vector<std::string>{}).second)

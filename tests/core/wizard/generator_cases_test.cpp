@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <stdexcept>
 
@@ -65,28 +66,36 @@ private:
     }
 };
 
+// Takes "key=N" from the front of the head: nothing when the front is not that key.
+std::optional<int> take(std::vector<std::string>& head, const std::string& key) {
+    if (head.empty() || head.front().rfind(key + "=", 0) != 0) return std::nullopt;
+    const int number = std::stoi(head.front().substr(key.size() + 1));
+    head.erase(head.begin());
+    return number;
+}
+
 // Runs the case's section ("section=N" first in its head, then "entry=N" for
 // the entry's position when it matters) over pages set from the rest.
 wizard_testing::Generated generated(const DataCase& c) {
     auto head = c[""];
-    const auto code = std::stoi(head.at(0).substr(head.at(0).find('=') + 1));
+    const auto code = take(head, "section");
+    if (!code) throw std::runtime_error("the head does not start with section=N");
     wizard_testing::GeneratorHarness harness(c["document"]);
-    head.erase(head.begin());
-    if (!head.empty() && head.front().rfind("entry=", 0) == 0) {
-        harness.context.entryPosition = std::stoi(head.front().substr(6));
-        head.erase(head.begin());
-    }
+    harness.context.entryPosition = take(head, "entry").value_or(0);
     WizardPages pages;
     FieldAssigner fields(head);
     pages.visitFields(fields);
     fields.finish();
     for (const auto& form : c["short forms"]) {
         const auto arrow = form.find(" => ");
+        if (arrow == std::string::npos) throw std::runtime_error("not \"path => short form\": " + form);
         harness.files.shortForms[form.substr(0, arrow)] = form.substr(arrow + 4);
     }
-    for (const auto& answer : c["answers"])
+    for (const auto& answer : c["answers"]) {
+        if (answer != "yes" && answer != "no") throw std::runtime_error("not yes or no: " + answer);
         harness.prompter.answers.push_back(answer == "yes" ? core::ports::Answer::Yes : core::ports::Answer::No);
-    generateSection(code, pages, harness.context);
+    }
+    generateSection(*code, pages, harness.context);
     return harness.result(c["document"].size());
 }
 
