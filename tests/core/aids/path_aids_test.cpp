@@ -4,50 +4,19 @@
 #include "core/aids/relative_path.h"
 #include "core/aids/short_path.h"
 #include "core/documents/memory_editor_view.h"
+#include "support/case_file.h"
 #include "support/mapped_file_system.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using core::documents::MemoryEditorView;
 
 TEST(ShortPath, ConventionalAlias) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", ""},
-        // blanks
-        {"C:\\Program Files\\My Backup.bat", "C:\\PROGRA~1\\MYBACK~1.BAT"},
-        {"C:\\  lead and trail  .t x t", "C:\\LEADAN~1.TXT"},
-        // valid 8.3 names stay exactly as typed, lower case included
-        {"c:\\batch\\ABCDEFGH.txt", "c:\\batch\\ABCDEFGH.txt"},
-        {"C:\\NINECHARS.TXT", "C:\\NINECH~1.TXT"},
-        {"C:\\name.html", "C:\\NAME~1.HTM"},
-        // several dots: the last starts the extension; a leading dot starts none
-        {"report.final.txt", "REPORT~1.TXT"},
-        {"NAME.", "NAME~1"},
-        {".profile", "PROFIL~1"},
-        {".config.d", "CONFIG~1.D"},
-        // characters 8.3 names cannot hold
-        {"x,y;z=w.d+t", "X_Y_Z_~1.D_T"},
-        // drive roots, drive-relative names, trailing separators
-        {"C:\\", "C:\\"},
-        {"C:Long Name.txt", "C:LONGNA~1.TXT"},
-        {"C:\\Long Folder Name\\", "C:\\LONGFO~1\\"},
-        // UNC prefixes stay as typed
-        {"\\\\server\\share name\\Some File.txt", "\\\\server\\share name\\SOMEFI~1.TXT"},
-        {"\\\\file server", "\\\\file server"},
-        // dot-only names and wildcard patterns name no single file
-        {"...\\Long name\\.", "...\\LONGNA~1\\."},
-        {"C:\\My Documents\\*.*", "C:\\MYDOCU~1\\*.*"},
-        {"C:\\Report ??.document", "C:\\Report ??.document"},
-        // forward slashes separate names too
-        {"//server/share/Long Name", "//server/share/LONGNA~1"},
-        // letters of the code page are upper-cased by it
-        {"C:\\\xE9t\xE9 en France", "C:\\\xC9T\xC9" "ENF~1"},
-    };
-    for (const auto& [in, out] : cases) EXPECT_EQ(core::aids::conventionalShortPath(in), out) << in;
+    const auto cases = testing_support::readCases(AIDS_TEST_DATA "/short_paths.txt", {});
+    EXPECT_EQ(cases.size(), 21u);
+    for (const auto& c : cases) EXPECT_EQ(core::aids::conventionalShortPath(c.name), c[""].at(0)) << c.where;
 }
 
 TEST(ShortPath, Valid83Names) {
@@ -57,24 +26,9 @@ TEST(ShortPath, Valid83Names) {
 }
 
 TEST(RelativePath, FromTheChosenDirectory) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"C:\\BATCH\\TOOLS", "C:\\BATCH\\DATA\\LIST.TXT", "..\\DATA\\LIST.TXT"},
-        {"C:\\BATCH\\", "C:\\BATCH\\DATA\\LIST.TXT", "DATA\\LIST.TXT"},
-        {"C:\\", "C:\\BATCH\\LIST.TXT", "BATCH\\LIST.TXT"},
-        {"C:\\A\\B\\C", "C:\\A\\B.TXT", "..\\..\\B.TXT"},
-        // names compared ignoring case, and whole: BAT is no part of BATCH
-        {"c:\\batch\\tools", "C:\\BATCH\\Data\\List.txt", "..\\Data\\List.txt"},
-        {"C:\\BAT", "C:\\BATCH\\LIST.TXT", "..\\BATCH\\LIST.TXT"},
-        // another drive, or none: unchanged
-        {"C:\\BATCH", "D:\\BATCH\\LIST.TXT", "D:\\BATCH\\LIST.TXT"},
-        {"C:\\BATCH", "DATA\\LIST.TXT", "DATA\\LIST.TXT"},
-        {"C:\\BATCH", "C:LIST.TXT", "..\\LIST.TXT"},
-        // UNC shares count as drives; forward slashes as separators
-        {"\\\\srv\\share\\jobs", "\\\\SRV\\SHARE\\data\\a.txt", "..\\data\\a.txt"},
-        {"\\\\srv\\one", "\\\\srv\\two\\a.txt", "\\\\srv\\two\\a.txt"},
-        {"/home/ann/jobs", "/home/ann/data/a.bat", "..\\data\\a.bat"},
-    };
-    for (const auto& [base, path, out] : cases) EXPECT_EQ(core::aids::relativePath(base, path), out) << base << " | " << path;
+    const auto cases = testing_support::readCases(AIDS_TEST_DATA "/relative_paths.txt", {});
+    EXPECT_EQ(cases.size(), 12u);
+    for (const auto& c : cases) EXPECT_EQ(core::aids::relativePath(c.name, c[""].at(0)), c[""].at(1)) << c.where;
 }
 
 namespace {

@@ -6,3 +6,5 @@ target_sources(core_tests PRIVATE
   ${PROJECT_SOURCE_DIR}/fuzz/checker_fuzz.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp PROPERTIES
   COMPILE_DEFINITIONS CHECKER_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/checker")
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/rule_cases_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS CHECKER_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")

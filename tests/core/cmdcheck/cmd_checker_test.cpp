@@ -8,6 +8,7 @@
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/code_help.h"
 #include "fuzz_targets.h"
+#include "support/case_file.h"
 #include "support/corpus_replay.h"
 #include "core/text/lines.h"
 #include "support/scripted_prompter.h"
@@ -75,25 +76,16 @@ TEST(CmdChecker, IndexInPartsChecksLikeTheWhole) {
 }
 
 TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
-    const std::pair<const char*, RuleSet> rows[] = {
-        {"@ECHO OFF\nCOPY A.TXT B.TXT\nIF EXIST B.TXT GOTO END\n:END", RuleSet::Classic},
-        {"@echo off\nsetlocal\necho x", RuleSet::Cmd},
-        {"call :sub\n:sub", RuleSet::Cmd},
-        {"if exist a (\necho a\n)", RuleSet::Cmd},
-        {"echo %~dp0", RuleSet::Cmd},
-        {"dir && echo ok", RuleSet::Cmd},
-        {"if %N% GEQ 3 echo x", RuleSet::Cmd},
-        {"echo !X!", RuleSet::Cmd},
-        {"XCOPY A B\nFIND \"x\" A.TXT", RuleSet::Classic},
-        {"reg add HKCU\\X /f", RuleSet::Cmd},
-        {"call cmake ..", RuleSet::Cmd},
-        {"\"%PYTHON%\" setup.py install\nif errorlevel 1 exit 1", RuleSet::Cmd},
-    };
-    for (const auto& [text, rules] : rows) {
-        const auto lines = split(text);
-        EXPECT_EQ(core::checker::pickRuleSet(lines, RuleChoice::Automatic), rules) << text;
+    const auto cases = testing_support::readCases(CMDCHECK_TEST_DATA "/rule_sets.txt", {"text"});
+    EXPECT_EQ(cases.size(), 12u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        ASSERT_TRUE(c[""].at(0) == "cmd" || c[""].at(0) == "classic");
+        const auto rules = c[""][0] == "cmd" ? RuleSet::Cmd : RuleSet::Classic;
+        const auto& lines = c["text"];
+        EXPECT_EQ(core::checker::pickRuleSet(lines, RuleChoice::Automatic), rules);
         const std::vector<std::string_view> views(lines.begin(), lines.end());
-        EXPECT_EQ(core::checker::pickRuleSet(views, RuleChoice::Automatic), rules) << text;
+        EXPECT_EQ(core::checker::pickRuleSet(views, RuleChoice::Automatic), rules);
     }
     EXPECT_EQ(core::checker::pickRuleSet(split("setlocal"), RuleChoice::Classic), RuleSet::Classic);
     EXPECT_EQ(core::checker::pickRuleSet(split("CLS"), RuleChoice::Cmd), RuleSet::Cmd);

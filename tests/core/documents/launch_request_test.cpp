@@ -1,5 +1,6 @@
 // Files named on the command line and in open requests from a second launch.
 #include "core/documents/launch_request.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +17,8 @@ TEST(LaunchRequest, OnlyTheFirstArgumentCountsAndNewfileIsExact) {
 }
 
 TEST(LaunchRequest, OpenRequestsAreReadStrictly) {
-    const std::pair<const char*, Maybe> cases[] = {
-        {"[open(\"C:\\JOBS\\BACKUP.BAT\")]", "C:\\JOBS\\BACKUP.BAT"},
-        {"[open(\"/home/u/a b.bat\")]\r\n[open(\"/other.bat\")]", "/home/u/a b.bat"},
-        {"[open(\"C:\\say \"hi\".bat\")]", "C:\\say \"hi\".bat"},
-        {"[open(\"a.bat\")] trailing", "a.bat"},
-        {"[OPEN(\"C:\\a.bat\")]", std::nullopt},
-        {" [open(\"C:\\a.bat\")]", std::nullopt},
-        {"[open(C:\\a.bat\")]", std::nullopt},
-        {"[open(\"C:\\a.bat", std::nullopt},
-        {"[open(\"C:\\a.bat\"", std::nullopt},
-        {"[open(\"\")]", std::nullopt},
-        {"[open(", std::nullopt},
-        {"", std::nullopt},
-        {"\r\n[open(\"C:\\a.bat\")]", std::nullopt},
-    };
-    for (const auto& [request, path] : cases) EXPECT_EQ(parseOpenRequest(request), path) << request;
+    const auto cases = testing_support::readCases(DOCUMENTS_TEST_DATA "/open_requests.txt", {});
+    EXPECT_EQ(cases.size(), 13u);
+    for (const auto& c : cases)
+        EXPECT_EQ(parseOpenRequest(c.name), c[""].empty() ? Maybe() : Maybe(c[""].at(0))) << c.where;
 }

@@ -2,6 +2,7 @@
 #include "core/info/help_topics.h"
 
 #include "core/aids/disk_file_system.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -57,16 +58,9 @@ TEST(HelpIndex, LeavesOutLinesItCannotReadAndSaysWhy) {
 }
 
 TEST(HelpText, PlainTextIsWhatAReaderSees) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"<p>Press <b>F7</b> to check.</p>", "Press F7 to check."},
-        {"<html><head><title>Hidden</title><style>p{}</style></head><body>Shown</body></html>", "Shown"},
-        {"a<!-- a <b>comment</b> -->b", "a b"},
-        {"Tom &amp; Jerry &lt;3 &quot;x&quot; &#169; &#xA9;&nbsp;end", "Tom & Jerry <3 \"x\" \xC2\xA9 \xC2\xA9 end"},
-        {"  many\n\n   blanks\t here  ", "many blanks here"},
-        {"AT&T &unknown; & alone", "AT&T &unknown; & alone"},
-        {"<script>var a = '<p>';</script><Headline>kept</Headline>", "kept"},
-    };
-    for (const auto& [html, text] : cases) EXPECT_EQ(plainText(html), text) << html;
+    const auto cases = testing_support::readCases(INFO_TEST_DATA "/plain_texts.txt", {});
+    EXPECT_EQ(cases.size(), 7u);
+    for (const auto& c : cases) EXPECT_EQ(plainText(c.name), c[""].at(0)) << c.where;
 }
 
 class HelpSearch : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "core/info/update_config.h"
+#include "support/case_file.h"
 
 #include "core/settings/memory_settings_store.h"
 
@@ -7,19 +8,16 @@
 using namespace core::info;
 
 TEST(UpdateConfig, ServerListEntries) {
-    struct Case { const char* text; std::vector<UpdateServer> expected; } cases[] = {
-        {"  mail.example news  ; ", {{"mail.example", 0, "news"}}},
-        {"127.0.0.1:2110 update", {{"127.0.0.1", 2110, "update"}}},
-        {"host", {}},                           // no account
-        {"host a b", {}},                       // one blank only between host and account
-        {"host:0 a;host:65536 a;host:x a", {}}, // bad ports
-        {":110 a", {}},                         // no host
-        {"", {}},
-        {"a x;;b y", {{"a", 0, "x"}, {"b", 0, "y"}}},
-    };
+    const auto cases = testing_support::readCases(INFO_TEST_DATA "/server_lists.txt", {});
+    EXPECT_EQ(cases.size(), 8u);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseServerList(c.text), c.expected);
+        SCOPED_TRACE(c.where);
+        std::vector<UpdateServer> expected;
+        for (const auto& server : c[""]) {
+            const auto words = testing_support::wordsOf(server);
+            expected.push_back({words.at(0), std::stoi(words.at(1)), words.at(2)});
+        }
+        EXPECT_EQ(parseServerList(c.name), expected);
     }
 }
 

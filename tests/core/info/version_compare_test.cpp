@@ -1,4 +1,5 @@
 #include "core/info/version_compare.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,20 +8,13 @@
 using core::info::compareVersions;
 
 TEST(VersionCompare, DottedVersionsCompareNumericallyComponentByComponent) {
-    struct Case { const char* announced; const char* local; int expected; } cases[] = {
-        {"2.1.1.60", "2.1.1.60", 0},
-        {"10.0", "2.1.1.60", 1},       // as digit text "100" < "21160": the fault we avoid
-        {"2.1.1.59", "2.1.1.60", -1},
-        {"2.1", "2.1.0.0", 0},         // a missing component counts as 0
-        {"2.1", "2.1.0.1", -1},
-        {"02.001", "2.1", 0},          // leading zeros do not count
-        {"99999999999999999999.1", "99999999999999999999.0", 1}, // no overflow
-    };
+    const auto cases = testing_support::readCases(INFO_TEST_DATA "/versions.txt", {});
+    EXPECT_EQ(cases.size(), 7u);
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.announced) + " vs " + c.local);
-        const auto order = compareVersions(c.announced, c.local);
+        SCOPED_TRACE(c.where);
+        const auto order = compareVersions(c.name, c[""].at(0));
         ASSERT_TRUE(order.has_value());
-        EXPECT_EQ(std::is_gt(*order) ? 1 : std::is_lt(*order) ? -1 : 0, c.expected);
+        EXPECT_EQ(std::is_gt(*order) ? 1 : std::is_lt(*order) ? -1 : 0, std::stoi(c[""].at(1)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/text/checker_lines.h"
 #include "core/text/encoding.h"
+#include "support/case_file.h"
 
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -49,22 +50,12 @@ TEST(Encoding, SingleByteTablesMatchSystemIconvAndRoundTripEveryByte) {
 }
 
 TEST(Encoding, DetectionRows) {
-    const struct { std::string bytes; Encoding fallback, expected; } rows[] = {
-        {"\xEF\xBB\xBF@ECHO OFF\r\n", Encoding::Windows1252, Encoding::Utf8WithMark},
-        {"ECHO Gr\xC3\xB6\xC3\x9F" "e\r\n", Encoding::Windows1252, Encoding::Utf8},
-        {"ECHO Gr\xF6\xDF" "e\r\n", Encoding::Windows1252, Encoding::Windows1252},
-        {"ECHO Gr\xF6\xDF" "e\r\n", Encoding::Oem850, Encoding::Oem850},
-        {"@ECHO OFF\r\n", Encoding::Windows1252, Encoding::Windows1252},
-        {"@echo off\r\nchcp 65001 > nul\r\n", Encoding::Windows1252, Encoding::Utf8},
-        {"chcp 65001\r\nECHO Gr\xF6\xDF" "e\r\n", Encoding::Windows1252, Encoding::Windows1252},
-        {"@ECHO OFF\r\n@CHCP 850\r\nECHO Gr\x94\xE1" "e\r\n", Encoding::Windows1252, Encoding::Oem850},
-        {"CHCP  437\r\n", Encoding::Windows1252, Encoding::Oem437},
-        {"ECHO CHCP 850\r\n", Encoding::Windows1252, Encoding::Windows1252},
-        {std::string(10, '\n') + "CHCP 850\r\n", Encoding::Windows1252, Encoding::Windows1252},
-        {"ECHO \xC0\x80\r\n", Encoding::Windows1252, Encoding::Windows1252}, // overlong form: not UTF-8
-        {"ECHO \xED\xA0\x80\r\n", Encoding::Windows1252, Encoding::Windows1252}, // a surrogate: not UTF-8
-    };
-    for (const auto& row : rows) EXPECT_EQ(detectEncoding(row.bytes, row.fallback), row.expected) << row.bytes;
+    const auto cases = testing_support::readCases(TEXT_TEST_DATA "/detected_encodings.txt", {});
+    EXPECT_EQ(cases.size(), 13u);
+    for (const auto& c : cases) {
+        const auto keys = testing_support::wordsOf(c[""].at(0));
+        EXPECT_EQ(encodingKey(detectEncoding(c.name, encodingOfKey(keys.at(0)).value())), keys.at(1)) << c.where;
+    }
 }
 
 TEST(CheckerLines, OneBytePerCharacterAndColumnsBack) {

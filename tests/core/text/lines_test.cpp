@@ -1,4 +1,5 @@
 #include "core/text/lines.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,29 +7,20 @@ using namespace core::text;
 using Lines = std::vector<std::string>;
 
 TEST(Lines, SplitAcceptsEveryLineBreak) {
-    struct Case { std::string in; Lines out; } cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        {"a\r\n\r\n", {"a", ""}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {std::string("x\0y\n", 4), {std::string("x\0y", 3)}},
-        {"a\rb\r", {"a", "b"}},
-        // Breaks on both sides of the sixteen bytes looked at in one step.
-        {std::string(15, 'a') + "\r\nb", {std::string(15, 'a'), "b"}},
-        {std::string(16, 'a') + "\n\r" + std::string(16, 'b') + "\r", {std::string(16, 'a'), "", std::string(16, 'b')}},
-    };
+    const auto cases = testing_support::readCases(TEXT_TEST_DATA "/line_breaks.txt", {});
+    EXPECT_EQ(cases.size(), 11u);
     for (const auto& c : cases) {
-        EXPECT_EQ(splitLines(c.in), c.out) << c.in;
-        const auto views = splitLineViews(c.in);
-        EXPECT_EQ(Lines(views.begin(), views.end()), c.out) << c.in;
-        ASSERT_EQ(countLines(c.in), c.out.size()) << c.in;
-        std::vector<std::string_view> into(c.out.size() + 1, "unwritten");
-        splitLineViewsInto(c.in, into.data());
-        EXPECT_EQ(Lines(into.begin(), into.end() - 1), c.out) << c.in;
-        EXPECT_EQ(into.back(), "unwritten") << c.in;
+        SCOPED_TRACE(c.where);
+        const auto& in = c.name;
+        const auto& out = c[""];
+        EXPECT_EQ(splitLines(in), out);
+        const auto views = splitLineViews(in);
+        EXPECT_EQ(Lines(views.begin(), views.end()), out);
+        ASSERT_EQ(countLines(in), out.size());
+        std::vector<std::string_view> into(out.size() + 1, "unwritten");
+        splitLineViewsInto(in, into.data());
+        EXPECT_EQ(Lines(into.begin(), into.end() - 1), out);
+        EXPECT_EQ(into.back(), "unwritten");
     }
     // Counted in byte-wide counters that are added up every 255 steps of sixteen bytes.
     std::string many;

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
@@ -48,25 +47,5 @@ struct GeneratorHarness {
         return {{all.begin() + static_cast<std::ptrdiff_t>(before), all.end()}, prompter.texts()};
     }
 };
-
-template <typename Page> using Generator = void (*)(const Page&, core::wizard::GeneratorContext&);
-
-//! A table row for one page's generator: what the row changes on a fresh page
-//! and the whole outcome expected on an empty document.
-template <typename Page> struct GeneratorCase {
-    const char* what;
-    std::function<void(Page&)> set;
-    Generated expected;
-};
-
-template <typename Page> void expectCases(Generator<Page> generate, const std::vector<GeneratorCase<Page>>& cases) {
-    for (const auto& c : cases) {
-        GeneratorHarness harness;
-        Page page;
-        c.set(page);
-        generate(page, harness.context);
-        EXPECT_EQ(harness.result(), c.expected) << c.what;
-    }
-}
 
 } // namespace wizard_testing
