@@ -18,7 +18,7 @@ using core::info::plainText;
 
 // The index files of help_indexes.txt, in order; the last line of each ends with LF too.
 std::vector<testing_support::DataCase> indexFiles() {
-    const auto cases = testing_support::readCases(INFO_TEST_DATA "/help_indexes.txt", {"problems"});
+    auto cases = testing_support::readCases(INFO_TEST_DATA "/help_indexes.txt", {"problems"});
     EXPECT_EQ(cases.size(), 2u);
     return cases;
 }
