@@ -1,6 +1,7 @@
 // Files in each encoding opened, edited and saved in the window: every byte
 // not edited comes back, and the status bar names the encoding.
 #include "app/encoding_controls.h"
+#include "support/case_file.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -18,23 +19,18 @@ protected:
 
 TEST_F(EncodingWindow, EditingAndSavingKeepsEveryOtherByteInEachEncoding) {
     settings.writeBool("Options", "WarnConsoleCharacters", false);
-    const struct { const char* name; std::string bytes; const char* shown; std::string saved; } rows[] = {
-        {"utf8.bat", "ECHO \xC3\xA9 \xD0\x9F\r\n", "UTF-8", "ECHO \xC3\xA9 \xD0\x9F!\r\n"},
-        {"mark.bat", "\xEF\xBB\xBF" "ECHO \xC3\xA9\r\n", "UTF-8 with BOM", "\xEF\xBB\xBF" "ECHO \xC3\xA9!\r\n"},
-        {"oem.bat", "CHCP 850\r\nECHO \x82\r\n", "OEM 850", "CHCP 850\r\nECHO \x82!\r\n"},
-        // 0x81 and 0x8D have no character in Windows-1252 and still come back.
-        {"ansi.bat", "REM \x80\x81\x8D\r\nECHO \xE9\r\n", "Windows-1252", "REM \x80\x81\x8D\r\nECHO \xE9!\r\n"},
-    };
+    const auto rows = testing_support::readCases(APP_TEST_DATA "/encoded_files.txt", {"shown", "saved"});
+    EXPECT_EQ(rows.size(), 4u);
     startAdvanced();
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        ASSERT_TRUE(window->documents().openFile(dir.write(row.name, row.bytes)));
-        EXPECT_EQ(statusEncoding(), row.shown);
+        SCOPED_TRACE(row.where);
+        ASSERT_TRUE(window->documents().openFile(dir.write(row.name, row[""].at(0))));
+        EXPECT_EQ(statusEncoding(), QString::fromStdString(row["shown"].at(0)));
         const int last = editor()->lines() - 1;
         editor()->setCursorPosition(last, editor()->text(last).size());
         QTest::keyClicks(editor(), "!");
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(dir.read(row.name), row.saved);
+        EXPECT_EQ(dir.read(row.name), row["saved"].at(0));
     }
 }
 

@@ -1,5 +1,6 @@
 // `qlt check` run as a process on files in a temporary folder.
 #include "core/checker/messages.h"
+#include "support/case_file.h"
 #include "support/golden.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -111,21 +112,14 @@ TEST(CheckCommand, FilesAreDecodedAsOpenDetectsOrAsTheOptionSays) {
 
 TEST(CheckCommand, BadUsageExitsWithTwo) {
     Documents docs;
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"", "qlt: check needs at least one file\n"},
-        {"--format xml " + shellQuote(docs.clean), "qlt: unknown format 'xml' (text, json, sarif or gcc)\n"},
-        {"--format", "qlt: --format needs text, json, sarif or gcc\n"},
-        {"--verbose " + shellQuote(docs.clean), "qlt: unknown option '--verbose'\n"},
-        {"--ignore-list", "qlt: --ignore-list needs a file\n"},
-        {"--encoding latin-9 " + shellQuote(docs.clean),
-         "qlt: unknown encoding 'latin-9' (auto, windows-1252, utf-8, cp437 or cp850)\n"},
-        {"--rules dos " + shellQuote(docs.clean), "qlt: unknown rules 'dos' (auto, classic or cmd)\n"},
-    };
-    for (const auto& [args, message] : cases) {
-        SCOPED_TRACE(args);
-        auto result = runCommand(qltCheck(args));
+    auto cases = testing_support::readCases(CLI_TEST_DATA "/check-usage.txt", {});
+    EXPECT_EQ(cases.size(), 7u);
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        if (const auto at = c.name.find("@CLEAN@"); at != std::string::npos) c.name.replace(at, 7, shellQuote(docs.clean));
+        auto result = runCommand(qltCheck(c.name));
         EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.err, message);
+        EXPECT_EQ(result.err, c[""].at(0));
         EXPECT_EQ(result.out, "");
     }
 }

@@ -1,3 +1,4 @@
+#include "support/case_file.h"
 #include "support/golden.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
@@ -64,28 +65,15 @@ TEST(QltGenerate, RadioSetTrueTurnsItsGroupOff) {
 }
 
 TEST(QltGenerate, BadPlansExitWithTwo) {
-    const std::pair<const char*, const char*> cases[] = {
-        {R"({"fields": {"CheckBox99": true}})", "qlt: unknown field \"CheckBox99\"\n"},
-        {R"({"fields": {"Edit4": 3}})", "qlt: field \"Edit4\" must be a string\n"},
-        {R"({"fields": {"CheckBox4": "yes"}})", "qlt: field \"CheckBox4\" must be true or false\n"},
-        {R"({"fields": {"Memo1": "C:\\A"}})", "qlt: field \"Memo1\" must be an array of strings\n"},
-        {R"({"fields": {"CSpinEdit2": 1000}})", "qlt: field \"CSpinEdit2\" must be a whole number from 0 to 999\n"},
-        {R"({"fields": {"RadioButton1": true, "RadioButton2": true}})",
-         "qlt: fields \"RadioButton2\" and \"RadioButton1\" are radio buttons of one group; only one can be true\n"},
-        {R"({"order": ["Paint the House"]})", "qlt: \"order\" names no wizard section: \"Paint the House\"\n"},
-        {R"({"answers": ["maybe"]})", "qlt: \"answers\" holds \"yes\" or \"no\", not \"maybe\"\n"},
-        {R"({"colour": "red"})", "qlt: unknown key \"colour\"\n"},
-        {R"({"fields": {"Edit4": "D:\\Backup\nshare"}})", "qlt: field \"Edit4\" holds a line break; each string is one line\n"},
-        {R"({"fields": {"Memo1": ["A.TXT\rB.TXT"]}})", "qlt: field \"Memo1\" holds a line break; each string is one line\n"},
-        {R"({"document": ["@ECHO OFF\r\nPAUSE"]})", "qlt: \"document\" holds a line break; each string is one line\n"},
-        {R"({"fields": )", "qlt: the plan is not valid JSON\n"},
-    };
-    for (const auto& [plan, error] : cases) {
+    const auto cases = testing_support::readCases(CLI_TEST_DATA "/bad-plans.txt", {});
+    EXPECT_EQ(cases.size(), 13u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
-        auto result = generate(dir, plan);
-        EXPECT_EQ(result.status, 2) << plan;
-        EXPECT_EQ(result.out, "") << plan;
-        EXPECT_EQ(result.err, error) << plan;
+        auto result = generate(dir, c.name);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c[""].at(0));
     }
     TempDir dir;
     EXPECT_EQ(runCommand(std::string(QLT_EXECUTABLE) + " generate").status, 2);

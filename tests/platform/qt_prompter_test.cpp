@@ -1,5 +1,7 @@
 #include "platform/qt_prompter.h"
 
+#include "support/case_file.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -13,16 +15,9 @@
 namespace {
 
 TEST(QtFileFilter, PairsBecomeQtFilters) {
-    const std::pair<std::string, QString> cases[] = {
-        {"Batch Files|*.bat", "Batch Files (*.bat)"},
-        {"Batch Files|*.bat|Text Files|*.txt|All Files|*.*|QLT Config Files|*.qlt",
-         "Batch Files (*.bat);;Text Files (*.txt);;All Files (*.*);;QLT Config Files (*.qlt)"},
-        {"Batch Files (*.bat)|*.bat|All Files (*.*)|*.*", "Batch Files (*.bat);;All Files (*.*)"},
-        {"Programs|*.exe;*.com;*.bat", "Programs (*.exe *.com *.bat)"},
-        {"", ""},
-        {"Dangling description", ""},
-    };
-    for (const auto& [in, out] : cases) EXPECT_EQ(platform::qtFileFilter(in), out) << in;
+    const auto cases = testing_support::readCases(PLATFORM_TEST_DATA "/file_filters.txt", {});
+    EXPECT_EQ(cases.size(), 6u);
+    for (const auto& c : cases) EXPECT_EQ(platform::qtFileFilter(c.name), QString::fromStdString(c[""].at(0))) << c.where;
 }
 
 // Escape and the title bar's close button never mean a "No" that discards work.

@@ -1,6 +1,7 @@
 #include "app/help/help_window.h"
 
 #include "core/aids/disk_file_system.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <QLineEdit>
@@ -29,22 +30,18 @@ protected:
 };
 
 TEST_F(HelpWindowTest, ContextNumbersOpenTheirTopicAtItsAnchor) {
-    const struct {
-        int context;
-        const char* page;
-        const char* anchor;
-        const char* title;
-    } cases[] = {
-        {999, "welcome.html", "", "The Welcome page"},
-        {3001, "update-batch-file.html", "list", "Update Batch File"},
-    };
+    const auto cases = testing_support::readCases(APP_TEST_DATA "/help_contexts.txt", {});
+    EXPECT_EQ(cases.size(), 2u);
     for (const auto& c : cases) {
-        window.showTopic(c.context);
+        SCOPED_TRACE(c.where);
+        const auto page = QString::fromStdString(c[""].at(0)), anchor = QString::fromStdString(c[""].at(1));
+        const auto title = QString::fromStdString(c[""].at(2));
+        window.showTopic(std::stoi(c.name));
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.currentPage(), QString(c.page)) << c.context;
-        EXPECT_EQ(fragment(), QString(c.anchor)) << c.context;
-        EXPECT_EQ(selectedContents(), QString(c.title)) << c.context;
-        EXPECT_TRUE(pageText().startsWith(c.title)) << c.context; // the page's heading
+        EXPECT_EQ(window.currentPage(), page);
+        EXPECT_EQ(fragment(), anchor);
+        EXPECT_EQ(selectedContents(), title);
+        EXPECT_TRUE(pageText().startsWith(title)); // the page's heading
     }
 }
 

@@ -3,6 +3,7 @@
 #include "easy_harness.h"
 
 #include "core/settings/list_files.h"
+#include "support/case_file.h"
 
 #include <QComboBox>
 
@@ -73,37 +74,19 @@ TEST(EasyReset, CancelThenThisPageThenAll) {
 
 // Each page's Browse buttons are wired one by one: a row each.
 TEST(EasyBrowse, EachButtonFillsItsFieldWithTheLongOrShortForm) {
-    struct BrowseCase {
-        const char* button;
-        std::vector<const char*> before;          //!< clicks first
-        std::vector<std::string> files;           //!< file dialog answer (empty: a folder dialog)
-        std::optional<std::string> folder;        //!< folder dialog answer
-        const char* field;
-        QString shown;
-        const char* caption; //!< folder dialog caption
-    };
-    const std::vector<BrowseCase> cases = {
-        {"Button1", {}, {"C:\\A B.TXT", "C:\\C.TXT"}, {}, "Memo1", "C:\\A B.TXT\nC:\\C.TXT", nullptr},
-        {"Button1", {"RadioButton24"}, {}, "C:\\Program Files", "Memo1", "C:\\PROGRA~1", "Select Directory to copy:"},
-        {"Button2", {"CheckBox15"}, {}, "C:\\Old Stuff", "Memo2", "C:\\OLDSTU~1", "Select Directory to remove:"},
-        {"Button6", {}, {}, "D:\\My Backup", "Edit4", "D:\\My Backup", ""},
-        {"Button9", {}, {"C:\\Long Name.txt"}, {}, "Edit12", "C:\\Long Name.txt", nullptr},
-        {"Button10", {}, {}, "D:\\My Keys", "Edit16", "D:\\MYKEYS~1", ""},
-        {"Button15", {}, {"C:\\Read Me.txt"}, {}, "Edit21", "C:\\README~1.TXT", nullptr},
-        {"Button22", {}, {}, "C:\\Work Area", "Edit33", "C:\\WORKAR~1",
-         "Select directory to substitute with a drive letter:"},
-        {"Button19", {}, {}, "C:\\Shared Docs", "Edit27", "C:\\Shared Docs", "Directory to share:"},
-    };
+    const auto cases = testing_support::readCases(WIZARD_WINDOW_TEST_DATA "/browse_buttons.txt", {"files", "folder", "field", "shown", "caption"});
+    EXPECT_EQ(cases.size(), 9u);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.button);
+        SCOPED_TRACE(c.where);
         Easy w;
-        for (const char* name : c.before) w.click(name);
-        if (c.folder) w.prompter.folderAnswers.push_back(c.folder);
-        else w.prompter.openAnswers.push_back(c.files);
-        w.click(c.button);
-        auto* memo = w.easy.findChild<QPlainTextEdit*>(c.field);
-        EXPECT_EQ(memo ? memo->toPlainText() : w.text(c.field), c.shown);
-        EXPECT_EQ(w.prompter.folderCaptions, c.caption ? std::vector<std::string>{c.caption} : std::vector<std::string>{});
+        for (const auto& name : c[""]) w.click(name.c_str());
+        if (!c["folder"].empty()) w.prompter.folderAnswers.push_back(c["folder"][0]);
+        else w.prompter.openAnswers.push_back(c["files"]);
+        w.click(c.name.c_str());
+        const auto field = c["field"].at(0);
+        auto* memo = w.easy.findChild<QPlainTextEdit*>(QString::fromStdString(field));
+        EXPECT_EQ(memo ? memo->toPlainText() : w.text(field.c_str()), QString::fromStdString(c["shown"].at(0)));
+        EXPECT_EQ(w.prompter.folderCaptions, c["caption"]);
     }
 }
 

@@ -44,18 +44,15 @@ TEST(ShortenPath, ReplacesTheSelectionByItsShortForm) {
     testing_support::TempDir dir;
     testing_support::MappedFileSystem files(dir.folder());
     files.shortForms["C:\\PROGRAM FILES\\ACCESSORIES\\WORDPAD.EXE"] = "C:\\PROGRA~1\\ACCESS~1\\WORDPAD.EXE";
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\PROGRAM FILES\\ACCESSORIES\\WORDPAD.EXE", "COPY C:\\PROGRA~1\\ACCESS~1\\WORDPAD.EXE D:\\"},
-        {"C:\\Long Folder\\My Report.doc", "COPY C:\\LONGFO~1\\MYREPO~1.DOC D:\\"}, // not here: the alias
-        {"\"C:\\Long Folder\\a.txt\"", "COPY C:\\LONGFO~1\\a.txt D:\\"},          // quotes go
-        {"", "COPY  D:\\"},                                                      // nothing selected
-        {"C:\\DATA\\A.TXT", "COPY C:\\DATA\\A.TXT D:\\"},                         // already short
-    };
-    for (const auto& [selection, line] : cases) {
+    const auto cases = testing_support::readCases(AIDS_TEST_DATA "/shortened_selections.txt", {});
+    EXPECT_EQ(cases.size(), 5u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto& selection = c.name;
         auto editor = editorSelecting(selection);
         core::aids::PathConversions().shortenPath(editor, files);
-        EXPECT_EQ(editor.lines(), std::vector<std::string>{line}) << selection;
-        EXPECT_EQ(editor.modified(), editor.lines().front() != "COPY " + std::string(selection) + " D:\\");
+        EXPECT_EQ(editor.lines(), std::vector<std::string>{c[""].at(0)});
+        EXPECT_EQ(editor.modified(), editor.lines().front() != "COPY " + selection + " D:\\");
     }
 }
 

@@ -3,11 +3,11 @@
 #include "core/documents/recent_files.h"
 
 #include "core/settings/memory_settings_store.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 
 using core::documents::RecentFiles;
 using core::settings::MemorySettingsStore;
@@ -23,6 +23,8 @@ RecentFiles loaded(MemorySettingsStore& store, const Three& files) {
     return recent;
 }
 
+Three threeOf(const std::vector<std::string>& values) { return {values.at(0), values.at(1), values.at(2)}; }
+
 Three stored(MemorySettingsStore& store) {
     return {store.readText("Recent", "File01", ""), store.readText("Recent", "File02", ""),
             store.readText("Recent", "File03", "")};
@@ -31,19 +33,13 @@ Three stored(MemorySettingsStore& store) {
 } // namespace
 
 TEST(RecentFiles, OpenAndSaveAsShuffleTheList) {
-    // Before, Save As (or Open), the path, after.
-    const std::tuple<Three, bool, std::string, Three> cases[] = {
-        {{"A", "B", "C"}, false, "C", {"C", "A", "B"}},
-        {{"A", "B", "C"}, false, "B", {"B", "A", "C"}},
-        {{"A", "B", "C"}, false, "A", {"A", "B", "C"}},
-        {{"A", "B", "C"}, false, "D", {"D", "A", "B"}},
-        {{"A", "B", "C"}, false, "a", {"a", "A", "B"}}, // letter case counts
-        {{"A", "B", "C"}, true, "A", {"A", "A", "B"}},
-        {{"A", "X", "A"}, false, "A", {"A", "A", "X"}}, // the last slot is checked first
-        {{"File 1", "File 2", "File 3"}, false, "D", {"D", "File 1", "File 2"}},
-    };
-    for (const auto& [before, saveAs, path, after] : cases) {
-        SCOPED_TRACE(path + (saveAs ? " saved as" : " opened"));
+    const auto cases = testing_support::readCases(DOCUMENTS_TEST_DATA "/recent_shuffles.txt", {"after"});
+    EXPECT_EQ(cases.size(), 8u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const bool saveAs = c.name.starts_with("saved as ");
+        const auto path = c.name.substr(c.name.rfind(' ') + 1);
+        const auto before = threeOf(c[""]), after = threeOf(c["after"]);
         MemorySettingsStore store;
         auto recent = loaded(store, before);
         saveAs ? recent.noteSavedAs(path, store) : recent.noteOpened(path, store);
@@ -54,22 +50,17 @@ TEST(RecentFiles, OpenAndSaveAsShuffleTheList) {
 }
 
 TEST(RecentFiles, EntriesShowingPlaceholdersAreHidden) {
-    // The entries, whether entry 1 was opened, which show.
-    const std::tuple<Three, bool, std::array<bool, 3>> cases[] = {
-        {{"File 1", "File 2", "File 3"}, false, {false, false, false}},
-        {{"A", "File 2", "File 3"}, false, {true, false, false}},
-        {{"A", "File 1", "File 2"}, false, {true, false, false}},
-        {{"A", "B", "File 1"}, false, {true, true, false}},
-        {{"A", "B", "C"}, false, {true, true, true}},
-        {{"File 1", "B", "C"}, false, {false, true, true}},
-        {{"File 1", "File 2", "File 3"}, true, {true, false, false}}, // after Open entry 1 shows
-    };
-    for (const auto& [files, afterOpen, visible] : cases) {
-        SCOPED_TRACE(files[0] + "|" + files[1] + "|" + files[2]);
+    const auto cases = testing_support::readCases(DOCUMENTS_TEST_DATA "/recent_shown.txt", {"shown"});
+    EXPECT_EQ(cases.size(), 7u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto files = threeOf(c[""]);
         MemorySettingsStore store;
         auto recent = loaded(store, files);
-        if (afterOpen) recent.noteOpened(files[0], store);
-        EXPECT_EQ((std::array<bool, 3>{recent.visible(0), recent.visible(1), recent.visible(2)}), visible);
-        EXPECT_EQ(recent.separatorVisible(), visible[0]);
+        if (c.name == "after Open of entry 1") recent.noteOpened(files[0], store);
+        std::string shown;
+        for (std::size_t i = 0; i < 3; ++i) shown += std::string(i ? " " : "") + (recent.visible(i) ? "yes" : "no");
+        EXPECT_EQ(shown, c["shown"].at(0));
+        EXPECT_EQ(recent.separatorVisible(), recent.visible(0));
     }
 }

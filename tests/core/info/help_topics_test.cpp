@@ -16,14 +16,17 @@ using core::info::HelpLibrary;
 using core::info::HelpTarget;
 using core::info::plainText;
 
+// The index files of help_indexes.txt, in order; the last line of each ends with LF too.
+std::vector<testing_support::DataCase> indexFiles() {
+    auto cases = testing_support::readCases(INFO_TEST_DATA "/help_indexes.txt", {"problems"});
+    EXPECT_EQ(cases.size(), 2u);
+    return cases;
+}
+
 TEST(HelpIndex, ReadsBooksTopicsAndContextNumbers) {
-    const auto index = HelpIndex::parse("# comment\n"
-                                        "= Getting started\r\n"
-                                        "start.html | Getting Started Guide | 992\n"
-                                        "\n"
-                                        "= The wizard\n"
-                                        "update.html | Updating a batch file | 3000 3001#list  3004#buttons\n"
-                                        "editing.html | Editing |\n");
+    const auto file = indexFiles().at(0);
+    SCOPED_TRACE(file.where);
+    const auto index = HelpIndex::parse(testing_support::joined(file[""], "\n") + "\n");
     EXPECT_EQ(index.books(), (std::vector<std::string>{"Getting started", "The wizard"}));
     ASSERT_EQ(index.topics().size(), 3u);
     const auto& topic = index.topics()[1];
@@ -37,22 +40,11 @@ TEST(HelpIndex, ReadsBooksTopicsAndContextNumbers) {
 }
 
 TEST(HelpIndex, LeavesOutLinesItCannotReadAndSaysWhy) {
+    const auto file = indexFiles().at(1);
+    SCOPED_TRACE(file.where);
     std::vector<std::string> problems;
-    const auto index = HelpIndex::parse("a.html | Before any book | 1\n"
-                                        "= Book\n"
-                                        "b.html | B | 10\n"
-                                        "c.html | C\n"
-                                        "d.html | D | 10\n"
-                                        "e.html | E | 11 11\n"
-                                        "b.html | B again | x12\n",
-                                        &problems);
-    EXPECT_EQ(problems, (std::vector<std::string>{
-                            "line 1: a topic before the first book",
-                            "line 4: expected \"page | title | numbers\"",
-                            "line 5: \"10\" is not a new context number",
-                            "line 6: \"11\" is not a new context number",
-                            "line 7: the page b.html is listed twice",
-                        }));
+    const auto index = HelpIndex::parse(testing_support::joined(file[""], "\n") + "\n", &problems);
+    EXPECT_EQ(problems, file["problems"]);
     ASSERT_EQ(index.topics().size(), 1u);
     EXPECT_EQ(index.contexts(), (std::vector<int>{10}));
 }

@@ -1,5 +1,6 @@
 #include "core/run/launcher.h"
 
+#include "support/case_file.h"
 #include "support/fake_document.h"
 #include "support/mapped_file_system.h"
 #include "support/recording_shell.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 using core::ports::Answer;
 using core::run::RunMode;
@@ -36,43 +36,25 @@ struct LauncherTest : ::testing::Test, Rig {};
 } // namespace
 
 TEST(Launcher, SavesWhenNeededThenWritesAndOpensTheLauncher) {
-    struct Case {
-        const char* name;
-        RunMode mode;
-        bool modified;
-        std::string path;
-        std::optional<std::string> saveAsAnswer;
-        bool saveSucceeds;
-        Answer answer;
-        bool asked;
-        Strings calls;
-        const char* launcher; //!< nothing: no launcher is written or opened
-    } cases[] = {
-        {"saved", RunMode::Run, false, SAVED, {}, true, Answer::Yes, false, {},
-         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
-        {"step through", RunMode::StepThrough, false, SAVED, {}, true, Answer::Yes, false, {},
-         "@ECHO OFF\r\nCOMMAND /Y /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
-        {"modified", RunMode::Run, true, SAVED, {}, true, Answer::Yes, true, {"save"},
-         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
-        {"never saved", RunMode::Run, false, "Untitled.bat", SAVED, true, Answer::Yes, true, {"saveAs"},
-         "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\MYBACK~1.BAT\r\n"},
-        {"Cancel at the question", RunMode::Run, true, SAVED, {}, true, Answer::Cancel, true, {}, nullptr},
-        {"Save As cancelled", RunMode::Run, false, "Untitled2.bat", {}, true, Answer::Yes, true, {"saveAs"}, nullptr},
-        {"Save failed", RunMode::Run, true, SAVED, {}, false, Answer::Yes, true, {"save"}, nullptr},
-    };
+    const auto cases = testing_support::readCases(RUN_TEST_DATA "/runs.txt", {"mode", "document", "save as", "save", "asked", "calls", "launcher"});
+    EXPECT_EQ(cases.size(), 7u);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.where);
         Rig rig;
         auto& [dir, files, prompter, shell, document] = rig;
         files.shortForms[SAVED] = "C:\\BATCH\\MYBACK~1.BAT";
-        prompter.answers = {c.answer};
-        std::tie(document.isModified, document.filePath, document.saveAsAnswer, document.saveSucceeds) =
-            std::tie(c.modified, c.path, c.saveAsAnswer, c.saveSucceeds);
-        EXPECT_EQ(core::run::runDocument(c.mode, document, prompter, files, shell), c.launcher != nullptr);
-        EXPECT_EQ(prompter.texts(), c.asked ? Strings{QUESTION} : Strings{});
-        EXPECT_EQ(document.calls, c.calls);
-        EXPECT_EQ(dir.read("start.bat"), c.launcher ? c.launcher : "");
-        EXPECT_EQ(shell.opened, c.launcher ? Strings{dir.folder() + "start.bat"} : Strings{});
+        prompter.answers = {c["save"].at(1) == "yes" ? Answer::Yes : Answer::Cancel};
+        document.isModified = c["document"].at(0) == "true";
+        document.filePath = c["document"].at(1);
+        if (!c["save as"].empty()) document.saveAsAnswer = c["save as"][0];
+        document.saveSucceeds = c["save"].at(0) == "true";
+        const auto mode = c["mode"].at(0) == "step" ? RunMode::StepThrough : RunMode::Run;
+        const auto& launcher = c["launcher"];
+        EXPECT_EQ(core::run::runDocument(mode, document, prompter, files, shell), !launcher.empty());
+        EXPECT_EQ(prompter.texts(), c["asked"].at(0) == "true" ? Strings{QUESTION} : Strings{});
+        EXPECT_EQ(document.calls, c["calls"]);
+        EXPECT_EQ(dir.read("start.bat"), launcher.empty() ? "" : launcher[0]);
+        EXPECT_EQ(shell.opened, launcher.empty() ? Strings{} : Strings{dir.folder() + "start.bat"});
     }
 }
 
@@ -92,16 +74,10 @@ TEST_F(LauncherTest, NothingToRunItIsReportedInPlainWords) {
 
 // The launcher names the file the user means, or nothing runs.
 TEST(Launcher, ArgumentIsThePathQuotedWhereNeededOrNothing) {
-    const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"C:\\BATCH\\MYBACK~1.BAT", "C:\\BATCH\\MYBACK~1.BAT"},
-        {"C:\\My Jobs\\a.bat", "\"C:\\My Jobs\\a.bat\""},
-        {"C:\\W&CO~1\\JOB.BAT", "\"C:\\W&CO~1\\JOB.BAT\""},     // & would end the command
-        {"C:\\caf\xC3\xA9\\job.bat", std::nullopt},                // read in another code page
-        {"/tmp/say \"hi\".bat", std::nullopt},
-        {"C:\\100%\\job.bat", std::nullopt},
-        {"/tmp/a\nb.bat", std::nullopt},
-    };
-    for (const auto& [path, argument] : cases) EXPECT_EQ(core::run::launcherArgument(path), argument) << path;
+    const auto cases = testing_support::readCases(RUN_TEST_DATA "/launcher_arguments.txt", {});
+    EXPECT_EQ(cases.size(), 7u);
+    for (const auto& c : cases)
+        EXPECT_EQ(core::run::launcherArgument(c.name), c[""].empty() ? std::nullopt : std::optional(c[""][0])) << c.where;
 }
 
 TEST_F(LauncherTest, PathThatCannotBeWrittenFaithfullyRunsNothing) {

@@ -4,12 +4,12 @@
 
 #include "core/settings/memory_settings_store.h"
 #include "core/aids/disk_file_system.h"
+#include "support/case_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 using namespace core::settings;
 using core::aids::DiskFileSystem;
@@ -60,24 +60,18 @@ TEST(StartupState, EmptyStoreGivesTheDefaults) {
 }
 
 TEST(StartupState, StoredValuesOutsideTheirNumbersFallBack) {
-    // EasyActive, EasyNetActive, Active, Hidden, Window stored; the state read.
-    const std::tuple<int, int, int, bool, int, std::string> cases[] = {
-        {7, 4, 2, false, 2, "wizard 7 net 4 active 2 no-welcome"},
-        {0, 5, 1, false, 1, "wizard 1 net 1 active 1 no-welcome"},
-        {8, -1, 3, false, 3, "wizard 1 net 1 active 1 no-welcome"},
-        {3, 2, 5, false, 0, "wizard 3 net 2 active 1 no-welcome"},  // Welcome removed: Advanced
-        {3, 2, 2, true, 1, "wizard 3 net 2 active 5 welcome"},      // Welcome mode shows Welcome
-    };
-    for (const auto& [easy, net, active, hidden, window, expected] : cases) {
-        SCOPED_TRACE(expected);
+    const auto cases = testing_support::readCases(SETTINGS_TEST_DATA "/stored_pages.txt", {"state"});
+    EXPECT_EQ(cases.size(), 5u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
         MemorySettingsStore store;
-        const std::pair<const char*, int> numbers[] = {{"EasyActive", easy}, {"EasyNetActive", net}, {"Active", active},
-                                                       {"Hidden", hidden ? 1 : 0}, {"Window", window}};
-        for (const auto& [name, value] : numbers) store.writeInteger("PreviousExec", name, value);
+        const auto numbers = testing_support::wordsOf(c[""].at(0));
+        const char* names[] = {"EasyActive", "EasyNetActive", "Active", "Hidden", "Window"};
+        for (std::size_t i = 0; i < 5; ++i) store.writeInteger("PreviousExec", names[i], std::stoi(numbers.at(i)));
         for (const char* name : {"LastOpen1Path", "LastOpen2Path"}) store.writeText("PreviousExec", name, "");
         store.writeText("PreviousExec", "LastSavePath", "D:\\OUT\\");
         store.writeInteger("Templates", "Ignore", 1);
-        EXPECT_EQ(describe(readStartupState(store, PROGRAM)), expected + " 800x575" + (window == 2 ? " maximised" : " normal") +
+        EXPECT_EQ(describe(readStartupState(store, PROGRAM)), c["state"].at(0) + " 800x575" + (numbers[4] == "2" ? " maximised" : " normal") +
                       " open /opt/quillet/Examples browse \\ save D:\\OUT\\ ignore-list");
     }
 }

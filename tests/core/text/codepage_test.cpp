@@ -1,4 +1,5 @@
 #include "core/text/codepage.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,9 @@ TEST(Codepage, InvalidUtf8IsUnmappable) {
 }
 
 TEST(Codepage, UpperCaseFollowsWindows1252) {
-    struct Case { std::string in, out; } cases[] = {
-        {"copy a.txt", "COPY A.TXT"},
-        {"\xE9t\xE9", "\xC9T\xC9"},       // été
-        {"\x9A\x9C\x9E\xFF", "\x8A\x8C\x8E\x9F"}, // š œ ž ÿ
-        {"\xF7\xDF", "\xF7\xDF"},         // ÷ and ß have no upper case
-    };
-    for (const auto& c : cases) EXPECT_EQ(toUpper(c.in), c.out) << c.in;
+    const auto cases = testing_support::readCases(TEXT_TEST_DATA "/upper_case.txt", {});
+    EXPECT_EQ(cases.size(), 4u);
+    for (const auto& c : cases) EXPECT_EQ(toUpper(c.name), c[""].at(0)) << c.where;
 }
 
 TEST(Codepage, CaseInsensitiveComparisonAndSearch) {
