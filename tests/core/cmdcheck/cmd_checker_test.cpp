@@ -49,32 +49,6 @@ TEST(CmdChecker, ColoursAndListsFollowTheParse) {
     EXPECT_FALSE(has(colours, Span(5, 1, 3, ColourRole::Variable))); // delayed expansion is off: a finding instead
 }
 
-// qlt indexes a large file in parts on several cores: the parts' indexes added
-// up must check the file as its whole index does, wherever it is cut. Each
-// part of the index (dynamic jumps, labels, delayed expansion; jump targets)
-// changes a finding here when lost.
-TEST(CmdChecker, IndexInPartsChecksLikeTheWhole) {
-    for (const char* text : {"goto %T%\n:other\ncall :gone\necho !X!\ngoto later\n:later\nsetlocal EnableDelayedExpansion",
-                             "goto later\n:later\ncall :gone"}) {
-        const auto lines = split(text);
-        const std::vector<std::string_view> views(lines.begin(), lines.end());
-        const auto check = [&](core::cmdcheck::FileIndex index) {
-            checker_test::SpanRecorder colours;
-            core::documents::PickLists lists;
-            const auto result = core::cmdcheck::lintCmd(views, std::move(index), colours, lists, {});
-            std::vector<std::string> found;
-            for (const auto& f : result.findings) found.push_back(f.code);
-            return found;
-        };
-        ASSERT_EQ(check(core::cmdcheck::indexLines(views)), std::vector<std::string>{"Q103"}) << text;
-        for (std::size_t cut = 0; cut <= views.size(); ++cut) {
-            auto index = core::cmdcheck::indexLines(std::span(views).first(cut));
-            index.add(core::cmdcheck::indexLines(std::span(views).subspan(cut)));
-            EXPECT_EQ(check(std::move(index)), std::vector<std::string>{"Q103"}) << text << cut;
-        }
-    }
-}
-
 TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
     const auto cases = testing_support::readCases(CMDCHECK_TEST_DATA "/rule_sets.txt", {"text"});
     EXPECT_EQ(cases.size(), 12u);
