@@ -13,6 +13,6 @@ target_sources(core_tests PRIVATE
 set(QUILLET_CORPUS_GENERATOR "${PROJECT_SOURCE_DIR}/../shared/tools/gen-corpus.py"
     CACHE FILEPATH "The batch-file corpus generator the round trip test runs")
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/encoding_round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-  CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}")
+  CORPUS_GENERATOR="${QUILLET_CORPUS_GENERATOR}" EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/launch_request_test.cpp ${CMAKE_CURRENT_LIST_DIR}/recent_files_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
   DOCUMENTS_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")

@@ -1,7 +1,4 @@
-# Faults, odd input, the round trip of the shipped examples, and the replay of
-# the fuzzing corpora of the core's parsers.
-target_sources(core_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp)
+# Faults, odd input, and the replay of the fuzzing corpora of the core's parsers.
 # Disk faults are made with POSIX means (file-size limits, other users); the
 # Windows build tests its writer in tests/platform/windows.
 if(NOT WIN32)
@@ -9,9 +6,6 @@ if(NOT WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/write_faults_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/read_faults_test.cpp)
 endif()
-
-set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-  EXAMPLES_FOLDER="${PROJECT_SOURCE_DIR}/resources/Examples")
 
 # The fuzz targets' entry points, replayed over their regression corpora.
 target_sources(core_tests PRIVATE
