@@ -6,25 +6,9 @@
 #include <array>
 
 namespace core::cmdcheck {
-namespace {
-
-const std::array<char, 256>& upperTable() {
-    static const auto table = [] {
-        std::array<char, 256> upper{};
-        for (int i = 0; i < 256; ++i) upper[static_cast<std::size_t>(i)] = text::toUpper(static_cast<char>(i));
-        return upper;
-    }();
-    return table;
-}
-
-} // namespace
-
-char upperByte(char c) { return upperTable()[static_cast<unsigned char>(c)]; }
-
 std::string upperOf(std::string_view text) {
     std::string out(text);
-    const auto& upper = upperTable();
-    for (char& c : out) c = upper[static_cast<unsigned char>(c)];
+    for (char& c : out) c = upperByte(c);
     return out;
 }
 

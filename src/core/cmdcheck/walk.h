@@ -8,6 +8,7 @@
 #include "core/cmdcheck/findings.h"
 #include "core/cmdcheck/logical_line.h"
 #include "core/documents/pick_lists.h"
+#include "core/text/codepage.h"
 
 #include <algorithm>
 #include <array>
@@ -246,7 +247,7 @@ inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 inline bool isLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 inline bool isLetterOrDigit(char c) { return isLetter(c) || (c >= '0' && c <= '9'); }
 //! Upper case of one Windows-1252 character, from a table.
-char upperByte(char c);
+inline char upperByte(char c) { return text::toUpper(c); }
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
 //! lone '%' is a Literal one character long.
 std::size_t expansionEnd(std::string_view text, std::size_t pos, Expansion& kind);

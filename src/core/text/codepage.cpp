@@ -15,22 +15,6 @@ constexpr std::array<char32_t, 32> HIGH_CONTROLS = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Upper-case table: built once from the rules of the code page.
-std::array<char, 256> makeUpperTable() {
-    std::array<char, 256> table{};
-    for (int b = 0; b < 256; ++b) {
-        int up = b;
-        if (b >= 'a' && b <= 'z') up = b - 0x20;
-        else if (b >= 0xE0 && b <= 0xFE && b != 0xF7) up = b - 0x20; // à..þ except ÷
-        else if (b == 0x9A || b == 0x9C || b == 0x9E) up = b - 0x10; // š œ ž
-        else if (b == 0xFF) up = 0x9F;                               // ÿ
-        table[static_cast<std::size_t>(b)] = static_cast<char>(static_cast<unsigned char>(up));
-    }
-    return table;
-}
-
-const std::array<char, 256> UPPER = makeUpperTable();
-
 } // namespace
 
 char32_t nextCodePoint(std::string_view text, std::size_t& i) {
@@ -91,8 +75,6 @@ Cp1252Conversion fromUtf8(std::string_view utf8) {
     auto encoded = encode(utf8, Encoding::Windows1252);
     return {std::move(encoded.bytes), encoded.ok, encoded.firstBad, encoded.firstBadLine};
 }
-
-char toUpper(char c) { return UPPER[static_cast<unsigned char>(c)]; }
 
 std::string toUpper(std::string_view text) {
     std::string out(text);

@@ -2,6 +2,7 @@
 // Windows-1252: the single-byte code page of every document Quillet edits.
 // Core keeps document text as these bytes in std::string; the window and the
 // command line convert to Unicode only at their boundary, with these functions.
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -31,8 +32,25 @@ struct Cp1252Conversion {
 //! UTF-8 to Windows-1252. Invalid UTF-8 sequences count as unmappable (U+FFFD).
 Cp1252Conversion fromUtf8(std::string_view utf8);
 
+namespace detail {
+// Upper-case table, from the rules of the code page.
+constexpr std::array<char, 256> makeUpperTable() {
+    std::array<char, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        int up = b;
+        if (b >= 'a' && b <= 'z') up = b - 0x20;
+        else if (b >= 0xE0 && b <= 0xFE && b != 0xF7) up = b - 0x20; // à..þ except ÷
+        else if (b == 0x9A || b == 0x9C || b == 0x9E) up = b - 0x10; // š œ ž
+        else if (b == 0xFF) up = 0x9F;                               // ÿ
+        table[static_cast<std::size_t>(b)] = static_cast<char>(static_cast<unsigned char>(up));
+    }
+    return table;
+}
+inline constexpr std::array<char, 256> UPPER_TABLE = makeUpperTable();
+} // namespace detail
+
 //! Upper case by Windows-1252: a-z and the accented letters of the code page.
-char toUpper(char c);
+inline char toUpper(char c) { return detail::UPPER_TABLE[static_cast<unsigned char>(c)]; }
 std::string toUpper(std::string_view text);
 
 //! Case-insensitive equality by Windows-1252.
