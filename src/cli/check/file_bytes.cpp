@@ -1,5 +1,6 @@
 #include "cli/check/file_bytes.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace cli {

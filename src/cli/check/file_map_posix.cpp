@@ -33,16 +33,17 @@ void say(const char* text) {
 
 void onBusError(int, siginfo_t* info, void*) {
     const auto* at = static_cast<const char*>(info->si_addr);
-    say("qlt: ");
     for (const auto& mapping : g_mappings) {
         const char* begin = mapping.begin.load();
         if (begin != nullptr && at >= begin && at < begin + mapping.size.load()) {
+            say("qlt: ");
             say(mapping.path.data());
-            say(": ");
+            say(": the file was shortened while it was being checked; check it again\n");
+            ::_exit(2);
         }
     }
-    say("the file was shortened while it was being checked; check it again\n");
-    ::_exit(2);
+    // Not a mapped file's: the default action, when the access is made again.
+    ::signal(SIGBUS, SIG_DFL);
 }
 
 void handleBusErrors() {
