@@ -9,9 +9,10 @@ checker::CheckResult lintCmd(std::span<const std::string_view> lines, checker::C
     return lintCmd(lines, indexLines(lines), colours, lists, ignored);
 }
 
-checker::CheckResult lintCmd(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
-                             documents::PickLists& lists, const std::vector<std::string>& ignored) {
-    Walk walk(lines, std::move(index), colours, lists, ignored);
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, const FileIndex& index,
+                             checker::ColourSink& colours, documents::PickLists& lists,
+                             const std::vector<std::string>& ignored) {
+    Walk walk(lines, index, colours, lists, ignored);
     return walk.run();
 }
 

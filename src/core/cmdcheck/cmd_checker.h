@@ -24,7 +24,8 @@ checker::CheckResult lintCmd(const std::vector<std::string>& lines, checker::Col
 checker::CheckResult lintCmd(std::span<const std::string_view> lines, checker::ColourSink& colours,
                              documents::PickLists& lists, const std::vector<std::string>& ignored);
 //! The same with the file's index made beforehand (see indexLines).
-checker::CheckResult lintCmd(std::span<const std::string_view> lines, FileIndex index, checker::ColourSink& colours,
-                             documents::PickLists& lists, const std::vector<std::string>& ignored);
+checker::CheckResult lintCmd(std::span<const std::string_view> lines, const FileIndex& index,
+                             checker::ColourSink& colours, documents::PickLists& lists,
+                             const std::vector<std::string>& ignored);
 
 } // namespace core::cmdcheck
