@@ -58,8 +58,9 @@ void FileLines::splitInParts(std::string_view text, std::size_t workers, bool in
     if (indexed) m_index = std::move(index);
 }
 
-core::cmdcheck::FileIndex FileLines::index() const {
-    return m_index ? *m_index : core::cmdcheck::indexLines(view());
+const core::cmdcheck::FileIndex& FileLines::index() const {
+    if (!m_index) m_index = core::cmdcheck::indexLines(view());
+    return *m_index;
 }
 
 } // namespace cli

@@ -21,7 +21,7 @@ public:
     FileLines(std::string_view text, std::size_t workers, bool indexed);
     std::span<const std::string_view> view() const { return {m_lines, m_count}; }
     //! The index of the lines, made now unless it was made with them.
-    core::cmdcheck::FileIndex index() const;
+    const core::cmdcheck::FileIndex& index() const;
 
 private:
     void splitInParts(std::string_view text, std::size_t workers, bool indexed);
@@ -33,7 +33,7 @@ private:
     std::unique_ptr<std::string_view, Release> m_block; //!< views constructed in place
     const std::string_view* m_lines = nullptr;
     std::size_t m_count = 0;
-    std::optional<core::cmdcheck::FileIndex> m_index;
+    mutable std::optional<core::cmdcheck::FileIndex> m_index;
 };
 
 } // namespace cli

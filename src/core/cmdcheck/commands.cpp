@@ -55,7 +55,7 @@ void Walk::jumpRules(std::string_view key) {
     if (target.expansion || target.quoted) return;
     std::string_view name = text.substr(colon ? 1 : 0);
     name = name.substr(0, name.find_first_of(":+,;="));
-    const std::string upper = upperOf(name);
+    const std::string upper = text::toUpper(name);
     if (upper.empty() || (colon && upper == "EOF") || hasLabel(upper)) return;
     report({Code::MissingLabel, target.begin, target.end - target.begin, std::string(key), std::string(name)});
 }
@@ -64,7 +64,7 @@ void Walk::exitRules() {
     if (atTopLevel() && !m_conditional) m_skipping = true;
     if (m_args.empty()) return;
     const Word& first = m_args.front();
-    const std::string upper = upperOf(wordText(first));
+    const std::string upper = text::toUpper(wordText(first));
     if (upper == "/B" || first.expansion) return;
     if ((upper.front() == '/' || upper.front() == '\\' || upper.front() == '-') && upper.size() == 2 && upper[1] == 'B')
         report({Code::NearMissOption, first.begin, 2, std::string(wordText(first)), "/B"});
@@ -73,7 +73,7 @@ void Walk::exitRules() {
 void Walk::setlocalRules() {
     for (const auto& arg : m_args) {
         if (arg.expansion) continue;
-        const std::string upper = upperOf(wordText(arg));
+        const std::string upper = text::toUpper(wordText(arg));
         if (std::find(SETLOCAL_OPTIONS.begin(), SETLOCAL_OPTIONS.end(), upper) != SETLOCAL_OPTIONS.end()) continue;
         std::string_view best;
         std::size_t bestDistance = 99;

@@ -90,7 +90,7 @@ bool usesCmdFeatures(const std::vector<std::string>& lines) {
 
 bool usesCmdFeatures(std::span<const std::string_view> lines) {
     for (const auto line : lines) {
-        const std::string upper = upperOf(line);
+        const std::string upper = text::toUpper(line);
         if (hasMark(upper) || opensIfBlock(upper) || modernLine(upper) || delayedVariable(line)) return true;
     }
     return false;

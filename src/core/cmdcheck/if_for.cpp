@@ -69,10 +69,10 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
         return m_text.size();
     };
     Word token = next();
-    std::string upper = upperOf(wordText(token));
+    std::string upper = text::toUpper(wordText(token));
     if (upper.find("/?") != std::string::npos) return m_text.size(); // IF /? shows the help
-    if (upper == "/I") upper = upperOf(wordText(token = next()));
-    if (upper == "NOT") upper = upperOf(wordText(token = next()));
+    if (upper == "/I") upper = text::toUpper(wordText(token = next()));
+    if (upper == "NOT") upper = text::toUpper(wordText(token = next()));
     if (token.empty()) return fail(ifBegin, 2, "the condition is missing.");
     if (upper == "ERRORLEVEL" || upper == "CMDEXTVERSION" || upper == "EXIST" || upper == "DEFINED") {
         colour(token.begin, token.end - token.begin, ports::ColourRole::Command);
@@ -80,7 +80,7 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
         while (pos < m_text.size() && (m_text[pos] == '=' || m_text[pos] == ',' || m_text[pos] == ';')) ++pos;
         const Word value = next();
         if (value.empty()) return fail(token.begin, token.end - token.begin, upper + " needs a value after it.");
-        if (upper == "DEFINED") m_mayBeEmpty.insert(upperOf(wordText(value)));
+        if (upper == "DEFINED") m_mayBeEmpty.insert(text::toUpper(wordText(value)));
     } else {
         pos = skipBlanks(pos);
         if (m_text.substr(pos, 2) == "==") {
@@ -90,7 +90,7 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
             return fail(pos, 1, "a comparison needs '==' rather than '='.");
         } else {
             const Word op = next();
-            if (!oneOf(upperOf(wordText(op)), COMPARISONS))
+            if (!oneOf(text::toUpper(wordText(op)), COMPARISONS))
                 return fail(token.begin, token.end - token.begin,
                             "there is no comparison operator (== EQU NEQ LSS LEQ GTR GEQ) after the first value.");
         }
@@ -120,7 +120,7 @@ void Walk::emptyOperand(const Word& operand) {
         if (kind == Expansion::Literal || kind == Expansion::ForVariable || end > operand.end) return;
         if (kind == Expansion::Variable) {
             const std::string_view inner = m_text.substr(pos + 1, end - pos - 2);
-            const std::string upper = upperOf(inner.substr(0, inner.find(':')));
+            const std::string upper = text::toUpper(inner.substr(0, inner.find(':')));
             if (oneOf(upper, ALWAYS_SET) || m_surelySet.contains(upper)) return;
             m_operandVariables.push_back(upper);
             variable = upper;
@@ -140,7 +140,7 @@ void Walk::comparedWithEmpty(const Word& left, const Word& right) {
     const std::string_view value = a == "\"\"" ? b : b == "\"\"" ? a : std::string_view();
     if (value.size() < 4 || value.front() != '"' || value[1] != '%') return;
     const std::size_t close = value.find_first_of("%:", 2);
-    if (close != std::string_view::npos) m_mayBeEmpty.insert(upperOf(value.substr(2, close - 2)));
+    if (close != std::string_view::npos) m_mayBeEmpty.insert(text::toUpper(value.substr(2, close - 2)));
 }
 
 std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
@@ -153,7 +153,7 @@ std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
     bool root = false;
     for (pos = skipBlanks(pos); pos < m_text.size() && m_text[pos] == '/'; pos = skipBlanks(pos)) {
         const Word sw = readWord(pos);
-        const std::string upper = upperOf(wordText(sw));
+        const std::string upper = text::toUpper(wordText(sw));
         if (upper != "/D" && upper != "/R" && upper != "/L" && upper != "/F")
             return fail(sw.begin, sw.end - sw.begin, "FOR knows only the switches /D, /R, /L and /F.");
         options = options || upper == "/F";
@@ -179,7 +179,7 @@ std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
     }
     pos = skipBlanks(pos);
     const Word in = readWord(pos);
-    if (upperOf(wordText(in)) != "IN")
+    if (text::toUpper(wordText(in)) != "IN")
         return fail(forBegin, 3, "there does not seem to be an 'IN (...)' part of the statement.");
     colour(in.begin, 2, ports::ColourRole::Command);
     pos = skipBlanks(in.end);
@@ -197,7 +197,7 @@ std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
 std::size_t Walk::forAfterSet(std::size_t pos) {
     pos = skipBlanks(pos);
     const Word word = readWord(pos);
-    if (upperOf(wordText(word)) != "DO") {
+    if (text::toUpper(wordText(word)) != "DO") {
         report({Code::ForSyntax, pos, word.end - pos, "there seems to be no 'DO <command>' part to the statement.", {}});
         return m_text.size();
     }
@@ -233,7 +233,7 @@ std::size_t Walk::forSetEnd(std::size_t pos) const {
 void Walk::forOptions(const Word& options) {
     const std::string_view text = wordText(options);
     if (options.expansion || text.size() < 2 || text.front() != '"' || text.back() != '"') return;
-    const std::string upper = upperOf(text.substr(1, text.size() - 2));
+    const std::string upper = text::toUpper(text.substr(1, text.size() - 2));
     const auto bad = [&] { report({Code::ForOptions, options.begin, text.size(), std::string(text.substr(1, text.size() - 2)), {}}); };
     std::size_t pos = 0;
     while (pos < upper.size()) {

@@ -8,7 +8,7 @@ namespace core::cmdcheck {
 std::uint64_t NameHashes::hashOf(std::string_view name) {
     std::uint64_t hash = 14695981039346656037ull;
     for (char c : name) {
-        hash ^= static_cast<unsigned char>(upperByte(c));
+        hash ^= static_cast<unsigned char>(text::toUpper(c));
         hash *= 1099511628211ull;
     }
     return hash == 0 ? 1 : hash;

@@ -110,7 +110,7 @@ void Walk::setRules() {
     if (m_args.empty()) return;
     const std::size_t end = m_args.back().end;
     std::size_t begin = m_args.front().begin;
-    const std::string first = upperOf(wordText(m_args.front()).substr(0, 2));
+    const std::string first = text::toUpper(wordText(m_args.front()).substr(0, 2));
     if (first == "/A") return arithmetic(std::min(skipBlanks(begin + 2), end), end);
     if (first == "/P") begin = skipBlanks(begin + 2);
     std::string_view region = m_text.substr(begin, end - begin);
@@ -131,7 +131,7 @@ void Walk::setRules() {
         return;
     }
     variableSet(name);
-    if (hasValue && atTopLevel() && !m_conditional) m_surelySet.insert(upperOf(name));
+    if (hasValue && atTopLevel() && !m_conditional) m_surelySet.insert(text::toUpper(name));
 }
 
 void Walk::arithmetic(std::size_t begin, std::size_t end) {
@@ -160,7 +160,7 @@ void Walk::arithmetic(std::size_t begin, std::size_t end) {
             if (op > 0 && expression[after + op - 1] == '=' && !std::isdigit(static_cast<unsigned char>(expression[pos]))) {
                 const std::string_view name = std::string_view(expression).substr(pos, nameEnd - pos);
                 variableSet(name);
-                if (atTopLevel() && !m_conditional) m_surelySet.insert(upperOf(name));
+                if (atTopLevel() && !m_conditional) m_surelySet.insert(text::toUpper(name));
             }
             pos = nameEnd;
         } else {
@@ -170,7 +170,7 @@ void Walk::arithmetic(std::size_t begin, std::size_t end) {
 }
 
 void Walk::variableSet(std::string_view name) {
-    std::string upper = upperOf(name);
+    std::string upper = text::toUpper(name);
     if (m_listed.insert(upper).second) m_lists.variables.emplace_back(name);
     m_setInStatement.emplace(std::move(upper), m_commandIndex);
 }
@@ -180,7 +180,7 @@ void Walk::variableSet(std::string_view name) {
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
     if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
-    std::string upper = upperOf(name);
+    std::string upper = text::toUpper(name);
     const auto set = m_setInStatement.find(upper);
     if (set == m_setInStatement.end() || set->second >= m_commandIndex) return;
     if (m_staleReported.insert(std::move(upper)).second)
@@ -192,7 +192,7 @@ void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t l
 // before did (decided on joining them). After one stale read of a variable
 // here, later reads of it are never reported.
 void Walk::outsideRead(std::string_view name, std::size_t offset, std::size_t length) {
-    std::string upper = upperOf(name);
+    std::string upper = text::toUpper(name);
     if (m_settledStale.contains(upper)) return;
     const auto set = m_setInStatement.find(upper);
     OutsideEvent event;

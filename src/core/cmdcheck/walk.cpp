@@ -6,17 +6,11 @@
 #include <array>
 
 namespace core::cmdcheck {
-std::string upperOf(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = upperByte(c);
-    return out;
-}
-
 Walk::Walk(std::span<const std::string_view> lines, const FileIndex& index, checker::ColourSink& colours,
            documents::PickLists& lists, const std::vector<std::string>& ignored)
     : m_lines(lines), m_index(index), m_colours(&colours), m_keepColours(colours.keepsSpans()), m_lists(lists),
       m_givenVariables(lists.variables.size()), m_ignored(ignored.begin(), ignored.end()) {
-    for (const auto& name : lists.variables) m_listed.insert(upperOf(name));
+    for (const auto& name : lists.variables) m_listed.insert(text::toUpper(name));
 }
 
 checker::CheckResult Walk::run() {
@@ -102,7 +96,7 @@ bool Walk::labelLine(std::size_t pos) {
 // "qlt: disable=Q101,Q113" in a comment: for the whole file when no command
 // came before it, otherwise for the next line.
 void Walk::commentDirective(std::string_view comment) {
-    const std::string upper = upperOf(comment);
+    const std::string upper = text::toUpper(comment);
     const std::size_t mark = upper.find("QLT:");
     if (mark == std::string::npos) return;
     const std::size_t key = upper.find("DISABLE=", mark);
@@ -135,7 +129,7 @@ std::size_t Walk::closeParen(std::size_t pos) {
     pos = skipBlanks(pos + 1);
     std::size_t end = pos;
     while (end < m_text.size() && isLetter(m_text[end])) ++end;
-    if (end - pos == 4 && upperOf(m_text.substr(pos, 4)) == "ELSE") {
+    if (end - pos == 4 && text::toUpper(m_text.substr(pos, 4)) == "ELSE") {
         colour(pos, 4, ports::ColourRole::Command);
         m_conditional = true;
         // The two branches never both run: the IF branch's SETs are not stale in the ELSE branch.
@@ -161,7 +155,7 @@ bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contain
 
 bool Walk::silenced(Code code) const {
     const std::string_view id = codeDef(code).id;
-    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandWord.empty() && !m_ignored.empty() && m_ignored.contains(upperOf(m_commandWord)));
+    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandWord.empty() && !m_ignored.empty() && m_ignored.contains(text::toUpper(m_commandWord)));
 }
 
 Walk::PlacedDraft Walk::place(const FindingDraft& draft) const {
@@ -190,7 +184,7 @@ void Walk::report(const FindingDraft& draft) {
         m_deferred.push_back({m_emptyCandidate, m_findings.size()});
     if (draft.code == Code::IfEmptyOperand && m_firstLine > 0) m_unlessSet.push_back({m_findings.size(), m_operandVariables});
     m_findings.push_back(std::move(finding));
-    m_keys.push_back(draft.code == Code::NearMissCommand ? upperOf(m_commandWord) : std::string());
+    m_keys.push_back(draft.code == Code::NearMissCommand ? text::toUpper(m_commandWord) : std::string());
 }
 
 void Walk::reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a) {

@@ -246,26 +246,21 @@ inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 //! ASCII letters and digits only, whatever the locale: the interpreter's own view.
 inline bool isLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 inline bool isLetterOrDigit(char c) { return isLetter(c) || (c >= '0' && c <= '9'); }
-//! Upper case of one Windows-1252 character, from a table.
-inline char upperByte(char c) { return text::toUpper(c); }
 //! The end of the expansion starting with the '%' at `pos`, and its kind; a
 //! lone '%' is a Literal one character long.
 std::size_t expansionEnd(std::string_view text, std::size_t pos, Expansion& kind);
-//! Upper case of a document word, Windows-1252.
-std::string upperOf(std::string_view text);
-
-//! The same, held without an allocation when the word is short (command
-//! words are).
+//! Upper case of a document word (text::toUpper), held without an
+//! allocation when the word is short (command words are).
 class UpperWord {
 public:
-    explicit UpperWord(std::string_view text) {
-        if (text.size() > m_short.size()) {
-            m_long = upperOf(text);
+    explicit UpperWord(std::string_view word) {
+        if (word.size() > m_short.size()) {
+            m_long = text::toUpper(word);
             m_view = m_long;
             return;
         }
-        for (std::size_t i = 0; i < text.size(); ++i) m_short[i] = upperByte(text[i]);
-        m_view = std::string_view(m_short.data(), text.size());
+        for (std::size_t i = 0; i < word.size(); ++i) m_short[i] = text::toUpper(word[i]);
+        m_view = std::string_view(m_short.data(), word.size());
     }
     UpperWord(const UpperWord&) = delete;
     UpperWord& operator=(const UpperWord&) = delete;

@@ -120,7 +120,7 @@ void Walk::takeLists(Walk& next) {
     next.m_lists.labels = std::move(labels);
     auto& variables = m_lists.variables;
     for (std::size_t i = next.m_givenVariables; i < next.m_lists.variables.size(); ++i)
-        if (!m_listed.contains(upperOf(next.m_lists.variables[i]))) variables.push_back(std::move(next.m_lists.variables[i]));
+        if (!m_listed.contains(text::toUpper(next.m_lists.variables[i]))) variables.push_back(std::move(next.m_lists.variables[i]));
     next.m_lists.variables = std::move(variables);
     joinSets(next.m_listed, m_listed);
     next.m_firstLine = m_firstLine;
