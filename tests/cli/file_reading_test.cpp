@@ -27,7 +27,7 @@ TEST(FileReading, LinesSplitInPartsMatchTheWholeAndSoDoesTheIndex) {
         const cli::FileLines lines(text, workers, true);
         ASSERT_EQ(lines.view().size(), whole.size()) << workers;
         EXPECT_TRUE(std::equal(whole.begin(), whole.end(), lines.view().begin())) << workers;
-        const auto index = lines.index();
+        const auto& index = lines.index();
         EXPECT_TRUE(index.jumpTargets.contains("FIRST"));
         EXPECT_TRUE(index.labels.contains("SECOND"));
         EXPECT_TRUE(index.delayedEverEnabled);
