@@ -35,6 +35,18 @@ void gotoForward(benchmark::State& state) {
 }
 BENCHMARK(gotoForward)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
+// Each line sets a new variable: adding one to the list must not search it,
+// so the time grows with the line count only.
+void setVariables(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < count; ++i) lines.push_back("SET V" + std::to_string(i) + "=1");
+    for (auto _ : state) benchmark::DoNotOptimize(checkDocument(lines));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
+    state.SetComplexityN(static_cast<std::int64_t>(count));
+}
+BENCHMARK(setVariables)->RangeMultiplier(2)->Range(20000, 80000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

@@ -7,7 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <thread>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -48,20 +59,65 @@ TEST(FileReading, LargeAndSmallFilesReadTheSameAndFailuresSaySo) {
 }
 
 #ifndef _WIN32
-// A mapped file shortened by another program while it is checked: the check
-// ends with a message naming the file and status 2, not a crash.
-TEST(FileReadingDeathTest, AFileShortenedWhileMappedEndsTheCheckWithAMessage) {
+// A FIFO put where a large file was: the mapped read opens it without waiting
+// for a writer, sees it is not a regular file, and leaves it to the reader,
+// which refuses it.
+TEST(FileReading, AFifoInPlaceOfALargeFileIsRefusedAtOnce) {
     testing_support::TempDir dir;
-    const std::string path = dir.write("shrinking.bat", largeText());
-    EXPECT_EXIT(
-        {
-            const cli::FileBytes bytes(path);
-            std::filesystem::resize_file(path, 0);
-            std::size_t sum = 0;
-            for (const char c : bytes.bytes()) sum += static_cast<unsigned char>(c);
-            std::exit(sum == 0 ? 3 : 4);
-        },
-        testing::ExitedWithCode(2), "shrinking.bat: the file was shortened while it was being checked");
+    const std::string path = dir.file("swapped.bat");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    auto mapped = std::async(std::launch::async, [&] {
+        std::size_t size = 0;
+        return cli::mapFile(path, std::size_t{1} << 20, size);
+    });
+    const bool waited = mapped.wait_for(std::chrono::seconds(5)) == std::future_status::timeout;
+    if (waited) {
+        // Let the blocked open through, so the test ends.
+        const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    }
+    EXPECT_FALSE(waited) << "the mapped read waited for a writer";
+    EXPECT_EQ(mapped.get(), nullptr);
+    const cli::FileBytes bytes(path);
+    EXPECT_FALSE(bytes.ok());
+    EXPECT_EQ(bytes.error(), core::text::NOT_A_REGULAR_FILE);
+}
+
+// A mapped file shortened by another program while it is checked: the check
+// ends with one message naming the file (control characters escaped, C1 as
+// well as C0) and status 2, not a crash, even when several threads read the
+// lost part at once.
+TEST(FileReadingDeathTest, AFileShortenedWhileMappedEndsTheCheckWithOneMessage) {
+    const struct {
+        const char* name;
+        const char* shown;
+        int threads;
+    } cases[] = {
+        {"shrinking.bat", "shrinking.bat", 1},
+        {"a\xC2\x9B" "2Jb.bat", "a\\\\u009b2Jb.bat", 1},
+        {"shrinking.bat", "shrinking.bat", 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::TempDir dir;
+        const std::string path = dir.write(c.name, largeText());
+        EXPECT_EXIT(
+            {
+                const cli::FileBytes bytes(path);
+                std::filesystem::resize_file(path, 0);
+                std::atomic<std::size_t> sum = 0;
+                std::vector<std::jthread> readers;
+                for (int t = 0; t < c.threads; ++t)
+                    readers.emplace_back([&] {
+                        for (const char byte : bytes.bytes().substr(1 << 20)) sum += static_cast<unsigned char>(byte);
+                    });
+                readers.clear();
+                std::exit(sum == 0 ? 3 : 4);
+            },
+            testing::ExitedWithCode(2),
+            testing::MatchesRegex(std::string("qlt: [^\n]*") + c.shown +
+                                  ": the file was shortened while it was being checked; check it again\n"));
+    }
 }
 #endif
 

@@ -3,7 +3,9 @@ target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/file_reading_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_generate_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/qlt_faults_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qlt_faults_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qlt_text_faults_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/check_memory_test.cpp)
 # The plan reader's fuzz target, replayed over its regression corpus.
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/plan_fuzz_corpus_test.cpp

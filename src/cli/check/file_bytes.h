@@ -30,10 +30,13 @@ private:
 
 // file_map_posix.cpp / file_map_windows.cpp
 
-//! The whole of a plain file of `size` bytes mapped for reading, or null
-//! where it cannot be. Should the file shrink while it is mapped, reading the
-//! lost part ends the program with a message naming the file.
-const char* mapFile(const std::string& path, std::size_t size);
+//! The whole of a regular file of at least `smallest` bytes mapped for
+//! reading, its size in `size`; null for anything else or where it cannot be
+//! mapped. The path is opened without waiting (a FIFO swapped in for the file
+//! never blocks) and what was opened is looked at, not the path. Should the
+//! file shrink while it is mapped, reading the lost part ends the program with
+//! a message naming the file.
+const char* mapFile(const std::string& path, std::size_t smallest, std::size_t& size);
 void unmapFile(const char* bytes, std::size_t size);
 
 } // namespace cli

@@ -5,12 +5,14 @@
 #include "cli/check/ordered_work.h"
 #include "cli/terminal_text.h"
 #include "core/checker/answer_ok_prompter.h"
+#include "core/checker/name_set.h"
 #include "core/cmdcheck/parted_walk.h"
 #include "core/text/checker_lines.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
 
 #include <algorithm>
+#include <new>
 
 namespace cli {
 namespace {
@@ -60,21 +62,30 @@ struct Part {
     std::vector<core::ports::ColourSpan> spans;
 };
 
-Part checkPart(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
+// The lines checked (the one-byte view) and, when that view lost characters,
+// the file's own lines the findings quote.
+struct CheckedLines {
+    std::span<const std::string_view> lines;
+    std::span<const std::string_view> own;
+};
+
+Part checkPart(const std::string& path, const CheckSettings& settings, CheckedLines lines,
                const core::checker::LabelIndex& labels, std::size_t first, std::size_t last) {
     Part part;
     SpanCollector colours(part.spans, settings.spans);
     std::vector<std::string> ignored = settings.ignoreList;
     core::checker::AnswerOkPrompter prompter;
     ReportSink findings(path, settings.formatter, part.items);
-    core::checker::checkSyntax(lines, first, last, labels, {prompter, colours, part.lists, ignored}, findings);
+    core::checker::checkSyntax(lines.lines, first, last, labels, {prompter, colours, part.lists, ignored, lines.own},
+                               findings);
     return part;
 }
 
 // The command interpreter's rules walk a file in parts joined in order (see
 // PartedWalk).
-FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, std::span<const std::string_view> lines,
+FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, CheckedLines checked,
                        const core::cmdcheck::FileIndex& index, std::string& out) {
+    const auto lines = checked.lines;
     core::documents::PickLists lists;
     std::vector<core::ports::ColourSpan> spans;
     SpanCollector colours(spans, settings.spans);
@@ -84,43 +95,43 @@ FileOutcome checkWhole(const std::string& path, const CheckSettings& settings, s
         walk.parts(), settings.workers, [&](std::size_t i) { return walk.walk(i); },
         [&](std::size_t, core::cmdcheck::WalkedPart&& part) { walk.join(std::move(part)); });
     ReportSink findings(path, settings.formatter, out);
-    for (auto& finding : walk.finish().findings) findings.add(std::move(finding));
+    auto found = walk.finish().findings;
+    core::checker::quoteOwnCharacters(found, lines, checked.own);
+    for (auto& finding : found) findings.add(std::move(finding));
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, findings.any()};
 }
 
 // The file as the checker reads it: one byte per character in Windows-1252,
 // decoded from the encoding asked for or the one Open would detect. A
-// Windows-1252 file is read as it is, without a copy.
-std::string_view checkerText(std::string_view bytes, std::optional<core::text::Encoding> asked, std::string& decoded) {
+// Windows-1252 file is read as it is, without a copy. Where the view lacks
+// characters of the file, `own` keeps its UTF-8 text for the findings to quote.
+std::string_view checkerText(std::string_view bytes, std::optional<core::text::Encoding> asked, std::string& decoded,
+                             std::string& own) {
     const auto encoding = asked.value_or(core::text::detectEncoding(bytes, core::text::Encoding::Windows1252));
     if (encoding == core::text::Encoding::Windows1252) return bytes;
-    decoded = core::text::oneBytePerCharacter(core::text::decode(bytes, encoding));
+    own = core::text::decode(bytes, encoding);
+    decoded = core::text::oneBytePerCharacter(own);
+    if (decoded.find(core::text::MISSING_CHARACTER) == std::string::npos) own = {};
     return decoded;
 }
 
-} // namespace
+// How far a file's part of the report may be kept should its check run out of
+// memory: the text of `out` up to `whole` ends after a complete item, and
+// `shown` says some of the part has already gone out.
+struct PartMark {
+    std::size_t whole = 0;
+    bool shown = false;
+};
 
-FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
-                      const std::function<void(std::string&)>& spill) {
-    const FileBytes whole(path);
-    if (!whole.ok()) return {false, escapeControls("qlt: " + path + ": " + whole.error()), false};
-    std::string decoded;
-    // The index is made with the lines unless the classic rules are asked for
-    // (with automatic rules, a file found to need them has it for nothing).
-    const FileLines fileLines(checkerText(whole.bytes(), settings.encoding, decoded), settings.workers,
-                              settings.rules != core::checker::RuleChoice::Classic);
-    const std::span<const std::string_view> lines = fileLines.view();
-    // The rules are picked once on the whole file.
-    const core::checker::RuleSet rules = core::checker::pickRuleSet(lines, settings.rules);
-    settings.formatter.beginFile(out, path, rules);
-    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, fileLines.index(), out);
-
-    const core::checker::LabelIndex labels(lines);
+FileOutcome checkClassic(const std::string& path, const CheckSettings& settings, CheckedLines lines, std::string& out,
+                         const std::function<void(std::string&)>& spill, PartMark& mark) {
+    const core::checker::LabelIndex labels(lines.lines);
     core::documents::PickLists lists;
+    core::checker::NameSet listed;
     std::vector<core::ports::ColourSpan> spans;
     bool any = false;
-    const std::size_t parts = (lines.size() + PART_LINES - 1) / PART_LINES;
+    const std::size_t parts = (lines.lines.size() + PART_LINES - 1) / PART_LINES;
     inOrder(
         parts, settings.workers,
         [&](std::size_t i) { return checkPart(path, settings, lines, labels, i * PART_LINES, (i + 1) * PART_LINES); },
@@ -132,12 +143,60 @@ FileOutcome checkFile(const std::string& path, const CheckSettings& settings, st
                 any = true;
             }
             for (auto& label : part.lists.labels) lists.labels.push_back(std::move(label));
-            for (const auto& variable : part.lists.variables) lists.addVariable(variable);
+            for (auto& variable : part.lists.variables)
+                if (listed.insert(variable)) lists.variables.push_back(std::move(variable));
             spans.insert(spans.end(), part.spans.begin(), part.spans.end());
-            if (out.size() >= SPILL_SIZE) spill(out);
+            if (out.size() >= SPILL_SIZE) {
+                spill(out);
+                mark.shown = mark.shown || out.empty();
+            }
+            mark.whole = out.size();
         });
     settings.formatter.endFile(out, {lists, spans});
     return {true, {}, any};
+}
+
+FileOutcome checkOrThrow(const std::string& path, const CheckSettings& settings, std::string& out,
+                         const std::function<void(std::string&)>& spill, PartMark& mark) {
+    const FileBytes whole(path);
+    if (!whole.ok()) return {false, escapeControls("qlt: " + path + ": " + whole.error()), false};
+    if (const auto form = core::text::utf16Mark(whole.bytes()))
+        return {false, escapeControls("qlt: " + path + ": " + core::text::utf16Refusal(*form)), false};
+    std::string decoded;
+    std::string own;
+    // The index is made with the lines unless the classic rules are asked for
+    // (with automatic rules, a file found to need them has it for nothing).
+    const FileLines fileLines(checkerText(whole.bytes(), settings.encoding, decoded, own), settings.workers,
+                              settings.rules != core::checker::RuleChoice::Classic);
+    const std::vector<std::string_view> ownLines = core::text::splitLineViews(own);
+    const CheckedLines lines{fileLines.view(), ownLines};
+    // The rules are picked once on the whole file.
+    const core::checker::RuleSet rules = core::checker::pickRuleSet(lines.lines, settings.rules);
+    settings.formatter.beginFile(out, path, rules);
+    mark.whole = out.size();
+    if (rules != core::checker::RuleSet::Classic) return checkWhole(path, settings, lines, fileLines.index(), out);
+    return checkClassic(path, settings, lines, out, spill, mark);
+}
+
+} // namespace
+
+FileOutcome checkFile(const std::string& path, const CheckSettings& settings, std::string& out,
+                      const std::function<void(std::string&)>& spill) {
+    PartMark mark;
+    try {
+        return checkOrThrow(path, settings, out, spill, mark);
+    } catch (const std::bad_alloc&) {
+        // The memory the check held is free again: the part ends whole, or
+        // is dropped if none of it has gone out, and the other files go on.
+        if (mark.shown) {
+            out.resize(mark.whole);
+            const core::documents::PickLists none;
+            settings.formatter.endFile(out, {none, {}});
+        } else {
+            out.clear();
+        }
+        return {false, escapeControls("qlt: " + path + ": not enough memory to check it"), false};
+    }
 }
 
 } // namespace cli

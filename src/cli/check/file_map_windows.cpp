@@ -4,7 +4,7 @@
 
 namespace cli {
 
-const char* mapFile(const std::string&, std::size_t) { return nullptr; }
+const char* mapFile(const std::string&, std::size_t, std::size_t&) { return nullptr; }
 void unmapFile(const char*, std::size_t) {}
 
 } // namespace cli

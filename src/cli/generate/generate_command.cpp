@@ -144,6 +144,8 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
         auto encoding = core::text::Encoding::Windows1252;
         if (options->into) {
             const auto bytes = readOrThrow(files, *options->into);
+            if (const auto form = core::text::utf16Mark(bytes))
+                throw PlanError(*options->into + ": " + core::text::utf16Refusal(*form));
             encoding = core::text::detectEncoding(bytes, encoding);
             lines = core::text::splitLines(core::text::decode(bytes, encoding));
             name = *options->into;

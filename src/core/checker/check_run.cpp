@@ -1,5 +1,7 @@
 #include "core/checker/check_run.h"
 
+#include "core/text/checker_lines.h"
+
 #include <algorithm>
 
 namespace core::checker {
@@ -13,12 +15,24 @@ std::string boxText(const MessageDef& def, const Finding& finding) {
 
 } // namespace
 
+void quoteOwnCharacters(std::vector<Finding>& findings, std::span<const std::string_view> checkedLines,
+                        std::span<const std::string_view> ownLines) {
+    if (ownLines.size() != checkedLines.size()) return;
+    for (auto& finding : findings) {
+        const std::size_t index = finding.line - 1;
+        if (index < ownLines.size())
+            finding.text = text::withOwnCharacters(finding.text, checkedLines[index], ownLines[index],
+                                                   finding.column > 0 ? finding.column - 1 : 0);
+    }
+}
+
 std::string linePrefix(std::size_t line) { return "Line " + std::to_string(line) + ": "; }
 
 CheckRun::CheckRun(std::span<const std::string_view> lines, const CheckContext& context, FindingSink& findings,
                    const LabelIndex* labels)
     : m_lines(lines), m_context(context), m_labels(labels), m_findings(findings) {
     for (const auto& entry : context.ignoredCommands) m_ignored.add(entry);
+    for (const auto& name : context.lists.variables) m_variables.add(name);
 }
 
 ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view text) {
@@ -27,6 +41,8 @@ ports::Answer CheckRun::ask(MessageId id, std::size_t line, std::string_view tex
     finding.line = line;
     finding.buttons = def.buttons;
     finding.text = formatMessage(id, line, text);
+    if (m_context.ownLines.size() == m_lines.size() && line - 1 < m_lines.size())
+        finding.text = text::withOwnCharacters(finding.text, m_lines[line - 1], m_context.ownLines[line - 1]);
     // A classic message is about its whole line.
     finding.length = line - 1 < m_lines.size() ? m_lines[line - 1].size() : 0;
     finding.code = messageCode(id);

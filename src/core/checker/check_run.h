@@ -27,7 +27,10 @@ public:
     void colour(const ports::ColourSpan& span) { m_context.colours.colourSpan(span); }
 
     void addLabel(std::string name) { m_context.lists.labels.push_back(std::move(name)); }
-    void addVariable(const std::string& name) { m_context.lists.addVariable(name); }
+    //! Lists a SET variable unless one equal to it (ignoring case) is listed.
+    void addVariable(const std::string& name) {
+        if (m_variables.insert(name)) m_context.lists.variables.push_back(name);
+    }
     //! A label line ":NAME" anywhere in the document, letter case ignored.
     bool labelExists(std::string_view name);
 
@@ -43,6 +46,7 @@ private:
     std::span<const std::string_view> m_lines;
     const CheckContext& m_context;
     NameSet m_ignored;
+    NameSet m_variables; //!< the listed variables, so that adding one never searches the list
     const LabelIndex* m_labels;           //!< given, or built on the first GOTO
     std::optional<LabelIndex> m_ownLabels;
     bool m_aborted = false;

@@ -73,13 +73,20 @@ Lint checkEditor(ports::EditorView& view, ports::Prompter& prompter, documents::
     const bool listOnly = reportFor(options.report, lint.rules) == ProblemReport::ListOnly;
     EditorViewColours colours(view, text, !listOnly);
     FindingList found;
+    // Findings quote the document's own characters, not the checker's view of them.
+    const auto own = text.utf8Lines();
     if (listOnly) {
         lintLines(lines, choiceOf(lint.rules), colours, lists, ignoredCommands, found);
+        quoteOwnCharacters(found.findings, lines, own);
     } else if (lint.rules == RuleSet::Classic) {
-        lint.result.aborted = checkSyntax(lines, {prompter, colours, lists, ignoredCommands}, found);
-        if (lint.result.aborted) found.findings = allFindings(lines, lint.rules, lists, ignoredCommands);
+        lint.result.aborted = checkSyntax(lines, {prompter, colours, lists, ignoredCommands, own}, found);
+        if (lint.result.aborted) {
+            found.findings = allFindings(lines, lint.rules, lists, ignoredCommands);
+            quoteOwnCharacters(found.findings, lines, own);
+        }
     } else {
         lintLines(lines, choiceOf(lint.rules), colours, lists, ignoredCommands, found);
+        quoteOwnCharacters(found.findings, lines, own);
         colours.flush();
         showBoxes(found.findings, colours, prompter, ignoredCommands);
     }

@@ -1,6 +1,6 @@
 #include "core/checker/messages.h"
 
-#include "core/text/codepage.h"
+#include "core/text/checker_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -111,7 +111,7 @@ std::string messageCode(MessageId id) {
 std::string formatMessage(MessageId id, std::size_t line, std::string_view text) {
     const std::string_view pattern = messageDef(id).text;
     std::string out;
-    out.reserve(pattern.size() + text.size() + 8);
+    out.reserve(pattern.size() + std::min(text.size(), text::QUOTE_LIMIT) + 8);
     std::size_t from = 0;
     while (from < pattern.size()) {
         const std::size_t brace = std::min(pattern.find('{', from), pattern.size());
@@ -122,7 +122,7 @@ std::string formatMessage(MessageId id, std::size_t line, std::string_view text)
             out.append(digits, std::to_chars(digits, digits + sizeof digits, line).ptr);
             from += LINE_MARK.size();
         } else if (pattern.substr(from).starts_with(TEXT_MARK)) {
-            out += text::toUtf8(text);
+            out += text::quoteOf(text);
             from += TEXT_MARK.size();
         } else if (from < pattern.size()) {
             out += pattern[from++];

@@ -49,7 +49,15 @@ struct CheckContext {
     documents::PickLists& lists;
     //! Upper-case working texts not reported; Ignore appends to it.
     std::vector<std::string>& ignoredCommands;
+    //! The document's own (UTF-8) lines when the lines checked are their
+    //! one-byte view: findings quote their characters. Empty: the lines checked.
+    std::span<const std::string_view> ownLines = {};
 };
+
+//! Findings made on the one-byte view of lines given the characters of the
+//! document's own (UTF-8) lines that the view lacks.
+void quoteOwnCharacters(std::vector<Finding>& findings, std::span<const std::string_view> checkedLines,
+                        std::span<const std::string_view> ownLines);
 
 //! Receives each finding as the check makes it, so that a report can be
 //! written while the check runs instead of holding every finding.

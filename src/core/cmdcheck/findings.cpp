@@ -1,6 +1,6 @@
 #include "core/cmdcheck/findings.h"
 
-#include "core/text/codepage.h"
+#include "core/text/checker_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +57,7 @@ const CodeDef& codeDef(Code code) { return CODES[static_cast<std::size_t>(code)]
 std::string formatCodeMessage(Code code, std::size_t line, std::string_view a, std::string_view b) {
     const std::string_view pattern = codeDef(code).text;
     std::string out;
-    out.reserve(pattern.size() + a.size() * 2 + b.size() + 8);
+    out.reserve(pattern.size() + std::min(a.size() * 2 + b.size(), 3 * text::QUOTE_LIMIT) + 8);
     // Text up to each '{' is copied in one piece.
     for (std::size_t i = 0; i < pattern.size();) {
         const std::size_t brace = std::min(pattern.find('{', i), pattern.size());
@@ -68,10 +68,10 @@ std::string formatCodeMessage(Code code, std::size_t line, std::string_view a, s
             out += std::to_string(line);
             i = brace + 6;
         } else if (rest.starts_with("{a}")) {
-            out += text::toUtf8(a);
+            out += text::quoteOf(a);
             i = brace + 3;
         } else if (rest.starts_with("{b}")) {
-            out += text::toUtf8(b);
+            out += text::quoteOf(b);
             i = brace + 3;
         } else {
             out += '{';

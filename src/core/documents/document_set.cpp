@@ -87,7 +87,7 @@ void DocumentSet::fileOpen() {
 bool DocumentSet::openFile(const std::string& path) {
     if (switchToOpenDocument(path)) return true;
     // Read before anything changes, so an unreadable file leaves no trace.
-    auto read = m_files.readFile(path);
+    auto read = text::refuseUtf16(m_files.readFile(path));
     if (!read.ok) {
         m_prompter.message(MessageKind::Error, Buttons::Ok, readError(path, read.error));
         return false;
@@ -367,7 +367,7 @@ void DocumentSet::reopenWithEncoding(text::Encoding encoding) {
         m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
                            reopenPrompt(displayName(m_current.name), text::encodingName(encoding))) != Answer::Yes)
         return;
-    const auto read = m_files.readFile(m_current.filePath);
+    const auto read = text::refuseUtf16(m_files.readFile(m_current.filePath));
     if (!read.ok) {
         m_prompter.message(MessageKind::Error, Buttons::Ok, readError(m_current.filePath, read.error));
         return;

@@ -34,6 +34,7 @@ public:
 
     std::span<const std::string_view> lines() const { return m_lines; }
     std::string_view utf8Line(std::size_t index) const { return m_utf8Lines[index]; }
+    std::span<const std::string_view> utf8Lines() const { return m_utf8Lines; }
     //! True when the line's character columns are its byte offsets.
     bool columnsAreBytes(std::size_t index) const { return m_lines[index].data() == m_utf8Lines[index].data(); }
 
@@ -43,6 +44,23 @@ private:
     std::deque<std::string> m_converted;
     std::vector<std::string_view> m_lines;
 };
+
+//! The most characters of a document a finding quotes: a quote of a huge line
+//! (a file of NUL bytes is one) would otherwise cost many times its size.
+inline constexpr std::size_t QUOTE_LIMIT = 200;
+
+//! A piece of the checker's text (Windows-1252) as a finding quotes it: UTF-8,
+//! at most QUOTE_LIMIT characters, a longer piece cut and ended with "\u2026".
+std::string quoteOf(std::string_view checkerText);
+
+//! A finding's text with the line's own characters where the checker saw
+//! MISSING_CHARACTER: each quoted run of the text that holds '?' is found in
+//! the checker's view of the line (letter case ignored, from `from` on, the
+//! column the finding points at, then from the start) and takes the
+//! characters of the UTF-8 line in the places Windows-1252 has none for. A
+//! question mark that ends a word before a blank or the end is the text's own.
+std::string withOwnCharacters(std::string_view findingText, std::string_view checkerLine, std::string_view utf8Line,
+                              std::size_t from = 0);
 
 //! The byte offset in a UTF-8 line of the character at `column` (0-based); the
 //! line's length for a column at or past its end.

@@ -210,7 +210,9 @@ bool isAscii(std::string_view text) {
 }
 
 Encoding detectEncoding(std::string_view bytes, Encoding fallback) {
-    if (bytes.substr(0, 3) == BYTE_ORDER_MARK) return Encoding::Utf8WithMark;
+    // A mark before bytes that are not UTF-8 is read as the rest is, mark
+    // included, so that saving gives back every byte.
+    if (bytes.substr(0, 3) == BYTE_ORDER_MARK && isValidUtf8(bytes.substr(3))) return Encoding::Utf8WithMark;
     const bool ascii = isAscii(bytes);
     if (!ascii && isValidUtf8(bytes)) return Encoding::Utf8;
     const auto hint = chcpHint(bytes);
@@ -218,6 +220,24 @@ Encoding detectEncoding(std::string_view bytes, Encoding fallback) {
     if (hint == "850") return Encoding::Oem850;
     if (hint == "437") return Encoding::Oem437;
     return fallback;
+}
+
+std::optional<std::string_view> utf16Mark(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) return "UTF-16 LE";
+    if (bytes.starts_with("\xFE\xFF")) return "UTF-16 BE";
+    return std::nullopt;
+}
+
+std::string utf16Refusal(std::string_view form) {
+    return std::string(form) + " text, which Quillet does not read: save it as UTF-8 or Windows-1252 first";
+}
+
+ReadResult refuseUtf16(ReadResult read) {
+    if (const auto form = read.ok ? utf16Mark(read.bytes) : std::nullopt) {
+        read = {};
+        read.error = utf16Refusal(*form);
+    }
+    return read;
 }
 
 } // namespace core::text

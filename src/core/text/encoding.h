@@ -3,6 +3,8 @@
 // text as UTF-8; these functions turn a file's bytes into that text and back.
 // Windows-1252 is the default; the DOS code pages 437 and 850 are what a
 // console reads a batch file in; UTF-8 comes with or without a byte-order mark.
+#include "core/text/file_io.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -43,11 +45,21 @@ Encoded encode(std::string_view utf8, Encoding encoding);
 //! True when the bytes are well-formed UTF-8.
 bool isValidUtf8(std::string_view bytes);
 
-//! The encoding Open reads a file in: a UTF-8 byte-order mark gives UTF-8 with
-//! mark; valid UTF-8 holding non-ASCII text gives UTF-8; otherwise a CHCP 65001,
+//! The encoding Open reads a file in: a UTF-8 byte-order mark before valid
+//! UTF-8 gives UTF-8 with mark (before anything else the mark is text, so the
+//! file's bytes survive a save); valid UTF-8 holding non-ASCII text gives UTF-8; otherwise a CHCP 65001,
 //! 850 or 437 line among the first lines names it (65001 only for ASCII text);
 //! otherwise the fallback (the user's default encoding).
 Encoding detectEncoding(std::string_view bytes, Encoding fallback);
+
+//! "UTF-16 LE" or "UTF-16 BE" when the bytes start with that byte-order mark.
+//! Such a file read a byte at a time is a wall of NULs and stray letters.
+std::optional<std::string_view> utf16Mark(std::string_view bytes);
+//! Why a file in that form is not read, as the reason after its name.
+std::string utf16Refusal(std::string_view form);
+
+//! The read turned into a failure when its bytes are UTF-16, its error saying so.
+ReadResult refuseUtf16(ReadResult read);
 
 //! True when every character of the text is ASCII.
 bool isAscii(std::string_view text);

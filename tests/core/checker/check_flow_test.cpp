@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using namespace checker_test;
@@ -173,6 +175,23 @@ TEST(EditorCheck, UtfEightTextIsCheckedPerCharacterAndColouredInBytes) {
     EXPECT_EQ(Span(comment.line, comment.column, comment.length, comment.role), Span(0, 0, 8, ColourRole::Comment));
     ASSERT_EQ(lint.result.findings.size(), 1u);
     EXPECT_EQ(lint.result.findings[0].line, 2u);
+}
+
+// Letters Windows-1252 lacks reach the checker as '?'; what the user reads
+// quotes them as the document holds them, in boxes and in the list alike.
+TEST(EditorCheck, FindingsQuoteTheDocumentsOwnLetters) {
+    const std::vector<std::string> lines = {"ПРИВЕТ мир", "GOTO метка", "ECHO ok"};
+    // The command interpreter's rules leave unknown commands to the system.
+    for (const auto& [rules, first] : {std::pair{RuleChoice::Classic, "\"ПРИВЕТ мир\""}, std::pair{RuleChoice::Cmd, "\"метка\""}}) {
+        EditorChecked e(lines);
+        const auto lint = e.run({rules, ProblemReport::MessageBoxes});
+        std::string all;
+        for (const auto& finding : lint.result.findings) all += finding.text + "\n";
+        EXPECT_NE(all.find("\"метка\""), std::string::npos) << all;
+        EXPECT_EQ(all.find('?'), std::string::npos) << all;
+        ASSERT_FALSE(e.prompter.texts().empty());
+        EXPECT_NE(e.prompter.texts()[0].find(first), std::string::npos) << e.prompter.texts()[0];
+    }
 }
 
 TEST(ProblemList, RowsSortIgnoreAndMark) {

@@ -16,3 +16,7 @@ target_sources(core_tests PRIVATE
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp PROPERTIES
   COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus")
 target_include_directories(core_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
+# Encodings a file does not keep to, opened and saved.
+target_sources(core_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/encoding_faults_test.cpp)
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/encoding_faults_test.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  FAULTS_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")

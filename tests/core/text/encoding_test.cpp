@@ -51,7 +51,7 @@ TEST(Encoding, SingleByteTablesMatchSystemIconvAndRoundTripEveryByte) {
 
 TEST(Encoding, DetectionRows) {
     const auto cases = testing_support::readCases(TEXT_TEST_DATA "/detected_encodings.txt", {});
-    EXPECT_EQ(cases.size(), 13u);
+    EXPECT_EQ(cases.size(), 15u);
     for (const auto& c : cases) {
         const auto keys = testing_support::wordsOf(c[""].at(0));
         EXPECT_EQ(encodingKey(detectEncoding(c.name, encodingOfKey(keys.at(0)).value())), keys.at(1)) << c.where;
@@ -63,4 +63,21 @@ TEST(CheckerLines, OneBytePerCharacterAndColumnsBack) {
     EXPECT_EQ(oneBytePerCharacter(line), "ECHO \xE9? \x80!");
     EXPECT_EQ(byteOffsetOfColumn(line, 6), 7u); // П starts after the two bytes of é
     EXPECT_EQ(columnOfByteOffset(line, line.size()), 10u);
+}
+
+TEST(CheckerLines, FindingsQuoteTheLinesOwnCharacters) {
+    const auto cases = testing_support::readCases(TEXT_TEST_DATA "/own_characters.txt", {"line", "from", "text", "shown"});
+    EXPECT_EQ(cases.size(), 7u);
+    for (const auto& c : cases) {
+        const auto& line = c["line"].at(0);
+        EXPECT_EQ(withOwnCharacters(c["text"].at(0), oneBytePerCharacter(line), line, std::stoul(c["from"].at(0))),
+                  c["shown"].at(0))
+            << c.where;
+    }
+}
+
+TEST(CheckerLines, AQuoteIsCutAtItsLimit) {
+    EXPECT_EQ(quoteOf("caf\xE9"), "caf\xC3\xA9");
+    const std::string huge(1 << 20, '\0');
+    EXPECT_EQ(quoteOf(huge), std::string(QUOTE_LIMIT, '\0') + "\xE2\x80\xA6");
 }
