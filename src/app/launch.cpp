@@ -35,10 +35,10 @@ int runWindow(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(platform::toUtf8(arguments[i]));
 
     platform::SingleInstance channel;
-    const auto files = core::documents::filesFromCommandLine(args);
+    const auto named = core::documents::filesFromCommandLine(args);
     const auto requestFor = [](const std::string& file) { return openRequestFor(platform::fromUtf8(absoluteNativePath(file))); };
-    if (!files.empty() && channel.sendToRunning(requestFor(files.front()))) {
-        for (std::size_t i = 1; i < files.size(); ++i) channel.sendToRunning(requestFor(files[i]));
+    if (!named.empty() && channel.sendToRunning(requestFor(named.front()))) {
+        for (std::size_t i = 1; i < named.size(); ++i) channel.sendToRunning(requestFor(named[i]));
         return 0;
     }
 
