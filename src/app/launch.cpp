@@ -7,6 +7,7 @@
 #include "app/help/help_window.h"
 #include "app/info/check_for_update.h"
 #include "app/main_window.h"
+#include "app/outside_changes.h"
 #include "app/wizard/install_easy_layout.h"
 #include "core/documents/launch_request.h"
 #include "platform/qt_file_system.h"
@@ -25,15 +26,20 @@ namespace app {
 
 QString openRequestFor(const QString& path) { return QStringLiteral("[open(\"") + path + QStringLiteral("\")]"); }
 
+std::string absoluteNativePath(const std::string& path) {
+    return platform::toUtf8(QDir::toNativeSeparators(QFileInfo(platform::fromUtf8(path)).absoluteFilePath()));
+}
+
 int runWindow(const QStringList& arguments) {
     std::vector<std::string> args;
     for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(platform::toUtf8(arguments[i]));
 
     platform::SingleInstance channel;
-    if (const auto file = core::documents::fileFromCommandLine(args)) {
-        // The running window may have another working folder: send the full path.
-        const auto path = QDir::toNativeSeparators(QFileInfo(platform::fromUtf8(*file)).absoluteFilePath());
-        if (channel.sendToRunning(openRequestFor(path))) return 0;
+    const auto named = core::documents::filesFromCommandLine(args);
+    const auto requestFor = [](const std::string& file) { return openRequestFor(platform::fromUtf8(absoluteNativePath(file))); };
+    if (!named.empty() && channel.sendToRunning(requestFor(named.front()))) {
+        for (std::size_t i = 1; i < named.size(); ++i) channel.sendToRunning(requestFor(named[i]));
+        return 0;
     }
 
     platform::QtPrompter prompter;
@@ -53,6 +59,7 @@ int runWindow(const QStringList& arguments) {
     wizard::installEasyLayout(window, prompter, files, settings);
     new aids::AidsCommands(window, {prompter, settings, files, shell}); // owned by the window
     installEncodingControls(window);
+    new OutsideChangeWatch(window); // owned by the window
     if (!window.startUp(args)) return 1;
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/easy_placeholder.h"
+#include "app/elided_label.h"
 #include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
 #include "core/info/help_contexts.h"
@@ -211,10 +212,8 @@ void TForm1::buildStatusBar() {
     m_statusPanel0 = new QLabel(texts::STATUS_NOTICE);
     m_statusPanel0->setObjectName("StatusPanel0");
     m_statusPanel0->setFixedWidth(360);
-    m_statusPanel1 = new QLabel;
+    m_statusPanel1 = new ElidedLabel; // shows the file name, as plain text
     m_statusPanel1->setObjectName("StatusPanel1");
-    m_statusPanel1->setTextFormat(Qt::PlainText); // shows the file name
-    m_statusPanel1->setMinimumWidth(415);
     m_statusPanel2 = new QLabel;
     m_statusPanel2->setObjectName("StatusPanel2");
     bar->addWidget(m_statusPanel0);

@@ -66,6 +66,7 @@ void TForm1::refreshTabs() {
     // without this the strip stays zero pixels high until the next change.
     m_tabControl1->updateGeometry();
     m_statusPanel1->setText(platform::fromUtf8(m_documents->statusText()));
+    m_statusPanel1->setToolTip(platform::plainToolTip(m_statusPanel1->text())); // whole where the bar is narrow
     setWindowTitle(platform::fromUtf8(m_documents->windowTitle()));
 }
 
@@ -84,7 +85,7 @@ void TForm1::refreshRecentFiles() {
         const QString path = platform::fromUtf8(recent.file(i));
         auto* item = new QListWidgetItem(QFileInfo(path).fileName() + QStringLiteral("   \u2014   ") + path);
         item->setData(Qt::UserRole, path);
-        item->setToolTip(path);
+        item->setToolTip(platform::plainToolTip(path));
         m_welcomeRecent->addItem(item);
     }
     m_welcomeRecentHeading->setVisible(m_welcomeRecent->count() > 0);
@@ -122,7 +123,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             const auto* help = static_cast<QHelpEvent*>(event);
             const QString text = m_editorView->problemTextAt(help->pos());
             if (text.isEmpty()) QToolTip::hideText();
-            else QToolTip::showText(help->globalPos(), text, m_richEdit1->viewport());
+            else QToolTip::showText(help->globalPos(), platform::plainToolTip(text), m_richEdit1->viewport());
             return true;
         }
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/easy_pages.h"
+#include "app/launch.h"
 #include "app/editor/editor_options.h"
 #include "app/window_texts.h"
 #include "core/documents/launch_request.h"
@@ -28,7 +29,9 @@ bool TForm1::startUp(const std::vector<std::string>& arguments) {
     refreshRecentFiles();
     if (m_pageControl1->isTabVisible(pageIndex(TopPage::Welcome))) WelcomeScreen1Execute();
     m_editorView->setModified(false);
-    m_documents->start(core::documents::fileFromCommandLine(arguments).value_or(std::string()));
+    std::vector<std::string> files;
+    for (const auto& file : core::documents::filesFromCommandLine(arguments)) files.push_back(absoluteNativePath(file));
+    m_documents->start(files);
     if (screenLargeEnough()) return true;
     m_services.prompter.message(MessageKind::Error, Buttons::Ok, texts::SCREEN_TOO_SMALL);
     return false;

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -99,6 +101,10 @@ std::optional<std::string> QtPrompter::inputBox(const std::string& caption, cons
     dialog.setLabelText(fromUtf8(prompt));
     dialog.setTextValue(fromUtf8(initial));
     for (auto* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    // The title bar sets its caption in a larger, bolder face beside its
+    // buttons: a box only as wide as its prompt cuts the caption short.
+    const int titleRoom = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 3 / 2 + 120;
+    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), titleRoom));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return toUtf8(dialog.textValue());
 }

@@ -20,4 +20,8 @@ std::string toCp1252(const QString& text) {
     return out;
 }
 
+QString plainToolTip(const QString& text) {
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 } // namespace platform

@@ -16,5 +16,9 @@ std::string toCp1252(const QString& text);
 //! UTF-8 (core's paths and messages) to QString and back.
 inline QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 inline std::string toUtf8(const QString& text) { return text.toStdString(); }
+//! A tooltip that shows text exactly as it is. Qt renders a tooltip that looks
+//! like markup as rich text, so a file name such as "<h1>a.bat" would show as
+//! a heading: the text goes escaped, line breaks kept, inside a paragraph.
+QString plainToolTip(const QString& text);
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QStringList>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -113,17 +114,23 @@ void SingleInstance::acceptConnections() {
     }
 }
 
-// A request longer than the bound drops the connection instead of growing without end.
+// A request longer than the bound drops the connection instead of growing
+// without end. The requests are taken off the socket first and handed on once
+// this reader has returned: a handler that shows a message box runs a nested
+// event loop, in which the sender may hang up and its socket be deleted.
 void SingleInstance::readRequest(QLocalSocket* socket) {
+    QStringList requests;
     while (socket->canReadLine()) {
         const auto line = socket->readLine(MAX_REQUEST + 1);
         if (!line.endsWith('\n')) {
             socket->abort();
-            return;
+            break;
         }
-        emit requestReceived(QString::fromUtf8(line).remove(QLatin1Char('\n')));
+        requests << QString::fromUtf8(line).remove(QLatin1Char('\n'));
     }
-    if (socket->bytesAvailable() > MAX_REQUEST) socket->abort();
+    if (socket->state() != QLocalSocket::UnconnectedState && socket->bytesAvailable() > MAX_REQUEST) socket->abort();
+    for (const auto& request : requests)
+        QMetaObject::invokeMethod(this, [this, request] { emit requestReceived(request); }, Qt::QueuedConnection);
 }
 
 } // namespace platform

@@ -32,7 +32,8 @@ public:
     bool listen();
 
 signals:
-    //! One request, as sent (the first line only).
+    //! One request, as sent (the first line only). Delivered from the event
+    //! loop after the connection has been read, so a handler may show a box.
     void requestReceived(const QString& request);
 
 private:

@@ -4,7 +4,8 @@ target_sources(app_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/editor_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/encoding_window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_use_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_files_test.cpp)
 # The single-instance test starts the real program as a second launch.
 add_dependencies(app_tests quillet)
 target_compile_definitions(app_tests PRIVATE QUILLET_EXE="$<TARGET_FILE:quillet>")

@@ -3,9 +3,11 @@
 
 #include "support/temp_dir.h"
 
+#include <QEventLoop>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -52,4 +54,29 @@ TEST(SingleInstanceChannel, ARequestPastTheBoundDropsTheConnection) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }, 5000));
     EXPECT_EQ(received.at(0).at(0).toString(), request);
     EXPECT_FALSE(platform::SingleInstance(QString::fromStdString(dir.file("nobody"))).sendToRunning(request, 200)); // no one listens
+}
+
+// A handler that shows a box runs a nested event loop; the sender hangs up
+// meanwhile and its connection goes away inside that loop. The channel must
+// not touch it afterwards, and every request sent on it still arrives.
+TEST(SingleInstanceChannel, AHandlerRunningANestedLoopOutlivesTheConnection) {
+    testing_support::TempDir dir;
+    const auto name = QString::fromStdString(dir.file("channel"));
+    platform::SingleInstance server(name);
+    ASSERT_TRUE(server.listen());
+    QStringList handled;
+    QObject::connect(&server, &platform::SingleInstance::requestReceived, [&](const QString& request) {
+        handled << request;
+        QEventLoop box;
+        QTimer::singleShot(300, &box, &QEventLoop::quit);
+        box.exec();
+    });
+    QLocalSocket sender;
+    sender.connectToServer(name);
+    ASSERT_TRUE(sender.waitForConnected(2000));
+    sender.write("[open(\"a.bat\")]\n[open(\"b.bat\")]\n");
+    ASSERT_TRUE(sender.waitForBytesWritten(2000));
+    sender.disconnectFromServer();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return handled.size() == 2; }, 5000));
+    EXPECT_EQ(handled, QStringList({"[open(\"a.bat\")]", "[open(\"b.bat\")]"}));
 }

@@ -7,5 +7,5 @@ target_sources(platform_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt_prompter_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scintilla_editor_view_test.cpp)
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/qt_prompter_test.cpp PROPERTIES
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/qt_prompter_test.cpp ${CMAKE_CURRENT_LIST_DIR}/qt_text_test.cpp PROPERTIES
   COMPILE_DEFINITIONS PLATFORM_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")

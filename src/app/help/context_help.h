@@ -20,8 +20,9 @@ void setHelpContext(QWidget* widget, int context);
 int helpContextOf(const QWidget* widget);
 
 //! Watches the whole application for F1. When the focused control has a
-//! context, its topic opens and the key goes no further; otherwise F1 takes
-//! its usual way (the Help menu's "&Contents").
+//! context (in a dialog without one: the control the dialog was opened from),
+//! its topic opens and the key goes no further; otherwise F1 takes its usual
+//! way (the Help menu's "&Contents"), which in a modal dialog opens the contents.
 class ContextHelpKey : public QObject {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include "app/help/help_texts.h"
 #include "platform/qt_text.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -180,7 +181,15 @@ void HelpWindow::search(const QString& query) {
     }
 }
 
+// Help asked for in a modal dialog would open behind it, out of reach until
+// the dialog closes: it is then modal itself, over the dialog, until closed.
 void HelpWindow::raiseWindow() {
+    const QWidget* modal = QApplication::activeModalWidget();
+    const auto wanted = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (modal != this && windowModality() != wanted) {
+        hide(); // a shown window keeps the modality it was shown with
+        setWindowModality(wanted);
+    }
     show();
     raise();
     activateWindow();

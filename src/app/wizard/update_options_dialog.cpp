@@ -71,7 +71,7 @@ TForm14::TForm14(QWidget* parent) : QDialog(parent) {
     connect(m_entries, &QListWidget::itemChanged, this, &TForm14::itemChanged);
     connect(m_targets, &QComboBox::currentIndexChanged, this, [this] {
         // The hint names the chosen document in full.
-        if (m_targets->currentIndex() >= 0) m_targets->setToolTip(m_targets->currentText());
+        if (m_targets->currentIndex() >= 0) m_targets->setToolTip(platform::plainToolTip(m_targets->currentText()));
     });
     connect(update, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -58,9 +58,10 @@ void DocumentSet::setInitialFolders(std::string openFolder, std::string saveFold
     m_saveFolder = std::move(saveFolder);
 }
 
-void DocumentSet::start(const std::string& fileToOpen) {
-    if (!fileToOpen.empty() && openFile(fileToOpen)) return;
-    newFile();
+void DocumentSet::start(const std::vector<std::string>& filesToOpen) {
+    bool opened = false;
+    for (const auto& file : filesToOpen) opened = openFile(file) || opened;
+    if (!opened) newFile();
 }
 
 // ---- New and Open ---------------------------------------------------------
@@ -75,7 +76,6 @@ void DocumentSet::fileOpen() {
     ports::FileDialogRequest request;
     request.title = OPEN_TITLE;
     request.filter = OPEN_FILTER;
-    request.fileName = m_openDialogFileName;
     request.initialFolder = settings::folderOf(m_openDialogFileName);
     if (request.initialFolder.empty()) request.initialFolder = m_openFolder;
     const auto chosen = m_prompter.openFiles(request);
@@ -87,22 +87,17 @@ void DocumentSet::fileOpen() {
 bool DocumentSet::openFile(const std::string& path) {
     if (switchToOpenDocument(path)) return true;
     // Read before anything changes, so an unreadable file leaves no trace.
-    auto read = text::refuseUtf16(m_files.readFile(path));
-    if (!read.ok) {
-        m_prompter.message(MessageKind::Error, Buttons::Ok, readError(path, read.error));
-        return false;
-    }
-    const auto encoding = text::detectEncoding(read.bytes, defaultEncoding());
-    auto lines = text::splitLines(text::decode(read.bytes, encoding));
-    read.bytes = {};
+    const auto read = readDocument(path, std::nullopt);
+    if (!read) return false;
     park();
-    showDocument({chooseOpenName(path), path, encoding}, lines);
+    showDocument({chooseOpenName(path), path, read->encoding}, read->lines);
+    m_stamps.remember(path, read->stamp);
     m_recent.noteOpened(path, m_settings);
     notify(DocumentEvent::RecentFilesChanged);
     return true;
 }
 
-void DocumentSet::openRecent(std::size_t index) { openFile(m_recent.file(index)); }
+void DocumentSet::openRecent(std::size_t index) { openFile(std::string(m_recent.file(index))); }
 
 // A file that is open already: its tab is selected with the document as it was.
 bool DocumentSet::switchToOpenDocument(const std::string& filePath) {
@@ -263,7 +258,7 @@ std::vector<std::string> DocumentSet::listOpenDocuments() const {
 
 bool DocumentSet::save() {
     if (isUntitled(m_current.name)) return saveAs();
-    if (!settleEncoding() || !writeCurrent(m_current.filePath)) return false;
+    if (!mayOverwrite() || !settleEncoding() || !writeCurrent(m_current.filePath)) return false;
     m_editor.setModified(false);
     m_savePointInHistory = true;
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
@@ -313,10 +308,7 @@ text::Encoding DocumentSet::defaultEncoding() {
 bool DocumentSet::settleEncoding() {
     const auto text = text::joinLines(m_editor.lines());
     const auto encoded = text::encode(text, m_current.encoding);
-    if (encoded.ok) {
-        noteConsole(text);
-        return true;
-    }
+    if (encoded.ok) return noteConsole(text);
     std::string character;
     text::appendUtf8(character, encoded.firstBad);
     const auto answer = m_prompter.message(MessageKind::Error, Buttons::YesNo,
@@ -329,28 +321,35 @@ bool DocumentSet::settleEncoding() {
 }
 
 // A console reads a batch file in its OEM code page: once per document, saving
-// Windows-1252 text beyond ASCII says so and offers OEM 850 when it holds the text.
-void DocumentSet::noteConsole(const std::string& text) {
-    if (m_current.encoding != text::Encoding::Windows1252 || m_current.consoleNoted || text::isAscii(text)) return;
-    if (!settings::readBool(m_settings, settings::Setting::WarnConsoleCharacters)) return;
-    if (!text::encode(text, text::Encoding::Oem850).ok) return;
-    m_current.consoleNoted = true;
+// Windows-1252 text beyond ASCII says so and offers OEM 850 when it holds the
+// text. Cancel (also Escape and the close box) saves nothing and decides nothing.
+bool DocumentSet::noteConsole(const std::string& text) {
+    if (m_current.encoding != text::Encoding::Windows1252 || m_current.consoleNoted || text::isAscii(text)) return true;
+    if (!settings::readBool(m_settings, settings::Setting::WarnConsoleCharacters)) return true;
+    if (!text::encode(text, text::Encoding::Oem850).ok) return true;
     std::size_t at = 0;
     while (static_cast<unsigned char>(text[at]) < 0x80) ++at;
     std::size_t end = at;
     const char32_t example = text::nextCodePoint(text, end);
     std::string character;
     text::appendUtf8(character, example);
-    if (m_prompter.message(MessageKind::Information, Buttons::YesNo, consoleQuestion(character)) == Answer::No) {
+    const auto answer = m_prompter.message(MessageKind::Information, Buttons::YesNoCancel, consoleQuestion(character));
+    if (answer == Answer::Cancel) return false;
+    m_current.consoleNoted = true;
+    if (answer == Answer::No) {
         m_current.encoding = text::Encoding::Oem850;
         notify(DocumentEvent::TabsChanged);
     }
+    return true;
 }
 
 bool DocumentSet::writeCurrent(const std::string& filePath) {
     const auto bytes = text::encode(text::joinLines(m_editor.lines()), m_current.encoding).bytes;
     const auto result = m_files.writeFileAtomically(filePath, bytes);
-    if (result.ok) return true;
+    if (result.ok) {
+        m_stamps.remember(filePath, m_files.stamp(filePath));
+        return true;
+    }
     m_prompter.message(MessageKind::Error, Buttons::Ok, writeError(filePath, result.error));
     return false;
 }
@@ -367,20 +366,25 @@ void DocumentSet::reopenWithEncoding(text::Encoding encoding) {
         m_prompter.message(MessageKind::Confirmation, Buttons::YesNo,
                            reopenPrompt(displayName(m_current.name), text::encodingName(encoding))) != Answer::Yes)
         return;
-    const auto read = text::refuseUtf16(m_files.readFile(m_current.filePath));
-    if (!read.ok) {
-        m_prompter.message(MessageKind::Error, Buttons::Ok, readError(m_current.filePath, read.error));
-        return;
-    }
+    reloadCurrent(encoding);
+}
+
+// Reads the current document's file again, in encoding or the one detected;
+// false, after saying why, when it cannot be read.
+bool DocumentSet::reloadCurrent(std::optional<text::Encoding> encoding) {
+    const auto read = readDocument(m_current.filePath, encoding);
+    if (!read) return false;
     const auto caret = m_editor.caret();
-    const auto lines = text::splitLines(text::decode(read.bytes, encoding));
-    m_editor.setLines(lines);
-    if (caret <= textLength(lines)) m_editor.setCaret(caret);
+    m_editor.setLines(read->lines);
+    if (caret <= textLength(read->lines)) m_editor.setCaret(caret);
     m_editor.resetUndo();
     m_editor.setModified(false);
-    m_current.encoding = encoding;
+    m_savePointInHistory = true;
+    m_current.encoding = read->encoding;
+    m_stamps.remember(m_current.filePath, read->stamp);
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
     notify(DocumentEvent::TabsChanged);
+    return true;
 }
 
 bool DocumentSet::saveWithEncoding(text::Encoding encoding) {
@@ -395,7 +399,7 @@ bool DocumentSet::saveWithEncoding(text::Encoding encoding) {
 
 // ---- Close ----------------------------------------------------------------
 
-CloseResult DocumentSet::closeFile(bool closingAll) {
+CloseResult DocumentSet::closeFile() {
     if (m_current.name.empty()) return CloseResult::Closed;
     if (m_editor.modified()) {
         const auto answer = m_prompter.message(MessageKind::Confirmation, Buttons::YesNoCancel,
@@ -407,10 +411,6 @@ CloseResult DocumentSet::closeFile(bool closingAll) {
     const std::size_t closing = m_currentTab;
     m_pickLists.clear();
     if (m_tabs.size() == 1) {
-        if (closingAll) {
-            removeOpenDocument(m_current.name);
-            return CloseResult::Closed;
-        }
         // A fresh untitled document joins; switching back parks it.
         newFile();
         switchAt(closing, m_tabs[closing], /*keepCurrent=*/true);
@@ -430,11 +430,15 @@ void DocumentSet::discardCurrent(std::size_t closingTab) {
 }
 
 bool DocumentSet::closeAll() {
-    while (!m_open.empty()) {
-        const auto before = m_open.size();
-        if (closeFile(/*closingAll=*/true) == CloseResult::Abandoned) return false;
-        if (m_open.size() >= before) break; // nothing left that a close can remove
-    }
+    if (!askSaveQuestions()) return false;
+    m_editor.setLines({});
+    m_editor.setModified(false);
+    m_pickLists.clear();
+    m_tabs.clear();
+    m_open.clear();
+    m_parked = {};
+    m_current = {};
+    m_currentTab = 0;
     return true;
 }
 

@@ -7,6 +7,7 @@
 // Names, captions, paths and document lines are UTF-8. Each document records
 // the encoding its file is in: Open detects it and decodes, Save encodes.
 #include "core/documents/browse_file_dialog.h"
+#include "core/documents/file_stamps.h"
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
 #include "core/documents/recent_files.h"
@@ -18,6 +19,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,7 @@ enum class DocumentEvent {
 
 //! How a Close File ended.
 enum class CloseResult {
-    Closed,    //!< the document is gone (or, the last one at shutdown, left off the list)
+    Closed,    //!< the document is gone
     Abandoned, //!< the user cancelled the prompt, or asked to save and the save was cancelled or failed
 };
 
@@ -53,8 +55,8 @@ public:
     void loadRecentFiles();
     //! Initial folders of the Open and Save dialogs, as start-up decided them.
     void setInitialFolders(std::string openFolder, std::string saveFolder);
-    //! The first document: the file, when one is given and can be read, else "Untitled.bat".
-    void start(const std::string& fileToOpen = {});
+    //! The first documents: each file given that can be read, in order; else "Untitled.bat".
+    void start(const std::vector<std::string>& filesToOpen = {});
 
     // ---- commands -------------------------------------------------------
 
@@ -67,13 +69,18 @@ public:
     //! FileSave (Save As for an untitled document). False when cancelled or failed.
     bool save();
     bool saveAs();                                  //!< FileSaveAs; false when cancelled or failed
-    //! FileClose on the current document. closingAll: the program is shutting
-    //! down, so the last document is not replaced by a fresh one.
-    CloseResult closeFile(bool closingAll = false);
-    //! Shutdown: closes every document with its save prompt. False when the
-    //! user cancelled a prompt or a save was cancelled or failed: the exit is
-    //! then abandoned.
+    //! FileClose on the current document; the last one is replaced by a fresh
+    //! untitled document.
+    CloseResult closeFile();
+    //! Shutdown: asks the save question of every modified document, tab by
+    //! tab, and closes them all once every question is answered. False when
+    //! the user cancelled a question or a save was cancelled or failed: the
+    //! exit is then abandoned, and every document stays open.
     bool closeAll();
+    //! The window came to the front: when another program changed the current
+    //! document's file since it was read or saved, asks whether to reload it;
+    //! when it deleted the file, says so. Each outside change is told once.
+    void checkOutsideChange();
     //! Reads the current document's file again in another encoding (after a
     //! confirmation when it has unsaved changes); an untitled document only
     //! changes the encoding its Save will use.
@@ -143,6 +150,17 @@ private:
         bool consoleNoted = false;
     };
 
+    struct ReadDocument {
+        std::vector<std::string> lines;
+        text::Encoding encoding;
+        std::optional<ports::FileStamp> stamp; //!< taken before reading
+    };
+
+    std::optional<ReadDocument> readDocument(const std::string& path, std::optional<text::Encoding> encoding);
+    bool reloadCurrent(std::optional<text::Encoding> encoding);
+    bool mayOverwrite();
+    bool askSaveQuestions();
+    bool tabModified(std::size_t tab) const;
     void park();
     bool switchAt(std::size_t tab, const std::string& target, bool keepCurrent);
     bool isCurrentCaption(const std::string& target) const;
@@ -156,7 +174,7 @@ private:
     std::size_t tabOf(const std::string& caption) const;
     text::Encoding defaultEncoding();
     bool settleEncoding();
-    void noteConsole(const std::string& text);
+    bool noteConsole(const std::string& text);
     bool writeCurrent(const std::string& filePath);
     void discardCurrent(std::size_t closingTab);
     void notify(DocumentEvent event);
@@ -180,6 +198,7 @@ private:
     std::string m_openDialogFileName;
     std::string m_saveDialogFileName;
     BrowseFileDialog m_browseDialog;
+    FileStamps m_stamps;
     //! The editor's undo history holds the point where the text was last saved.
     bool m_savePointInHistory = false;
 };

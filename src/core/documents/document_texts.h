@@ -32,6 +32,15 @@ inline std::string savePrompt(std::string_view displayName) {
 inline std::string readError(std::string_view path, std::string_view error) {
     return "Cannot open file \"" + std::string(path) + "\". " + std::string(error);
 }
+//! size is the file's size as sizeText gives it.
+inline std::string tooLargeError(std::string_view path, std::string_view size) {
+    return "Cannot open file \"" + std::string(path) + "\". It is " + std::string(size) +
+           ", and Quillet opens files of up to 64 MB: the editor keeps several copies of the text in memory, and "
+           "a batch file is seldom more than a few hundred KB.";
+}
+inline std::string outOfMemoryError(std::string_view path) {
+    return "Cannot open file \"" + std::string(path) + "\". There is not enough memory to hold it.";
+}
 inline std::string writeError(std::string_view path, std::string_view error) {
     return "Cannot create file \"" + std::string(path) + "\". " + std::string(error);
 }
@@ -49,6 +58,20 @@ inline std::string consoleQuestion(std::string_view example) {
     return "This file is saved as Windows-1252, but a console reads batch files in its OEM code page (850 or "
            "437), so characters such as \"" + std::string(example) + "\" print differently there.\n\n"
            "Keep saving it as Windows-1252? (No: save it as OEM 850, which a console shows as written.)";
+}
+//! Asked when the window comes to the front and the file has changed on disk.
+inline std::string outsideChangeQuestion(std::string_view displayName, bool modifiedHere) {
+    return std::string(displayName) + " was changed by another program.\n\nReload it?" +
+           (modifiedHere ? " (The changes made here are lost.)" : "");
+}
+//! Asked before Save writes over a file that changed on disk.
+inline std::string overwriteQuestion(std::string_view displayName) {
+    return std::string(displayName) + " was changed by another program since it was opened or last saved.\n\n"
+           "Reload it? (Yes: read the file again; the changes made here are lost. No: overwrite it with this "
+           "version. Cancel: save nothing.)";
+}
+inline std::string outsideDeleteNote(std::string_view displayName) {
+    return std::string(displayName) + " was deleted or moved by another program. It stays open here; Save writes it again.";
 }
 inline std::string reopenPrompt(std::string_view displayName, std::string_view encoding) {
     return "Reopen " + std::string(displayName) + " as " + std::string(encoding) + "? Changes not saved are lost.";

@@ -2,9 +2,11 @@
 
 namespace core::documents {
 
-std::optional<std::string> fileFromCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty() || arguments.front() == "/newfile") return std::nullopt;
-    return arguments.front();
+std::vector<std::string> filesFromCommandLine(const std::vector<std::string>& arguments) {
+    std::vector<std::string> files;
+    for (const auto& argument : arguments)
+        if (argument != "/newfile") files.push_back(argument);
+    return files;
 }
 
 std::optional<std::string> parseOpenRequest(std::string_view request) {

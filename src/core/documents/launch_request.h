@@ -8,10 +8,10 @@
 
 namespace core::documents {
 
-//! The file named on the command line (arguments without the program's own
-//! name). Only the first argument counts; nothing, or exactly "/newfile"
-//! (letter case counts), means a new untitled document.
-std::optional<std::string> fileFromCommandLine(const std::vector<std::string>& arguments);
+//! The files named on the command line (arguments without the program's own
+//! name), in order. "/newfile" (exactly, letter case counts) names none: with
+//! no file named the window starts with a new untitled document.
+std::vector<std::string> filesFromCommandLine(const std::vector<std::string>& arguments);
 
 //! The path of an open request: its first line must begin with "[open(" and
 //! read "[open(" + '"' + path + '"' + ")]"; the path ends at the first '"'

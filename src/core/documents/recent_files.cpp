@@ -2,6 +2,8 @@
 
 #include "core/settings/settings_table.h"
 
+#include <utility>
+
 namespace core::documents {
 namespace {
 
@@ -16,7 +18,7 @@ void RecentFiles::load(ports::SettingsStore& store) {
     m_firstShown = caption(0) != "&1. File 1";
 }
 
-void RecentFiles::noteOpened(const std::string& path, ports::SettingsStore& store) {
+void RecentFiles::noteOpened(std::string path, ports::SettingsStore& store) {
     // The path moves to the front and the entries above it move down one; the
     // last slot is checked first, so a path listed twice moves from the bottom.
     std::size_t from = COUNT - 1; // not listed: the last entry drops out
@@ -26,14 +28,14 @@ void RecentFiles::noteOpened(const std::string& path, ports::SettingsStore& stor
             break;
         }
     }
-    putFirst(path, from, store);
+    putFirst(std::move(path), from, store);
 }
 
-void RecentFiles::noteSavedAs(const std::string& path, ports::SettingsStore& store) { putFirst(path, COUNT - 1, store); }
+void RecentFiles::noteSavedAs(std::string path, ports::SettingsStore& store) { putFirst(std::move(path), COUNT - 1, store); }
 
-void RecentFiles::putFirst(const std::string& path, std::size_t from, ports::SettingsStore& store) {
+void RecentFiles::putFirst(std::string path, std::size_t from, ports::SettingsStore& store) {
     for (std::size_t i = from; i > 0; --i) m_files[i] = m_files[i - 1];
-    m_files[0] = path;
+    m_files[0] = std::move(path);
     m_firstShown = true;
     for (std::size_t i = 0; i < COUNT; ++i) settings::writeText(store, SLOTS[i], m_files[i]);
 }

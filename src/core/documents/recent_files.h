@@ -17,10 +17,11 @@ public:
 
     //! Start-up: reads the three values; entry 1 is shown unless its slot is empty.
     void load(ports::SettingsStore& store);
-    //! After Open: moves path to the front unless it is there already, then stores.
-    void noteOpened(const std::string& path, ports::SettingsStore& store);
+    //! After Open: moves path to the front unless it is there already, then
+    //! stores. The path is a copy: it may be one of the entries being moved.
+    void noteOpened(std::string path, ports::SettingsStore& store);
     //! After Save As: path goes in front, always, even when it is listed already.
-    void noteSavedAs(const std::string& path, ports::SettingsStore& store);
+    void noteSavedAs(std::string path, ports::SettingsStore& store);
 
     const std::string& file(std::size_t index) const { return m_files.at(index); }
     //! The menu caption: "&1. " + the first file, and so on.
@@ -30,7 +31,7 @@ public:
     bool separatorVisible() const { return m_firstShown; }
 
 private:
-    void putFirst(const std::string& path, std::size_t from, ports::SettingsStore& store);
+    void putFirst(std::string path, std::size_t from, ports::SettingsStore& store);
 
     std::array<std::string, COUNT> m_files{"File 1", "File 2", "File 3"};
     bool m_firstShown = false;

@@ -93,8 +93,12 @@ std::vector<std::string> launcherLines(RunMode mode, std::string_view argument) 
 bool runDocument(RunMode mode, RunnableDocument& document, ports::Prompter& prompter, ports::FileSystem& files,
                  ports::Shell& shell) {
     if (!savedForRunning(document, prompter)) return false;
-    if (const auto wine = findWineTools(shell); wine.available())
-        return runThroughWine(mode, document.path(), wine, prompter, files, shell);
+    const auto wine = findWineTools(shell);
+    if (wine.available()) return runThroughWine(mode, document.path(), wine, prompter, files, shell);
+    if (wine.lacksTerminal()) {
+        report(prompter, std::string(texts::NO_TERMINAL));
+        return false;
+    }
     const auto argument = argumentOrReport(files.shortPath(document.path()), document.path(), prompter);
     if (!argument) return false;
     const auto launcher = files.dataFolder() + std::string(texts::LAUNCHER_NAME);

@@ -11,12 +11,14 @@
 
 namespace core::run {
 
-//! The programs that run a launcher through Wine; both empty when either is missing.
+//! The programs that run a launcher through Wine; each empty when missing.
 struct WineTools {
     std::string wine;
     std::string terminal; //!< the desktop's terminal, else xterm
 
     bool available() const { return !wine.empty() && !terminal.empty(); }
+    //! Wine is there, but no terminal to show the run in.
+    bool lacksTerminal() const { return !wine.empty() && terminal.empty(); }
 };
 
 WineTools findWineTools(ports::Shell& shell);

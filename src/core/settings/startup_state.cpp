@@ -25,6 +25,15 @@ std::string folderOr(ports::SettingsStore& store, Setting id, const std::string&
     return folder.empty() ? fallback : folder;
 }
 
+// The Open dialog's folder: a stored folder relative to the program (the
+// default ".\Examples") or none at all means one inside the program's own.
+std::string openFolderOf(ports::SettingsStore& store, const std::string& programFolder) {
+    const auto folder = readText(store, Setting::LastOpen1Path);
+    if (folder.empty()) return programFolder + "Examples";
+    if (folder.starts_with(".\\") || folder.starts_with("./")) return programFolder + folder.substr(2);
+    return folder;
+}
+
 } // namespace
 
 StartupState readStartupState(ports::SettingsStore& store, const std::string& programFolder) {
@@ -42,7 +51,7 @@ StartupState readStartupState(ports::SettingsStore& store, const std::string& pr
     state.height = readInteger(store, Setting::Height);
     state.width = readInteger(store, Setting::Width);
     state.maximised = readInteger(store, Setting::Window) == 2;
-    state.openFolder = folderOr(store, Setting::LastOpen1Path, programFolder + "Examples");
+    state.openFolder = openFolderOf(store, programFolder);
     state.browseFolder = folderOr(store, Setting::LastOpen2Path, "\\");
     state.saveFolder = folderOr(store, Setting::LastSavePath, "\\");
     state.loadIgnoreList = readInteger(store, Setting::IgnoreFlag) == 1;

@@ -27,7 +27,8 @@ struct StartupState {
 };
 
 //! Reads the start-up values. programFolder ends in a separator; an empty
-//! stored Open folder falls back to its "Examples" folder.
+//! stored Open folder, or one relative to the program (the default
+//! ".\\Examples"), is found inside the program folder.
 StartupState readStartupState(ports::SettingsStore& store, const std::string& programFolder);
 
 struct ShutdownState {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -65,6 +66,31 @@ TEST(ContextHelp, F1OpensTheFocusedControlsTopicOrElseTheContents) {
     w.inGroup->setFocus();
     QTest::keyClick(w.inGroup, Qt::Key_F1, Qt::ShiftModifier); // not plain F1: not ours
     EXPECT_EQ(help.lastTopic(), 1000);
+}
+
+// In a modal dialog the window's F1 shortcut cannot fire. An input box opened
+// from a control takes that control's topic; with none, the contents open.
+TEST(ContextHelp, F1InAModalDialogWithoutATopicOpensItsOwnersOrTheContents) {
+    Window w;
+    testing_support::RecordingHelpViewer help;
+    app::help::ContextHelpKey key(help, &w.top);
+    const struct {
+        QWidget* owner;
+        int topic;
+    } cases[] = {{w.inGroup, 3250}, {w.bare, 0}};
+    for (const auto& c : cases) {
+        c.owner->setFocus();
+        QInputDialog box(&w.top);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        auto* field = box.findChild<QLineEdit*>();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        EXPECT_EQ(help.lastTopic(), c.topic) << c.owner->metaObject()->className();
+        EXPECT_EQ(w.contentsShown, 0);
+    }
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "support/case_file.h"
 #include "support/temp_dir.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -68,6 +70,23 @@ TEST_F(HelpWindowTest, SearchFindsAWordOnExactlyOnePageAndOpensIt) {
     ASSERT_EQ(results->count(), 1);
     EXPECT_EQ(results->item(0)->text(), "No topic holds all of these words.");
     EXPECT_EQ(results->item(0)->flags(), Qt::NoItemFlags);
+}
+
+// Opened from a modal dialog, help is modal itself (so it takes input at
+// once); opened again from the window, it is an ordinary window.
+TEST_F(HelpWindowTest, OpenedFromAModalDialogItTakesInputAtOnce) {
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    window.showTopic(701);
+    EXPECT_EQ(QApplication::activeModalWidget(), &window);
+    window.showContents(); // asked again while it is open
+    EXPECT_EQ(QApplication::activeModalWidget(), &window);
+    window.close();
+    dialog.close();
+    window.showTopic(701);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(HelpWindowWithoutPages, SaysWhereItLooked) {

@@ -55,13 +55,13 @@ TEST_F(DocumentSetTest, StartingWithAFileMakesItTheOnlyDocument) {
     const auto path = file("job.bat", "PAUSE\r\n");
     core::documents::DocumentSet documents(editor, prompter, files, store, lists);
     documents.loadRecentFiles();
-    documents.start(path);
+    documents.start({path});
     EXPECT_EQ(documents.tabCaptions(), Lines({"job.bat"}));
     EXPECT_EQ(documents.listOpenDocuments(), Lines({path}));
     EXPECT_EQ(documents.recentFiles().caption(0), "&1. " + path);
 
     core::documents::DocumentSet unreadable(editor, prompter, files, store, lists);
-    unreadable.start(dir.file("gone.bat"));
+    unreadable.start({dir.file("gone.bat")});
     EXPECT_EQ(unreadable.tabCaptions(), Lines({"Untitled.bat"}));
     EXPECT_EQ(prompter.shown.size(), 1u);
 }

@@ -4,16 +4,17 @@
 
 #include <gtest/gtest.h>
 
-using core::documents::fileFromCommandLine;
+using core::documents::filesFromCommandLine;
 using core::documents::parseOpenRequest;
 using Maybe = std::optional<std::string>;
+using Files = std::vector<std::string>;
 
-TEST(LaunchRequest, OnlyTheFirstArgumentCountsAndNewfileIsExact) {
-    EXPECT_EQ(fileFromCommandLine({}), Maybe());
-    EXPECT_EQ(fileFromCommandLine({"/newfile"}), Maybe());
-    EXPECT_EQ(fileFromCommandLine({"/newfile", "C:\\a.bat"}), Maybe());
-    EXPECT_EQ(fileFromCommandLine({"/NEWFILE"}), Maybe("/NEWFILE"));
-    EXPECT_EQ(fileFromCommandLine({"C:\\My Files\\a.bat", "/newfile"}), Maybe("C:\\My Files\\a.bat"));
+TEST(LaunchRequest, EveryArgumentIsAFileButAnExactNewfile) {
+    EXPECT_EQ(filesFromCommandLine({}), Files());
+    EXPECT_EQ(filesFromCommandLine({"/newfile"}), Files());
+    EXPECT_EQ(filesFromCommandLine({"/newfile", "C:\\a.bat"}), Files({"C:\\a.bat"}));
+    EXPECT_EQ(filesFromCommandLine({"/NEWFILE"}), Files({"/NEWFILE"}));
+    EXPECT_EQ(filesFromCommandLine({"C:\\My Files\\a.bat", "b.bat"}), Files({"C:\\My Files\\a.bat", "b.bat"}));
 }
 
 TEST(LaunchRequest, OpenRequestsAreReadStrictly) {

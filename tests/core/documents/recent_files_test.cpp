@@ -64,3 +64,20 @@ TEST(RecentFiles, EntriesShowingPlaceholdersAreHidden) {
         EXPECT_EQ(recent.separatorVisible(), recent.visible(0));
     }
 }
+
+// The menu entries hand in the listed path itself, which the move overwrites.
+TEST(RecentFiles, OpeningOrSavingAsAListedEntryKeepsItsPath) {
+    const Three list{"C", "B", "A"};
+    const std::array<Three, 3> opened{Three{"C", "B", "A"}, Three{"B", "C", "A"}, Three{"A", "C", "B"}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        SCOPED_TRACE(i);
+        MemorySettingsStore store;
+        auto recent = loaded(store, list);
+        recent.noteOpened(recent.file(i), store);
+        EXPECT_EQ(stored(store), opened[i]);
+    }
+    MemorySettingsStore store;
+    auto recent = loaded(store, list);
+    recent.noteSavedAs(recent.file(2), store);
+    EXPECT_EQ(stored(store), (Three{"A", "C", "B"}));
+}

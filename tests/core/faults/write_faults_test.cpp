@@ -57,7 +57,7 @@ using Write = std::function<bool()>;
 //! Save of job.bat after typing "REM " at its start.
 Write savingAnEditedJob(Rig& rig) {
     auto documents = std::make_shared<Documents>(rig);
-    documents->set.start(rig.files.dataFolder() + "job.bat");
+    documents->set.start({rig.files.dataFolder() + "job.bat"});
     documents->set.insertAtCaret("REM ");
     return [documents] { return documents->set.save(); };
 }

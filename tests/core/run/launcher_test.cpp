@@ -72,6 +72,18 @@ TEST_F(LauncherTest, NothingToRunItIsReportedInPlainWords) {
                       "Windows command interpreter set up to open .bat files."});
 }
 
+TEST_F(LauncherTest, WineWithoutATerminalSaysWhatIsMissingAndHowToGetIt) {
+    shell.programs = {{"wine", "/usr/bin/wine"}};
+    document.filePath = dir.write("job.bat", "");
+
+    EXPECT_FALSE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    EXPECT_EQ(prompter.texts(),
+              Strings{"Quillet found Wine to run the batch file with, but no terminal window to show it in: it needs "
+                      "x-terminal-emulator or xterm. Install a terminal (on Debian or Ubuntu: sudo apt install xterm) "
+                      "and run it again. Nothing was run."});
+    EXPECT_TRUE(shell.started.empty() && shell.opened.empty());
+}
+
 // The launcher names the file the user means, or nothing runs.
 TEST(Launcher, ArgumentIsThePathQuotedWhereNeededOrNothing) {
     const auto cases = testing_support::readCases(RUN_TEST_DATA "/launcher_arguments.txt", {});

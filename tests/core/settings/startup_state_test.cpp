@@ -55,8 +55,19 @@ protected:
 TEST(StartupState, EmptyStoreGivesTheDefaults) {
     MemorySettingsStore store;
     EXPECT_EQ(describe(readStartupState(store, PROGRAM)),
-              "wizard 1 net 1 active 5 welcome 800x575 normal open .\\Examples browse \\ save \\");
+              "wizard 1 net 1 active 5 welcome 800x575 normal open /opt/quillet/Examples browse \\ save \\");
     EXPECT_TRUE(store.values().empty());
+}
+
+// A folder relative to the program is one inside it; the user's own folder stays.
+TEST(StartupState, TheOpenFolderIsFoundFromTheProgramsOwn) {
+    const std::pair<std::string, std::string> cases[] = {
+        {".\\Examples", "/opt/quillet/Examples"}, {"./Mine", "/opt/quillet/Mine"}, {"/home/me/bat/", "/home/me/bat/"}};
+    for (const auto& [stored, folder] : cases) {
+        MemorySettingsStore store;
+        store.writeText("PreviousExec", "LastOpen1Path", stored);
+        EXPECT_EQ(readStartupState(store, PROGRAM).openFolder, folder) << stored;
+    }
 }
 
 TEST(StartupState, StoredValuesOutsideTheirNumbersFallBack) {
