@@ -50,6 +50,9 @@ void ForAttributesChoices::visitFields(FieldVisitor& visitor) {
 }
 
 void generateForStatement(const ForAttributesChoices& page, GeneratorContext& context) {
+    // Today's FOR refuses a loop without a command after DO.
+    if (context.target == Target::Windows && page.ComboBox1.empty())
+        return context.warn(std::string(texts::FOR_WITHOUT_COMMAND));
     // One blank between names, none after the last; a name may be empty.
     std::string files;
     bool first = true;

@@ -4,7 +4,6 @@
 #include "core/wizard/wizard_texts.h"
 
 #include <cctype>
-
 #include <string_view>
 #include <vector>
 

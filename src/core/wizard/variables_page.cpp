@@ -78,6 +78,10 @@ void generateSetVariables(const VariablesChoices& page, GeneratorContext& contex
 void generateIfStatement(const VariablesChoices& page, GeneratorContext& context) {
     const auto condition = context.target == Target::Windows ? windowsIfCondition(page) : ifCondition(page);
     const auto action = ifAction(page);
+    // Today's IF refuses a condition without a command.
+    const bool noCommand = page.RadioButton39 ? page.Edit23.empty() : page.Edit24.empty();
+    if (context.target == Target::Windows && condition && action && noCommand)
+        return context.warn(std::string(texts::IF_WITHOUT_COMMAND));
     if (condition && action) context.appendLine(*condition + *action);
 }
 

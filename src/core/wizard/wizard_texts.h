@@ -86,6 +86,10 @@ inline constexpr std::string_view NO_DOMAIN_MESSAGE =
     "computer. Choose a user name or all users instead.";
 inline constexpr std::string_view VALUE_WITHOUT_NAME =
     "A row of the variables holds a value but no name: SET on Windows 10 and 11 needs the name.";
+inline constexpr std::string_view IF_WITHOUT_COMMAND =
+    "The IF statement needs a command to run or a label to go to: Windows 10 and 11 refuse an IF without one.";
+inline constexpr std::string_view FOR_WITHOUT_COMMAND =
+    "The FOR statement needs a command after DO: Windows 10 and 11 refuse a FOR without one.";
 inline constexpr std::string_view NO_DEVICE_TO_DISCONNECT =
     "On Windows 10 and 11, NET USE * /DELETE would drop every connection: give the drive letter of the HOME "
     "directory to disconnect.";

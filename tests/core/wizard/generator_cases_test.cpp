@@ -109,12 +109,13 @@ wizard_testing::Generated generated(const DataCase& c, std::optional<Target> tar
     return harness.result(c["document"].size());
 }
 
+constexpr std::string_view WINDOWS_CASES = "/windows_target.txt";
 constexpr std::pair<const char*, std::size_t> CASE_FILES[] = {
     {"/page_generators.txt", 56},
     {"/file_operations.txt", 34},
     {"/user_interaction.txt", 15},
     {"/miscellaneous.txt", 21},
-    {"/windows_target.txt", 38},
+    {"/windows_target.txt", 40},
 };
 
 std::vector<DataCase> casesOf(const char* file) {
@@ -178,9 +179,9 @@ TEST(GeneratorCases, WindowsLinesOfEveryCasePassTheCommandInterpreterRules) {
 TEST(GeneratorCases, ClassicLinesGetNoNewClassicFindings) {
     std::string rows;
     for (const auto& [file, count] : CASE_FILES) {
+        if (std::string_view(file) == WINDOWS_CASES) continue;
         const auto cases = casesOf(file);
         for (std::size_t i = 0; i < cases.size(); ++i) {
-            if (cases[i][""].size() > 1 && cases[i][""][1] == "windows") continue;
             std::string row = std::string(file + 1) + "#" + std::to_string(i);
             for (const auto& f : findingsOf(generated(cases[i], Target::Classic).lines, core::checker::RuleChoice::Classic))
                 row += " " + f.code;
