@@ -35,15 +35,25 @@ TEST(QltGenerate, JsonOutputWithOrderExcludedAndAnswers) {
     EXPECT_EQ(result.out, golden("generate-ordered.json"));
 }
 
-TEST(QltGenerate, WarningsGoToStderrAndSetStatusOne) {
+TEST(QltGenerate, IncompleteSectionsWriteNothingAndSetStatusOne) {
     TempDir dir;
     auto result = generate(dir, R"({"fields": {"CheckBox6": true, "MaskEdit1": "Y", "CheckBox14": false,
                                                "CheckBox21": true, "RadioButton27": true, "RadioButton29": true,
                                                "CheckBox22": true, "CSpinEdit2": 30}})");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "shutdown -r -f -t: 30\n");
-    EXPECT_EQ(result.err, "warning: Oops! You forgot to enter the question to be asked!\n"
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "warning: Nothing was written to the batch file: these sections are not complete yet.\n"
+                          "warning: \"Create a Choice\":\n"
+                          "warning: Oops! You forgot to enter the question to be asked!\n"
                           "warning: Oops! You forgot to enter the key to represent the second choice!\n");
+}
+
+TEST(QltGenerate, TargetWindowsWritesTodaysLinesAndAbsentMeansClassic) {
+    TempDir dir;
+    const std::string fields = R"("fields": {"CheckBox21": true, "RadioButton29": true, "CheckBox22": true, "CSpinEdit2": 30,
+                                           "CheckBox15": true, "Memo2": ["C:\TMP"]})";
+    EXPECT_EQ(generate(dir, "{" + fields + R"(, "target": "windows"})").out, "RD /S /Q \"C:\\TMP\"\nSHUTDOWN /R /F /T 30\n");
+    EXPECT_EQ(generate(dir, "{" + fields + "}").out, "DELTREE /Y \"C:\\TMP\"\nrundll32.exe shell32.dll,SHExitWindowsEx 6\n");
 }
 
 TEST(QltGenerate, IntoFileAppendsSavesAndPrintsTheAppendedLines) {
@@ -66,7 +76,7 @@ TEST(QltGenerate, RadioSetTrueTurnsItsGroupOff) {
 
 TEST(QltGenerate, BadPlansExitWithTwo) {
     const auto cases = testing_support::readCases(CLI_TEST_DATA "/bad-plans.txt", {});
-    EXPECT_EQ(cases.size(), 13u);
+    EXPECT_EQ(cases.size(), 14u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
         TempDir dir;

@@ -15,11 +15,14 @@
 #include "app/wizard/variables_if_page.h"
 #include "app/wizard/wizard_widgets.h"
 #include "core/settings/layouts.h"
+#include "core/settings/settings_table.h"
+#include "core/wizard/target.h"
 #include "core/wizard/reset_choices.h"
 #include "core/wizard/services_list.h"
 #include "platform/qt_text.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -38,11 +41,6 @@ constexpr int NETWORK_PAGE = core::settings::NETWORK_WIZARD_PAGE;
 EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_browser(services.prompter, services.files, services.fileDialog, m_pages.browse) {
     setObjectName("EasyLayout");
-    auto* heading = new QLabel("I want to...");
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    heading->setFont(headingFont);
 
     auto* variablesIf = new VariablesIfPage(m_browser);
     m_wizardTabs = new QTabWidget;
@@ -59,7 +57,7 @@ EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 2);
     column->setSpacing(2);
-    column->addWidget(heading);
+    column->addWidget(buildHeading());
     column->addWidget(m_wizardTabs, 1);
     column->addWidget(buildFoot());
 
@@ -78,6 +76,39 @@ EasyLayout::EasyLayout(const EasyServices& services, QWidget* parent)
 }
 
 EasyLayout::~EasyLayout() = default;
+
+QWidget* EasyLayout::buildHeading() {
+    auto* heading = new QLabel("I want to...");
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    heading->setFont(headingFont);
+    // The interpreter the lines are written for, remembered between sessions.
+    using core::wizard::Target;
+    m_target = new QComboBox;
+    m_target->setObjectName("WizardTarget");
+    for (const auto target : {Target::Windows, Target::Classic})
+        m_target->addItem(QString::fromUtf8(core::wizard::targetLabel(target)), static_cast<int>(target));
+    m_target->setToolTip("The command lines are written for this system");
+    const auto stored = core::wizard::targetOfKey(core::settings::readText(m_services.settings, core::settings::Setting::WizardTarget));
+    m_pages.target = stored.value_or(Target::Windows);
+    m_target->setCurrentIndex(m_target->findData(static_cast<int>(m_pages.target)));
+    connect(m_target, &QComboBox::currentIndexChanged, this, [this] {
+        m_pages.target = static_cast<Target>(m_target->currentData().toInt());
+        core::settings::writeText(m_services.settings, core::settings::Setting::WizardTarget,
+                                  core::wizard::targetKey(m_pages.target));
+        applyEnabling();
+    });
+    auto* label = new QLabel("&Write for:");
+    label->setBuddy(m_target);
+    auto* head = new QWidget;
+    auto* row = compactRow(head);
+    row->addWidget(heading);
+    row->addStretch(1);
+    row->addWidget(label);
+    row->addWidget(m_target);
+    return head;
+}
 
 QWidget* EasyLayout::buildNetworkPage() {
     m_servicesPage = new NetworkServicesPage;
@@ -192,6 +223,11 @@ void EasyLayout::applyEnabling() {
         if (control == nullptr) continue;
         control->setEnabled(state.enabled);
         setShade(control, state.shade);
+        // The reason a target turns a control off is its tooltip while it is off.
+        const auto previous = control->property("targetTip").toString();
+        const auto tip = QString::fromUtf8(state.whyOff);
+        if (control->toolTip() == previous || !tip.isEmpty()) control->setToolTip(tip);
+        control->setProperty("targetTip", tip);
     }
 }
 

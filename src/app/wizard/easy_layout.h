@@ -18,6 +18,7 @@
 
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -81,6 +82,7 @@ signals:
     void insertIntoEditor(const QString& text);
 
 private:
+    QWidget* buildHeading();
     QWidget* buildNetworkPage();
     QWidget* buildFoot();
     void connectVariableSelect();
@@ -104,6 +106,7 @@ private:
     QTabWidget* m_wizardTabs = nullptr;
     QTabWidget* m_networkTabs = nullptr;
     NetworkServicesPage* m_servicesPage = nullptr;
+    QComboBox* m_target = nullptr;
     QLabel* m_updating = nullptr;
     QProgressBar* m_progress = nullptr;
     TForm5* m_form5 = nullptr;

@@ -77,8 +77,10 @@ struct Outcome {
 void report(const Outcome& outcome, bool asJson, std::ostream& out, std::ostream& err) {
     if (!asJson) {
         for (const auto& line : linesFrom(outcome.document, outcome.before)) out << line << '\n';
+        // A message of several lines (the refused update's) gives one stderr line each.
         for (const auto& m : outcome.messages)
-            err << (m.question ? "question: " : "warning: ") << escapeControls(m.text) << '\n';
+            for (const auto& line : core::text::splitLines(m.text))
+                if (!line.empty()) err << (m.question ? "question: " : "warning: ") << escapeControls(line) << '\n';
         return;
     }
     // Keys in the documented order.
@@ -103,6 +105,7 @@ std::vector<std::string> servicesFile(DiskFileSystem& files) {
 Outcome generate(const Plan& plan, const std::string& name, std::vector<std::string> lines, DiskFileSystem& files) {
     core::wizard::WizardPages pages;
     pages.networkServices.servicesFile = servicesFile(files);
+    pages.target = plan.target;
     applyFields(plan.fields, pages);
     auto list = core::wizard::UpdateList::fromPages(pages);
     applyDialogChoices(plan, list);

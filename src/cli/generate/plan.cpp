@@ -44,6 +44,12 @@ std::vector<std::string> documentOf(const json& value) {
     return lines;
 }
 
+core::wizard::Target targetOf(const json& value) {
+    const auto target = value.is_string() ? core::wizard::targetOfKey(value.get<std::string>()) : std::nullopt;
+    if (!target) throw PlanError("\"target\" is \"windows\" or \"classic\"");
+    return *target;
+}
+
 } // namespace
 
 Plan parsePlan(const std::string& text) {
@@ -66,6 +72,7 @@ Plan parsePlan(const std::string& text) {
         } else if (key == "order") plan.order = entryTexts(value, key);
         else if (key == "excluded") plan.excluded = entryTexts(value, key);
         else if (key == "answers") plan.answers = answersOf(value);
+        else if (key == "target") plan.target = targetOf(value);
         else throw PlanError("unknown key \"" + key + "\"");
     }
     return plan;

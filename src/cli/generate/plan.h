@@ -25,6 +25,7 @@ struct Plan {
     std::vector<std::string> order;    //!< entry texts, moved to the front in this order
     std::vector<std::string> excluded; //!< entry texts unticked in the dialog
     std::vector<bool> answers;         //!< true for "yes"
+    core::wizard::Target target = core::wizard::Target::Classic; //!< "target"; a plan without one is classic
 };
 
 //! Reads a plan from JSON text; throws PlanError.

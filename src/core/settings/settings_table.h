@@ -22,6 +22,7 @@ enum class Setting {
     UpdateServers, UpdatePassword, UpdateSecurity, UpdateDownloadAddress,
     DefaultEncoding, WarnConsoleCharacters,
     CheckRules,
+    WizardTarget, //!< what the Easy layout writes for: "windows" or "classic"
 };
 
 struct SettingDef {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <span>
 
 namespace core::wizard {
 namespace {
@@ -17,6 +18,8 @@ struct EnableRule {
     Names oneOf = {};
     Names blockedBy = {};
     FieldShade offShade = FieldShade::None; //!< a field's shade while disabled
+    bool alwaysOff = false;                 //!< disabled whatever the switches
+    std::string_view whyOff = {};           //!< the tooltip while disabled
 };
 
 constexpr auto GREY = FieldShade::Greyed;
@@ -71,6 +74,34 @@ constexpr EnableRule RULES[] = {
     {"ComboBox3", {}, {"RadioButton51", "RadioButton52"}},
 };
 
+// Under the Windows target these rules replace the rules above of the same
+// control, or add one: controls of lines Windows 10 and 11 cannot run are off.
+constexpr std::string_view SHUTDOWN_ANY_VERSION = "Windows 10 and 11 write one SHUTDOWN line, whatever the version named here.";
+constexpr std::string_view NO_LPT1 = "Windows 10 and 11 print through printer drivers, not to the LPT1 port.";
+constexpr std::string_view NO_DOMAIN = "MSG reaches the sessions of one computer: Windows 10 and 11 cannot message a whole domain.";
+constexpr std::string_view LOG_OFF_AT_ONCE = "SHUTDOWN /L logs off at once: it takes no delay.";
+
+constexpr EnableRule WINDOWS_RULES[] = {
+    {"CheckBox45", {}, {}, {}, FieldShade::None, true, "Windows 10 and 11 always remove a folder with RD /S."},
+    {"RadioButton26", {}, {}, {}, FieldShade::None, true, SHUTDOWN_ANY_VERSION},
+    {"RadioButton58", {}, {}, {}, FieldShade::None, true, SHUTDOWN_ANY_VERSION},
+    {"RadioButton27", {}, {}, {}, FieldShade::None, true, SHUTDOWN_ANY_VERSION},
+    {"RadioButton30"},
+    {"Label52", {}, {}, {"RadioButton30"}, FieldShade::None, false, LOG_OFF_AT_ONCE},
+    {"CSpinEdit2", {}, {}, {"RadioButton30"}, FieldShade::None, false, LOG_OFF_AT_ONCE},
+    {"Label53", {}, {}, {"RadioButton30"}, FieldShade::None, false, LOG_OFF_AT_ONCE},
+    {"RadioButton32", {}, {}, {}, FieldShade::None, true, NO_LPT1},
+    {"RadioButton35", {}, {}, {}, FieldShade::None, true, NO_LPT1},
+    {"RadioButton60", {}, {}, {}, FieldShade::None, true, NO_DOMAIN},
+    {"Edit36", {}, {}, {}, FieldShade::Greyed, true, NO_DOMAIN},
+};
+
+const EnableRule* ruleOf(std::span<const EnableRule> rules, std::string_view control) {
+    for (const auto& rule : rules)
+        if (rule.control == control) return &rule;
+    return nullptr;
+}
+
 // Every check box and radio button of the pages, by control name.
 class SwitchReader : public SkippingFieldVisitor {
 public:
@@ -86,16 +117,27 @@ std::vector<EnableState> enabledStates(WizardPages& pages) {
     pages.visitFields(switches);
     const auto isOn = [&](std::string_view name) { return !name.empty() && switches.on[name]; };
     const auto named = [](std::string_view name) { return !name.empty(); };
-    std::vector<EnableState> states;
-    for (const auto& rule : RULES) {
-        const bool enabled = std::all_of(rule.needs.begin(), rule.needs.end(), [&](auto n) { return !named(n) || isOn(n); }) &&
+    const auto stateOf = [&](const EnableRule& rule) {
+        const bool enabled = !rule.alwaysOff &&
+                             std::all_of(rule.needs.begin(), rule.needs.end(), [&](auto n) { return !named(n) || isOn(n); }) &&
                              (std::none_of(rule.oneOf.begin(), rule.oneOf.end(), named) ||
                               std::any_of(rule.oneOf.begin(), rule.oneOf.end(), isOn)) &&
                              std::none_of(rule.blockedBy.begin(), rule.blockedBy.end(), isOn);
         const auto shade = rule.offShade == FieldShade::None ? FieldShade::None
                            : enabled                          ? FieldShade::Window
                                                               : rule.offShade;
-        states.push_back({std::string(rule.control), enabled, shade});
+        return EnableState{std::string(rule.control), enabled, shade, enabled ? std::string() : std::string(rule.whyOff)};
+    };
+    const bool windows = pages.target == Target::Windows;
+    std::vector<EnableState> states;
+    for (const auto& rule : RULES) {
+        const auto* replaced = windows ? ruleOf(WINDOWS_RULES, rule.control) : nullptr;
+        states.push_back(stateOf(replaced ? *replaced : rule));
+    }
+    // A control only the Windows target turns off is on again under the classic one.
+    for (const auto& rule : WINDOWS_RULES) {
+        if (ruleOf(RULES, rule.control)) continue;
+        states.push_back(windows ? stateOf(rule) : EnableState{std::string(rule.control), true, rule.offShade == FieldShade::None ? FieldShade::None : FieldShade::Window, {}});
     }
     return states;
 }

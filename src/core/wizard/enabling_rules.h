@@ -18,11 +18,14 @@ struct EnableState {
     std::string name;
     bool enabled = true;
     FieldShade shade = FieldShade::None;
+    //! Why the control is disabled, when the chosen target is the reason (its
+    //! tooltip); empty otherwise.
+    std::string whyOff;
     bool operator==(const EnableState&) const = default;
 };
 
 //! Every control whose enabled state follows others, as the pages' switches
-//! call for it. Controls no rule names keep their state.
+//! and the chosen target call for it. Controls no rule names keep their state.
 std::vector<EnableState> enabledStates(WizardPages& pages);
 
 } // namespace core::wizard

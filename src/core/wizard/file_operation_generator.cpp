@@ -1,8 +1,9 @@
 #include "core/wizard/file_operation_generator.h"
 
-#include "core/aids/short_path.h"
 #include "core/text/checker_lines.h"
 #include "core/text/codepage.h"
+#include "core/wizard/line_parts.h"
+#include "core/wizard/target_lines.h"
 #include "core/wizard/wizard_texts.h"
 
 #include <functional>
@@ -12,8 +13,6 @@ namespace core::wizard {
 namespace {
 
 using Line = std::function<std::string(const std::string& shortSource)>;
-
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // Warns when a required field is empty; true when the section may go on.
 bool required(bool filled, std::string_view warning, GeneratorContext& context) {
@@ -35,14 +34,14 @@ bool confirmDuplicate(GeneratorContext& context, const std::string& probe, std::
 
 // One line per source of Memo1, built from its short form.
 void appendPerSource(const FileOperationChoices& page, GeneratorContext& context, const Line& line) {
-    for (const auto& source : page.Memo1) context.appendLine(line(aids::shortPathOfText(context.files, source)));
+    for (const auto& source : page.Memo1) context.appendLine(line(pathArgument(context, source)));
 }
 
 void copyFiles(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Memo1.empty(), texts::FORGOT_FILES_TO_COPY, context)) return;
     if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DIRECTORY, context)) return;
-    const auto destination = quoted(page.Edit4);
-    const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
+    const auto destination = quotedFor(context.target, page.Edit4);
+    const auto first = pathArgument(context, page.Memo1.front());
     if (!confirmDuplicate(context, "COPY " + first + " " + destination + " /Y", texts::COPY_EXISTS)) return;
     const std::string verify = page.verify() ? " /V" : "";
     if (page.RadioButton2)
@@ -54,7 +53,7 @@ void copyFiles(const FileOperationChoices& page, GeneratorContext& context) {
 void moveFiles(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Memo1.empty(), texts::FORGOT_FILES_TO_MOVE, context)) return;
     if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DIRECTORY, context)) return;
-    const auto destination = quoted(page.Edit4);
+    const auto destination = quotedFor(context.target, page.Edit4);
     if (page.RadioButton2)
         appendPerSource(page, context, [&](const std::string& s) { return "MOVE /Y " + s + " " + destination; });
     if (page.RadioButton1)
@@ -64,47 +63,53 @@ void moveFiles(const FileOperationChoices& page, GeneratorContext& context) {
 void copyDirectory(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Memo1.empty(), texts::FORGOT_DIRECTORY_TO_COPY, context)) return;
     if (!required(!page.Edit4.empty(), texts::FORGOT_DESTINATION_DRIVE_DIRECTORY, context)) return;
-    const auto destination = quoted(page.Edit4);
-    const auto first = aids::shortPathOfText(context.files, page.Memo1.front());
+    const auto destination = quotedFor(context.target, page.Edit4);
+    const auto first = pathArgument(context, page.Memo1.front());
     if (!confirmDuplicate(context, "XCOPY " + first + " " + destination, texts::XCOPY_EXISTS)) return;
     for (const bool confirm : {false, true}) {
         if (confirm ? !page.RadioButton1 : !page.RadioButton2) continue;
-        const auto switches = xcopySwitches(confirm, page.subfolderMode(), page.verify(), context.xcopyMask);
+        auto switches = xcopySwitches(confirm, page.subfolderMode(), page.verify(), context.xcopyMask);
+        // Today's XCOPY asks whether a missing destination is a file or a folder; /I answers "folder".
+        if (context.target == Target::Windows) switches += " /I";
         appendPerSource(page, context, [&](const std::string& s) { return "XCOPY " + s + " " + destination + " " + switches; });
     }
 }
 
 void deleteFiles(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Memo2.empty(), texts::FORGOT_FILES_TO_DELETE, context)) return;
-    for (const auto& target : page.Memo2) context.appendLine("DEL " + quoted(target) + (page.CheckBox3 ? " /P" : ""));
+    for (const auto& target : page.Memo2)
+        context.appendLine("DEL " + quotedFor(context.target, target) + (page.CheckBox3 ? " /P" : ""));
 }
 
-std::string deleteDirectoryLine(const std::string& target, bool prompt, bool rmdir) {
+// Windows has no DELTREE: RD /S removes the tree, /Q where DELTREE /Y did not ask.
+std::string deleteDirectoryLine(const std::string& target, bool prompt, bool rmdir, Target interpreter) {
+    if (interpreter == Target::Windows) return "RD /S " + std::string(prompt ? "" : "/Q ") + quotedOnce(target);
     if (rmdir) return "RMDIR " + quoted(target) + (prompt ? " /S" : " /S /Q");
     return prompt ? "DELTREE " + quoted(target) : "DELTREE /Y " + quoted(target);
 }
 
 void deleteDirectory(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Memo2.empty(), texts::FORGOT_DIRECTORY_TO_DELETE, context)) return;
-    for (const auto& target : page.Memo2) context.appendLine(deleteDirectoryLine(target, page.CheckBox3, page.CheckBox45));
+    for (const auto& target : page.Memo2)
+        context.appendLine(deleteDirectoryLine(target, page.CheckBox3, page.CheckBox45, context.target));
 }
 
 void renameFile(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Edit12.empty(), texts::FORGOT_FILE_TO_RENAME, context)) return;
     if (!required(!page.Edit13.empty() && !page.Edit14.empty(), texts::FORGOT_NEW_FILENAME, context)) return;
-    context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " +
-                       quoted(page.Edit13 + "." + page.Edit14));
+    context.appendLine("RENAME " + pathArgument(context, page.Edit12) + " " +
+                       quotedFor(context.target, page.Edit13 + "." + page.Edit14));
 }
 
 void renameDirectory(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Edit12.empty(), texts::FORGOT_DIRECTORY_TO_RENAME, context)) return;
     if (!required(!page.Edit13.empty(), texts::FORGOT_NEW_DIRECTORY_NAME_FOR_RENAME, context)) return;
-    context.appendLine("RENAME " + aids::shortPathOfText(context.files, page.Edit12) + " " + quoted(page.Edit13));
+    context.appendLine("RENAME " + pathArgument(context, page.Edit12) + " " + quotedFor(context.target, page.Edit13));
 }
 
 void createDirectory(const FileOperationChoices& page, GeneratorContext& context) {
     if (!required(!page.Edit13.empty(), texts::FORGOT_NEW_DIRECTORY, context)) return;
-    context.appendLine("MD " + quoted(page.Edit13));
+    context.appendLine("MD " + quotedFor(context.target, page.Edit13));
 }
 
 } // namespace

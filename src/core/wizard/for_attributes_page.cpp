@@ -1,7 +1,8 @@
 #include "core/wizard/for_attributes_page.h"
 
-#include "core/aids/short_path.h"
+#include "core/text/codepage.h"
 #include "core/wizard/line_parts.h"
+#include "core/wizard/target_lines.h"
 #include "core/wizard/wizard_texts.h"
 
 #include <array>
@@ -49,16 +50,24 @@ void ForAttributesChoices::visitFields(FieldVisitor& visitor) {
 }
 
 void generateForStatement(const ForAttributesChoices& page, GeneratorContext& context) {
+    // Today's FOR refuses a loop without a command after DO.
+    if (context.target == Target::Windows && page.ComboBox1.empty())
+        return context.warn(std::string(texts::FOR_WITHOUT_COMMAND));
     // One blank between names, none after the last; a name may be empty.
     std::string files;
     bool first = true;
     for (const auto& line : memoLines(page.Memo5)) {
         if (!first) files += ' ';
         first = false;
-        files += aids::shortPathOfText(context.files, line);
+        files += pathArgument(context, line);
     }
-    const std::string head = "FOR %%f IN (" + files + ") DO " + page.ComboBox1;
-    context.appendLine(page.CheckBox43 ? head + page.Edit26 : head + " %%f " + page.Edit26);
+    // Today's START reads a quoted first argument as the window title: give it an empty one.
+    const bool startsFile = context.target == Target::Windows && !page.CheckBox43 && text::equalsIgnoreCase(page.ComboBox1, "START");
+    const std::string head = "FOR %%f IN (" + files + ") DO " + page.ComboBox1 + (startsFile ? " \"\"" : "");
+    if (page.CheckBox43) return context.appendLine(head + page.Edit26);
+    // The Windows line ends with %%f when no argument follows it.
+    const bool bare = context.target == Target::Windows && page.Edit26.empty();
+    context.appendLine(head + (bare ? " %%f" : " %%f " + page.Edit26));
 }
 
 void generateAttributes(const ForAttributesChoices& page, GeneratorContext& context) {
@@ -66,13 +75,14 @@ void generateAttributes(const ForAttributesChoices& page, GeneratorContext& cont
     const std::string switches = attributeSwitch(page.CheckBox39, 'A') + attributeSwitch(page.CheckBox38, 'R') +
                                  attributeSwitch(page.CheckBox41, 'S') + attributeSwitch(page.CheckBox40, 'H');
     for (const auto& line : memoLines(page.Memo9))
-        context.appendLine("ATTRIB " + switches + aids::shortPathOfText(context.files, line));
+        context.appendLine("ATTRIB " + switches + pathArgument(context, line));
 }
 
 void generateSubst(const ForAttributesChoices& page, GeneratorContext& context) {
     if (page.Edit33.empty()) return context.warn(std::string(texts::FORGOT_SUBST_PATH));
     if (!page.ComboBox5) return context.warn(std::string(texts::FORGOT_SUBST_LETTER));
-    context.appendLine("SUBST " + *page.ComboBox5 + ": " + page.Edit33);
+    const bool windows = context.target == Target::Windows;
+    context.appendLine("SUBST " + *page.ComboBox5 + ": " + (windows ? quotedOnce(page.Edit33) : page.Edit33));
 }
 
 } // namespace core::wizard

@@ -1,6 +1,7 @@
 #include "core/wizard/miscellaneous_generator.h"
 
-#include "core/aids/short_path.h"
+#include "core/wizard/target_lines.h"
+#include "core/wizard/wizard_texts.h"
 
 #include <optional>
 #include <string>
@@ -36,13 +37,21 @@ std::optional<std::string> windowsNtLine(Shutdown action, bool force, int delay)
            " /T:" + std::to_string(delay);
 }
 
+// Today's SHUTDOWN, whatever Windows version the page names: /S, /R or /L,
+// /F to force; a log-off takes no delay (/L refuses /T).
+std::string windowsShutdownLine(Shutdown action, bool force, int delay) {
+    static constexpr std::string_view SWITCH[] = {"/S", "/R", "/L"};
+    std::string line = "SHUTDOWN " + std::string(SWITCH[static_cast<std::size_t>(action)]) + (force ? " /F" : "");
+    return action == Shutdown::LogOff ? line : line + " /T " + std::to_string(delay);
+}
+
 // The combined files: short forms joined by " + ", each with "/B" for binary files.
 std::string fileList(const MiscellaneousChoices& page, GeneratorContext& context) {
     std::string list;
     for (std::size_t i = 0; i < page.Memo4.size(); ++i) {
         if (i > 0) list += " + ";
-        list += aids::shortPathOfText(context.files, page.Memo4[i]);
-        if (page.CheckBox44) list += "/B";
+        list += pathArgument(context, page.Memo4[i]);
+        if (page.CheckBox44 && context.target == Target::Classic) list += "/B";
     }
     return list;
 }
@@ -61,6 +70,8 @@ std::optional<std::string> combineSources(const MiscellaneousChoices& page, Gene
 void generateShutdown(const MiscellaneousChoices& page, GeneratorContext& context) {
     const auto action = shutdownAction(page);
     if (!action) return;
+    if (context.target == Target::Windows)
+        return context.appendLine(windowsShutdownLine(*action, page.CheckBox22, page.CSpinEdit2));
     std::optional<std::string> line;
     if (page.RadioButton26) line = windows9xLine(*action, page.CheckBox22);
     else if (page.RadioButton27) line = windowsXpLine(*action, page.CheckBox22, page.CSpinEdit2);
@@ -69,6 +80,11 @@ void generateShutdown(const MiscellaneousChoices& page, GeneratorContext& contex
 }
 
 void generateKeyboardInput(const MiscellaneousChoices& page, GeneratorContext& context) {
+    if (context.target == Target::Windows) {
+        if (page.RadioButton32) return context.warn(std::string(texts::NO_PRINTER_PORT));
+        if (page.RadioButton31) context.appendLine("COPY CON " + quotedOnce(joinedPath(page.Edit16, page.Edit15)));
+        return;
+    }
     if (page.RadioButton31) context.appendLine("COPY CON " + page.Edit16 + "\\" + page.Edit15);
     if (page.RadioButton32) context.appendLine("COPY CON LPT1");
 }
@@ -77,6 +93,12 @@ void generateCombine(const MiscellaneousChoices& page, GeneratorContext& context
     if (!page.RadioButton35 && !page.RadioButton36) return;
     const auto sources = combineSources(page, context);
     if (!sources) return;
+    if (context.target == Target::Windows) {
+        if (page.RadioButton35) return context.warn(std::string(texts::NO_PRINTER_PORT));
+        // One /B before the files makes every file and the result binary.
+        const std::string mode = page.CheckBox44 ? "/B " : "";
+        return context.appendLine("COPY " + mode + *sources + " " + quotedOnce(joinedPath(page.Edit18, page.Edit17)));
+    }
     const auto output = page.RadioButton35 ? std::string("LPT1") : page.Edit18 + "\\" + page.Edit17;
     context.appendLine("COPY " + *sources + " " + output);
 }

@@ -1,6 +1,7 @@
 #include "core/wizard/other_network_page.h"
 
 #include "core/wizard/line_parts.h"
+#include "core/wizard/target_lines.h"
 #include "core/wizard/wizard_texts.h"
 
 namespace core::wizard {
@@ -14,6 +15,18 @@ void timeLine(const std::string& field, const std::string& switchText, std::stri
               GeneratorContext& context) {
     if (field.empty()) return context.warn(std::string(missing));
     context.appendLine("NET TIME " + switchText + field + " /SET");
+}
+
+// NET SEND is gone: MSG reaches a user's sessions, or every session with "*";
+// it reads the rest of the line as the message.
+void windowsMessage(const OtherNetworkChoices& page, GeneratorContext& context) {
+    const std::string message = " " + escapedText(page.Edit34);
+    if (page.RadioButton59)
+        context.appendLine("MSG " + (page.Edit35 == "*" ? page.Edit35 : quotedWhenNeeded(page.Edit35)) + message);
+    else if (page.RadioButton60)
+        context.warn(std::string(texts::NO_DOMAIN_MESSAGE));
+    else if (page.RadioButton61)
+        context.appendLine("MSG *" + message);
 }
 } // namespace
 
@@ -38,8 +51,10 @@ void OtherNetworkChoices::visitFields(FieldVisitor& visitor) {
     visitor.text("Edit41", Edit41);
 }
 
+
 void generateMessage(const OtherNetworkChoices& page, GeneratorContext& context) {
     if (page.Edit34.empty()) return context.warn(std::string(texts::FORGOT_MESSAGE_TEXT));
+    if (context.target == Target::Windows) return windowsMessage(page, context);
     const std::string message = " " + quoted(page.Edit34);
     // The wildcard "*" must stay unquoted to reach every name.
     if (page.RadioButton59)
@@ -58,6 +73,13 @@ void generateTimeSync(const OtherNetworkChoices& page, GeneratorContext& context
 
 void generateRunAs(const OtherNetworkChoices& page, GeneratorContext& context) {
     if (page.Edit42.empty()) return context.warn(std::string(texts::FORGOT_RUNAS_USER));
+    if (context.target == Target::Windows) {
+        // RUNAS takes the command as one argument: a program path with blanks
+        // goes in escaped quotes inside it, and no blank trails a missing argument.
+        const std::string program = page.Edit40.find(' ') == std::string::npos ? page.Edit40 : "\\\"" + page.Edit40 + "\\\"";
+        const std::string command = page.Edit41.empty() ? program : program + " " + page.Edit41;
+        return context.appendLine("RUNAS /USER:" + quotedWhenNeeded(page.Edit42) + " " + quoted(command));
+    }
     // Program and arguments share one pair of quotes, one blank apart even without arguments.
     context.appendLine("RUNAS /USER:" + page.Edit42 + " " + quoted(page.Edit40 + " " + page.Edit41));
 }

@@ -1,6 +1,6 @@
 #include "core/wizard/program_generator.h"
 
-#include "core/aids/short_path.h"
+#include "core/wizard/target_lines.h"
 #include "core/wizard/wizard_texts.h"
 
 #include <string>
@@ -19,6 +19,19 @@ std::string startOf(WindowMode mode, bool wait) {
     return wait ? start + " /w" : start;
 }
 
+// Today's START: an empty title first (else a quoted program is taken for the
+// title), then /MAX or /MIN (a normal window needs no switch) and /WAIT.
+std::string windowsStartOf(WindowMode mode, bool wait) {
+    std::string start = "START \"\"";
+    if (mode == WindowMode::Maximised) start += " /MAX";
+    if (mode == WindowMode::Minimised) start += " /MIN";
+    return wait ? start + " /WAIT" : start;
+}
+
+std::string startFor(GeneratorContext& context, WindowMode mode, bool wait) {
+    return context.target == Target::Windows ? windowsStartOf(mode, wait) : startOf(mode, wait);
+}
+
 } // namespace
 
 void generateRunProgram(const ProgramChoices& page, GeneratorContext& context) {
@@ -26,9 +39,10 @@ void generateRunProgram(const ProgramChoices& page, GeneratorContext& context) {
         context.warn(std::string(texts::FORGOT_PROGRAM));
         return;
     }
-    // The blank before the arguments is always written, arguments or not.
-    context.appendLine(startOf(page.programWindow(), page.CheckBox11) + " " +
-                       aids::shortPathOfText(context.files, page.Edit2) + " " + page.Edit3);
+    const auto head = startFor(context, page.programWindow(), page.CheckBox11) + " " + pathArgument(context, page.Edit2);
+    // The classic line keeps the blank before the arguments, arguments or not.
+    if (context.target == Target::Windows && page.Edit3.empty()) return context.appendLine(head);
+    context.appendLine(head + " " + page.Edit3);
 }
 
 void generateOpenFiles(const ProgramChoices& page, GeneratorContext& context) {
@@ -36,8 +50,8 @@ void generateOpenFiles(const ProgramChoices& page, GeneratorContext& context) {
         context.warn(std::string(texts::FORGOT_FILES_TO_OPEN));
         return;
     }
-    const auto start = startOf(page.editorWindow(), page.CheckBox12);
-    for (const auto& file : page.Memo3) context.appendLine(start + " " + aids::shortPathOfText(context.files, file));
+    const auto start = startFor(context, page.editorWindow(), page.CheckBox12);
+    for (const auto& file : page.Memo3) context.appendLine(start + " " + pathArgument(context, file));
 }
 
 } // namespace core::wizard

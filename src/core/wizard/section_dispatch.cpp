@@ -10,6 +10,7 @@ void generateSection(int code, WizardPages& pages, GeneratorContext& context) {
     if (code < 0 || code > 31) return;
     // The XCOPY options are read afresh for every section, whatever its code.
     context.xcopyMask = pages.fileOperations.xcopyMask();
+    context.target = pages.target;
     switch (code) {
     case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:
         generateFileOperation(code, pages.fileOperations, context);

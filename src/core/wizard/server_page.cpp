@@ -1,6 +1,7 @@
 #include "core/wizard/server_page.h"
 
 #include "core/wizard/line_parts.h"
+#include "core/wizard/target_lines.h"
 
 namespace core::wizard {
 
@@ -15,24 +16,28 @@ std::string quotedPart(std::string_view name, const std::string& value) {
 
 // Always eight slots (seven commas): a missing line is an empty slot, lines
 // past the eighth are left out.
-std::string workstationsPart(const std::vector<std::string>& memo) {
+std::string workstationsPart(const std::vector<std::string>& memo, Target target) {
     if (!holdsText(memo)) return {};
     std::string out = "/WORKSTATIONS:";
+    // Today's NET USER reads an empty slot as a name: only the names typed are written.
+    std::string separator;
     for (std::size_t slot = 0; slot < WORKSTATION_SLOTS; ++slot) {
-        if (slot > 0) out += ',';
-        if (slot < memo.size()) out += memo[slot];
+        const bool typed = slot < memo.size() && !memo[slot].empty();
+        if (target == Target::Windows && !typed) continue;
+        out += separator + (slot < memo.size() ? memo[slot] : std::string());
+        separator = ",";
     }
     return out + " ";
 }
 
 // Every part after the password, up to and with "/TIMES:ALL ".
-std::string accountParts(const ServerChoices& page) {
+std::string accountParts(const ServerChoices& page, Target target) {
     return std::string(page.CheckBox48 ? "/ACTIVE:YES " : "/ACTIVE:NO ") +
            (page.CheckBox49 ? "/PASSWORDCHG:YES " : "/PASSWORDCHG:NO ") + quotedPart("FULLNAME", page.Edit45) +
            quotedPart("COMMENT", page.Edit46) +
            (page.CheckBox50 ? "/EXPIRES:" + page.DateTimePicker1 + " " : "/EXPIRES:NEVER ") +
            quotedPart("HOMEDIR", page.Edit47) + quotedPart("PROFILEPATH", page.Edit48) +
-           quotedPart("SCRIPTPATH", page.Edit49) + workstationsPart(page.Memo10) +
+           quotedPart("SCRIPTPATH", page.Edit49) + workstationsPart(page.Memo10, target) +
            quotedPart("USERCOMMENT", page.Edit50) + "/TIMES:ALL ";
 }
 } // namespace
@@ -60,15 +65,22 @@ void ServerChoices::visitFields(FieldVisitor& visitor) {
 }
 
 void generateUserAccounts(const ServerChoices& page, GeneratorContext& context) {
-    const std::string user = "NET USER " + page.Edit43 + " ";
+    const auto target = context.target;
+    const std::string user = "NET USER " + (target == Target::Windows ? quotedWhenNeeded(page.Edit43) : page.Edit43) + " ";
+    // The Windows line ends with its last switch, not with a blank.
+    const auto emit = [&](std::string line) {
+        if (target == Target::Windows)
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+        context.appendLine(line);
+    };
     const std::string domain = page.CheckBox47 ? "/DOMAIN" : "";
     const std::string password = page.CheckBox46 ? "* " : page.Edit44 + " ";
     if (page.RadioButton65)
-        context.appendLine(user + password + "/ADD " + accountParts(page) + domain);
+        emit(user + password + "/ADD " + accountParts(page, target) + domain);
     else if (page.RadioButton67)
-        context.appendLine(user + password + accountParts(page) + domain);
+        emit(user + password + accountParts(page, target) + domain);
     else if (page.RadioButton66)
-        context.appendLine(user + "/DELETE " + domain);
+        emit(user + "/DELETE " + domain);
 }
 
 } // namespace core::wizard

@@ -12,6 +12,8 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/reset_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_dispatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/target.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/target_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_flow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/user_interaction_choices.cpp

@@ -45,7 +45,9 @@ using SectionGenerator = void (*)(int code, WizardPages& pages, GeneratorContext
 //! Makes the target current and walks the list: included entries are
 //! generated in order; excluded ones turn their switch off and leave the list.
 //! False when the target could not be made current (nothing generated, nothing
-//! changed).
+//! changed). Every included section is checked first: when one is incomplete,
+//! one warning names each such section with its reasons, and nothing is
+//! written or changed.
 bool runUpdate(WizardPages& pages, UpdateList& list, const std::string& targetName, UpdateServices services);
 
 } // namespace core::wizard

@@ -10,6 +10,7 @@
 #include "core/wizard/other_network_page.h"
 #include "core/wizard/program_choices.h"
 #include "core/wizard/server_page.h"
+#include "core/wizard/target.h"
 #include "core/wizard/user_interaction_choices.h"
 #include "core/wizard/variables_page.h"
 
@@ -58,6 +59,8 @@ struct WizardPages {
     OtherNetworkChoices otherNetwork;
     ServerChoices server;
     BrowseMemory browse;
+    //! The interpreter the lines are written for; "Reset Choices" keeps it.
+    Target target = Target::Classic;
 
     //! The fields of one page, by control name.
     void visitPage(WizardPage page, FieldVisitor& visitor);

@@ -4,6 +4,10 @@
 
 namespace core::wizard::texts {
 
+// The update as a whole.
+inline constexpr std::string_view UPDATE_REFUSED =
+    "Nothing was written to the batch file: these sections are not complete yet.";
+
 // File operations.
 inline constexpr std::string_view FORGOT_FILES_TO_COPY = "Oops! You forgot to enter the file(s) to copy!";
 inline constexpr std::string_view FORGOT_DESTINATION_DIRECTORY = "Oops! You forgot to enter the destination directory!";
@@ -71,5 +75,23 @@ inline constexpr std::string_view FORGOT_TIME_RTS_DOMAIN =
     "Oops! You forgot to enter a domain for the synchronisation of the clock to the RTS Server on the domain.";
 inline constexpr std::string_view FORGOT_RUNAS_USER =
     "Oops! You forgot to enter the name of the user who you want to run the command as.";
+
+// Sections that Windows 10 and 11 cannot run as asked.
+inline constexpr std::string_view CHOICE_KEYS_NOT_ALPHANUMERIC =
+    "CHOICE on Windows 10 and 11 takes only letters and digits as keys. Choose other keys.";
+inline constexpr std::string_view NO_PRINTER_PORT =
+    "Windows 10 and 11 print through printer drivers, not to the LPT1 port: choose \"Save to file\" instead.";
+inline constexpr std::string_view NO_DOMAIN_MESSAGE =
+    "Windows 10 and 11 cannot send a message to every computer of a domain: MSG reaches the sessions of one "
+    "computer. Choose a user name or all users instead.";
+inline constexpr std::string_view VALUE_WITHOUT_NAME =
+    "A row of the variables holds a value but no name: SET on Windows 10 and 11 needs the name.";
+inline constexpr std::string_view IF_WITHOUT_COMMAND =
+    "The IF statement needs a command to run or a label to go to: Windows 10 and 11 refuse an IF without one.";
+inline constexpr std::string_view FOR_WITHOUT_COMMAND =
+    "The FOR statement needs a command after DO: Windows 10 and 11 refuse a FOR without one.";
+inline constexpr std::string_view NO_DEVICE_TO_DISCONNECT =
+    "On Windows 10 and 11, NET USE * /DELETE would drop every connection: give the drive letter of the HOME "
+    "directory to disconnect.";
 
 } // namespace core::wizard::texts

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -41,6 +42,9 @@ struct Easy {
 
     //! Starts on "Untitled.bat", which holds the template lines "@ECHO OFF" and ":START".
     Easy() {
+        // These tests read the classic lines; a fresh user's Windows lines are tested on their own.
+        auto* target = easy.findChild<QComboBox*>("WizardTarget");
+        target->setCurrentIndex(target->findData(static_cast<int>(core::wizard::Target::Classic)));
         documents.start();
         easy.setDocuments(&targets);
         easy.resize(792, 420);

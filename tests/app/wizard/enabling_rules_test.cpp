@@ -33,6 +33,23 @@ TEST(EasyEnablingRules, EveryRuledControlIsInTheWindowAndAClickReachesIt) {
     EXPECT_EQ(app::wizard::shadeOf(w.find("Edit7")), Shade::Window);
 }
 
+// The target choice is stored at once; under Windows a DOS-only control is off
+// with its reason as tooltip, and back on, without it, under the classic target.
+TEST(EasyEnablingRules, TheTargetChoiceIsStoredAndTurnsDosOnlyControlsOff) {
+    Easy w;
+    auto* target = w.find<QComboBox>("WizardTarget");
+    EXPECT_EQ(w.settings.readText("Options", "WizardTarget", ""), "classic");
+    EXPECT_TRUE(w.enabled("RadioButton32"));
+    target->setCurrentIndex(target->findData(static_cast<int>(core::wizard::Target::Windows)));
+    EXPECT_EQ(w.settings.readText("Options", "WizardTarget", ""), "windows");
+    EXPECT_FALSE(w.enabled("RadioButton32"));
+    EXPECT_TRUE(w.find("RadioButton32")->toolTip().contains("LPT1"));
+    EXPECT_FALSE(w.enabled("CheckBox45"));
+    target->setCurrentIndex(target->findData(static_cast<int>(core::wizard::Target::Classic)));
+    EXPECT_TRUE(w.enabled("RadioButton32"));
+    EXPECT_TRUE(w.find("RadioButton32")->toolTip().isEmpty());
+}
+
 TEST(EasyEnablingRules, CopyDirectoryEmptiesTheSources) {
     Easy w;
     w.setMemo("Memo1", {"C:\\A.TXT"});

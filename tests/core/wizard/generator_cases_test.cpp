@@ -1,6 +1,9 @@
 // The section generators, case by case from the files of data/: the fields a
 // case sets on fresh pages, the document and answers it starts from, and the
 // lines and messages expected of its section.
+#include "core/checker/rule_set.h"
+#include "core/text/codepage.h"
+#include "core/text/file_io.h"
 #include "core/wizard/update_flow.h"
 #include "core/wizard/user_interaction_generator.h"
 #include "generator_harness.h"
@@ -9,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <regex>
 #include <set>
 #include <stdexcept>
 
@@ -75,14 +79,20 @@ std::optional<int> take(std::vector<std::string>& head, const std::string& key) 
 }
 
 // Runs the case's section ("section=N" first in its head, then "entry=N" for
-// the entry's position when it matters) over pages set from the rest.
-wizard_testing::Generated generated(const DataCase& c) {
+// the entry's position when it matters, then "windows" for that target) over
+// pages set from the rest; `target` overrides the case's own.
+wizard_testing::Generated generated(const DataCase& c, std::optional<Target> target = std::nullopt) {
     auto head = c[""];
     const auto code = take(head, "section");
     if (!code) throw std::runtime_error("the head does not start with section=N");
     wizard_testing::GeneratorHarness harness(c["document"]);
     harness.context.entryPosition = take(head, "entry").value_or(0);
     WizardPages pages;
+    if (!head.empty() && head.front() == "windows") {
+        pages.target = Target::Windows;
+        head.erase(head.begin());
+    }
+    if (target) pages.target = *target;
     FieldAssigner fields(head);
     pages.visitFields(fields);
     fields.finish();
@@ -99,16 +109,23 @@ wizard_testing::Generated generated(const DataCase& c) {
     return harness.result(c["document"].size());
 }
 
+constexpr std::string_view WINDOWS_CASES = "/windows_target.txt";
+constexpr std::pair<const char*, std::size_t> CASE_FILES[] = {
+    {"/page_generators.txt", 56},
+    {"/file_operations.txt", 34},
+    {"/user_interaction.txt", 15},
+    {"/miscellaneous.txt", 21},
+    {"/windows_target.txt", 40},
+};
+
+std::vector<DataCase> casesOf(const char* file) {
+    return testing_support::readCases(WIZARD_TEST_DATA + std::string(file),
+                                      {"document", "answers", "short forms", "lines", "messages"});
+}
+
 TEST(GeneratorCases, EveryCaseOfEveryFile) {
-    const std::pair<const char*, std::size_t> files[] = {
-        {"/page_generators.txt", 56},
-        {"/file_operations.txt", 34},
-        {"/user_interaction.txt", 15},
-        {"/miscellaneous.txt", 21},
-    };
-    for (const auto& [file, count] : files) {
-        const auto cases = testing_support::readCases(WIZARD_TEST_DATA + std::string(file),
-                                                      {"document", "answers", "short forms", "lines", "messages"});
+    for (const auto& [file, count] : CASE_FILES) {
+        const auto cases = casesOf(file);
         EXPECT_EQ(cases.size(), count) << file;
         for (const auto& c : cases) {
             SCOPED_TRACE(c.where);
@@ -119,6 +136,59 @@ TEST(GeneratorCases, EveryCaseOfEveryFile) {
             }
         }
     }
+}
+
+// The lines a case appends, checked under one rule set. A GOTO to a label the
+// user named jumps to a label elsewhere in the user's file: one is added for
+// every such target the lines do not define.
+std::vector<core::checker::Finding> findingsOf(std::vector<std::string> lines, core::checker::RuleChoice rules) {
+    const std::regex gotoTarget(R"(GOTO ([A-Za-z0-9_]+)$)", std::regex::icase);
+    std::set<std::string> defined;
+    std::set<std::string> wanted;
+    for (const auto& line : lines) {
+        if (line.starts_with(":")) defined.insert(core::text::toUpper(line.substr(1)));
+        if (std::smatch m; std::regex_search(line, m, gotoTarget)) wanted.insert(core::text::toUpper(m[1].str()));
+    }
+    lines.insert(lines.begin(), "@ECHO OFF");
+    for (const auto& label : wanted)
+        if (!defined.contains(label)) lines.insert(lines.end(), {"GOTO :EOF", ":" + label});
+    struct : core::checker::ColourSink {
+        void resetColours() override {}
+        void colourSpan(const core::ports::ColourSpan&) override {}
+        bool keepsSpans() const override { return false; }
+    } colours;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    return core::checker::lintLines(lines, rules, colours, lists, ignored).result.findings;
+}
+
+TEST(GeneratorCases, WindowsLinesOfEveryCasePassTheCommandInterpreterRules) {
+    for (const auto& [file, count] : CASE_FILES) {
+        for (const auto& c : casesOf(file)) {
+            SCOPED_TRACE(c.where);
+            const auto lines = generated(c, Target::Windows).lines;
+            for (const auto& f : findingsOf(lines, core::checker::RuleChoice::Cmd))
+                if (f.severity != core::checker::Severity::Info)
+                    ADD_FAILURE() << f.code << " line " << f.line << ": " << f.text << "\n" << testing::PrintToString(lines);
+        }
+    }
+}
+
+// The classic rules' codes for every case's classic lines, one row a case
+// ("file#index codes"), must stay what they were when the Windows target came.
+TEST(GeneratorCases, ClassicLinesGetNoNewClassicFindings) {
+    std::string rows;
+    for (const auto& [file, count] : CASE_FILES) {
+        if (std::string_view(file) == WINDOWS_CASES) continue;
+        const auto cases = casesOf(file);
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            std::string row = std::string(file + 1) + "#" + std::to_string(i);
+            for (const auto& f : findingsOf(generated(cases[i], Target::Classic).lines, core::checker::RuleChoice::Classic))
+                row += " " + f.code;
+            rows += row + "\n";
+        }
+    }
+    EXPECT_EQ(rows, core::text::readFile(WIZARD_TEST_DATA "/classic_findings.txt").bytes);
 }
 
 TEST(GeneratorCases, ChoiceLabelsRunFromAToZ) { EXPECT_EQ(choiceLabelSuffix(25), "Z"); }

@@ -30,6 +30,22 @@ TEST(SetVariables, OneLinePerFilledRowAndEachNameListedOnce) {
     EXPECT_EQ(harness.lists.variables, (Lines{"path", "NAME", "DEST", ""}));
 }
 
+TEST(SetVariables, WindowsQuotesEachAssignmentAndRefusesANamelessValue) {
+    GeneratorHarness harness;
+    harness.context.target = Target::Windows;
+    VariablesChoices page;
+    page.StringGrid1[0] = {"TITLE", "Tom & Jerry "};
+    page.StringGrid1[1] = {"EMPTY", ""};
+    generateSetVariables(page, harness.context);
+    EXPECT_EQ(harness.result().lines, (Lines{"SET \"TITLE=Tom & Jerry \"", "SET \"EMPTY=\""}));
+    GeneratorHarness nameless;
+    nameless.context.target = Target::Windows;
+    page.StringGrid1[3] = {"", "orphan"};
+    generateSetVariables(page, nameless.context);
+    EXPECT_TRUE(nameless.result().lines.empty());
+    EXPECT_EQ(nameless.prompter.texts().size(), 1u);
+}
+
 TEST(NetworkPath, PlaceholderGoesOnEnterAndComesBackWhenLeftEmpty) {
     std::string text = NetworkSharingChoices{}.Edit30;
     enterNetworkPath(text);

@@ -193,13 +193,38 @@ TEST(UpdateFlow, ExcludedEntryTurnsItsSwitchOffAndLeavesTheList) {
     EXPECT_EQ(f.progress.events, (Lines{"start 3", "max 2", "advance", "advance", "finish"}));
 }
 
-TEST(UpdateFlow, FailingSectionDoesNotStopTheNext) {
+TEST(UpdateFlow, IncompleteSectionsStopTheWholeUpdateBeforeAnyLine) {
     Fixture f;
     f.pages.fileOperations.Edit4.clear();
+    auto& choice = f.pages.userInteraction;
+    std::tie(choice.CheckBox6, choice.Edit5, choice.MaskEdit1, choice.MaskEdit2, choice.MaskEdit3) =
+        std::tuple(true, "Go?", "Y", "N", " "); // the third key is in use but empty
+    f.pages.programs.CheckBox9 = true; // excluded below: its switch stays on
+    f.pages.programs.Edit2 = "C:\\E.EXE";
+    auto list = UpdateList::fromPages(f.pages);
+    list.toggle(list.indexOf("Run a Program"));
+    EXPECT_TRUE(f.update(list));
+    EXPECT_EQ(f.prompter.texts(),
+              Lines{"Nothing was written to the batch file: these sections are not complete yet.\n\n"
+                    "\"Copy File(s)\":\nOops! You forgot to enter the destination directory!\n\n"
+                    "\"Create a Choice\":\nOops! You forgot to enter the key to represent the third choice!"});
+    EXPECT_EQ(f.documents.linesOf(1), (Lines{"@ECHO OFF", "REM keep"}));
+    EXPECT_EQ(list.size(), 4u);
+    EXPECT_TRUE(f.pages.programs.CheckBox9);
+    EXPECT_TRUE(f.lists.variables.empty());
+}
+
+TEST(UpdateFlow, CheckingFirstAsksNothingAndListsNoVariable) {
+    Fixture f;
+    f.pages.variables.CheckBox26 = true;
+    f.pages.variables.StringGrid1[0] = {"NAME", "Bob"};
+    f.documents.documents[1].view->appendLine("COPY C:\\DATA\\A.TXT \"D:\\SAVE\" /Y");
+    f.prompter.answers = {core::ports::Answer::Yes}; // the duplicate COPY question, asked once
     auto list = UpdateList::fromPages(f.pages);
     EXPECT_TRUE(f.update(list));
-    EXPECT_EQ(f.prompter.texts(), Lines{"Oops! You forgot to enter the destination directory!"});
-    EXPECT_EQ(f.documents.linesOf(1), (Lines{"@ECHO OFF", "REM keep", "COPY CON LPT1"}));
+    EXPECT_EQ(f.prompter.texts().size(), 1u);
+    EXPECT_EQ(f.lists.variables, Lines{"NAME"});
+    EXPECT_EQ(f.documents.linesOf(1).size(), 6u);
 }
 
 TEST(UpdateFlow, SectionsOutsideTheTableDoNothing) {
