@@ -102,15 +102,18 @@ if [[ ! -f $(stamp qtbase) ]]; then
     # Tools (moc, rcc, uic) come from Debian's Qt of the same version.
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    # Quillet uses neither databases, D-Bus, QtConcurrent nor OpenGL.
-    -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF
+    # Quillet uses neither databases, D-Bus, QtConcurrent, QtXml nor OpenGL.
+    -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=OFF
+    # Its pictures are PNG (built into QtGui), and it draws through GDI: no image
+    # format plugins, no Direct2D platform plugin.
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_direct2d=OFF
     # TLS on Windows is Schannel's; OpenSSL is not built for MinGW here.
     -DFEATURE_openssl=OFF
     # Debian's tarball lacks the Wacom tablet headers (src/3rdparty/wintab).
     -DFEATURE_tabletevent=OFF
     # Linux's copies of these libraries are not for Windows: use the bundled ones.
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
-    -DFEATURE_system_freetype=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_doubleconversion=OFF
   )
   [[ -f $work/qt-build/build.ninja ]] || "${nice[@]}" cmake -S "$qt" -B "$work/qt-build" "${opts[@]}" >"$work/qt-configure.log"
@@ -133,6 +136,8 @@ set(CMAKE_CXX_STANDARD 17)
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport)
 set(CMAKE_AUTOMOC ON)
 file(GLOB sources src/*.cpp scintilla/src/*.cpp scintilla/lexlib/*.cpp scintilla/lexers/*.cpp)
+# The project file leaves out the Lua lexer (it needs Lua).
+list(FILTER sources EXCLUDE REGEX "LexLPeg\\.cpp$")
 file(GLOB headers src/Qsci/*.h src/*.h)
 add_library(qscintilla2_qt6 SHARED ${sources} ${headers})
 target_compile_definitions(qscintilla2_qt6 PRIVATE QSCINTILLA_MAKE_DLL SCINTILLA_QT SCI_LEXER INCLUDE_DEPRECATED_FEATURES)
