@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests with AddressSanitizer and UBSan
-# (warnings as errors), runs the static analysis (scripts/lint.sh) and every test,
+# (warnings as errors), runs the static analysis (scripts/lint.sh, which keeps
+# clang-tidy's results for unchanged files in $build/tidy-cache) and every test,
 # then the Windows cross-build's tests under Wine (scripts/windows-build.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,9 +15,11 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_
 cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+python3 -m unittest discover -s tests/scripts -p '*_test.py'
 scripts/lint.sh "$build"
 (cd "$build" && ctest --output-on-failure --timeout 300 -j"$(nproc)")
-# The Windows cross-build and its tests under Wine, where MinGW-w64 and Wine are installed.
+# The Windows cross-build and its tests under Wine, where MinGW-w64 and Wine are installed;
+# the window's too where scripts/windows-qt.sh has built Qt for Windows (else it says so).
 if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then
   scripts/windows-build.sh
 fi

@@ -10,8 +10,9 @@ build=${1:-build/test}
 
 # Windows-only sources (windows.h) are checked by the cross-build's -Werror instead.
 mapfile -t sources < <(find src tests -name '*.cpp' -not -name '*_windows.cpp' -not -path '*/platform/windows/*' | sort)
-echo "lint: clang-tidy on ${#sources[@]} files" >&2
-printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -n4 clang-tidy -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option 2>/dev/null > "$build/clang-tidy.log" || {
+# Files whose content, headers and compile command did not change since their
+# last check keep that result (scripts/tidy_cached.py, cache in $build/tidy-cache).
+scripts/tidy_cached.py "$build" "${sources[@]}" > "$build/clang-tidy.log" || {
   grep -E "(warning|error):" "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
   echo "lint: clang-tidy found problems" >&2
   exit 1

@@ -3,6 +3,10 @@
 # Windows with MinGW-w64, then runs them under Wine: the test suites, and qlt.exe
 # check / generate on the example files and a generated corpus, whose output must
 # match the Linux build's byte for byte (apart from the console's CR LF).
+# Where scripts/windows-qt.sh has built Qt for Windows, it also builds the window
+# (quillet.exe), runs its tests under Wine, packs the installer and the portable
+# zip (scripts/windows-package.sh) and drives the installed program under Wine
+# (scripts/windows-app-test.sh).
 #   scripts/windows-build.sh [--no-tests]
 # Needs the packages of `scripts/setup.sh --windows` (it installs them).
 set -euo pipefail
@@ -18,6 +22,11 @@ export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}" CCACHE_NOHASHDIR=1
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 jobs=$(nproc)
+qt=${QUILLET_WINDOWS_QT:-/var/cache/quillet/windows-qt-6.4.2}
+app=OFF
+[[ -f $qt/.built-qtbase && -f $qt/.built-qscintilla && -f $qt/.built-curl ]] && app=ON
+targets=(qlt core_tests cli_tests windows_tests)
+[[ $app == ON ]] && targets+=(quillet app_tests platform_tests windows_app_tests)
 
 # GoogleTest is packaged as source only: build it for Windows once. The JSON
 # library is headers: give the cross build its own copy, so nothing from /usr
@@ -34,9 +43,13 @@ if [[ ! -d $deps/include/nlohmann ]]; then
   cp -r /usr/share/cmake/nlohmann_json $deps/share/cmake/
 fi
 
-cmake -S . -B $build -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUILLET_WINDOWS_PREFIX="$root/$deps" \
-  -DCMAKE_BUILD_TYPE=Release -DQUILLET_BUILD_APP=OFF -DQUILLET_WERROR=ON "${launcher[@]}" >/dev/null
-cmake --build $build -j"$jobs" -t qlt core_tests cli_tests windows_tests
+# Qt's tools (moc, rcc, uic) are the host's, of the same version.
+cmake -S . -B $build -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUILLET_WINDOWS_PREFIX="$root/$deps;$qt" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_BUILD_TYPE=Release -DQUILLET_BUILD_APP=$app -DQUILLET_WERROR=ON "${launcher[@]}" >/dev/null
+cmake --build $build -j"$jobs" -t "${targets[@]}"
+[[ $app == ON ]] || echo "windows-build: skipped the window (quillet.exe, its installer and its Wine tests): no Qt for Windows in $qt; scripts/windows-qt.sh builds it once"
+[[ $app == ON ]] && scripts/windows-package.sh "$build" "$qt"
 [[ ${1:-} == --no-tests ]] && exit 0
 
 # Wine: a private prefix made once, no debug chatter.
@@ -52,12 +65,17 @@ command -v wine64 >/dev/null && [[ ! -x /usr/bin/wine ]] && wine=(wine64)
 winpath() { echo "Z:${1//\//\\}"; }
 export WINEPATH
 WINEPATH=$(winpath "$root/$build/src/cli")
+# The window's tests find the Qt DLLs and plugins in the prefix.
+[[ $app == ON ]] && WINEPATH="$WINEPATH;$(winpath "$qt/bin")" && export QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen &&
+  QT_PLUGIN_PATH=$(winpath "$qt/plugins")
 
 # Tests that check POSIX behaviour (permission bits, signals, forked children)
 # have Windows counterparts in windows_tests.
 posix_only=$(grep -v '^#' tests/platform/windows/posix_only.txt | paste -sd: || true)
 status=0
-for suite in tests/core_tests tests/cli/cli_tests tests/platform/windows/windows_tests; do
+suites=(tests/core_tests tests/cli/cli_tests tests/platform/windows/windows_tests)
+[[ $app == ON ]] && suites+=(tests/app/app_tests tests/platform/platform_tests)
+for suite in "${suites[@]}"; do
   # From the Wine C: drive, so that the tests' temporary folders share the current drive.
   (cd "$WINEPREFIX/drive_c" && "${wine[@]}" "$root/$build/$suite.exe" --gtest_brief=1 "--gtest_filter=-$posix_only") \
     >"$build/$(basename $suite).log" 2>&1 || status=1
@@ -98,4 +116,5 @@ cp "$work/corpus/Backup.bat" "$work/linux.bat" && cp "$work/corpus/Backup.bat" "
 (cd "$work" && "${wine[@]}" "$root/$build/src/cli/qlt.exe" generate plan.json --into windows.bat >/dev/null 2>&1) || true
 cmp -s "$work/linux.bat" "$work/windows.bat" || { echo "windows-build: generate --into differs" >&2; status=1; }
 [[ $status -eq 0 ]] && echo "windows-build: qlt.exe under Wine matches qlt on ${#files[@]} files"
+[[ $status -eq 0 && $app == ON ]] && { scripts/windows-app-test.sh "$build" "$qt" || status=1; }
 exit $status

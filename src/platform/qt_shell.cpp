@@ -64,6 +64,13 @@ std::string QtShell::findProgram(const std::string& name) {
     return toUtf8(QStandardPaths::findExecutable(fromUtf8(name)));
 }
 
+core::ports::Interpreter QtShell::interpreter() {
+#ifdef _WIN32
+    if (QStandardPaths::findExecutable(QStringLiteral("command.com")).isEmpty()) return core::ports::Interpreter::Windows;
+#endif
+    return core::ports::Interpreter::Dos;
+}
+
 bool QtShell::start(const std::vector<std::string>& command, const std::string& folder, std::string& error) {
     if (command.empty()) return false;
     QStringList arguments;

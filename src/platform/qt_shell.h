@@ -11,6 +11,8 @@ public:
     //! application is set up to open, or a desktop that refuses the request.
     bool open(const std::string& target, std::string& error) override;
     std::string findProgram(const std::string& name) override;
+    //! Windows without COMMAND (every 64-bit one) has only cmd.
+    core::ports::Interpreter interpreter() override;
     bool start(const std::vector<std::string>& command, const std::string& folder, std::string& error) override;
 };
 

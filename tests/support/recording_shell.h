@@ -16,6 +16,7 @@ public:
     std::map<std::string, std::string> programs; //!< name -> full path
     std::vector<std::vector<std::string>> started;
     std::vector<std::string> startedIn;
+    core::ports::Interpreter system = core::ports::Interpreter::Dos;
 
     bool open(const std::string& target, std::string& error) override {
         opened.push_back(target);
@@ -26,6 +27,7 @@ public:
         const auto found = programs.find(name);
         return found == programs.end() ? std::string() : found->second;
     }
+    core::ports::Interpreter interpreter() override { return system; }
     bool start(const std::vector<std::string>& command, const std::string& folder, std::string& error) override {
         started.push_back(command);
         startedIn.push_back(folder);

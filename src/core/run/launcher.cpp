@@ -85,24 +85,34 @@ std::optional<std::string> launcherArgument(std::string_view path) {
     return "\"" + std::string(path) + "\"";
 }
 
-std::vector<std::string> launcherLines(RunMode mode, std::string_view argument) {
-    const auto command = mode == RunMode::Run ? texts::RUN_COMMAND : texts::STEP_COMMAND;
+std::vector<std::string> launcherLines(RunMode mode, std::string_view argument, ports::Interpreter interpreter) {
+    const auto command = interpreter == ports::Interpreter::Windows ? texts::CMD_RUN_COMMAND
+                         : mode == RunMode::Run                     ? texts::RUN_COMMAND
+                                                                    : texts::STEP_COMMAND;
     return {std::string(texts::LAUNCHER_ECHO_OFF), std::string(command) + std::string(argument)};
 }
 
 bool runDocument(RunMode mode, RunnableDocument& document, ports::Prompter& prompter, ports::FileSystem& files,
                  ports::Shell& shell) {
     if (!savedForRunning(document, prompter)) return false;
+<<<<<<< HEAD
     const auto wine = findWineTools(shell);
     if (wine.available()) return runThroughWine(mode, document.path(), wine, prompter, files, shell);
     if (wine.lacksTerminal()) {
         report(prompter, std::string(texts::NO_TERMINAL));
+=======
+    if (const auto wine = findWineTools(shell); wine.available())
+        return runThroughWine(mode, document.path(), wine, prompter, files, shell);
+    const auto interpreter = shell.interpreter();
+    if (mode == RunMode::StepThrough && interpreter == ports::Interpreter::Windows) {
+        report(prompter, std::string(texts::STEP_NEEDS_DOS));
+>>>>>>> winqt
         return false;
     }
     const auto argument = argumentOrReport(files.shortPath(document.path()), document.path(), prompter);
     if (!argument) return false;
     const auto launcher = files.dataFolder() + std::string(texts::LAUNCHER_NAME);
-    if (!writeOrReport(launcher, launcherLines(mode, *argument), files, prompter)) return false;
+    if (!writeOrReport(launcher, launcherLines(mode, *argument, interpreter), files, prompter)) return false;
     std::string reason;
     if (shell.open(launcher, reason)) return true;
     report(prompter, std::string(texts::NO_INTERPRETER_START) + launcher + std::string(texts::NO_INTERPRETER_END));

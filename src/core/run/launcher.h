@@ -27,13 +27,15 @@ bool neverSaved(std::string_view path);
 //! interpreter could not read it back unchanged (see the definition).
 std::optional<std::string> launcherArgument(std::string_view path);
 
-//! The launcher's two lines for an argument made by launcherArgument.
-std::vector<std::string> launcherLines(RunMode mode, std::string_view argument);
+//! The launcher's two lines for an argument made by launcherArgument. Step
+//! Through needs the DOS interpreter; cmd runs a file whole.
+std::vector<std::string> launcherLines(RunMode mode, std::string_view argument,
+                                       ports::Interpreter interpreter = ports::Interpreter::Dos);
 
 //! Run2Click / Run1Click. A document that is modified or never saved is saved
 //! first, after asking; a Cancel or a save that is cancelled or fails ends the
 //! command with nothing written or started; so does a path the launcher cannot
-//! name faithfully, and Step Through where only Wine could run it. Returns true
+//! name faithfully, and Step Through where only Wine or cmd could run it. Returns true
 //! when the launcher was written and handed to the desktop or to Wine.
 bool runDocument(RunMode mode, RunnableDocument& document, ports::Prompter& prompter, ports::FileSystem& files,
                  ports::Shell& shell);

@@ -129,3 +129,21 @@ TEST_F(LauncherTest, WithWineAndATerminalRunsThroughWinesCommandInterpreter) {
     EXPECT_EQ(prompter.texts()[1].substr(0, 34), "Step Through needs a DOS command i");
     EXPECT_EQ(shell.started.size() + shell.opened.size(), 1u);
 }
+
+// Where only cmd exists (64-bit Windows), Run goes through it from the same
+// launcher; Step Through, which cmd cannot do, says so and runs nothing.
+TEST_F(LauncherTest, WhereOnlyCmdExistsRunGoesThroughComspecAndStepThroughRunsNothing) {
+    shell.system = core::ports::Interpreter::Windows;
+    document.filePath = "C:\\Jobs & Co\\job.bat";
+    files.shortForms[document.filePath] = "C:\\JOBS&C~1\\JOB.BAT";
+
+    ASSERT_TRUE(core::run::runDocument(RunMode::Run, document, prompter, files, shell));
+    EXPECT_EQ(dir.read("start.bat"), "@ECHO OFF\r\n%COMSPEC% /C CALL \"C:\\JOBS&C~1\\JOB.BAT\"\r\n");
+    EXPECT_EQ(shell.opened, Strings{dir.folder() + "start.bat"});
+
+    EXPECT_FALSE(core::run::runDocument(RunMode::StepThrough, document, prompter, files, shell));
+    ASSERT_EQ(prompter.texts().size(), 1u);
+    EXPECT_EQ(prompter.texts()[0].substr(0, 60), "Step Through needs a DOS command interpreter that asks befor");
+    EXPECT_NE(prompter.texts()[0].find("only cmd"), std::string::npos);
+    EXPECT_EQ(shell.opened.size(), 1u);
+}
