@@ -198,7 +198,9 @@ TEST(LspServer, RulesSettingTakesTheCheckersSpellingsAndWarnsOfOthers) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.value.dump());
         Session s;
-        s.send(request(1, "initialize", {{"capabilities", Json::object()}, {"initializationOptions", {{"rules", row.value}}}}));
+        const auto initialized = s.send(
+            request(1, "initialize", {{"capabilities", Json::object()}, {"initializationOptions", {{"rules", row.value}}}}));
+        EXPECT_EQ(initialized.size(), row.warned ? 2u : 1u);
         const auto opened = s.send(notification(
             "textDocument/didOpen", {{"textDocument", {{"uri", URI}, {"version", 1}, {"text", "SETLOCAL\r\nPUSHD x\r\n"}}}}));
         ASSERT_EQ(opened.size(), 1u);
