@@ -5,7 +5,9 @@
 ;; 1 with the reason on stderr.
 
 (require 'package)
-(package-initialize)                    ; eglot from the system's package folder
+;; -Q skips the site start-up that names the system's package folder.
+(add-to-list 'package-directory-list "/usr/share/emacs/site-lisp/elpa")
+(package-initialize)
 (require 'eglot)
 (require 'flymake)
 
