@@ -11,7 +11,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config ccache
   qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils dovecot-pop3d openssl clang clang-tidy cppcheck
-  neovim python3-jsonschema)
+  neovim emacs-nox elpa-eglot python3-jsonschema)
 # The Windows cross-build (scripts/windows-build.sh, which ./test.sh runs) and Run through Wine.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 googletest wine wine64)
 

@@ -14,7 +14,9 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/plan_fuzz_corpus_test.cpp 
   COMPILE_DEFINITIONS FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/wizard")
 target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
 # The language server fed byte streams.
-target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_server_test.cpp)
+target_sources(cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_server_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_faults_test.cpp)
 # SARIF reports against the schema in data/.
 target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp PROPERTIES

@@ -1,6 +1,7 @@
 #include "cli/lsp/features.h"
 
 #include "cli/lsp/batch_scan.h"
+#include "cli/lsp/position.h"
 #include "core/cmdcheck/code_help.h"
 #include "core/info/command_help.h"
 #include "core/text/codepage.h"
@@ -12,18 +13,22 @@ constexpr int ITEM_VARIABLE = 6;
 constexpr int ITEM_KEYWORD = 14;
 constexpr int ITEM_REFERENCE = 18;
 
-std::string commandHover(const core::info::CommandHelp& help) {
-    return "**" + std::string(help.word) + "**: " + std::string(help.summary) + "\n\nHelp: " + std::string(help.page);
+// A word in bold where markdown is shown, as it is in plain text.
+std::string strong(std::string_view word, TextFormat format) {
+    const std::string text(word);
+    return format == TextFormat::Markdown ? "**" + text + "**" : text;
 }
 
-std::string codeHover(const core::cmdcheck::CodeHelp& help) {
-    std::string text = "**";
-    text.append(help.code).append("**: ").append(help.title).append("\n\n").append(help.meaning);
+std::string commandHover(const core::info::CommandHelp& help, TextFormat format) {
+    return strong(help.word, format) + ": " + std::string(help.summary);
+}
+
+std::string codeHover(const core::cmdcheck::CodeHelp& help, TextFormat format) {
+    std::string text = strong(help.code, format);
+    text.append(": ").append(help.title).append("\n\n").append(help.meaning);
     text.append("\n\nFix: ").append(help.fix);
     return text;
 }
-
-Json markdown(const std::string& text) { return {{"contents", {{"kind", "markdown"}, {"value", text}}}}; }
 
 Json items(const std::vector<std::string>& names, int kind) {
     Json out = Json::array();
@@ -33,29 +38,32 @@ Json items(const std::vector<std::string>& names, int kind) {
 
 } // namespace
 
-Json hover(const TextDocument& doc, const std::vector<core::checker::Finding>& findings, const Json& position) {
-    const auto line = position.at("line").get<std::size_t>();
-    const auto column = doc.columnOf(line, position.at("character").get<std::size_t>());
+Json hover(const TextDocument& doc, const std::vector<core::checker::Finding>& findings, const Json& position,
+           TextFormat format) {
+    const auto [line, character] = positionOf(position);
+    const auto column = doc.columnOf(line, character);
     std::string text;
     if (const auto word = wordAt(doc.projected(), line, column)) {
-        if (const auto help = core::info::commandHelpFor(word->name)) text = commandHover(*help);
+        if (const auto help = core::info::commandHelpFor(word->name)) text = commandHover(*help, format);
         else if (looksLikeCode(word->name))
-            if (const auto* topic = core::cmdcheck::codeHelp(word->name)) text = codeHover(*topic);
+            if (const auto* topic = core::cmdcheck::codeHelp(word->name)) text = codeHover(*topic, format);
     }
+    const std::string rule = format == TextFormat::Markdown ? "\n\n---\n\n" : "\n\n";
     for (const auto& f : findings) {
         const bool onLine = f.line == line + 1;
         const bool inside = f.length == 0 || (column + 1 >= f.column && column + 1 < f.column + f.length);
         if (!onLine || !inside) continue;
-        if (const auto* help = core::cmdcheck::codeHelp(f.code)) text += (text.empty() ? "" : "\n\n---\n\n") + codeHover(*help);
+        if (const auto* help = core::cmdcheck::codeHelp(f.code)) text += (text.empty() ? "" : rule) + codeHover(*help, format);
     }
     if (text.empty()) return nullptr;
-    return markdown(text);
+    const char* kind = format == TextFormat::Markdown ? "markdown" : "plaintext";
+    return {{"contents", {{"kind", kind}, {"value", text}}}};
 }
 
 Json completion(const TextDocument& doc, const Json& position) {
-    const auto line = position.at("line").get<std::size_t>();
+    const auto [line, character] = positionOf(position);
     if (line >= doc.projected().size()) return Json::array();
-    const auto column = doc.columnOf(line, position.at("character").get<std::size_t>());
+    const auto column = doc.columnOf(line, character);
     switch (completionContext(doc.projected()[line], column)) {
     case CompletionContext::Label: {
         std::vector<std::string> names;

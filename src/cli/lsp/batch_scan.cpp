@@ -1,5 +1,6 @@
 #include "cli/lsp/batch_scan.h"
 
+#include "cli/lsp/command_place.h"
 #include "core/text/codepage.h"
 
 namespace cli::lsp {
@@ -121,7 +122,7 @@ CompletionContext completionContext(std::string_view line, std::size_t column) {
     if (colon) return CompletionContext::None;
     std::size_t start = word;
     while (start > 0 && isBlank(before[start - 1])) --start;
-    if (start == 0 || startsCommand(before[start - 1])) return CompletionContext::Command;
+    if (commandMayFollow(before.substr(0, start))) return CompletionContext::Command;
     return CompletionContext::None;
 }
 

@@ -2,6 +2,10 @@
 
 #include "core/checker/colour_sink.h"
 
+#include <algorithm>
+#include <numeric>
+#include <optional>
+
 namespace cli::lsp {
 namespace {
 
@@ -32,17 +36,31 @@ std::vector<core::checker::Finding> lintDocument(const TextDocument& doc, core::
 }
 
 Json diagnostics(const TextDocument& doc, const std::vector<core::checker::Finding>& findings) {
-    Json out = Json::array();
-    for (const auto& f : findings) {
+    // Findings are taken line by line, so each line's UTF-16 offsets are counted
+    // once however many findings it holds; the answer keeps the findings' order.
+    std::vector<std::size_t> order(findings.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return findings[a].line < findings[b].line; });
+    std::vector<Json> out(findings.size());
+    std::optional<std::size_t> tableLine;
+    std::vector<std::size_t> offsets;
+    for (const std::size_t i : order) {
+        const auto& f = findings[i];
         const std::size_t line = f.line == 0 ? 0 : f.line - 1;
+        if (tableLine != line) {
+            offsets = doc.utf16Columns(line);
+            tableLine = line;
+        }
+        const auto utf16 = [&](std::size_t column) { return offsets[std::min(column, offsets.size() - 1)]; };
         const std::size_t column = f.column == 0 ? 0 : f.column - 1;
-        const std::size_t start = doc.utf16Of(line, column);
-        const std::size_t end = f.length == 0 ? doc.utf16Length(line) : doc.utf16Of(line, column + f.length);
-        out.push_back({{"range", {{"start", position(line, start)}, {"end", position(line, std::max(start, end))}}},
-                       {"severity", severityNumber(f.severity)},
-                       {"code", f.code},
-                       {"source", "quillet"},
-                       {"message", f.text}});
+        const std::size_t start = utf16(column);
+        const std::size_t end = f.length == 0 ? offsets.back() : utf16(column + f.length);
+        out[i] = {{"range", {{"start", position(line, start)}, {"end", position(line, std::max(start, end))}}},
+                  {"severity", severityNumber(f.severity)},
+                  {"code", f.code},
+                  {"source", "quillet"},
+                  {"message", f.text}};
     }
     return out;
 }

@@ -28,8 +28,11 @@ Json definition(const TextDocument& doc, const std::string& uri, const Json& pos
 //! Location[] of the jumps to the label at the position, its definition too when asked.
 Json references(const TextDocument& doc, const std::string& uri, const Json& position, bool withDeclaration);
 
+//! How the client wants hover text: markdown only when it offers markdown first.
+enum class TextFormat { Plain, Markdown };
 //! The help of a command word, or the explanation of the findings on the position; null when neither.
-Json hover(const TextDocument& doc, const std::vector<core::checker::Finding>& findings, const Json& position);
+Json hover(const TextDocument& doc, const std::vector<core::checker::Finding>& findings, const Json& position,
+           TextFormat format);
 //! CompletionItem[]: labels after GOTO / CALL :, variables inside %...%, command words at a command's place.
 Json completion(const TextDocument& doc, const Json& position);
 

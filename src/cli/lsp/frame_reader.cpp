@@ -69,7 +69,8 @@ std::optional<Frame> FrameReader::readHeader() {
         const std::size_t here = std::min(*length, m_buffer.size() - m_start);
         consume(here);
         m_skip = *length - here;
-        return Frame{{}, "message too large"};
+        return Frame{{}, "a message of " + std::to_string(*length) + " bytes is larger than the limit of " +
+                             std::to_string(MAX_BODY >> 20) + " MiB; it was skipped"};
     }
     m_length = length;
     return std::nullopt;

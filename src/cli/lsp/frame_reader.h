@@ -18,8 +18,9 @@ struct Frame {
 
 class FrameReader {
 public:
-    //! Bodies larger than this are skipped rather than held in memory.
-    static constexpr std::size_t MAX_BODY = std::size_t{64} << 20;
+    //! Bodies larger than this (16 MiB: a batch file of some million lines, sent whole) are
+    //! skipped as they arrive rather than held in memory.
+    static constexpr std::size_t MAX_BODY = std::size_t{16} << 20;
     //! A header block longer than this is dropped.
     static constexpr std::size_t MAX_HEADER = 8192;
 

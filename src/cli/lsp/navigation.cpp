@@ -1,6 +1,7 @@
 #include "cli/lsp/features.h"
 
 #include "cli/lsp/batch_scan.h"
+#include "cli/lsp/position.h"
 #include "core/text/codepage.h"
 
 namespace cli::lsp {
@@ -20,9 +21,8 @@ Json location(const TextDocument& doc, const std::string& uri, const NamePlace& 
 }
 
 std::optional<NamePlace> labelAtPosition(const TextDocument& doc, const Json& position) {
-    const auto line = position.at("line").get<std::size_t>();
-    const auto column = doc.columnOf(line, position.at("character").get<std::size_t>());
-    return labelAt(doc.projected(), line, column);
+    const auto [line, character] = positionOf(position);
+    return labelAt(doc.projected(), line, doc.columnOf(line, character));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/lsp/server.h"
 
+#include "cli/lsp/message.h"
 #include "core/version.h"
 
 #include <stdexcept>
@@ -8,12 +9,12 @@ namespace cli::lsp {
 namespace {
 
 // JSON-RPC and protocol error codes.
-constexpr int PARSE_ERROR = -32700;
 constexpr int INVALID_REQUEST = -32600;
 constexpr int METHOD_NOT_FOUND = -32601;
 constexpr int INVALID_PARAMS = -32602;
 constexpr int SERVER_NOT_INITIALIZED = -32002;
 constexpr int LOG_ERROR = 1;
+constexpr int MESSAGE_WARNING = 2;
 
 Json response(const Json& id, Json result) { return {{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(result)}}; }
 
@@ -34,13 +35,27 @@ Json capabilities() {
             {"completionProvider", {{"triggerCharacters", {":", "%"}}}}};
 }
 
+// The spellings of `qlt check --rules` and the longer "automatic".
 std::optional<core::checker::RuleChoice> ruleChoice(const Json& value) {
     if (!value.is_string()) return std::nullopt;
     const auto name = value.get<std::string>();
     if (name == "classic") return core::checker::RuleChoice::Classic;
     if (name == "cmd") return core::checker::RuleChoice::Cmd;
-    if (name == "automatic") return core::checker::RuleChoice::Automatic;
+    if (name == "auto" || name == "automatic") return core::checker::RuleChoice::Automatic;
     return std::nullopt;
+}
+
+// Markdown when the client lists it first among the hover formats it takes.
+TextFormat hoverFormat(const Json& initializeParams) {
+    const Json formats = initializeParams.value("/capabilities/textDocument/hover/contentFormat"_json_pointer, Json());
+    const bool markdown = formats.is_array() && !formats.empty() && formats[0] == "markdown";
+    return markdown ? TextFormat::Markdown : TextFormat::Plain;
+}
+
+// The version a client gave a text; null when it gave none.
+Json versionOf(const Json& textDocument) {
+    const Json version = textDocument.value("version", Json());
+    return version.is_number_integer() ? version : Json();
 }
 
 std::string uriOf(const Json& params) { return params.at("textDocument").at("uri").get<std::string>(); }
@@ -78,8 +93,10 @@ std::optional<Clock::time_point> Server::nextDue() const {
 }
 
 void Server::handle(std::string_view body, Clock::time_point now, Out& out) {
-    const Json message = Json::parse(body, nullptr, false);
-    if (message.is_discarded()) return out.push_back(errorResponse(nullptr, PARSE_ERROR, "not JSON"));
+    auto parsed = parseMessage(body);
+    if (const auto* refusal = std::get_if<Refusal>(&parsed))
+        return out.push_back(errorResponse(nullptr, refusal->code, refusal->message));
+    const Json message = std::move(std::get<Json>(parsed));
     const Json id = message.is_object() && message.contains("id") ? message["id"] : Json();
     const bool validId = id.is_null() || id.is_number_integer() || id.is_string();
     if (!message.is_object() || !validId) return out.push_back(errorResponse(nullptr, INVALID_REQUEST, "not a request"));
@@ -101,14 +118,13 @@ void Server::handle(std::string_view body, Clock::time_point now, Out& out) {
 void Server::dispatch(const std::string& method, const Json& id, const Json& params, Clock::time_point now,
                       Out& out) {
     if (id.is_null()) {
-        if (m_initialized || method == "exit") notification(method, params, now, out);
+        // After shutdown only `exit` still counts.
+        if (method == "exit" || (m_initialized && !m_shutdown)) notification(method, params, now, out);
         return;
     }
     if (method == "initialize") {
         if (m_initialized) return out.push_back(errorResponse(id, INVALID_REQUEST, "initialized already"));
-        initialize(params);
-        return out.push_back(response(id, {{"capabilities", capabilities()},
-                                           {"serverInfo", {{"name", "qlt"}, {"version", core::PRODUCT_VERSION}}}}));
+        return initialize(id, params, out);
     }
     if (!m_initialized) return out.push_back(errorResponse(id, SERVER_NOT_INITIALIZED, "initialize first"));
     if (m_shutdown) return out.push_back(errorResponse(id, INVALID_REQUEST, "shut down"));
@@ -133,7 +149,7 @@ std::optional<Json> Server::answer(const std::string& method, const Json& params
     if (feature == "documentSymbol") return documentSymbols(doc.text);
     const Json& position = params.at("position");
     if (feature == "definition") return definition(doc.text, uri, position);
-    if (feature == "hover") return hover(doc.text, doc.findings, position);
+    if (feature == "hover") return hover(doc.text, doc.findings, position, m_hoverFormat);
     if (feature == "completion") return completion(doc.text, position);
     const bool withDeclaration = params.value("/context/includeDeclaration"_json_pointer, false);
     return references(doc.text, uri, position, withDeclaration);
@@ -144,14 +160,18 @@ void Server::notification(const std::string& method, const Json& params, Clock::
         m_exitCode = m_shutdown ? 0 : 1;
     } else if (method == "textDocument/didOpen") {
         const std::string uri = uriOf(params);
+        const Json& textDocument = params.at("textDocument");
+        TextDocument text(textDocument.at("text").get<std::string>());
         Document& doc = m_documents[uri];
-        doc.text = TextDocument(params.at("textDocument").at("text").get<std::string>());
+        doc.text = std::move(text);
+        doc.version = versionOf(textDocument);
         out.push_back(publish(uri, doc));
     } else if (method == "textDocument/didChange") {
         Document& doc = documentOf(params);
         // Full synchronisation: the last change holds the whole text.
         const Json& changes = params.at("contentChanges");
         if (!changes.empty()) doc.text = TextDocument(changes.back().at("text").get<std::string>());
+        doc.version = versionOf(params.at("textDocument"));
         doc.due = now + DEBOUNCE;
     } else if (method == "textDocument/didSave") {
         out.push_back(publish(uriOf(params), documentOf(params)));
@@ -160,28 +180,41 @@ void Server::notification(const std::string& method, const Json& params, Clock::
         m_documents.erase(uri);
         out.push_back(notify("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", Json::array()}}));
     } else if (method == "workspace/didChangeConfiguration") {
-        readSettings(params.value("settings", Json::object()));
+        readSettings(params.value("settings", Json::object()), out);
         for (auto& [uri, doc] : m_documents) out.push_back(publish(uri, doc));
     }
 }
 
-void Server::initialize(const Json& params) {
+void Server::initialize(const Json& id, const Json& params, Out& out) {
     m_initialized = true;
-    if (params.is_object() && params.contains("initializationOptions")) readSettings(params["initializationOptions"]);
+    if (params.is_object()) m_hoverFormat = hoverFormat(params);
+    out.push_back(response(id, {{"capabilities", capabilities()},
+                                {"serverInfo", {{"name", "qlt"}, {"version", core::PRODUCT_VERSION}}}}));
+    if (params.is_object() && params.contains("initializationOptions")) readSettings(params["initializationOptions"], out);
 }
 
-// The rules come as {"rules": "classic"|"cmd"|"automatic"}, or inside a "quillet" section.
-void Server::readSettings(const Json& settings) {
+// The rules come as {"rules": NAME}, or inside a "quillet" section; a name
+// not understood keeps the rules as they were and is said.
+void Server::readSettings(const Json& settings, Out& out) {
     if (!settings.is_object()) return;
     const Json& section = settings.contains("quillet") ? settings["quillet"] : settings;
     if (!section.is_object() || !section.contains("rules")) return;
-    if (const auto choice = ruleChoice(section["rules"])) m_rules = *choice;
+    if (const auto choice = ruleChoice(section["rules"])) {
+        m_rules = *choice;
+        return;
+    }
+    out.push_back(notify("window/showMessage",
+                         {{"type", MESSAGE_WARNING},
+                          {"message", "qlt: the setting rules is " + section["rules"].dump() +
+                                          "; it takes \"auto\" (or \"automatic\"), \"classic\" or \"cmd\""}}));
 }
 
 Json Server::publish(const std::string& uri, Document& doc) {
     doc.findings = lintDocument(doc.text, m_rules);
     doc.due.reset();
-    return notify("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", diagnostics(doc.text, doc.findings)}});
+    Json params = {{"uri", uri}, {"diagnostics", diagnostics(doc.text, doc.findings)}};
+    if (!doc.version.is_null()) params["version"] = doc.version;
+    return notify("textDocument/publishDiagnostics", std::move(params));
 }
 
 Server::Document& Server::documentOf(const Json& params) {

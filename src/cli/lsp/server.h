@@ -38,6 +38,7 @@ private:
         TextDocument text;
         std::vector<core::checker::Finding> findings;
         std::optional<Clock::time_point> due; //!< diagnostics waiting for the pause to end
+        Json version;                         //!< of the text, as the client numbered it (null: none)
     };
     using Out = std::vector<Json>;
 
@@ -45,14 +46,15 @@ private:
     void dispatch(const std::string& method, const Json& id, const Json& params, Clock::time_point now, Out& out);
     std::optional<Json> answer(const std::string& method, const Json& params);
     void notification(const std::string& method, const Json& params, Clock::time_point now, Out& out);
-    void initialize(const Json& params);
-    void readSettings(const Json& settings);
+    void initialize(const Json& id, const Json& params, Out& out);
+    void readSettings(const Json& settings, Out& out);
     Json publish(const std::string& uri, Document& doc);
     Document& documentOf(const Json& params);
 
     FrameReader m_reader;
     std::map<std::string, Document> m_documents;
     core::checker::RuleChoice m_rules = core::checker::RuleChoice::Automatic;
+    TextFormat m_hoverFormat = TextFormat::Plain;
     bool m_initialized = false;
     bool m_shutdown = false;
     std::optional<int> m_exitCode;

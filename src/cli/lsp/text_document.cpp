@@ -34,6 +34,14 @@ std::size_t TextDocument::columnOf(std::size_t line, std::size_t utf16) const {
     return column;
 }
 
+std::vector<std::size_t> TextDocument::utf16Columns(std::size_t line) const {
+    std::vector<std::size_t> offsets{0};
+    if (line >= m_utf8.size()) return offsets;
+    const std::string& text = m_utf8[line];
+    for (std::size_t at = 0; at < text.size();) offsets.push_back(offsets.back() + utf16Units(core::text::nextCodePoint(text, at)));
+    return offsets;
+}
+
 std::size_t TextDocument::utf16Length(std::size_t line) const {
     return line < m_utf8.size() ? utf16Of(line, m_utf8[line].size()) : 0;
 }

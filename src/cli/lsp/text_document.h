@@ -25,6 +25,9 @@ public:
     std::size_t columnOf(std::size_t line, std::size_t utf16) const;
     //! UTF-16 length of a line; 0 past the last line.
     std::size_t utf16Length(std::size_t line) const;
+    //! The UTF-16 offset of every character column of a line (one more than the line has
+    //! characters, the last its length): for many conversions on one line, each in constant time.
+    std::vector<std::size_t> utf16Columns(std::size_t line) const;
 
 private:
     std::vector<std::string> m_utf8;

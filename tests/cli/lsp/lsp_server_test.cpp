@@ -1,9 +1,13 @@
 // The language server fed byte streams, as a client sends them, and its
 // answers read back from the frames it writes.
+#include "cli/lsp/batch_scan.h"
 #include "cli/lsp/frame_reader.h"
 #include "cli/lsp/server.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using cli::lsp::Clock;
 using cli::lsp::frame;
@@ -36,8 +40,8 @@ struct Session {
     Clock::time_point now = Clock::now();
     std::vector<Json> send(const std::string& bytes) { return messages(server.receive(bytes, now)); }
     Json ask(int id, const std::string& method, const Json& params) { return send(request(id, method, params)).at(0); }
-    std::vector<Json> open(const std::string& text) {
-        send(request(1, "initialize", {{"capabilities", Json::object()}}));
+    std::vector<Json> open(const std::string& text, const Json& initialize = {{"capabilities", Json::object()}}) {
+        send(request(1, "initialize", initialize));
         return send(notification("textDocument/didOpen",
                                  {{"textDocument", {{"uri", URI}, {"languageId", "bat"}, {"version", 1}, {"text", text}}}}));
     }
@@ -136,12 +140,90 @@ TEST(LspServer, LabelsNavigateAndComplete) {
     EXPECT_GT(commands.size(), 30u);
 }
 
-TEST(LspServer, HoverExplainsCommandsAndFindings) {
+TEST(LspServer, HoverExplainsCommandsAndFindingsInTheFormatTheClientTakes) {
+    struct Row {
+        const char* name;
+        Json formats; //!< the client's hover.contentFormat; null: not given
+        const char* kind;
+        const char* copy;
+        const char* finding;
+    };
+    const std::vector<Row> rows = {
+        {"not given", nullptr, "plaintext", "COPY: ", "Q002: Unrecognised command"},
+        {"plain text only", {"plaintext"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
+        {"markdown second", {"plaintext", "markdown"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
+        {"markdown first", {"markdown", "plaintext"}, "markdown", "**COPY**: ", "**Q002**: Unrecognised command"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Json capabilities = Json::object();
+        if (!row.formats.is_null()) capabilities["textDocument"]["hover"]["contentFormat"] = row.formats;
+        Session s;
+        s.open("COPY A B\nEHCO x\n", {{"capabilities", capabilities}});
+        const Json copy = s.ask(2, "textDocument/hover", s.at(0, 1))["result"]["contents"];
+        EXPECT_EQ(copy["kind"], row.kind);
+        const std::string text = copy["value"];
+        EXPECT_TRUE(text.starts_with(row.copy)) << text;
+        EXPECT_EQ(text.find(".html"), std::string::npos) << "a help file's name is no help in an editor";
+        const std::string finding = s.ask(3, "textDocument/hover", s.at(1, 5))["result"]["contents"]["value"];
+        EXPECT_NE(finding.find(row.finding), std::string::npos) << finding;
+        EXPECT_TRUE(s.ask(4, "textDocument/hover", s.at(0, 6))["result"].is_null());
+    }
+}
+
+TEST(LspServer, CompletionOffersWhatTheCaretsPlaceTakes) {
+    const std::map<std::string, cli::lsp::CompletionContext> contexts = {
+        {"none", cli::lsp::CompletionContext::None},
+        {"label", cli::lsp::CompletionContext::Label},
+        {"variable", cli::lsp::CompletionContext::Variable},
+        {"command", cli::lsp::CompletionContext::Command}};
+    for (const auto& c : testing_support::readCases(CLI_TEST_DATA "/lsp-completion.txt", {})) {
+        SCOPED_TRACE(c.where);
+        const auto& values = c[""];
+        ASSERT_EQ(values.size(), 2u);
+        EXPECT_EQ(cli::lsp::completionContext(values[0], values[0].size()), contexts.at(values[1]));
+    }
+}
+
+TEST(LspServer, RulesSettingTakesTheCheckersSpellingsAndWarnsOfOthers) {
+    struct Row {
+        Json value;
+        bool classic; //!< the classic rules apply (the file holds commands they do not know)
+        bool warned;
+    };
+    const std::vector<Row> rows = {
+        {"auto", false, false},  {"automatic", false, false}, {"cmd", false, false},
+        {"classic", true, false}, {"bogus", false, true},      {5, false, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value.dump());
+        Session s;
+        const auto initialized = s.send(
+            request(1, "initialize", {{"capabilities", Json::object()}, {"initializationOptions", {{"rules", row.value}}}}));
+        EXPECT_EQ(initialized.size(), row.warned ? 2u : 1u);
+        const auto opened = s.send(notification(
+            "textDocument/didOpen", {{"textDocument", {{"uri", URI}, {"version", 1}, {"text", "SETLOCAL\r\nPUSHD x\r\n"}}}}));
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0]["params"]["diagnostics"].empty(), !row.classic);
+
+        const auto changed = s.send(notification("workspace/didChangeConfiguration", {{"settings", {{"quillet", {{"rules", row.value}}}}}}));
+        ASSERT_EQ(changed.size(), row.warned ? 2u : 1u);
+        if (!row.warned) continue;
+        EXPECT_EQ(changed[0]["method"], "window/showMessage");
+        EXPECT_EQ(changed[0]["params"]["type"], 2);
+        const std::string said = changed[0]["params"]["message"];
+        for (const char* name : {"\"auto\"", "\"automatic\"", "\"classic\"", "\"cmd\""}) EXPECT_NE(said.find(name), std::string::npos) << said;
+    }
+}
+
+TEST(LspServer, DiagnosticsCarryTheVersionTheyWereMadeFor) {
     Session s;
-    s.open("COPY A B\nEHCO x\n");
-    const std::string copy = s.ask(2, "textDocument/hover", s.at(0, 1))["result"]["contents"]["value"];
-    EXPECT_NE(copy.find("**COPY**"), std::string::npos);
-    const std::string finding = s.ask(3, "textDocument/hover", s.at(1, 5))["result"]["contents"]["value"];
-    EXPECT_NE(finding.find("**Q002**: Unrecognised command"), std::string::npos);
-    EXPECT_TRUE(s.ask(4, "textDocument/hover", s.at(0, 6))["result"].is_null());
+    EXPECT_EQ(s.open("EHCO\n").at(0)["params"]["version"], 1);
+    s.send(notification("textDocument/didChange",
+                        {{"textDocument", {{"uri", URI}, {"version", 7}}}, {"contentChanges", {{{"text", "CLS\n"}}}}}));
+    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue())).at(0)["params"]["version"], 7);
+    const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_EQ(saved.at(0)["params"]["version"], 7);
+    const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }

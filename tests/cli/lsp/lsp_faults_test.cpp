@@ -1,0 +1,196 @@
+// The language server against hostile and careless input: bodies nesting or
+// growing past its limits, positions no editor would send, a client that
+// stops reading, a long line full of findings.
+#include "cli/lsp/features.h"
+#include "cli/lsp/frame_reader.h"
+#include "cli/lsp/input_pump.h"
+#include "cli/lsp/message.h"
+#include "cli/lsp/server.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+using cli::lsp::Clock;
+using cli::lsp::frame;
+using cli::lsp::FrameReader;
+using cli::lsp::Json;
+using cli::lsp::Server;
+
+namespace {
+
+const std::string URI = "file:///w/a.bat";
+
+std::vector<Json> replies(Server& server, const std::string& bytes) {
+    FrameReader reader;
+    reader.feed(server.receive(bytes, Clock::now()));
+    std::vector<Json> out;
+    while (auto next = reader.next()) out.push_back(Json::parse(next->body));
+    return out;
+}
+
+std::string message(const Json& body) { return frame(body.dump()); }
+
+// An open document in an initialized server.
+std::unique_ptr<Server> serverWith(const std::string& text) {
+    auto server = std::make_unique<Server>();
+    replies(*server, message({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}));
+    replies(*server, message({{"jsonrpc", "2.0"},
+                              {"method", "textDocument/didOpen"},
+                              {"params", {{"textDocument", {{"uri", URI}, {"version", 1}, {"text", text}}}}}}));
+    return server;
+}
+
+std::string nested(std::size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); }
+
+// An array of `count` zeros: with the array itself, one value more.
+std::string manyValues(std::size_t count) {
+    std::string text = "[0";
+    for (std::size_t i = 1; i < count; ++i) text += ",0";
+    return text + "]";
+}
+
+} // namespace
+
+TEST(LspFaults, DeepOrHugeBodiesAreAnsweredWithErrorsAndTheServerGoesOn) {
+    struct Row {
+        const char* name;
+        std::string body;
+        const char* says;
+    };
+    const std::string hover = R"("method":"textDocument/hover")";
+    const std::vector<Row> rows = {
+        {"params 150,000 deep", "{\"jsonrpc\":\"2.0\",\"id\":2," + hover + ",\"params\":" + nested(150000) + "}", "deeper than 64"},
+        {"id 150,000 deep", "{\"jsonrpc\":\"2.0\",\"id\":" + nested(150000) + "," + hover + "}", "deeper than 64"},
+        {"settings 150,000 deep",
+         R"({"jsonrpc":"2.0","method":"workspace/didChangeConfiguration","params":{"settings":)" + nested(150000) + "}}",
+         "deeper than 64"},
+        {"a million opening brackets", std::string(1000000, '['), "deeper than 64"},
+        {"65 levels", nested(65), "deeper than 64"},
+        {"more values than allowed", manyValues(cli::lsp::MAX_VALUES), "more than 1048576 values"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto server = serverWith("CLS\n");
+        const auto got = replies(*server, frame(row.body));
+        ASSERT_EQ(got.size(), 1u);
+        EXPECT_EQ(got[0]["error"]["code"], -32600);
+        EXPECT_NE(got[0]["error"]["message"].get<std::string>().find(row.says), std::string::npos);
+        const auto after = replies(*server, message({{"jsonrpc", "2.0"}, {"id", 3}, {"method", "shutdown"}}));
+        ASSERT_EQ(after.size(), 1u);
+        EXPECT_TRUE(after[0].contains("result"));
+    }
+    // 64 levels is within the limit: an ordinary (if odd) request.
+    EXPECT_TRUE(std::holds_alternative<Json>(cli::lsp::parseMessage(nested(64))));
+}
+
+TEST(LspFaults, BodiesPastTheLimitAreSkippedBeforeTheyAreHeld) {
+    FrameReader reader;
+    reader.feed("Content-Length: " + std::to_string(FrameReader::MAX_BODY + 1) + "\r\n\r\n");
+    const auto dropped = reader.next();
+    ASSERT_TRUE(dropped);
+    EXPECT_NE(dropped->error.find("limit of 16 MiB"), std::string::npos) << dropped->error;
+    reader.feed(std::string(FrameReader::MAX_BODY + 1, '[') + frame("{}"));
+    const auto after = reader.next();
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->body, "{}");
+}
+
+// The pump stops reading while the server leaves its bytes waiting (as it does
+// while blocked writing to a client that stopped reading), and goes on once
+// they are taken.
+TEST(LspFaults, InputIsNotReadFurtherWhileItsBytesWait) {
+    struct Source {
+        std::atomic<std::size_t> reads{0};
+        std::size_t total = 256;
+    };
+    auto source = std::make_shared<Source>();
+    cli::lsp::InputPump pump([source](char* buffer, std::size_t size) -> long {
+        if (source->reads.fetch_add(1) >= source->total) return 0;
+        std::memset(buffer, 'x', size);
+        return static_cast<long>(size);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const std::size_t before = source->reads.load();
+    EXPECT_LE(before, cli::lsp::InputPump::MAX_WAITING / 65536 + 1);
+    std::size_t bytes = 0;
+    while (!pump.ended()) bytes += pump.wait(Clock::now() + std::chrono::seconds(5)).size();
+    EXPECT_EQ(bytes, source->total * 65536);
+}
+
+TEST(LspFaults, PositionsOutsideTheProtocolAreInvalidParams) {
+    struct Row {
+        const char* name;
+        Json line;
+        Json character;
+    };
+    const std::vector<Row> rows = {
+        {"negative character", 0, -1},
+        {"negative line", -1, 0},
+        {"line 1e300", 1e300, 0},
+        {"character 1e300", 0, 1e300},
+        {"a fraction", 0, 1.5},
+        {"past 2^31 - 1", 0, 2147483648ULL},
+        {"text", "0", 0},
+    };
+    auto server = serverWith(":top\nGOTO top\n");
+    int id = 10;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const char* method : {"textDocument/hover", "textDocument/definition", "textDocument/completion",
+                                   "textDocument/references"}) {
+            const Json params = {{"textDocument", {{"uri", URI}}},
+                                 {"position", {{"line", row.line}, {"character", row.character}}},
+                                 {"context", {{"includeDeclaration", true}}}};
+            const auto got = replies(*server, message({{"jsonrpc", "2.0"}, {"id", ++id}, {"method", method}, {"params", params}}));
+            ASSERT_EQ(got.size(), 1u) << method;
+            EXPECT_EQ(got[0]["error"]["code"], -32602) << method;
+        }
+    }
+    // The largest position the protocol allows stands at the end of its line.
+    const Json params = {{"textDocument", {{"uri", URI}}}, {"position", {{"line", 1}, {"character", 2147483647}}}};
+    const auto got = replies(*server, message({{"jsonrpc", "2.0"}, {"id", 99}, {"method", "textDocument/definition"}, {"params", params}}));
+    EXPECT_EQ(got.at(0)["result"]["range"]["start"]["line"], 0);
+}
+
+TEST(LspFaults, NothingIsPublishedAfterShutdown) {
+    auto server = serverWith("CLS\n");
+    replies(*server, message({{"jsonrpc", "2.0"}, {"id", 2}, {"method", "shutdown"}}));
+    const auto got = replies(*server, message({{"jsonrpc", "2.0"},
+                                               {"method", "textDocument/didOpen"},
+                                               {"params", {{"textDocument", {{"uri", "file:///w/b.bat"}, {"text", "EHCO\n"}}}}}}));
+    EXPECT_TRUE(got.empty());
+    EXPECT_FALSE(server->nextDue());
+}
+
+// A thousand findings at the end of a line of a million characters, after
+// non-ASCII text: counted from the line's start for each finding this costs a
+// thousand passes over the line; counted once for the line, about one. Timed
+// against one pass, so a loaded machine slows both alike.
+TEST(LspFaults, ManyFindingsOnOneLongLineAreConvertedInLinearTime) {
+    constexpr std::size_t WIDTH = 1000000;
+    constexpr std::size_t COUNT = 1000;
+    std::string line;
+    for (std::size_t i = 0; i < WIDTH; ++i) line += i % 2 ? "x" : "\xf0\x9f\x98\x80"; // an emoji is two UTF-16 units
+    std::vector<core::checker::Finding> findings(COUNT);
+    for (std::size_t i = 0; i < COUNT; ++i) {
+        findings[i].line = 1;
+        findings[i].column = WIDTH - COUNT + i + 1; // 1-based characters
+        findings[i].length = 1;
+    }
+    const cli::lsp::TextDocument doc(line);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(doc.utf16Length(0), WIDTH / 2 * 3);
+    const auto onePass = std::chrono::steady_clock::now() - start;
+    start = std::chrono::steady_clock::now();
+    const Json out = cli::lsp::diagnostics(doc, findings);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 20 * onePass);
+    ASSERT_EQ(out.size(), COUNT);
+    // The last finding is on the last character, an "x" after WIDTH / 2 emoji.
+    EXPECT_EQ(out.back()["range"]["start"]["character"], WIDTH / 2 * 3 - 1);
+    EXPECT_EQ(out.back()["range"]["end"]["character"], WIDTH / 2 * 3);
+}
