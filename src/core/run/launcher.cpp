@@ -95,18 +95,15 @@ std::vector<std::string> launcherLines(RunMode mode, std::string_view argument, 
 bool runDocument(RunMode mode, RunnableDocument& document, ports::Prompter& prompter, ports::FileSystem& files,
                  ports::Shell& shell) {
     if (!savedForRunning(document, prompter)) return false;
-<<<<<<< HEAD
     const auto wine = findWineTools(shell);
     if (wine.available()) return runThroughWine(mode, document.path(), wine, prompter, files, shell);
     if (wine.lacksTerminal()) {
         report(prompter, std::string(texts::NO_TERMINAL));
-=======
-    if (const auto wine = findWineTools(shell); wine.available())
-        return runThroughWine(mode, document.path(), wine, prompter, files, shell);
+        return false;
+    }
     const auto interpreter = shell.interpreter();
     if (mode == RunMode::StepThrough && interpreter == ports::Interpreter::Windows) {
         report(prompter, std::string(texts::STEP_NEEDS_DOS));
->>>>>>> winqt
         return false;
     }
     const auto argument = argumentOrReport(files.shortPath(document.path()), document.path(), prompter);

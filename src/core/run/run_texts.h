@@ -34,16 +34,13 @@ inline constexpr std::string_view PATH_NOT_FAITHFUL_END =
 inline constexpr std::string_view STEP_NEEDS_STEPPING =
     "Step Through needs a DOS command interpreter that asks before each line (COMMAND /Y). Wine's command "
     "interpreter runs every line without asking, so nothing was run. Run (F9) runs the whole file through Wine.";
-<<<<<<< HEAD
 inline constexpr std::string_view NO_TERMINAL =
     "Quillet found Wine to run the batch file with, but no terminal window to show it in: it needs "
     "x-terminal-emulator or xterm. Install a terminal (on Debian or Ubuntu: sudo apt install xterm) and run it "
     "again. Nothing was run.";
-=======
 inline constexpr std::string_view STEP_NEEDS_DOS =
     "Step Through needs a DOS command interpreter that asks before each line (COMMAND /Y). This Windows has only "
     "cmd, which runs every line without asking, so nothing was run. Run (F9) runs the whole file.";
->>>>>>> winqt
 //! The launcher's path, then ": " and the system's reason follow.
 inline constexpr std::string_view TERMINAL_NOT_STARTED = "Quillet could not open a terminal window for the launcher ";
 
