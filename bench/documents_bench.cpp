@@ -79,7 +79,7 @@ void switchParkedDocuments(benchmark::State& state) {
     for (const char* name : {"one.bat", "two.bat"})
         (void)core::text::writeFileAtomically(dir + name, text);
     Bench bench;
-    bench.set.start(dir + "one.bat");
+    bench.set.start({dir + "one.bat"});
     bench.set.openFile(dir + "two.bat");
     std::size_t tab = 0;
     for (auto _ : state) {
@@ -100,7 +100,7 @@ void openTenMegabyteFile(benchmark::State& state) {
         state.PauseTiming(); // making and destroying the set is not part of opening
         auto bench = std::make_unique<Bench>();
         state.ResumeTiming();
-        bench->set.start(path);
+        bench->set.start({path});
         benchmark::DoNotOptimize(bench->editor.lineCount());
         state.PauseTiming();
         bench.reset();

@@ -9,7 +9,9 @@
 #include "core/documents/memory_editor_view.h"
 #include "core/settings/memory_settings_store.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace fuzz {
 namespace {
@@ -31,7 +33,7 @@ void openAndClose(const std::string& path) {
     core::documents::PickLists lists;
     core::documents::DocumentSet documents(editor, prompter, files, store, lists);
     documents.loadRecentFiles();
-    documents.start(path);
+    documents.start({path});
     if (documents.tabCaptions().size() != 1 || documents.currentFilePath() != path) fail();
     documents.newFile();
     if (!documents.openFile(path) || documents.tabCaptions().size() != 2 || documents.currentTab() != 0) fail();
@@ -49,7 +51,7 @@ int openRequestInput(const std::uint8_t* data, std::size_t size) {
     const auto path = core::documents::parseOpenRequest(request);
     if (!path) return 0;
     checkShape(request, *path);
-    if (core::documents::fileFromCommandLine({*path}) != path && *path != "/newfile") fail();
+    if (*path != "/newfile" && core::documents::filesFromCommandLine({*path}) != std::vector<std::string>{*path}) fail();
     openAndClose(*path);
     return 0;
 }

@@ -28,7 +28,7 @@ std::string folderOr(ports::SettingsStore& store, Setting id, const std::string&
 // The Open dialog's folder: a stored folder relative to the program (the
 // default ".\Examples") or none at all means one inside the program's own.
 std::string openFolderOf(ports::SettingsStore& store, const std::string& programFolder) {
-    const auto folder = readText(store, Setting::LastOpen1Path);
+    auto folder = readText(store, Setting::LastOpen1Path);
     if (folder.empty()) return programFolder + "Examples";
     if (folder.starts_with(".\\") || folder.starts_with("./")) return programFolder + folder.substr(2);
     return folder;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST(EasyUpdate, TheDialogsButtonsAndTargetListReachTheFlow) {
         auto* combo = dialog.findChild<QComboBox*>("ComboBox1");
         for (int i = 0; i < combo->count(); ++i) targets << combo->itemText(i);
         combo->setCurrentIndex(combo->findText(QString::fromStdString(job)));
-        hint = combo->toolTip();
+        hint = QTextDocumentFragment::fromHtml(combo->toolTip()).toPlainText(); // as the tooltip shows it
     });
     EXPECT_EQ(entries, (QStringList{"Copy File(s) [x]", "Set Variables [ ]"}));
     EXPECT_EQ(targets, (QStringList{QString::fromStdString(job), "Untitled.bat", "Untitled1.bat"}));
