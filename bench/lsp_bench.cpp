@@ -30,7 +30,7 @@ void findingsOnOneLine(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
     state.SetComplexityN(static_cast<std::int64_t>(count));
 }
-BENCHMARK(findingsOnOneLine)->RangeMultiplier(2)->Range(12500, 50000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(findingsOnOneLine)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,8 +15,9 @@ using Json = nlohmann::json;
 
 //! Levels of arrays and objects a message may nest; the protocol's own go about six deep.
 constexpr int MAX_DEPTH = 64;
-//! Values one message may hold; a whole document is one string value.
-constexpr std::size_t MAX_VALUES = std::size_t{1} << 20;
+//! Values one message may hold; a whole document is one string value, and the
+//! largest of the protocol's own (a client's capabilities) hold some hundreds.
+constexpr std::size_t MAX_VALUES = std::size_t{1} << 18;
 
 //! Why a body was refused.
 struct Refusal {

@@ -69,9 +69,9 @@ TEST(LspFaults, DeepOrHugeBodiesAreAnsweredWithErrorsAndTheServerGoesOn) {
         {"settings 150,000 deep",
          R"({"jsonrpc":"2.0","method":"workspace/didChangeConfiguration","params":{"settings":)" + nested(150000) + "}}",
          "deeper than 64"},
-        {"a million opening brackets", std::string(1000000, '['), "deeper than 64"},
+        {"opening brackets only", std::string(100000, '['), "deeper than 64"},
         {"65 levels", nested(65), "deeper than 64"},
-        {"more values than allowed", manyValues(cli::lsp::MAX_VALUES), "more than 1048576 values"},
+        {"more values than allowed", manyValues(cli::lsp::MAX_VALUES), "more than 262144 values"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -148,7 +148,7 @@ TEST(LspFaults, PositionsOutsideTheProtocolAreInvalidParams) {
                                  {"context", {{"includeDeclaration", true}}}};
             const auto got = replies(*server, message({{"jsonrpc", "2.0"}, {"id", ++id}, {"method", method}, {"params", params}}));
             ASSERT_EQ(got.size(), 1u) << method;
-            EXPECT_EQ(got[0]["error"]["code"], -32602) << method;
+            EXPECT_EQ(got[0].value("/error/code"_json_pointer, 0), -32602) << method;
         }
     }
     // The largest position the protocol allows stands at the end of its line.

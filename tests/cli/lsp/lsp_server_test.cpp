@@ -218,12 +218,13 @@ TEST(LspServer, RulesSettingTakesTheCheckersSpellingsAndWarnsOfOthers) {
 
 TEST(LspServer, DiagnosticsCarryTheVersionTheyWereMadeFor) {
     Session s;
-    EXPECT_EQ(s.open("EHCO\n").at(0)["params"]["version"], 1);
+    const auto version = "/params/version"_json_pointer;
+    EXPECT_EQ(s.open("EHCO\n").at(0).value(version, 0), 1);
     s.send(notification("textDocument/didChange",
                         {{"textDocument", {{"uri", URI}, {"version", 7}}}, {"contentChanges", {{{"text", "CLS\n"}}}}}));
-    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue())).at(0)["params"]["version"], 7);
+    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue())).at(0).value(version, 0), 7);
     const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
-    EXPECT_EQ(saved.at(0)["params"]["version"], 7);
+    EXPECT_EQ(saved.at(0).value(version, 0), 7);
     const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
     EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }
