@@ -42,7 +42,7 @@ TEST(LauncherOnWindows, RunsTheFileThroughComspecWithItsAmpersandPathIntact) {
 
     ASSERT_TRUE(core::run::runDocument(core::run::RunMode::Run, document, prompter, files, shell));
     EXPECT_EQ(shell.opened, std::vector<std::string>{data.folder() + "start.bat"});
-    EXPECT_EQ(data.read("start.bat").substr(0, 30), "@ECHO OFF\r\n%COMSPEC% /C CALL ");
+    EXPECT_EQ(data.read("start.bat").substr(0, 29), "@ECHO OFF\r\n%COMSPEC% /C CALL ");
     // The file ran under its own name (its 8.3 alias where the system made one), through cmd.exe.
     const auto effect = work.read("Jobs & Co (old)/effect.txt");
     EXPECT_TRUE(effect.starts_with("ran ") && effect.ends_with(" cmd.exe\r\n")) << effect;
