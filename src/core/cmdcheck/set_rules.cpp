@@ -194,6 +194,8 @@ void Walk::variableSet(std::string_view name) {
 // %NAME% is replaced when the whole statement (a line, or a block with all
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
+    // "ENDLOCAL & SET X=%X%" reads the value from before on purpose, to pass it out.
+    if (m_afterEndlocal) return;
     if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
     std::string upper = text::toUpper(name);

@@ -66,6 +66,7 @@ void Walk::walkLine() {
     m_quoteReported = false;
     m_conditional = false;
     m_forLine = m_pendingForSet;
+    m_afterEndlocal = false;
     lineEndRules();
     if (m_pendingForSet) {
         const std::size_t close = forSetEnd(0);

@@ -195,6 +195,7 @@ private:
     bool m_quoteReported = false;
     bool m_pendingForSet = false;
     bool m_forLine = false;      //!< the logical line holds a FOR command
+    bool m_afterEndlocal = false; //!< an ENDLOCAL came earlier on the logical line
     bool m_labelSeen = false;    //!< a label came before (or the walk started past the first line)
     bool m_delayedSeen = false;  //!< SETLOCAL ENABLEDELAYEDEXPANSION came before
     bool m_shifted = false;      //!< SHIFT came before, in this walk
