@@ -75,6 +75,19 @@ void jumpsAndLabels(benchmark::State& state) {
 }
 BENCHMARK(jumpsAndLabels)->RangeMultiplier(10)->Range(1000, 1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
+// A comment switching off N codes before the first command, then N/6
+// findings of a code it switches off: linear in N.
+void longSuppressionList(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
+    std::string directive = "rem qlt: disable=";
+    for (std::size_t i = 0; i < count; ++i) directive += "Q9" + std::to_string(i % 100) + ",";
+    std::vector<std::string> lines{directive + "Q101"};
+    for (std::size_t i = 0; i < count / 6; ++i) lines.emplace_back("ECHP x");
+    for (auto _ : state) benchmark::DoNotOptimize(checkDocument(lines));
+    state.SetComplexityN(static_cast<std::int64_t>(count));
+}
+BENCHMARK(longSuppressionList)->Arg(75000)->Arg(150000)->Arg(300000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

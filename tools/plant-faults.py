@@ -153,6 +153,69 @@ def redirect_blank(lines, r):
     return sub_line(lines, r, r">\s*nul\b", lambda m: "> %TEMP%\\my logs\\out.txt")
 
 
+def short_misspelling(lines, r):
+    return sub_line(lines, r, r"^([\s@]*)(set|echo|if)(\s+(?:\"?\w+=|\w|\"%|not\b|exist\b))",
+                    lambda m: m.group(1) + {"set": "sey", "echo": "eco", "if": "iff"}[m.group(2).lower()] + m.group(3))
+
+
+def unclosed_program_quote(lines, r):
+    return sub_line(lines, r, r"^([\s@]*)\"([^\"%]+\.exe)\"(\s+\S)", lambda m: m.group(1) + '"' + m.group(2) + m.group(3))
+
+
+def if_unquoted_empty(lines, r):
+    return sub_line(lines, r, r"\bif\s+(not\s+)?\"(%\w+%)\"\s*==\s*\"\"", lambda m: m.group(0).replace('"' + m.group(2) + '"', m.group(2)))
+
+
+def tilde_syntax(lines, r):
+    return sub_line(lines, r, r"%~([a-z]*)([0-9])", lambda m: "%~q" + m.group(2))
+
+
+def cd_unc(lines, r):
+    return sub_line(lines, r, r"^([\s@]*)cd\s+(/d\s+)?\S.*$", lambda m: m.group(1) + "cd \\\\server\\share")
+
+
+def caret_blank(lines, r):
+    return sub_line(lines, r, r"\^$", lambda m: "^ ")
+
+
+def typographic_quotes(lines, r):
+    return sub_line(lines, r, r"^([\s@]*(?:copy|move|del|cd|pushd|type|call|set)\s+)\"([^\"]*)\"",
+                    lambda m: m.group(1) + "\u201c" + m.group(2) + "\u201d")
+
+
+def removed_command(lines, r):
+    return sub_line(lines, r, r"\b(rd|rmdir)\s+/s\s+/q\b|\bstart\s+/min\b|\bchoice\s+/c\s+yn\b",
+                    lambda m: {"r": "deltree /y", "s": "start /m", "c": "choice /c:yn /t:n,5"}[m.group(0)[0].lower()])
+
+
+def set_prompt(lines, r):
+    return sub_line(lines, r, r"\bset\s+/p\s+\"\w+=", lambda m: 'set /p "')
+
+
+def set_caret(lines, r):
+    return sub_line(lines, r, r"\bset\s+/a\s+(\w+)=(\w+)$", lambda m: "set /a %s=%s^2" % (m.group(1), m.group(2)))
+
+
+def echo_percent(lines, r):
+    return sub_line(lines, r, r"^([\s@]*echo\s+[A-Za-z][^%&|<>^]*)$", lambda m: m.group(1) + " 50%")
+
+
+def call_without_colon(lines, r):
+    return sub_line(lines, r, r"\bcall\s+:(?!eof\b)([A-Za-z_][\w]*)", lambda m: "call " + m.group(1))
+
+
+def skip_zero(lines, r):
+    return sub_line(lines, r, r"\bskip=[1-9]\d*", lambda m: "skip=0")
+
+
+def exist_compare(lines, r):
+    return sub_line(lines, r, r"\bif\s+(not\s+)?exist\s+(\"[^\"]+\"|\S+)", lambda m: m.group(0) + " == yes")
+
+
+def glued_goto(lines, r):
+    return sub_line(lines, r, r'(==\s*"[^"]*")\s+goto\b', lambda m: m.group(1) + "goto")
+
+
 def sub_line(lines, r, pattern, plant):
     spots = [i for i, line in enumerate(lines)
              if re.search(pattern, line, I) and not re.match(r"^\s*(rem\b|::)", line, I)]
@@ -164,7 +227,9 @@ def sub_line(lines, r, pattern, plant):
 
 KINDS = [near_miss, exit_backslash, missing_label, missing_call_label, block_open, stray_close, else_alone,
          unclosed_quote, for_without_do, for_one_percent, for_options, set_blank, set_arithmetic, if_unquoted,
-         if_operator, delayed_off, stale_read, redirect_blank]
+         if_operator, delayed_off, stale_read, redirect_blank, short_misspelling, unclosed_program_quote,
+         if_unquoted_empty, tilde_syntax, cd_unc, caret_blank, typographic_quotes, removed_command, set_prompt,
+         set_caret, echo_percent, call_without_colon, skip_zero, exist_compare, glued_goto]
 
 
 def findings(qlt, paths):

@@ -1,5 +1,6 @@
 #include "core/cmdcheck/code_help.h"
 
+#include "core/cmdcheck/findings.h"
 #include "core/text/codepage.h"
 
 namespace core::cmdcheck {
@@ -10,10 +11,25 @@ void indented(std::string& out, std::string_view lines) {
     while (from <= lines.size()) {
         const std::size_t end = std::min(lines.find('\n', from), lines.size());
         out += "    ";
-        out.append(lines.substr(from, end - from));
+        out += text::toUtf8(lines.substr(from, end - from));
         out += '\n';
         from = end + 1;
     }
+}
+
+// The documents, each line indented, a blank line between two.
+void indented(std::string& out, const std::vector<std::string_view>& documents) {
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        if (i > 0) out += '\n';
+        indented(out, documents[i]);
+    }
+}
+
+// The documents (Windows-1252) in UTF-8, a blank line between two.
+std::string separated(const std::vector<std::string_view>& documents) {
+    std::string out;
+    for (const auto document : documents) out.append(out.empty() ? "" : "\n\n").append(text::toUtf8(document));
+    return out;
 }
 
 std::string escaped(std::string_view text) {
@@ -36,13 +52,28 @@ const CodeHelp* codeHelp(std::string_view code) {
     return nullptr;
 }
 
+std::vector<std::string_view> firesOf(const CodeHelp& help) {
+    if (const CodeDef* rule = codeDefOf(help.code); rule != nullptr && help.rules == "cmd") {
+        std::vector<std::string_view> documents;
+        for (const auto& example : rule->firesOn) documents.push_back(example.text);
+        return documents;
+    }
+    return {help.fires};
+}
+
+std::vector<std::string_view> passesOf(const CodeHelp& help) {
+    if (const CodeDef* rule = codeDefOf(help.code); rule != nullptr && help.rules == "cmd")
+        return {rule->quietOn.begin(), rule->quietOn.end()};
+    return {help.passes};
+}
+
 std::string explainText(const CodeHelp& help) {
     std::string out;
     out.append(help.code).append(" (").append(help.rules).append(" rules): ").append(help.title).append("\n\n");
     out.append(help.meaning).append("\n\nFires:\n");
-    indented(out, help.fires);
+    indented(out, firesOf(help));
     out += "\nDoes not fire:\n";
-    indented(out, help.passes);
+    indented(out, passesOf(help));
     out.append("\nFix: ").append(help.fix).append("\n");
     return out;
 }
@@ -65,8 +96,8 @@ std::string codeHelpPage() {
         out.append("<h2 id=\"").append(anchor.substr(anchor.find('#') + 1)).append("\">");
         out.append(help.code).append(": ").append(escaped(help.title)).append("</h2>\n<p>");
         out.append(escaped(help.meaning)).append("</p>\n<p>Gets it:</p>\n<pre>");
-        out.append(escaped(help.fires)).append("</pre>\n<p>Does not:</p>\n<pre>");
-        out.append(escaped(help.passes)).append("</pre>\n<p>Fix: ");
+        out.append(escaped(separated(firesOf(help)))).append("</pre>\n<p>Does not:</p>\n<pre>");
+        out.append(escaped(separated(passesOf(help)))).append("</pre>\n<p>Fix: ");
         out.append(escaped(help.fix)).append("</p>\n");
     }
     return out + "</body>\n</html>\n";

@@ -1,6 +1,7 @@
 // Rules of single commands: misspelt command words and options, jumps to
 // labels, redirection targets.
 #include "core/cmdcheck/command_tables.h"
+#include "core/cmdcheck/rules.h"
 #include "core/cmdcheck/walk.h"
 
 #include <algorithm>
@@ -29,6 +30,53 @@ void Walk::commandRules(const Word& word, std::string_view key) {
     else if (key == "EXIT") exitRules();
     else if (key == "SETLOCAL") setlocalRules();
     else if (key == "SET") setRules();
+    else if (key == "SHIFT") shifted();
+}
+
+void Walk::internalCommandRules(const CommandView& command, std::vector<FindingDraft>& drafts) {
+    const std::string_view key = command.key;
+    if (key == "CD" || key == "CHDIR") cdToNetworkPath(command, drafts);
+    else if (key == "ECHO" && !m_forLine) lonePercent(command, drafts);
+    else if (key == "SET") {
+        promptWithoutVariable(command, drafts);
+        arithmeticCaret(command, drafts);
+    } else if (key == "CALL" && !command.args.empty()) {
+        callWithoutColon(command, hasLabel(text::toUpper(wordText(command.args.front()))), drafts);
+    }
+}
+
+// SHIFT moves the arguments: a guard of %1 no longer holds.
+void Walk::shifted() {
+    m_shifted = true;
+    std::erase_if(m_surelySet, [](const std::string& name) { return name.starts_with('%'); });
+}
+
+// "%%i" where no FOR runs the line (a batch file writing "%%~dp0" or
+// "%%NAME%%" into another file means the text, and so does SET /A's "%%").
+void Walk::forVariableOutside(std::size_t pos, std::size_t end) {
+    if (!m_commandWord.empty() && text::toUpper(m_commandWord) == "SET") return;
+    const char after = end < m_text.size() ? m_text[end] : ' ';
+    if (isLetterOrDigit(after) || after == '_' || after == '%' || end - pos < 3) return;
+    // "%%%%p" is an escaped "%%p"; "%%~0" writes "%~0".
+    if ((pos > 0 && m_text[pos - 1] == '%') || !isLetter(m_text[end - 1])) return;
+    report({Code::ForVariableOutside, pos, end - pos, std::string(m_text.substr(pos, end - pos)), {}});
+}
+
+bool Walk::delayedSurelyOff() const {
+    if (m_labelSeen || m_delayedSeen) return false;
+    // CMD /V:ON on the same line runs its command with it on.
+    return text::toUpper(m_text).find("/V:ON") == std::string::npos;
+}
+
+// Rules of the physical line that ends the logical one.
+void Walk::lineEndRules() {
+    if (m_text.empty() || !isBlank(m_text.back()) || m_line.lastLine + 1 >= m_lines.size()) return;
+    if (m_lines[m_line.lastLine + 1].find_first_not_of(" \t") == std::string_view::npos) return;
+    const std::size_t first = skipCommandBlanks(0);
+    if (text::toUpper(m_text.substr(first, 4)).starts_with("REM")) return;
+    Drafts drafts;
+    caretBeforeBlanks(m_text, m_text.size() - m_lines[m_line.lastLine].size(), drafts);
+    for (const auto& draft : drafts) report(draft);
 }
 
 void Walk::nearMiss(const Word& word, std::string_view key) {
@@ -74,6 +122,7 @@ void Walk::setlocalRules() {
     for (const auto& arg : m_args) {
         if (arg.expansion) continue;
         const std::string upper = text::toUpper(wordText(arg));
+        if (upper == "ENABLEDELAYEDEXPANSION") m_delayedSeen = true;
         if (std::find(SETLOCAL_OPTIONS.begin(), SETLOCAL_OPTIONS.end(), upper) != SETLOCAL_OPTIONS.end()) continue;
         std::string_view best;
         std::size_t bestDistance = 99;

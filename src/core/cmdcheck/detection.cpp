@@ -19,10 +19,11 @@ constexpr std::array<std::string_view, 45> MARKS = {
     "RD /S",     "RMDIR /S",     "DEL /Q",     "DEL /F",   "DEL /S",     "START \"",   "%ERRORLEVEL%", "%CD%",
     "%DATE%",    "%TIME%",       "%RANDOM%",   "MKLINK",   "%*"};
 
-// Programs the classic interpreter's machines had too: calling them says nothing.
-constexpr std::array<std::string_view, 20> DOS_PROGRAMS = {
-    "ATTRIB", "CHKDSK", "COMP",  "DOSKEY", "EXPAND", "FC",      "FIND",  "FORMAT", "LABEL", "MEM",
-    "MODE",   "MORE",   "PRINT", "RECOVER", "REPLACE", "SORT",  "SUBST", "TREE",   "XCOPY", "EDIT"};
+// Programs and commands DOS machines had too: calling them says nothing.
+constexpr std::array<std::string_view, 24> DOS_PROGRAMS = {
+    "ATTRIB", "CHKDSK",  "CHOICE",  "COMP",  "DOSKEY", "EXPAND", "FC",    "FIND",
+    "FORMAT", "LABEL",   "MEM",     "MODE",  "MORE",   "PRINT",  "RECOVER", "REPLACE",
+    "SORT",   "SUBST",   "TREE",    "XCOPY", "EDIT",   "HELP",   "NET",   "DELTREE"};
 
 // The marks grouped by their first character, so that one pass over a line
 // finds any of them (45 searches per line made F7 on a large file slow).

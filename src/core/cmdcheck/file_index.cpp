@@ -108,7 +108,7 @@ namespace {
 
 void indexLabel(FileIndex& index, std::string_view line) {
     std::size_t pos = 0;
-    while (pos < line.size() && isBlank(line[pos])) ++pos;
+    while (pos < line.size() && (isBlank(line[pos]) || line[pos] == '@')) ++pos;
     if (pos < line.size() && line[pos] == ':' && (pos + 1 >= line.size() || line[pos + 1] != ':'))
         index.labels.insert(labelName(line, pos));
 }

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
+#include <cstdlib>
 
 namespace core::cmdcheck {
 namespace {
@@ -22,6 +24,15 @@ bool oneOf(std::string_view word, auto table) {
     for (const auto entry : table)
         if (word == entry) return true;
     return false;
+}
+
+// A count of lines to skip, as cmd reads numbers (0x hexadecimal, 0 octal): at least 1.
+bool validSkip(std::string_view value) {
+    if (value.empty()) return false;
+    const std::string digits(value);
+    char* end = nullptr;
+    const long count = std::strtol(digits.c_str(), &end, 0);
+    return end == digits.c_str() + digits.size() && count > 0 && std::isdigit(static_cast<unsigned char>(digits[0]));
 }
 
 bool validTokens(std::string_view tokens) {
@@ -48,6 +59,43 @@ bool validTokens(std::string_view tokens) {
     return true;
 }
 
+// "%1", "%~1", "%~dp1": the argument as guards name it ("%1").
+std::string argumentName(std::string_view reference) { return "%" + std::string(1, reference.back()); }
+
+// The expansions one side of a comparison holds when, without them, it equals
+// the other side (".%1.==..", "[%X%]==[]", "x%~1==x"): what the comparison
+// tests for being empty, each named as guards name it.
+std::vector<std::string> emptiedBy(std::string_view left, std::string_view right) {
+    std::vector<std::string> names;
+    for (int side = 0; side < 2 && names.empty(); ++side, std::swap(left, right)) {
+        std::string rest;
+        std::vector<std::string> found;
+        for (std::size_t pos = 0; pos < left.size();) {
+            Expansion kind = Expansion::Literal;
+            const std::size_t end = left[pos] == '%' ? expansionEnd(left, pos, kind) : pos + 1;
+            if (kind == Expansion::Argument) found.push_back(argumentName(left.substr(pos, end - pos)));
+            else if (kind == Expansion::Variable) {
+                const std::string_view inner = left.substr(pos + 1, end - pos - 2);
+                found.push_back(text::toUpper(inner.substr(0, inner.find(':'))));
+            } else rest.append(left.substr(pos, end - pos));
+            pos = end;
+        }
+        if (!found.empty() && rest == right) names = std::move(found);
+    }
+    return names;
+}
+
+// Where a command word glued to the end of an IF value starts ("x'?'goto"), or npos.
+std::size_t gluedCommand(std::string_view value) {
+    const std::string upper = text::toUpper(value);
+    for (const std::string_view command : {"GOTO", "CALL", "ECHO", "EXIT"}) {
+        if (upper.size() <= command.size() || !upper.ends_with(command)) continue;
+        const char before = upper[upper.size() - command.size() - 1];
+        if (before == '\'' || before == '"' || before == ']' || before == ')' || before == '}') return upper.size() - command.size();
+    }
+    return std::string_view::npos;
+}
+
 // The keyword of FOR /F options starting at `pos`, or empty.
 std::string_view optionKeyword(std::string_view upper, std::size_t pos) {
     for (const std::string_view key : {"EOL=", "SKIP=", "DELIMS=", "TOKENS=", "USEBACKQ"})
@@ -60,7 +108,7 @@ std::string_view optionKeyword(std::string_view upper, std::size_t pos) {
 std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
     const auto next = [&] {
         pos = skipBlanks(pos);
-        const Word word = readWord(pos, true);
+        const Word word = readWord(pos, IfToken::Yes);
         pos = word.end;
         return word;
     };
@@ -72,8 +120,11 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
     std::string upper = text::toUpper(wordText(token));
     if (upper.find("/?") != std::string::npos) return m_text.size(); // IF /? shows the help
     if (upper == "/I") upper = text::toUpper(wordText(token = next()));
-    if (upper == "NOT") upper = text::toUpper(wordText(token = next()));
+    const bool negated = upper == "NOT";
+    if (negated) upper = text::toUpper(wordText(token = next()));
+    std::vector<std::string> tested; // what the condition tests for being empty
     if (token.empty()) return fail(ifBegin, 2, "the condition is missing.");
+    bool numeric = false;
     if (upper == "ERRORLEVEL" || upper == "CMDEXTVERSION" || upper == "EXIST" || upper == "DEFINED") {
         colour(token.begin, token.end - token.begin, ports::ColourRole::Command);
         // "=", "," and ";" separate words here as blanks do: IF ERRORLEVEL==3 is IF ERRORLEVEL 3.
@@ -81,6 +132,10 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
         const Word value = next();
         if (value.empty()) return fail(token.begin, token.end - token.begin, upper + " needs a value after it.");
         if (upper == "DEFINED") m_mayBeEmpty.insert(text::toUpper(wordText(value)));
+        if (upper == "DEFINED" && negated) tested.push_back(text::toUpper(wordText(value)));
+        const std::size_t after = skipBlanks(pos);
+        if (m_text.substr(after, 2) == "==")
+            return fail(after, 2, upper + " takes one value and then the command: '==' is no part of it.");
     } else {
         pos = skipBlanks(pos);
         if (m_text.substr(pos, 2) == "==") {
@@ -90,20 +145,44 @@ std::size_t Walk::parseIf(std::size_t ifBegin, std::size_t pos) {
             return fail(pos, 1, "a comparison needs '==' rather than '='.");
         } else {
             const Word op = next();
-            if (!oneOf(text::toUpper(wordText(op)), COMPARISONS))
+            if (!op.expansion && !oneOf(text::toUpper(wordText(op)), COMPARISONS))
                 return fail(token.begin, token.end - token.begin,
                             "there is no comparison operator (== EQU NEQ LSS LEQ GTR GEQ) after the first value.");
+            numeric = true;
         }
         const Word right = next();
         if (right.empty()) return fail(token.begin, pos - token.begin, "the value after the comparison is missing.");
-        emptyOperand(token);
-        emptyOperand(right);
-        comparedWithEmpty(token, right);
+        if (const std::size_t glued = gluedCommand(wordText(right)); glued != std::string_view::npos)
+            return fail(right.begin + glued, right.end - right.begin - glued,
+                        "there is no blank before the command, so it is taken as part of the value compared.");
+        // Quoting a number comparison would make it a string comparison: no advice to quote there.
+        if (!comparedWithEmpty(token, right) && !numeric) {
+            emptyOperand(token);
+            emptyOperand(right);
+        }
+        if (!negated) tested = emptiedBy(wordText(token), wordText(right));
     }
     pos = skipBlanks(pos);
     if (pos >= m_text.size()) return fail(ifBegin, 2, "there is no command after the condition.");
+    if (!tested.empty() && atTopLevel()) guardedBy(tested, pos);
     m_conditional = true;
     return pos;
+}
+
+// IF "%~1"=="" GOTO usage, IF NOT DEFINED X SET X=0: past this line the value
+// tested is not empty (until SHIFT, for an argument).
+void Walk::guardedBy(const std::vector<std::string>& tested, std::size_t command) {
+    std::size_t end = command;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
+    const std::string word = text::toUpper(m_text.substr(command, end - command));
+    if (word != "GOTO" && word != "EXIT" && word != "SET") return;
+    for (const auto& name : tested) {
+        if (word == "SET") {
+            const std::string rest = text::toUpper(m_text.substr(skipBlanks(end), name.size() + 2));
+            if (!(rest.starts_with(name + "=") || rest.starts_with("\"" + name + "="))) continue;
+        }
+        m_surelySet.insert(name);
+    }
 }
 
 // An unquoted value made only of expansions vanishes when they are empty,
@@ -124,6 +203,10 @@ void Walk::emptyOperand(const Word& operand) {
             if (oneOf(upper, ALWAYS_SET) || m_surelySet.contains(upper)) return;
             m_operandVariables.push_back(upper);
             variable = upper;
+        } else {
+            const std::string argument = argumentName(m_text.substr(pos, end - pos));
+            if (m_surelySet.contains(argument)) return;
+            m_operandVariables.push_back(argument);
         }
         if (name.empty()) name = m_text.substr(pos, end - pos);
         pos = end;
@@ -134,17 +217,28 @@ void Walk::emptyOperand(const Word& operand) {
 }
 
 // IF "%NAME%"=="" shows that the author expects NAME to be empty at times.
-void Walk::comparedWithEmpty(const Word& left, const Word& right) {
+// IF %NAME%=="" is never true: the quotation marks are compared too. Whether
+// either side is "".
+bool Walk::comparedWithEmpty(const Word& left, const Word& right) {
     const std::string_view a = wordText(left);
     const std::string_view b = wordText(right);
-    const std::string_view value = a == "\"\"" ? b : b == "\"\"" ? a : std::string_view();
-    if (value.size() < 4 || value.front() != '"' || value[1] != '%') return;
+    if (a != "\"\"" && b != "\"\"") return false;
+    const Word& other = a == "\"\"" ? right : left;
+    // ^"%1^" holds quotation marks too, escaped.
+    if (wordText(other).find('"') == std::string_view::npos) {
+        report({Code::IfUnquotedEmpty, other.begin, other.end - other.begin, std::string(wordText(other)), {}});
+        return true;
+    }
+    const std::string_view value = wordText(other);
+    if (value.size() < 4 || value.front() != '"' || value[1] != '%') return true;
     const std::size_t close = value.find_first_of("%:", 2);
     if (close != std::string_view::npos) m_mayBeEmpty.insert(text::toUpper(value.substr(2, close - 2)));
+    return true;
 }
 
 std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
     m_conditional = true;
+    m_forLine = true;
     const auto fail = [&](std::size_t at, std::size_t length, std::string_view why) {
         report({Code::ForSyntax, at, length, std::string(why), {}});
         return m_text.size();
@@ -169,7 +263,14 @@ std::size_t Walk::parseFor(std::size_t forBegin, std::size_t pos) {
     }
     if (pos + 1 >= m_text.size() || m_text[pos] != '%')
         return fail(forBegin, 3, "the variable (%%A) after FOR is missing.");
-    if (m_text[pos + 1] != '%') {
+    Expansion kind = Expansion::Literal;
+    const std::size_t built = expansionEnd(m_text, pos, kind);
+    const std::string_view name = m_text.substr(pos, std::min(built, m_text.size()) - pos);
+    if (kind == Expansion::Variable && built < m_text.size() && !isBlank(m_text[built]) &&
+        name.find_first_of(" \t") == std::string_view::npos) {
+        // "%@%N": the variable's '%' signs come from an expansion.
+        pos = built + 1;
+    } else if (m_text[pos + 1] != '%') {
         report({Code::ForPercent, pos, 2, std::string(m_text.substr(pos, 2)), {}});
         pos += 2;
     } else {
@@ -253,9 +354,7 @@ void Walk::forOptions(const Word& options) {
         } else if (key != "USEBACKQ") {
             const std::size_t end = std::min(upper.find(' ', pos), upper.size());
             const std::string_view value = std::string_view(upper).substr(pos, end - pos);
-            if (key == "SKIP=" ? value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos
-                               : !validTokens(value))
-                return bad();
+            if (key == "SKIP=" ? !validSkip(value) : !validTokens(value)) return bad();
             pos = end;
         }
     }

@@ -2,6 +2,7 @@
 // redirections anywhere in a command, words with quotes, escapes and
 // expansions.
 #include "core/cmdcheck/command_tables.h"
+#include "core/cmdcheck/rules.h"
 #include "core/cmdcheck/walk.h"
 #include "core/text/byte_words.h"
 
@@ -175,18 +176,35 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     colour(word.begin, word.end - word.begin, ports::ColourRole::Command);
     if (internal && key != "ECHO") m_seenCode = true;
     if (internal && key == "IF") return parseIf(word.begin, keyEnd);
+    if (key == "IF" && keyEnd < word.end && m_text[keyEnd] == '%') {
+        // "IF%1==1": without a blank the word is no IF.
+        report({Code::IfSyntax, word.begin, 2, "a blank is needed after IF.", {}});
+        return m_text.size();
+    }
     if (internal && key == "FOR") return parseFor(word.begin, keyEnd);
     if (internal && key == "ELSE") {
         report({Code::ElseAlone, word.begin, 4, {}, {}});
         m_conditional = true;
         return word.end;
     }
+    const std::size_t before = m_findings.size();
+    if (internal && key == "ENDLOCAL") m_afterEndlocal = true;
+    // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
+    if (word.expansion) m_forLine = true;
     pos = parseArguments(word.end);
     // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block.
     if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
         openBlock(m_args.back().begin);
+    const CommandView command{m_text, word, key, m_args};
+    Drafts drafts;
     if (internal) commandRules(word, key);
     else if (!word.expansion && (keyEnd == word.end || echoLike(m_text, word, keyEnd))) nearMiss(word, key);
+    if (!internal && !word.expansion && m_findings.size() == before) shortMisspelling(command, drafts);
+    if (!m_quoteReported) unclosedProgramQuote(command, drafts);
+    if (internal) internalCommandRules(command, drafts);
+    removedCommand(command, drafts);
+    wrongQuotes(command, drafts);
+    for (const auto& draft : drafts) report(draft);
     for (const auto& redirect : m_redirects) redirectionTarget(redirect.target, redirect.nextArg);
     return pos;
 }
@@ -240,6 +258,13 @@ std::size_t Walk::parseArguments(std::size_t pos) {
 
 std::size_t Walk::scanPercent(std::size_t pos, Expansion& kind) {
     const std::size_t end = expansionEnd(m_text, pos, kind);
+    if (kind != Expansion::ForVariable) {
+        Drafts drafts;
+        expansionSyntax(m_text, pos, drafts);
+        for (const auto& draft : drafts) report(draft);
+    } else if (!m_forLine && atTopLevel()) {
+        forVariableOutside(pos, end);
+    }
     if (kind == Expansion::Literal) return end;
     colour(pos, end - pos, ports::ColourRole::Variable);
     if (kind == Expansion::Variable) {
@@ -257,8 +282,18 @@ std::size_t Walk::scanBang(std::size_t pos) {
     if (close == std::string_view::npos) return pos + 1;
     const std::string_view name = m_text.substr(pos + 1, close - pos - 1);
     if (!plausibleName(name)) return pos + 1;
-    if (m_index.delayedEverEnabled) colour(pos, close + 1 - pos, ports::ColourRole::Variable);
-    else report({Code::DelayedNotEnabled, pos, close + 1 - pos, std::string(m_text.substr(pos, close + 1 - pos)), {}});
+    const std::string reference(m_text.substr(pos, close + 1 - pos));
+    if (!m_index.delayedEverEnabled) {
+        report({Code::DelayedNotEnabled, pos, close + 1 - pos, reference, {}});
+        return close + 1;
+    }
+    // Coloured either way: whether it is on here may be decided only on joining walks.
+    colour(pos, close + 1 - pos, ports::ColourRole::Variable);
+    if (delayedSurelyOff()) {
+        const std::size_t at = m_findings.size();
+        report({Code::DelayedNotYetEnabled, pos, close + 1 - pos, reference, {}});
+        if (m_firstLine > 0 && m_findings.size() > at) m_offUnlessBefore.push_back(at);
+    }
     return close + 1;
 }
 
@@ -282,7 +317,7 @@ void Walk::unclosedQuote(std::size_t pos) {
     report({Code::UnclosedQuote, pos, 1, std::string(1, m_text[swallowed]), {}});
 }
 
-Word Walk::readWord(std::size_t pos, bool ifToken) {
+Word Walk::readWord(std::size_t pos, IfToken ifToken) {
     Word word{pos, pos, false, false};
     const std::size_t n = m_text.size();
     std::size_t closeAt = 0; // while inside quotes: the end of the quoted text
@@ -309,7 +344,9 @@ Word Walk::readWord(std::size_t pos, bool ifToken) {
         } else {
             if (isBlank(c) || c == '&' || c == '|' || c == '<' || c == '>') break;
             if (c == ')' && !atTopLevel()) break;
-            if (ifToken && (c == '=' || c == ',' || c == ';' || (c == '(' && pos > word.begin))) break;
+            // "1(==1(": a '(' belongs to an unquoted value; after a quoted one it opens a block.
+            const bool parenEnds = c == '(' && pos > word.begin && m_text[pos - 1] == '"';
+            if (ifToken == IfToken::Yes && (c == '=' || c == ',' || c == ';' || parenEnds)) break;
         }
         if (c == '^' && closeAt == 0) {
             pos = std::min(pos + 2, n);

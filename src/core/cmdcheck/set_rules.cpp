@@ -37,6 +37,7 @@ bool validNumber(std::string_view n) {
 // operands whatever they hold.
 std::optional<std::string> arithmeticFault(std::string_view e) {
     bool expectOperand = true;
+    bool afterOperator = false; //!< a one-character operator just ended, '=' may still follow
     bool any = false;
     int depth = 0;
     std::size_t pos = 0;
@@ -45,6 +46,14 @@ std::optional<std::string> arithmeticFault(std::string_view e) {
         if (isBlank(c)) {
             ++pos;
             continue;
+        }
+        if (c == '%' && !(pos + 1 < e.size() && e[pos + 1] == '%')) {
+            // A lone '%' is dropped from a batch file's line: "%ID+1" reads "ID+1".
+            Expansion kind = Expansion::Literal;
+            if (expansionEnd(e, pos, kind) == pos + 1 && kind == Expansion::Literal) {
+                ++pos;
+                continue;
+            }
         }
         const bool percentOperand = c == '%' && !(pos + 1 < e.size() && e[pos + 1] == '%' && !forVariableAt(e, pos + 2));
         const bool bangOperand = c == '!' && pos + 1 < e.size() && (isNameChar(e[pos + 1]) || e[pos + 1] == '%') &&
@@ -94,7 +103,14 @@ std::optional<std::string> arithmeticFault(std::string_view e) {
         // "%%" is the remainder operator in a batch file.
         const std::size_t length = c == '%' && pos + 1 < e.size() && e[pos + 1] == '%' ? 2 : operatorLength(e, pos);
         if (length == 0) return "the character '" + std::string(1, c) + "' is not allowed here.";
+        if (expectOperand && c == '=' && afterOperator) {
+            // "x + = 6": blanks may stand inside an assignment operator.
+            afterOperator = false;
+            ++pos;
+            continue;
+        }
         if (expectOperand) return "an operator has no value before it.";
+        afterOperator = length == 1 && c != '=';
         expectOperand = true;
         pos += length + (length == 2 && e[pos] == '%' && pos + 2 < e.size() && e[pos + 2] == '=' ? 1 : 0);
     }
@@ -178,6 +194,8 @@ void Walk::variableSet(std::string_view name) {
 // %NAME% is replaced when the whole statement (a line, or a block with all
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
+    // "ENDLOCAL & SET X=%X%" reads the value from before on purpose, to pass it out.
+    if (m_afterEndlocal) return;
     if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
     std::string upper = text::toUpper(name);

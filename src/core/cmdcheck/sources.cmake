@@ -12,6 +12,9 @@ target_sources(quillet_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/logical_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_hashes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/parted_walk.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rule_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/set_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/walk.cpp

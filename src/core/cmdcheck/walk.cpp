@@ -61,10 +61,13 @@ void Walk::walkLine() {
     }
     if (m_text[pos] == ':' && labelLine(pos)) return;
     if (m_skipping) return;
-    m_lineDisabled.swap(m_nextDisabled);
-    m_nextDisabled.clear();
+    m_lineDisabled = m_nextDisabled;
+    m_nextDisabled.reset();
     m_quoteReported = false;
     m_conditional = false;
+    m_forLine = m_pendingForSet;
+    m_afterEndlocal = false;
+    lineEndRules();
     if (m_pendingForSet) {
         const std::size_t close = forSetEnd(0);
         if (close == std::string_view::npos) return;
@@ -84,6 +87,7 @@ bool Walk::labelLine(std::size_t pos) {
     }
     const std::string_view name = labelName(m_text, pos);
     colour(pos, name.size() + 1, ports::ColourRole::Label);
+    m_labelSeen = true;
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
     if (m_index.jumpedTo(name)) {
@@ -107,7 +111,8 @@ void Walk::commentDirective(std::string_view comment) {
         std::size_t end = pos;
         while (end < upper.size() && isLetterOrDigit(upper[end])) ++end;
         if (end == pos) break;
-        into.push_back(upper.substr(pos, end - pos));
+        if (const CodeDef* def = codeDefOf(std::string_view(upper).substr(pos, end - pos)))
+            into.set(static_cast<std::size_t>(def->code));
         pos = end;
         while (pos < upper.size() && (upper[pos] == ',' || isBlank(upper[pos]))) ++pos;
     }
@@ -154,8 +159,8 @@ std::size_t Walk::popBlock() {
 bool Walk::hasLabel(std::string_view name) const { return m_index.labels.contains(name); }
 
 bool Walk::silenced(Code code) const {
-    const std::string_view id = codeDef(code).id;
-    return contains(m_fileDisabled, id) || contains(m_lineDisabled, id) || (!m_commandWord.empty() && !m_ignored.empty() && m_ignored.contains(text::toUpper(m_commandWord)));
+    const auto bit = static_cast<std::size_t>(code);
+    return m_fileDisabled[bit] || m_lineDisabled[bit] || (!m_commandWord.empty() && !m_ignored.empty() && m_ignored.contains(text::toUpper(m_commandWord)));
 }
 
 Walk::PlacedDraft Walk::place(const FindingDraft& draft) const {
@@ -182,14 +187,15 @@ void Walk::report(const FindingDraft& draft) {
     checker::Finding finding = made(place(draft));
     if (draft.code == Code::IfEmptyOperand && !m_emptyCandidate.empty())
         m_deferred.push_back({m_emptyCandidate, m_findings.size()});
-    if (draft.code == Code::IfEmptyOperand && m_firstLine > 0) m_unlessSet.push_back({m_findings.size(), m_operandVariables});
+    if (draft.code == Code::IfEmptyOperand && m_firstLine > 0)
+        m_unlessSet.push_back({m_findings.size(), m_operandVariables, m_shifted});
     m_findings.push_back(std::move(finding));
     m_keys.push_back(draft.code == Code::NearMissCommand ? text::toUpper(m_commandWord) : std::string());
 }
 
 void Walk::reportAt(std::size_t line, std::size_t column, std::size_t length, Code code, std::string_view a) {
     const CodeDef& def = codeDef(code);
-    if (contains(m_fileDisabled, def.id)) return;
+    if (m_fileDisabled[static_cast<std::size_t>(code)]) return;
     checker::Finding finding;
     finding.line = line + 1;
     finding.column = column + 1;

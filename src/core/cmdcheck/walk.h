@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -117,7 +118,9 @@ private:
     bool atRedirection(std::size_t pos) const;
     bool endsArguments(std::size_t pos) const;
     std::size_t readRedirection(std::size_t pos);
-    Word readWord(std::size_t pos, bool ifToken = false);
+    //! A word; in an IF head "=", "," and ";" end it too, and a '(' after its start.
+    enum class IfToken { No, Yes };
+    Word readWord(std::size_t pos, IfToken ifToken = IfToken::No);
     std::size_t quoteEnd(std::size_t pos) const;
     void unclosedQuote(std::size_t pos);
     std::size_t scanPercent(std::size_t pos, Expansion& kind);
@@ -127,6 +130,14 @@ private:
 
     // commands.cpp: rules of single commands
     void commandRules(const Word& word, std::string_view key);
+    void internalCommandRules(const struct CommandView& command, std::vector<FindingDraft>& drafts);
+    void forVariableOutside(std::size_t pos, std::size_t end);
+    void shifted();
+    void lineEndRules();
+    //! Whether delayed expansion is surely off here: no label (a subroutine
+    //! may be called after enabling it) and no enabling came before, in this
+    //! walk (the walk before decides on joining).
+    bool delayedSurelyOff() const;
     void nearMiss(const Word& word, std::string_view key);
     void jumpRules(std::string_view key);
     void exitRules();
@@ -136,7 +147,8 @@ private:
     // if_for.cpp
     std::size_t parseIf(std::size_t ifBegin, std::size_t pos);
     void emptyOperand(const Word& operand);
-    void comparedWithEmpty(const Word& left, const Word& right);
+    bool comparedWithEmpty(const Word& left, const Word& right);
+    void guardedBy(const std::vector<std::string>& tested, std::size_t command);
     std::size_t parseFor(std::size_t forBegin, std::size_t pos);
     std::size_t forAfterSet(std::size_t pos);
     std::size_t forSetEnd(std::size_t pos) const;
@@ -182,6 +194,14 @@ private:
     bool m_seenCode = false;
     bool m_quoteReported = false;
     bool m_pendingForSet = false;
+    bool m_forLine = false;      //!< the logical line holds a FOR command
+    bool m_afterEndlocal = false; //!< an ENDLOCAL came earlier on the logical line
+    bool m_labelSeen = false;    //!< a label came before (or the walk started past the first line)
+    bool m_delayedSeen = false;  //!< SETLOCAL ENABLEDELAYEDEXPANSION came before
+    bool m_shifted = false;      //!< SHIFT came before, in this walk
+    //! Q129 findings of a walk started past the first line: they stand only
+    //! if the walk before saw no label and no enabling either.
+    std::vector<std::size_t> m_offUnlessBefore;
     Place m_pendingFor;
     std::size_t m_commandIndex = 0;
     //! Variables set in the statement being read (a line, or a block with all
@@ -203,7 +223,8 @@ private:
     //! variables that, set surely before that line, would have silenced it.
     struct UnlessSet {
         std::size_t index; //!< in m_findings
-        std::vector<std::string> variables;
+        std::vector<std::string> variables; //!< and arguments, as "%1"
+        bool afterShift;   //!< a SHIFT of this walk came first: guards of arguments before it do not count
     };
     std::vector<UnlessSet> m_unlessSet;
     std::vector<std::string> m_operandVariables; //!< while a Q113 finding is reported
@@ -230,16 +251,15 @@ private:
 
     //! Command words already looked up in nearMissCommand, and what it said.
     std::unordered_map<std::string, std::string_view> m_nearMisses;
-    std::vector<std::string> m_fileDisabled;
-    std::vector<std::string> m_nextDisabled;
-    std::vector<std::string> m_lineDisabled;
+    //! Codes a comment switched off, by their place in the rule list.
+    using CodeSet = std::bitset<CODE_COUNT>;
+    CodeSet m_fileDisabled;
+    CodeSet m_nextDisabled;
+    CodeSet m_lineDisabled;
     std::vector<checker::Finding> m_findings;
     std::vector<std::string> m_keys;
 };
 
-inline bool contains(const std::vector<std::string>& codes, std::string_view code) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
 //! A .cmd file that opens with "/*" is a REXX program, not a batch file.
 inline bool isRexx(std::span<const std::string_view> lines) { return !lines.empty() && lines.front().starts_with("/*"); }
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }

@@ -9,6 +9,8 @@ namespace core::cmdcheck {
 namespace {
 
 // `into` gets the names of `from` too; the smaller set goes into the larger.
+bool isArgument(std::string_view name) { return name.starts_with('%'); }
+
 void joinSets(std::unordered_set<std::string>& into, std::unordered_set<std::string>& from) {
     if (into.size() < from.size()) into.swap(from);
     into.merge(from);
@@ -39,7 +41,7 @@ void Walk::walkStretch(std::size_t first, std::size_t last, bool insideBlocks) {
 bool Walk::goesOnAs(const Walk& next) const {
     const bool inside = next.m_outsideBlocks > 0;
     const bool blocks = inside ? m_blocks.size() > next.m_outsideClosed : m_blocks.empty();
-    return blocks && !m_pendingForSet && m_nextDisabled.empty() && m_seenCode && (!m_skipping || next.m_startRevived);
+    return blocks && !m_pendingForSet && m_nextDisabled.none() && m_seenCode && (!m_skipping || next.m_startRevived);
 }
 
 std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
@@ -85,9 +87,18 @@ void Walk::handOver(Walk& next) {
 void Walk::takeFindings(Walk& next, std::vector<Decided>&& decided) {
     std::vector<bool> silencedBefore(next.m_findings.size(), false);
     for (const auto& unless : next.m_unlessSet)
-        silencedBefore[unless.index] = std::any_of(unless.variables.begin(), unless.variables.end(),
-                                                   [&](const std::string& name) { return m_surelySet.contains(name); });
-    const auto offFile = [&](const checker::Finding& f) { return contains(m_fileDisabled, f.code); };
+        silencedBefore[unless.index] = std::any_of(unless.variables.begin(), unless.variables.end(), [&](const std::string& name) {
+            return (!unless.afterShift || !isArgument(name)) && m_surelySet.contains(name);
+        });
+    if (m_labelSeen || m_delayedSeen)
+        for (const std::size_t index : next.m_offUnlessBefore) silencedBefore[index] = true;
+    next.m_offUnlessBefore.clear();
+    next.m_labelSeen = next.m_labelSeen || m_labelSeen;
+    next.m_delayedSeen = next.m_delayedSeen || m_delayedSeen;
+    const auto offFile = [&](const checker::Finding& f) {
+        const CodeDef* def = codeDefOf(f.code);
+        return def != nullptr && m_fileDisabled[static_cast<std::size_t>(def->code)];
+    };
     auto add = [&](checker::Finding&& finding, std::string&& key) {
         m_findings.push_back(std::move(finding));
         m_keys.push_back(std::move(key));
@@ -108,6 +119,9 @@ void Walk::takeFindings(Walk& next, std::vector<Decided>&& decided) {
     next.m_deferred = std::move(m_deferred);
     next.m_unlessSet.clear();
     next.m_fileDisabled = m_fileDisabled;
+    // A SHIFT in `next` ends the guards of arguments made before it.
+    if (next.m_shifted) std::erase_if(m_surelySet, [](const std::string& name) { return isArgument(name); });
+    next.m_shifted = next.m_shifted || m_shifted;
     joinSets(next.m_surelySet, m_surelySet);
     joinSets(next.m_mayBeEmpty, m_mayBeEmpty);
 }
