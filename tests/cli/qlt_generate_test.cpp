@@ -51,7 +51,7 @@ TEST(QltGenerate, IncompleteSectionsWriteNothingAndSetStatusOne) {
 TEST(QltGenerate, TargetWindowsWritesTodaysLinesAndAbsentMeansClassic) {
     TempDir dir;
     const std::string fields = R"("fields": {"CheckBox21": true, "RadioButton29": true, "CheckBox22": true, "CSpinEdit2": 30,
-                                           "CheckBox15": true, "Memo2": ["C:\TMP"]})";
+                                           "CheckBox15": true, "Memo2": ["C:\\TMP"]})";
     EXPECT_EQ(generate(dir, "{" + fields + R"(, "target": "windows"})").out, "RD /S /Q \"C:\\TMP\"\nSHUTDOWN /R /F /T 30\n");
     EXPECT_EQ(generate(dir, "{" + fields + "}").out, "DELTREE /Y \"C:\\TMP\"\nrundll32.exe shell32.dll,SHExitWindowsEx 6\n");
 }
