@@ -345,11 +345,14 @@ bool DocumentSet::noteConsole(const std::string& text) {
 
 bool DocumentSet::writeCurrent(const std::string& filePath) {
     const auto bytes = text::encode(text::joinLines(m_editor.lines()), m_current.encoding).bytes;
+    const bool asKnown = m_stamps.changeOf(filePath, m_files.stamp(filePath)) == OutsideChange::None;
     const auto result = m_files.writeFileAtomically(filePath, bytes);
     if (result.ok) {
         m_stamps.remember(filePath, m_files.stamp(filePath));
         return true;
     }
+    // A write in place that failed has put the old bytes back, with a new time.
+    if (asKnown) m_stamps.refresh(filePath, m_files.stamp(filePath));
     m_prompter.message(MessageKind::Error, Buttons::Ok, writeError(filePath, result.error));
     return false;
 }

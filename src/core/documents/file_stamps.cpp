@@ -31,6 +31,10 @@ void FileStamps::remember(const std::string& path, const std::optional<ports::Fi
     else m_files.erase(path);
 }
 
+void FileStamps::refresh(const std::string& path, const std::optional<ports::FileStamp>& stamp) {
+    if (m_files.contains(path)) remember(path, stamp);
+}
+
 OutsideChange FileStamps::changeOf(const std::string& path, const std::optional<ports::FileStamp>& now) const {
     const auto known = m_files.find(path);
     if (known == m_files.end()) return OutsideChange::None;

@@ -21,6 +21,9 @@ public:
     //! The window has just read or written path, which now bears stamp
     //! (nothing: its stamp cannot be had, so no change can be noticed).
     void remember(const std::string& path, const std::optional<ports::FileStamp>& stamp);
+    //! As remember, for a path already known only: a failed write of ours
+    //! may touch the file, which is then no change of another program's.
+    void refresh(const std::string& path, const std::optional<ports::FileStamp>& stamp);
     //! What happened to path since it was remembered, now that it bears now.
     OutsideChange changeOf(const std::string& path, const std::optional<ports::FileStamp>& now) const;
     //! True the first time it is asked about a version of path (now), so that
