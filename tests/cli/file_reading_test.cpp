@@ -107,6 +107,7 @@ TEST(FileReadingDeathTest, AFileShortenedWhileMappedEndsTheCheckWithOneMessage) 
                 std::filesystem::resize_file(path, 0);
                 std::atomic<std::size_t> sum = 0;
                 std::vector<std::jthread> readers;
+                readers.reserve(static_cast<std::size_t>(c.threads));
                 for (int t = 0; t < c.threads; ++t)
                     readers.emplace_back([&] {
                         for (const char byte : bytes.bytes().substr(1 << 20)) sum += static_cast<unsigned char>(byte);
