@@ -12,16 +12,16 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool pathModifier(char c) { return std::string_view("fdpnxsatzFDPNXSATZ").find(c) != std::string_view::npos; }
 
 // "-4", "0,2", "-3,-1": the numbers of %NAME:~start,length%.
-bool substringNumbers(std::string_view spec) {
+bool substringNumbers(std::string_view range) {
     std::size_t pos = 0;
     for (int part = 0; part < 2; ++part) {
-        if (pos < spec.size() && spec[pos] == '-') ++pos;
+        if (pos < range.size() && range[pos] == '-') ++pos;
         const std::size_t digits = pos;
-        while (pos < spec.size() && isDigit(spec[pos])) ++pos;
+        while (pos < range.size() && isDigit(range[pos])) ++pos;
         // The start may be left out: %NAME:~,4%.
-        if (pos == digits && !(part == 0 && digits == 0 && pos < spec.size() && spec[pos] == ',')) return false;
-        if (pos == spec.size()) return true;
-        if (spec[pos] != ',' || part == 1) return false;
+        if (pos == digits && !(part == 0 && digits == 0 && pos < range.size() && range[pos] == ',')) return false;
+        if (pos == range.size()) return true;
+        if (range[pos] != ',' || part == 1) return false;
         ++pos;
     }
     return false;
