@@ -22,48 +22,61 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 
 enum class Op { Same, Removed, Added };
 
-// The shortest edit script between the two line lists (Myers' greedy
-// algorithm), as one operation per line.
-std::vector<Op> editScript(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
-    const auto n = static_cast<std::ptrdiff_t>(a.size());
-    const auto m = static_cast<std::ptrdiff_t>(b.size());
-    const std::ptrdiff_t offset = n + m + 1;
-    std::vector<std::ptrdiff_t> v(static_cast<std::size_t>(2 * offset + 1), 0);
-    std::vector<std::vector<std::ptrdiff_t>> trace;
-    const auto at = [&](std::ptrdiff_t k) -> std::ptrdiff_t& { return v[static_cast<std::size_t>(k + offset)]; };
-    for (std::ptrdiff_t d = 0; d <= n + m; ++d) {
-        // Only the diagonals the step can reach are kept, so memory grows with the changes, not the file.
-        trace.emplace_back(v.begin() + (offset - d), v.begin() + (offset + d + 1));
-        for (std::ptrdiff_t k = -d; k <= d; k += 2) {
-            std::ptrdiff_t x = (k == -d || (k != d && at(k - 1) < at(k + 1))) ? at(k + 1) : at(k - 1) + 1;
-            std::ptrdiff_t y = x - k;
-            while (x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)]) ++x, ++y;
-            at(k) = x;
+using Index = std::ptrdiff_t;
+// For each number of changes d, how far along each diagonal k (in -d..d) the
+// furthest path reached, as Myers' greedy algorithm finds them.
+using Trace = std::vector<std::vector<Index>>;
+
+Index at(const std::vector<Index>& reach, Index d, Index k) { return reach[static_cast<std::size_t>(k + d)]; }
+
+// Whether the path to diagonal k after d changes came down from k + 1 (an added line).
+bool cameDown(const std::vector<Index>& previous, Index d, Index k) {
+    return k == -d || (k != d && at(previous, d - 1, k - 1) < at(previous, d - 1, k + 1));
+}
+
+Trace forwardTrace(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+    const auto n = static_cast<Index>(a.size());
+    const auto m = static_cast<Index>(b.size());
+    Trace trace;
+    std::vector<Index> previous;
+    for (Index d = 0;; ++d) {
+        // Only the diagonals a step can reach are kept, so memory grows with the changes, not the file.
+        std::vector<Index> reach(static_cast<std::size_t>(2 * d + 1));
+        for (Index k = -d; k <= d; k += 2) {
+            Index x = d == 0 ? 0 : cameDown(previous, d, k) ? at(previous, d - 1, k + 1) : at(previous, d - 1, k - 1) + 1;
+            Index y = x - k;
+            for (; x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)]; ++x, ++y) {}
+            reach[static_cast<std::size_t>(k + d)] = x;
             if (x >= n && y >= m) {
-                // Walk the trace back from the end to the start.
-                std::vector<Op> ops;
-                std::ptrdiff_t cx = n;
-                std::ptrdiff_t cy = m;
-                for (std::ptrdiff_t back = d; back > 0; --back) {
-                    const auto& pv = trace[static_cast<std::size_t>(back)];
-                    const auto prev = [&](std::ptrdiff_t kk) { return pv[static_cast<std::size_t>(kk + back)]; };
-                    const std::ptrdiff_t ck = cx - cy;
-                    const bool down = ck == -back || (ck != back && prev(ck - 1) < prev(ck + 1));
-                    const std::ptrdiff_t pk = down ? ck + 1 : ck - 1;
-                    const std::ptrdiff_t px = prev(pk);
-                    const std::ptrdiff_t py = px - pk;
-                    while (cx > px && cy > py) ops.push_back(Op::Same), --cx, --cy;
-                    ops.push_back(down ? Op::Added : Op::Removed);
-                    cx = px;
-                    cy = py;
-                }
-                while (cx > 0) ops.push_back(Op::Same), --cx;
-                std::reverse(ops.begin(), ops.end());
-                return ops;
+                trace.push_back(std::move(reach));
+                return trace;
             }
         }
+        trace.push_back(reach);
+        previous = std::move(reach);
     }
-    return {};
+}
+
+// The shortest edit script between the two line lists, one operation per line.
+std::vector<Op> editScript(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+    const Trace trace = forwardTrace(a, b);
+    std::vector<Op> ops;
+    Index x = static_cast<Index>(a.size());
+    Index y = static_cast<Index>(b.size());
+    for (auto d = static_cast<Index>(trace.size()) - 1; d > 0; --d) {
+        const auto& previous = trace[static_cast<std::size_t>(d - 1)];
+        const Index k = x - y;
+        const bool down = cameDown(previous, d, k);
+        const Index px = at(previous, d - 1, down ? k + 1 : k - 1);
+        const Index py = px - (down ? k + 1 : k - 1);
+        for (; x > px && y > py; --x, --y) ops.push_back(Op::Same);
+        ops.push_back(down ? Op::Added : Op::Removed);
+        x = px;
+        y = py;
+    }
+    for (; x > 0; --x) ops.push_back(Op::Same);
+    std::reverse(ops.begin(), ops.end());
+    return ops;
 }
 
 void appendLine(std::string& out, char sign, std::string_view line) {
@@ -91,7 +104,9 @@ std::string unifiedDiff(std::string_view path, std::string_view before, std::str
     std::ptrdiff_t bi = 0;
     while (i < total) {
         if (ops[static_cast<std::size_t>(i)] == Op::Same) {
-            ++i, ++ai, ++bi;
+            ++i;
+            ++ai;
+            ++bi;
             continue;
         }
         // A hunk: from CONTEXT lines before this change to CONTEXT lines after
@@ -109,7 +124,10 @@ std::string unifiedDiff(std::string_view path, std::string_view before, std::str
         const std::ptrdiff_t startB = y;
         for (std::ptrdiff_t j = i - lead; j < stop; ++j) {
             switch (ops[static_cast<std::size_t>(j)]) {
-            case Op::Same: appendLine(body, ' ', a[static_cast<std::size_t>(x++)]), ++y; break;
+            case Op::Same:
+                appendLine(body, ' ', a[static_cast<std::size_t>(x++)]);
+                ++y;
+                break;
             case Op::Removed: appendLine(body, '-', a[static_cast<std::size_t>(x++)]); break;
             case Op::Added: appendLine(body, '+', b[static_cast<std::size_t>(y++)]); break;
             }

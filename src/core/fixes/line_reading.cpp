@@ -65,7 +65,8 @@ std::vector<std::string> labelNames(std::span<const std::string_view> lines) {
 }
 
 std::optional<std::string> nearestLabel(std::string_view name, const std::vector<std::string>& labels) {
-    const std::size_t limit = std::max<std::size_t>(1, name.size() / 3);
+    // One slip in a short name, two in a long one: more is another name.
+    const std::size_t limit = std::clamp<std::size_t>(name.size() / 4, 1, 2);
     std::optional<std::string> best;
     std::size_t bestDistance = limit + 1;
     bool tie = false;

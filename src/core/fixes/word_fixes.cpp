@@ -32,8 +32,16 @@ std::string_view nameOf(std::string_view target) {
     return target.substr(0, target.find_first_of(":+,;="));
 }
 
+// A name made of the characters labels are written with; an expansion, a
+// bracket or a quote means the name is not what it seems.
+bool plainName(std::string_view name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return isWordChar(c) || static_cast<unsigned char>(c) >= 0x80 || c == '#' || c == '$' || c == '@';
+    });
+}
+
 std::optional<Fix> jumpTo(const Site& site, std::size_t column, std::string_view name) {
-    if (name.empty()) return std::nullopt;
+    if (!plainName(name)) return std::nullopt;
     const auto best = nearestLabel(name, labelNames(site.lines));
     if (!best || best->find(text::MISSING_CHARACTER) != std::string::npos) return std::nullopt;
     const std::string label = text::toUtf8(*best);
