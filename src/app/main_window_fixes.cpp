@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/problems/fix_actions.h"
 #include "app/problems/problems_dock.h"
+#include "core/checker/editor_check.h"
 #include "core/fixes/editor_fixes.h"
 #include "core/settings/settings_table.h"
 #include "platform/scintilla_editor_view.h"

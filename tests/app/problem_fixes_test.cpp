@@ -37,24 +37,24 @@ TEST_F(ProblemFixes, FixAndFixAllAreOneUndoStepEach) {
     settings.writeInteger("Options", "ProblemReport", 2); // the list only
     settings.writeInteger("Options", "CheckRules", 2);    // the command interpreter's rules
     startAdvanced();
-    editor()->setText("setlocal\r\nEXIT \\B 1\r\nexit \\b 2\r\nIF x==y (\r\n)\r\nELSE (\r\n)");
+    editor()->setText("setlocal\r\nIF x==y (\r\n)\r\nELSE (\r\n)\r\nIF x==y EXIT \\B 1\r\nexit \\b 2");
     window->BatchSyntaxCheckExecute();
     ASSERT_EQ(list()->model()->rowCount(), 3);
     EXPECT_EQ(menuOf(rowOf("Q102")), std::pair(true, true));
 
     auto* dock = child<app::ProblemsDock>("ProblemsDock");
     emit dock->fixRequested(static_cast<std::size_t>(rowOf("Q106")));
-    EXPECT_EQ(editor()->text(), "setlocal\r\nEXIT \\B 1\r\nexit \\b 2\r\nIF x==y (\r\n) ELSE (\r\n)");
+    EXPECT_EQ(editor()->text(), "setlocal\r\nIF x==y (\r\n) ELSE (\r\n)\r\nIF x==y EXIT \\B 1\r\nexit \\b 2");
     EXPECT_EQ(list()->model()->rowCount(), 2) << "checked again";
     action("Undo1")->trigger();
-    EXPECT_EQ(editor()->text(), "setlocal\r\nEXIT \\B 1\r\nexit \\b 2\r\nIF x==y (\r\n)\r\nELSE (\r\n)");
+    EXPECT_EQ(editor()->text(), "setlocal\r\nIF x==y (\r\n)\r\nELSE (\r\n)\r\nIF x==y EXIT \\B 1\r\nexit \\b 2");
 
     window->BatchSyntaxCheckExecute();
     emit dock->fixAllRequested(static_cast<std::size_t>(rowOf("Q102")));
-    EXPECT_EQ(editor()->text(), "setlocal\r\nEXIT /B 1\r\nexit /b 2\r\nIF x==y (\r\n)\r\nELSE (\r\n)");
+    EXPECT_EQ(editor()->text(), "setlocal\r\nIF x==y (\r\n)\r\nELSE (\r\n)\r\nIF x==y EXIT /B 1\r\nexit /b 2");
     EXPECT_EQ(rowOf("Q102"), -1);
     action("Undo1")->trigger();
-    EXPECT_EQ(editor()->text(), "setlocal\r\nEXIT \\B 1\r\nexit \\b 2\r\nIF x==y (\r\n)\r\nELSE (\r\n)");
+    EXPECT_EQ(editor()->text(), "setlocal\r\nIF x==y (\r\n)\r\nELSE (\r\n)\r\nIF x==y EXIT \\B 1\r\nexit \\b 2");
 }
 
 TEST_F(ProblemFixes, ARowWithoutAFixOffersNone) {

@@ -18,9 +18,9 @@ std::string contents(const std::string& path) { return core::text::readFile(path
 
 // A safe fix (EXIT \B), a suggested one (the label) and a Windows-1252 line
 // with CR LF breaks that must come back byte for byte.
-constexpr std::string_view FAULTY = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ngoto :finsh\r\n:finish\r\nEXIT \\B 1\r\n";
-constexpr std::string_view SAFE_FIXED = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ngoto :finsh\r\n:finish\r\nEXIT /B 1\r\n";
-constexpr std::string_view ALL_FIXED = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ngoto :finish\r\n:finish\r\nEXIT /B 1\r\n";
+constexpr std::string_view FAULTY = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ncall :finsh\r\n:finish\r\nEXIT \\B 1\r\n";
+constexpr std::string_view SAFE_FIXED = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ncall :finsh\r\n:finish\r\nEXIT /B 1\r\n";
+constexpr std::string_view ALL_FIXED = "@echo off\r\nsetlocal\r\nREM caf\xe9\r\ncall :finish\r\n:finish\r\nEXIT /B 1\r\n";
 
 TEST(FixCommand, FixWritesSafeFixesAndReportsWhatIsLeft) {
     TempDir dir;
@@ -47,7 +47,7 @@ TEST(FixCommand, DiffShowsTheFixesAndWritesNothing) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(contents(path), FAULTY);
     EXPECT_EQ(result.out, "--- a/a.bat\n+++ b/a.bat\n@@ -1,6 +1,6 @@\n @echo off\r\n setlocal\r\n REM caf\xe9\r\n"
-                          "-goto :finsh\r\n+goto :finish\r\n :finish\r\n-EXIT \\B 1\r\n+EXIT /B 1\r\n");
+                          "-call :finsh\r\n+call :finish\r\n :finish\r\n-EXIT \\B 1\r\n+EXIT /B 1\r\n");
     // The diff applies with git, giving what --fix writes.
     dir.write("fix.diff", result.out);
     const auto applied = runCommand("cd " + shellQuote(dir.path().string()) + " && git apply fix.diff 2>&1");

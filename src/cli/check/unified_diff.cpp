@@ -37,24 +37,25 @@ bool cameDown(const std::vector<Index>& previous, Index d, Index k) {
 Trace forwardTrace(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
     const auto n = static_cast<Index>(a.size());
     const auto m = static_cast<Index>(b.size());
-    Trace trace;
-    std::vector<Index> previous;
-    for (Index d = 0;; ++d) {
+    // Along diagonal k from x, over the lines both have.
+    const auto slide = [&](Index x, Index k) {
+        for (Index y = x - k; x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)]; ++x, ++y) {}
+        return x;
+    };
+    Trace trace{{slide(0, 0)}};
+    bool done = trace.front().front() >= n && trace.front().front() >= m;
+    for (Index d = 1; !done; ++d) {
+        const std::vector<Index>& previous = trace.back();
         // Only the diagonals a step can reach are kept, so memory grows with the changes, not the file.
         std::vector<Index> reach(static_cast<std::size_t>(2 * d + 1));
-        for (Index k = -d; k <= d; k += 2) {
-            Index x = d == 0 ? 0 : cameDown(previous, d, k) ? at(previous, d - 1, k + 1) : at(previous, d - 1, k - 1) + 1;
-            Index y = x - k;
-            for (; x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)]; ++x, ++y) {}
+        for (Index k = -d; k <= d && !done; k += 2) {
+            const Index x = slide(cameDown(previous, d, k) ? at(previous, d - 1, k + 1) : at(previous, d - 1, k - 1) + 1, k);
             reach[static_cast<std::size_t>(k + d)] = x;
-            if (x >= n && y >= m) {
-                trace.push_back(std::move(reach));
-                return trace;
-            }
+            done = x >= n && x - k >= m;
         }
-        trace.push_back(reach);
-        previous = std::move(reach);
+        trace.push_back(std::move(reach));
     }
+    return trace;
 }
 
 // The shortest edit script between the two line lists, one operation per line.

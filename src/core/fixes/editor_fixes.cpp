@@ -1,22 +1,14 @@
 #include "core/fixes/editor_fixes.h"
 
-#include "core/text/codepage.h"
-
 namespace core::fixes {
 namespace {
-
-std::size_t characters(std::string_view utf8) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < utf8.size(); ++count) text::nextCodePoint(utf8, at);
-    return count;
-}
 
 bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 // Replaces what differs between the editor's text and `after` with one
-// replacement. Offsets count characters, a CR LF as two (the editor's text
-// joins lines with CR LF), and the changed part never starts or ends inside
-// a character or a CR LF.
+// replacement. Offsets are bytes of the editor's UTF-8 text (its lines joined
+// with CR LF); the changed part never starts or ends inside a character or a
+// CR LF.
 void replaceDifference(ports::EditorView& view, const std::string& before, const std::string& after) {
     std::size_t prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
@@ -30,8 +22,7 @@ void replaceDifference(ports::EditorView& view, const std::string& before, const
         return at < before.size() && (continuation(before[at]) || (before[at] == '\n' && at > 0 && before[at - 1] == '\r'));
     };
     while (suffix > 0 && startsBadly(before.size() - suffix)) --suffix;
-    const std::size_t start = characters(std::string_view(before).substr(0, prefix));
-    view.select(start, characters(std::string_view(before).substr(prefix, before.size() - suffix - prefix)));
+    view.select(prefix, before.size() - suffix - prefix);
     view.replaceSelection(after.substr(prefix, after.size() - suffix - prefix));
 }
 

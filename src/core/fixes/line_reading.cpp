@@ -3,25 +3,26 @@
 #include "core/text/codepage.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace core::fixes {
 namespace {
 
+// Edits between two names, letter case ignored; swapping two neighbouring
+// letters counts as one slip.
 std::size_t distance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    std::iota(row.begin(), row.end(), std::size_t{0});
+    const std::size_t width = b.size() + 1;
+    std::vector<std::size_t> d((a.size() + 1) * width);
+    const auto cell = [&](std::size_t i, std::size_t j) -> std::size_t& { return d[i * width + j]; };
+    const auto same = [&](std::size_t i, std::size_t j) { return text::toUpper(a[i]) == text::toUpper(b[j]); };
+    for (std::size_t i = 0; i <= a.size(); ++i) cell(i, 0) = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) cell(0, j) = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            const bool same = text::toUpper(a[i - 1]) == text::toUpper(b[j - 1]);
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = above;
+            cell(i, j) = std::min({cell(i - 1, j) + 1, cell(i, j - 1) + 1, cell(i - 1, j - 1) + (same(i - 1, j - 1) ? 0 : 1)});
+            if (i > 1 && j > 1 && same(i - 1, j - 2) && same(i - 2, j - 1)) cell(i, j) = std::min(cell(i, j), cell(i - 2, j - 2) + 1);
         }
     }
-    return row[b.size()];
+    return cell(a.size(), b.size());
 }
 
 bool isLower(char c) { return c >= 'a' && c <= 'z'; }

@@ -65,9 +65,13 @@ std::optional<std::size_t> switchAt(std::string_view line, std::size_t from, std
     return std::nullopt;
 }
 
-// The switch word and the blanks after it, removed.
+// The switch word removed with the blanks after it, or before it at the line's end.
 Edit dropSwitch(const Site& site, std::string_view line, std::size_t at) {
-    return site.replace(at, skipBlanks(line, wordEnd(line, at)) - at, {});
+    const std::size_t after = skipBlanks(line, wordEnd(line, at));
+    std::size_t from = at;
+    if (after == line.size())
+        while (from > 0 && isBlank(line[from - 1])) --from;
+    return site.replace(from, after - from, {});
 }
 
 } // namespace

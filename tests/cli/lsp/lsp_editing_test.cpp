@@ -45,7 +45,7 @@ std::string applied(const std::string& text, Json edits) {
 }
 
 TEST(LspCodeActions, OfferEachFixOnTheRangeAndFixAll) {
-    const std::string text = "setlocal\ngoto :finsh\n:finish\nEXIT \\B 1";
+    const std::string text = "setlocal\ncall :finsh\n:finish\nEXIT \\B 1";
     const TextDocument doc(text);
     const Json actions = cli::lsp::codeActions(doc, URI, CMD, {{"range", lineRange(1, 1)}});
     ASSERT_EQ(actions.size(), 2u) << actions.dump(1);
@@ -53,11 +53,11 @@ TEST(LspCodeActions, OfferEachFixOnTheRangeAndFixAll) {
     EXPECT_EQ(actions[0]["kind"], "quickfix");
     EXPECT_FALSE(actions[0]["isPreferred"].get<bool>());
     EXPECT_EQ(actions[0]["diagnostics"][0]["code"], "Q103");
-    EXPECT_EQ(applied(text, actions[0]["edit"]["changes"][URI]), "setlocal\ngoto :finish\n:finish\nEXIT \\B 1");
+    EXPECT_EQ(applied(text, actions[0]["edit"]["changes"][URI]), "setlocal\ncall :finish\n:finish\nEXIT \\B 1");
     // Fix all makes the safe fixes only.
     EXPECT_EQ(actions[1]["title"], "Fix all safe problems");
     EXPECT_EQ(actions[1]["kind"], "source.fixAll");
-    EXPECT_EQ(applied(text, actions[1]["edit"]["changes"][URI]), "setlocal\ngoto :finsh\n:finish\nEXIT /B 1");
+    EXPECT_EQ(applied(text, actions[1]["edit"]["changes"][URI]), "setlocal\ncall :finsh\n:finish\nEXIT /B 1");
 
     const Json safe = cli::lsp::codeActions(doc, URI, CMD, {{"range", lineRange(3, 3)}, {"context", {{"only", {"quickfix"}}}}});
     ASSERT_EQ(safe.size(), 1u);

@@ -29,11 +29,11 @@ TEST(EditorFixes, FixChangesOnlyItsFinding) {
 }
 
 TEST(EditorFixes, FixAllLikeThisFixesEveryFindingOfTheCode) {
-    core::documents::MemoryEditorView view({"setlocal", "IF x==y (", ")", "ELSE (", ")", "EXIT \\B 1", "exit -b 2"});
+    core::documents::MemoryEditorView view({"setlocal", "IF x==y (", ")", "ELSE (", ")", "IF x==y EXIT \\B 1", "exit -b 2"});
     EXPECT_EQ(core::fixes::fixAllLikeInEditor(view, "Q102", CMD), 2u);
-    EXPECT_EQ(view.lines(), (std::vector<std::string>{"setlocal", "IF x==y (", ")", "ELSE (", ")", "EXIT /B 1", "exit /b 2"}));
+    EXPECT_EQ(view.lines(), (std::vector<std::string>{"setlocal", "IF x==y (", ")", "ELSE (", ")", "IF x==y EXIT /B 1", "exit /b 2"}));
     EXPECT_EQ(core::fixes::fixAllLikeInEditor(view, "Q106", CMD), 1u);
-    EXPECT_EQ(view.lines(), (std::vector<std::string>{"setlocal", "IF x==y (", ") ELSE (", ")", "EXIT /B 1", "exit /b 2"}));
+    EXPECT_EQ(view.lines(), (std::vector<std::string>{"setlocal", "IF x==y (", ") ELSE (", ")", "IF x==y EXIT /B 1", "exit /b 2"}));
     EXPECT_EQ(core::fixes::fixAllLikeInEditor(view, "Q106", CMD), 0u);
 }
 
