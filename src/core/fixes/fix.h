@@ -11,7 +11,12 @@ namespace core::fixes {
 struct Position {
     std::size_t line = 0;
     std::size_t column = 0;
-    auto operator<=>(const Position&) const = default;
+    bool operator==(const Position&) const = default;
+    //! Document order: by line, then by column.
+    bool operator<(const Position& other) const {
+        return line != other.line ? line < other.line : column < other.column;
+    }
+    bool operator<=(const Position& other) const { return !(other < *this); }
 };
 
 //! Replaces the characters from `start` up to `end` (a line break counts as
