@@ -21,6 +21,8 @@ int lspInput(const std::uint8_t* data, std::size_t size);
 
 //! A batch file for the Windows command interpreter rules.
 int cmdInput(const std::uint8_t* data, std::size_t size);
+//! A batch file whose findings' fixes are applied.
+int fixesInput(const std::uint8_t* data, std::size_t size);
 
 //! Stops the process so the fuzzer reports the input.
 [[noreturn]] inline void fail() { __builtin_trap(); }

@@ -4,6 +4,7 @@
 // toolbar and status bar, start-up and shutdown. Handlers gather input, call
 // core and show the result.
 #include "core/checker/problem_list.h"
+#include "core/fixes/apply.h"
 #include "core/documents/document_set.h"
 #include "core/documents/pick_lists.h"
 #include "core/ports/file_system.h"
@@ -25,6 +26,7 @@
 #include <vector>
 
 class QAction;
+class QContextMenuEvent;
 class QListWidget;
 class QLabel;
 class QMenu;
@@ -155,6 +157,13 @@ private:
     void findNext(const QString& text);
     QString searchStart() const;
     void replace(const QString& find, const QString& with, bool all);
+
+    // main_window_fixes.cpp
+    core::fixes::FixRequest fixRequest() const;
+    bool fixable(const core::checker::Finding& finding) const;
+    void fixFinding(const core::checker::Finding& finding, bool allLikeIt);
+    void connectProblemFixes();
+    bool problemMarginMenu(const QContextMenuEvent& event);
 
     WindowServices m_services;
     core::documents::PickLists m_pickLists;

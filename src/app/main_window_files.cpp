@@ -118,6 +118,7 @@ void TForm1::dropEvent(QDropEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Files dropped on the editor open as documents instead of being pasted as text.
     if (watched == m_richEdit1->viewport()) {
+        if (event->type() == QEvent::ContextMenu && problemMarginMenu(*static_cast<QContextMenuEvent*>(event))) return true;
         if (event->type() == QEvent::ToolTip) {
             // The margin marker of a line with problems names them.
             const auto* help = static_cast<QHelpEvent*>(event);

@@ -13,8 +13,8 @@ namespace cli {
 namespace {
 
 constexpr const char* USAGE =
-    "usage: qlt check [--format text|json|sarif|gcc] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]\n"
-    "                 [--encoding auto|windows-1252|utf-8|cp437|cp850] FILE...\n"
+    "usage: qlt check [--format text|json|sarif|gcc|diff] [--rules auto|classic|cmd] [--spans] [--ignore-list FILE]\n"
+    "                 [--encoding auto|windows-1252|utf-8|cp437|cp850] [--fix] [--unsafe-fixes] FILE...\n"
     "       qlt explain CODE\n"
     "       qlt generate PLAN.json [--into FILE] [--format text|json]\n"
     "       qlt lsp\n"

@@ -1,6 +1,7 @@
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/check_command_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_reading_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fix_command_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_generate_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_process_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qlt_faults_test.cpp
@@ -17,6 +18,8 @@ target_include_directories(cli_tests PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
 target_sources(cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_server_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_faults_test.cpp)
+# Code actions, rename and highlights.
+target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/lsp/lsp_editing_test.cpp)
 # SARIF reports against the schema in data/.
 target_sources(cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/sarif_report_test.cpp PROPERTIES

@@ -1,5 +1,6 @@
 #include "app/problems/problems_dock.h"
 
+#include "app/problems/fix_actions.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
@@ -86,6 +87,8 @@ ProblemsDock::ProblemsDock(QWidget* parent)
         ignore->setObjectName("ProblemsIgnore");
         ignore->setEnabled(list().ignoreEntry(row).has_value());
         ignore->setToolTip(QStringLiteral("Adds the command to the Ignore list, as a message box's Ignore does"));
+        addFixActions(menu, m_fixable && m_fixable(row), [this, row] { emit fixRequested(row); },
+                      [this, row] { emit fixAllRequested(row); });
         const QAction* chosen = menu.exec(m_view->viewport()->mapToGlobal(at));
         if (chosen == go) emit goToLine(list().row(row).line);
         if (chosen == ignore) emit ignoreRequested(row);

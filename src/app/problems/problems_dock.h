@@ -40,14 +40,19 @@ public:
     //! Changes the list (a new check, an Ignore) and shows it anew.
     void change(const std::function<void(core::checker::ProblemList&)>& changeList) { m_model->change(changeList); }
     QTreeView* view() const { return m_view; }
+    //! Tells whether a row's finding has a fix (the context menu's Fix).
+    void setFixable(std::function<bool(std::size_t row)> fixable) { m_fixable = std::move(fixable); }
 
 signals:
     void goToLine(std::size_t line);   //!< 1-based
     void ignoreRequested(std::size_t row);
+    void fixRequested(std::size_t row);
+    void fixAllRequested(std::size_t row); //!< every finding with the row's code
 
 private:
     ProblemsModel* m_model;
     QTreeView* m_view;
+    std::function<bool(std::size_t row)> m_fixable;
 };
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "cli/check/check_options.h"
 #include "cli/check/file_check.h"
+#include "cli/check/fix_files.h"
 #include "cli/check/ordered_work.h"
 #include "cli/qlt.h"
 #include "cli/terminal_text.h"
@@ -97,6 +98,11 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return EXIT_USAGE;
         }
         ignoreList = core::text::splitLines(read.bytes);
+    }
+    if (options.fix || options.format == ReportFormat::Diff) {
+        const auto fixed = fixFiles(options, ignoreList, out, err);
+        if (options.format == ReportFormat::Diff)
+            return fixed.unreadable ? EXIT_USAGE : fixed.changes ? EXIT_FINDINGS : EXIT_CLEAN;
     }
     const auto formatter = makeFormatter(options.format, options.spans);
     const CheckSettings settings{*formatter, ignoreList, options.spans && options.format == ReportFormat::Json,

@@ -14,14 +14,17 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
         const bool hasValue = i + 1 < args.size();
         if (arg == "--spans") {
             options.spans = true;
+        } else if (arg == "--fix" || arg == "--unsafe-fixes") {
+            (arg == "--fix" ? options.fix : options.unsafeFixes) = true;
         } else if (arg == "--format") {
-            if (!hasValue) return failure("--format needs text, json, sarif or gcc");
+            if (!hasValue) return failure("--format needs text, json, sarif, gcc or diff");
             const std::string& value = args[++i];
             if (value == "text") options.format = ReportFormat::Text;
             else if (value == "json") options.format = ReportFormat::Json;
             else if (value == "sarif") options.format = ReportFormat::Sarif;
             else if (value == "gcc") options.format = ReportFormat::Gcc;
-            else return failure("unknown format '" + value + "' (text, json, sarif or gcc)");
+            else if (value == "diff") options.format = ReportFormat::Diff;
+            else return failure("unknown format '" + value + "' (text, json, sarif, gcc or diff)");
         } else if (arg == "--rules") {
             if (!hasValue) return failure("--rules needs auto, classic or cmd");
             const std::string& value = args[++i];
@@ -45,6 +48,10 @@ ParsedCheckOptions parseCheckOptions(const std::vector<std::string>& args) {
         }
     }
     if (options.files.empty()) return failure("check needs at least one file");
+    if (options.fix && options.format == ReportFormat::Diff)
+        return failure("--fix writes the fixes and --format diff only shows them: give one of them");
+    if (options.unsafeFixes && !options.fix && options.format != ReportFormat::Diff)
+        return failure("--unsafe-fixes needs --fix or --format diff");
     return {options, {}};
 }
 

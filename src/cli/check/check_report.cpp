@@ -214,7 +214,8 @@ std::unique_ptr<ReportFormatter> makeFormatter(ReportFormat format, bool spans) 
     case ReportFormat::Json: return std::make_unique<JsonFormatter>(spans);
     case ReportFormat::Sarif: return makeSarifFormatter();
     case ReportFormat::Text:
-    case ReportFormat::Gcc: return std::make_unique<TextFormatter>();
+    case ReportFormat::Gcc:
+    case ReportFormat::Diff: return std::make_unique<TextFormatter>();
     }
     return std::make_unique<TextFormatter>();
 }

@@ -11,5 +11,7 @@ target_sources(qlt_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/file_bytes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fix_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sarif_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/unified_diff.cpp
   ${_file_map})

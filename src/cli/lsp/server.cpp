@@ -1,6 +1,7 @@
 #include "cli/lsp/server.h"
 
 #include "cli/lsp/message.h"
+#include "cli/lsp/editing.h"
 #include "core/version.h"
 
 #include <stdexcept>
@@ -32,7 +33,10 @@ Json capabilities() {
             {"definitionProvider", true},
             {"referencesProvider", true},
             {"hoverProvider", true},
-            {"completionProvider", {{"triggerCharacters", {":", "%"}}}}};
+            {"completionProvider", {{"triggerCharacters", {":", "%"}}}},
+            {"codeActionProvider", {{"codeActionKinds", {"quickfix", "source.fixAll"}}}},
+            {"renameProvider", true},
+            {"documentHighlightProvider", true}};
 }
 
 // The spellings of `qlt check --rules` and the longer "automatic".
@@ -140,13 +144,16 @@ std::optional<Json> Server::answer(const std::string& method, const Json& params
     if (!method.starts_with("textDocument/")) return std::nullopt;
     const std::string feature = method.substr(13);
     if (feature != "documentSymbol" && feature != "definition" && feature != "references" && feature != "hover" &&
-        feature != "completion")
+        feature != "completion" && feature != "codeAction" && feature != "rename" && feature != "documentHighlight")
         return std::nullopt;
     const std::string uri = uriOf(params);
     const auto found = m_documents.find(uri);
     if (found == m_documents.end()) throw std::invalid_argument("document not open: " + uri);
     const Document& doc = found->second;
     if (feature == "documentSymbol") return documentSymbols(doc.text);
+    if (feature == "codeAction") return codeActions(doc.text, uri, m_rules, params);
+    if (feature == "rename") return rename(doc.text, uri, params.at("position"), params.at("newName").get<std::string>());
+    if (feature == "documentHighlight") return documentHighlights(doc.text, params.at("position"));
     const Json& position = params.at("position");
     if (feature == "definition") return definition(doc.text, uri, position);
     if (feature == "hover") return hover(doc.text, doc.findings, position, m_hoverFormat);

@@ -10,6 +10,8 @@ target_sources(qlt_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/diagnostics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/assistance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/name_uses.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/server.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lsp_command.cpp)
 find_package(Threads REQUIRED)
