@@ -17,7 +17,7 @@ constexpr Safety SAFE = Safety::Safe;
 constexpr Safety SUGGESTED = Safety::Suggested;
 
 // Every code with a fix, and how sure its fix is.
-constexpr std::array<Row, 10> ROWS = {{
+constexpr std::array<Row, 13> ROWS = {{
     {"Q003", SAFE, doublePercentClassic},
     {"Q035", SUGGESTED, nearestLabelClassic},
     {"Q101", SAFE, suggestedWord},
@@ -28,20 +28,10 @@ constexpr std::array<Row, 10> ROWS = {{
     {"Q111", SUGGESTED, quoteSet},
     {"Q113", SAFE, quoteComparison},
     {"Q117", SAFE, quoteRedirection},
+    {"Q123", SAFE, plainQuotes},
+    {"Q124", SAFE, removedCommand},
+    {"Q130", SUGGESTED, callLabel},
 }};
-
-// Findings of the command interpreter's codes after Q117, whatever their
-// number: these builders recognise in the text itself what they put right.
-constexpr std::string_view LAST_LISTED = "Q117";
-constexpr std::array<Row, 3> BY_TEXT = {{
-    {"typographic quotes", SAFE, plainQuotes},
-    {"removed command", SAFE, removedCommand},
-    {"CALL without colon", SUGGESTED, callLabel},
-}};
-
-bool laterCmdCode(std::string_view code) {
-    return code.size() == LAST_LISTED.size() && code.starts_with("Q1") && code > LAST_LISTED;
-}
 
 void offer(const Row& row, const Site& site, std::vector<Fix>& out) {
     auto fix = row.make(site);
@@ -60,8 +50,6 @@ std::vector<Fix> fixesFor(const checker::Finding& finding, std::span<const std::
     const Site site{finding, lines};
     for (const auto& row : ROWS)
         if (row.code == finding.code) offer(row, site, out);
-    if (laterCmdCode(finding.code))
-        for (const auto& row : BY_TEXT) offer(row, site, out);
     return out;
 }
 

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -73,7 +74,7 @@ TEST(Fixes, SuggestedFixesWaitUntilAskedFor) {
     EXPECT_EQ(core::fixes::fixText(text, {RuleChoice::Cmd, true, {}, 4}).text, "call :finish\n:finish\nEXIT /B 1");
 }
 
-TEST(Fixes, LaterCodesAreFixedByWhatTheTextHolds) {
+TEST(Fixes, SomeBuildersRecogniseWhatTheTextHolds) {
     const auto cases = testing_support::readCases(FIXES_TEST_DATA "/by_text.txt", {"text", "fixed"});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
@@ -81,16 +82,16 @@ TEST(Fixes, LaterCodesAreFixedByWhatTheTextHolds) {
         std::vector<std::string_view> lines(c["text"].begin(), c["text"].end());
         core::checker::Finding finding;
         finding.line = 1;
-        finding.code = "Q140";
-        finding.column = std::stoul(head.at(0));
-        finding.length = std::stoul(head.at(1));
+        finding.code = head.at(0);
+        finding.column = std::stoul(head.at(1));
+        finding.length = std::stoul(head.at(2));
         const auto fixes = core::fixes::fixesFor(finding, lines);
-        if (head.at(2) == "none") {
+        if (head.at(3) == "none") {
             EXPECT_TRUE(fixes.empty());
             continue;
         }
         ASSERT_EQ(fixes.size(), 1u);
-        EXPECT_EQ(fixes[0].safety, head[2] == "safe" ? Safety::Safe : Safety::Suggested);
+        EXPECT_EQ(fixes[0].safety, head[3] == "safe" ? Safety::Safe : Safety::Suggested);
         // The checker reads Windows-1252; the document is UTF-8.
         const std::string text = core::text::toUtf8(testing_support::joined(c["text"], "\n"));
         const std::string fixed = core::fixes::applyEdits(text, fixes[0].edits);
@@ -103,23 +104,29 @@ TEST(Fixes, LaterCodesAreFixedByWhatTheTextHolds) {
 // Every rule example that has a fix: fixed, its finding is gone and no other
 // finding came; fixing again changes nothing.
 TEST(Fixes, RuleExamplesLoseTheirFindingAndGainNone) {
-    std::size_t proved = 0;
+    std::set<std::string> proved;
     for (const auto& help : core::cmdcheck::allCodeHelp()) {
         const std::string code(help.code);
         const RuleChoice rules = rulesNamed(std::string(help.rules));
-        std::string text(help.fires);
-        if (fixesOfCode(text, rules, code).empty()) continue;
-        SCOPED_TRACE(code + ": " + text);
-        const auto before = codesFound(text, rules);
-        const auto outcome = core::fixes::fixText(text, {.rules = rules, .suggested = true});
-        const auto after = codesFound(outcome.text, rules);
-        EXPECT_FALSE(after.contains(code)) << outcome.text;
-        for (const auto& [other, count] : after) EXPECT_LE(count, before.contains(other) ? before.at(other) : 0u) << other;
-        EXPECT_EQ(core::fixes::fixText(outcome.text, {.rules = rules, .suggested = true}).text, outcome.text);
-        ++proved;
+        bool fixedOne = false;
+        for (const auto example : core::cmdcheck::firesOf(help)) {
+            // Examples are Windows-1252, as the checker reads them; documents are UTF-8.
+            const std::string text = core::text::toUtf8(std::string(example));
+            if (fixesOfCode(text, rules, code).empty()) continue;
+            SCOPED_TRACE(code + ": " + text);
+            const auto before = codesFound(text, rules);
+            const auto outcome = core::fixes::fixText(text, {.rules = rules, .suggested = true});
+            const auto after = codesFound(outcome.text, rules);
+            EXPECT_FALSE(after.contains(code)) << outcome.text;
+            for (const auto& [other, count] : after) EXPECT_LE(count, before.contains(other) ? before.at(other) : 0u) << other;
+            EXPECT_EQ(core::fixes::fixText(outcome.text, {.rules = rules, .suggested = true}).text, outcome.text);
+            fixedOne = true;
+        }
+        if (fixedOne) proved.insert(code);
     }
-    const std::size_t listed = core::fixes::codesWithFixes(Safety::Safe).size() + core::fixes::codesWithFixes(Safety::Suggested).size();
-    EXPECT_EQ(proved, listed) << "every code with a fix has a rule example it fixes";
+    for (const auto safety : {Safety::Safe, Safety::Suggested})
+        for (const auto code : core::fixes::codesWithFixes(safety))
+            EXPECT_TRUE(proved.contains(std::string(code))) << code << " has no rule example that its fix puts right";
 }
 
 TEST(Fixes, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(FIXES_CORPUS_DIR, fuzz::fixesInput), 0u); }
