@@ -66,6 +66,8 @@ TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), 
     });
     connect(m_problemsDock, &ProblemsDock::goToLine, this, &TForm1::goToProblemLine);
     connect(m_problemsDock, &ProblemsDock::ignoreRequested, this, &TForm1::ignoreProblem);
+    setUpComforts();
+    setUpLiveCheck();
 }
 
 TForm1::~TForm1() = default;

@@ -7,6 +7,7 @@
 #include "core/documents/launch_request.h"
 #include "core/info/help_contexts.h"
 #include "core/settings/list_files.h"
+#include "core/settings/session.h"
 #include "core/settings/startup_state.h"
 #include "platform/qt_printer.h"
 
@@ -28,7 +29,9 @@ bool TForm1::startUp(const std::vector<std::string>& arguments) {
     refreshRecentFiles();
     if (m_pageControl1->isTabVisible(pageIndex(TopPage::Welcome))) WelcomeScreen1Execute();
     m_editorView->setModified(false);
-    m_documents->start(core::documents::fileFromCommandLine(arguments).value_or(std::string()));
+    const auto named = core::documents::fileFromCommandLine(arguments);
+    if (!m_documents->restoreSession(core::settings::sessionToRestore(m_services.settings, named.has_value())))
+        m_documents->start(named.value_or(std::string()));
     if (screenLargeEnough()) return true;
     m_services.prompter.message(MessageKind::Error, Buttons::Ok, texts::SCREEN_TOO_SMALL);
     return false;
@@ -106,10 +109,12 @@ bool TForm1::confirmExit() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // A cancelled or failed save while closing keeps the window and its documents.
+    const auto session = m_documents->session();
     if (!confirmExit() || !m_documents->closeAll()) {
         event->ignore();
         return;
     }
+    core::settings::writeSession(m_services.settings, session);
     writeShutdown();
     event->accept();
 }

@@ -14,6 +14,7 @@
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
+#include "core/settings/session.h"
 #include "core/text/encoding.h"
 
 #include <cstddef>
@@ -55,6 +56,9 @@ public:
     void setInitialFolders(std::string openFolder, std::string saveFolder);
     //! The first document: the file, when one is given and can be read, else "Untitled.bat".
     void start(const std::string& fileToOpen = {});
+    //! Instead of start: opens the session's files that still exist and puts
+    //! the front one in front. False when none could be opened (then call start).
+    bool restoreSession(const settings::Session& session);
 
     // ---- commands -------------------------------------------------------
 
@@ -97,6 +101,14 @@ public:
     const std::string& currentDocumentName() const { return m_current.name; }
     //! The file the current document is read from and written to (no suffix).
     const std::string& currentFilePath() const { return m_current.filePath; }
+    //! A number for the current document, its own while it is open (findings
+    //! and checks belong to it); 0 before the first document.
+    std::size_t currentDocumentId() const { return m_current.id; }
+    //! The numbers of all open documents.
+    std::vector<std::size_t> openDocumentIds() const;
+    //! The files open in the tabs, in tab order, and which is in front
+    //! (untitled documents have no file and are left out).
+    settings::Session session() const;
     //! The encoding the current document is saved in.
     text::Encoding currentEncoding() const { return m_current.encoding; }
     //! The current document's lines (the editor content).
@@ -141,8 +153,10 @@ private:
         std::string filePath;
         text::Encoding encoding = text::Encoding::Windows1252;
         bool consoleNoted = false;
+        std::size_t id = 0;
     };
 
+    bool load(const std::string& path);
     void park();
     bool switchAt(std::size_t tab, const std::string& target, bool keepCurrent);
     bool isCurrentCaption(const std::string& target) const;
@@ -182,6 +196,7 @@ private:
     BrowseFileDialog m_browseDialog;
     //! The editor's undo history holds the point where the text was last saved.
     bool m_savePointInHistory = false;
+    std::size_t m_lastId = 0;
 };
 
 } // namespace core::documents

@@ -2,6 +2,7 @@
 // An EditorView held in memory: the editor of `qlt` and of the tests.
 #include "core/ports/editor_view.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ public:
     bool modified() const override { return m_modified; }
     void setModified(bool modified) override { m_modified = modified; }
     void resetUndo() override { ++m_undoResets; }
+    //! Keeps documents put aside only after setKeepsDocuments(true), as an
+    //! editor with an undo history per document does.
+    bool keepDocument(std::size_t key) override;
+    bool showKeptDocument(std::size_t key) override;
+    void setKeepsDocuments(bool keeps) { m_keepsDocuments = keeps; }
 
     void resetColours() override { m_spans.clear(); }
     void colourSpan(const ports::ColourSpan& span) override { m_spans.push_back(span); }
@@ -50,6 +56,13 @@ private:
     bool m_modified = false;
     int m_undoResets = 0;
     std::vector<ports::ColourSpan> m_spans;
+    struct Kept {
+        std::vector<std::string> lines;
+        std::size_t caret = 0;
+        bool modified = false;
+    };
+    bool m_keepsDocuments = false;
+    std::map<std::size_t, Kept> m_kept;
 };
 
 } // namespace core::documents
