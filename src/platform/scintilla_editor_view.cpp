@@ -190,19 +190,26 @@ void ScintillaEditorView::setLook(const EditorLook& look) {
     lexer->setColor(m_typing.everyCommandWord ? look.command : look.text, QsciLexerBatch::ExternalCommand);
     for (int style = 0; style <= QsciLexerBatch::Operator; ++style) lexer->setFont(look.font, style);
     QsciLexer* previous = m_editor->lexer();
-    m_editor->setLexer(lexer);
     m_lexer = lexer;
+    attachLexer();
     delete previous;
     const QColor roles[ROLE_INDICATORS] = {look.command, look.label, look.comment};
     for (int i = 0; i < ROLE_INDICATORS; ++i) {
         send(Sci::SCI_INDICSETSTYLE, FIRST_ROLE_INDICATOR + i, Sci::INDIC_TEXTFORE);
         m_editor->SendScintilla(Sci::SCI_INDICSETFORE, FIRST_ROLE_INDICATOR + i, roles[i]);
     }
+    m_editor->setCaretForegroundColor(look.text);
+    updateMarginWidth();
+}
+
+// Scintilla keeps the lexer per document: each document shown gets it again,
+// with the words of the moment. Attaching resets every style, the margin's too.
+void ScintillaEditorView::attachLexer() {
+    if (m_lexer == nullptr) return;
+    m_editor->setLexer(m_lexer);
     const auto palette = m_editor->palette();
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_LINENUMBER, palette.color(QPalette::WindowText));
     m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_LINENUMBER, palette.color(QPalette::Window));
-    m_editor->setCaretForegroundColor(look.text);
-    updateMarginWidth();
 }
 
 void ScintillaEditorView::setTypingColours(const core::checker::TypingColours& colours) {
@@ -211,10 +218,10 @@ void ScintillaEditorView::setTypingColours(const core::checker::TypingColours& c
     if (m_lexer == nullptr) return;
     static_cast<TypingLexer*>(m_lexer)->words = m_typing.words;
     m_lexer->setColor(m_typing.everyCommandWord ? m_look.command : m_look.text, QsciLexerBatch::ExternalCommand);
-    m_editor->setLexer(m_lexer); // reads the words again and colours anew
+    attachLexer(); // reads the words again and colours anew
 }
 
-bool ScintillaEditorView::keepDocument(std::size_t key) {
+void ScintillaEditorView::keepDocument(std::size_t key) {
     fillAllPending();
     auto kept = std::make_unique<KeptDocument>();
     kept->document = m_editor->document();
@@ -224,11 +231,10 @@ bool ScintillaEditorView::keepDocument(std::size_t key) {
     m_replacing = true;
     m_editor->setDocument(QsciDocument());
     setUpDocument();
-    if (m_lexer != nullptr) m_editor->setLexer(m_lexer);
+    attachLexer();
     m_replacing = false;
     m_forcedModified = false;
     m_kept[key] = std::move(kept);
-    return true;
 }
 
 bool ScintillaEditorView::showKeptDocument(std::size_t key) {
@@ -237,7 +243,7 @@ bool ScintillaEditorView::showKeptDocument(std::size_t key) {
     dropPending();
     m_replacing = true;
     m_editor->setDocument(kept->second->document);
-    if (m_lexer != nullptr) m_editor->setLexer(m_lexer);
+    attachLexer();
     m_replacing = false;
     m_forcedModified = kept->second->forcedModified;
     m_problemMarkers = std::move(kept->second->problemMarkers);

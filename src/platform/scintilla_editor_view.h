@@ -6,6 +6,7 @@
 #include "core/checker/problem_list.h"
 #include "core/checker/typing_colours.h"
 #include "core/documents/text_search.h"
+#include "core/ports/document_keeper.h"
 #include "core/ports/editor_view.h"
 
 #include <QColor>
@@ -41,7 +42,7 @@ struct EditorLook {
 //! family is not installed.
 QFont editorFont(const QString& family, int pointSize);
 
-class ScintillaEditorView : public core::ports::EditorView {
+class ScintillaEditorView : public core::ports::EditorView, public core::ports::DocumentKeeper {
 public:
     //! Sets the widget up: CR LF line breaks, plain text, no wrap, both scroll
     //! bars, a line-number margin.
@@ -81,7 +82,7 @@ public:
     void resetUndo() override;
     //! Each document behind a tab stays a document of the widget, with its
     //! undo history, colours, underlines and markers.
-    bool keepDocument(std::size_t key) override;
+    void keepDocument(std::size_t key) override;
     bool showKeptDocument(std::size_t key) override;
     //! The words the editor colours as commands while the user types.
     void setTypingColours(const core::checker::TypingColours& colours);
@@ -122,6 +123,7 @@ private:
     void dropPending();
 
     void setUpDocument();
+    void attachLexer();
 
     struct KeptDocument;
     QsciScintilla* m_editor;

@@ -184,8 +184,9 @@ void DocumentSet::park() {
     document.id = m_current.id;
     document.savePointInHistory = m_savePointInHistory;
     // An editor that keeps the document keeps its undo history too.
-    document.kept = m_editor.keepDocument(m_current.id);
-    if (!document.kept) document.setLines(m_editor.lines());
+    document.kept = m_keeper != nullptr;
+    if (document.kept) m_keeper->keepDocument(m_current.id);
+    else document.setLines(m_editor.lines());
     m_parked.park(std::move(document));
 }
 
@@ -226,7 +227,7 @@ std::size_t DocumentSet::tabOf(const std::string& caption) const {
 
 void DocumentSet::restore(std::size_t parkedIndex) {
     auto document = m_parked.take(parkedIndex);
-    if (document.kept && m_editor.showKeptDocument(document.id)) {
+    if (document.kept && m_keeper != nullptr && m_keeper->showKeptDocument(document.id)) {
         m_savePointInHistory = document.savePointInHistory;
     } else {
         const auto lines = document.lines();

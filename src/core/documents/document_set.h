@@ -10,6 +10,7 @@
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
 #include "core/documents/recent_files.h"
+#include "core/ports/document_keeper.h"
 #include "core/ports/editor_view.h"
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
@@ -47,6 +48,9 @@ public:
     void setListener(std::function<void(DocumentEvent)> listener);
     //! Another listener, called after the first (a status-bar item, for one).
     void addListener(std::function<void(DocumentEvent)> listener);
+    //! The editor keeps the documents behind the tabs whole, undo history
+    //! included (otherwise their text is kept here).
+    void setKeeper(ports::DocumentKeeper* keeper) { m_keeper = keeper; }
 
     // ---- start-up (in this order, once) ---------------------------------
 
@@ -176,6 +180,7 @@ private:
     void notify(DocumentEvent event);
 
     ports::EditorView& m_editor;
+    ports::DocumentKeeper* m_keeper = nullptr;
     ports::Prompter& m_prompter;
     ports::FileSystem& m_files;
     ports::SettingsStore& m_settings;

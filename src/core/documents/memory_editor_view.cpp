@@ -11,13 +11,11 @@ void MemoryEditorView::setLines(const std::vector<std::string>& lines) {
     m_caret = m_selStart = m_selLength = 0;
 }
 
-bool MemoryEditorView::keepDocument(std::size_t key) {
-    if (!m_keepsDocuments) return false;
+void MemoryEditorView::keepDocument(std::size_t key) {
     m_kept[key] = {std::move(m_lines), m_caret, m_modified};
     m_lines.clear();
     m_caret = m_selStart = m_selLength = 0;
     m_modified = false;
-    return true;
 }
 
 bool MemoryEditorView::showKeptDocument(std::size_t key) {

@@ -79,13 +79,6 @@ public:
     virtual void setModified(bool modified) = 0;
     virtual void resetUndo() = 0;
 
-    //! Puts the shown document aside whole (text, undo history, modified flag,
-    //! colours) under `key` and shows an empty one. False when this editor
-    //! keeps no documents: the caller then keeps the text itself.
-    virtual bool keepDocument(std::size_t /*key*/) { return false; }
-    //! Shows the document kept under `key` again, as it was; false when none is.
-    virtual bool showKeptDocument(std::size_t /*key*/) { return false; }
-
     //! Colouring: back to the default colour, then spans in role colours.
     //! Neither touches the undo history or the modified flag.
     virtual void resetColours() = 0;

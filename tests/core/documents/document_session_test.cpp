@@ -5,7 +5,7 @@
 using namespace documents_test;
 
 TEST_F(DocumentSetTest, BackAtTheSavedTextAfterATabSwitchTheMarkGoes) {
-    editor.setKeepsDocuments(true);
+    set.setKeeper(&editor);
     open("A.BAT");
     type("X");
     set.newFile();
