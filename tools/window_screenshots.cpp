@@ -11,6 +11,8 @@
 #include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -108,7 +110,7 @@ int main(int argc, char** argv) {
     s.settings.writeInteger("Options", "CheckRules", 2);
     window->documents().openFile(s.dir.write("DEPLOY.BAT", DEPLOY));
     auto* status = window->findChild<QLabel*>("StatusPanel2");
-    QTest::qWaitFor([&] { return status->text().endsWith("problems"); }, 10000);
+    if (!QTest::qWaitFor([&] { return status->text().endsWith("problems"); }, 10000)) std::abort();
     window->editor()->setCursorPosition(2, 0);
     save(window.get(), folder + "/problems-two-documents.png");
     window->editor()->setCursorPosition(8, 0);

@@ -120,7 +120,7 @@ void TForm1::setUpComforts() {
 
     m_caretPosition = new QLabel;
     m_caretPosition->setObjectName("StatusPosition");
-    statusBar()->insertPermanentWidget(0, m_caretPosition);
+    statusBar()->addPermanentWidget(m_caretPosition);
     connect(m_richEdit1, &QsciScintilla::cursorPositionChanged, this, &TForm1::refreshCaretPosition);
 
     m_findBar = new editor::FindBar;
