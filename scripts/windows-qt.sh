@@ -95,6 +95,10 @@ if [[ ! -f $(stamp qtbase) ]]; then
   file=$qt/src/plugins/platforms/windows/qwindowswindow.cpp
   grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$file" ||
     sed -i "/^static inline bool isSoftwareGl()\$/,/^}/s/^#if QT_CONFIG(dynamicgl)\$/$guard/" "$file"
+  # QtGui builds its DirectWrite font engine and database only with Direct2D,
+  # which is left out: the print engine and the platform plugin must not use them then.
+  sed -i -E 's/^#if QT_CONFIG\((directwrite3?)\)$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' \
+    "$qt/src/printsupport/platform/windows/qprintengine_win.cpp" "$qt/src/plugins/platforms/windows/qwindowsintegration.cpp"
   step "qtbase: configure"
   opts=(
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -G Ninja -DCMAKE_BUILD_TYPE=Release

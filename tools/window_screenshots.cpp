@@ -1,6 +1,8 @@
 // Takes the README's screenshots of the window (run it under a virtual
 // display: xvfb-run -a -s "-screen 0 1024x768x24" window_screenshots DIR):
-// Welcome, Advanced with a checked and coloured example, Editor Options, Find.
+// Welcome, Advanced with a checked and coloured example, Editor Options, the
+// Find bar, the Problems list of the second of two documents, and the squiggles
+// of the check as you type.
 #include "app/main_window.h"
 #include "core/checker/answer_ok_prompter.h"
 #include "core/settings/memory_settings_store.h"
@@ -9,9 +11,13 @@
 #include "core/aids/disk_file_system.h"
 #include "support/temp_dir.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +34,19 @@ constexpr auto EXAMPLE = "@ECHO OFF\r\n"
                          "PAUSE\r\n"
                          "GOTO END\r\n"
                          ":END\r\n";
+
+constexpr auto DEPLOY = "@ECHO OFF\r\n"
+                       "SETLOCAL ENABLEDELAYEDEXPANSION\r\n"
+                       "SET TARGET=%~1\r\n"
+                       "IF \"%TARGET%\"==\"\" GOTO USAGE\r\n"
+                       "FOR %%F IN (*.dll) DO COPY /Y \"%%F\" \"%TARGET%\"\r\n"
+                       "IF ERRORLEVEL 1 ECHO Copy failed & GOTO :EOF\r\n"
+                       "ECHO Deployed to %TARGET%\r\n"
+                       "GOTO DONE\r\n"
+                       "\r\n"
+                       ":USAGE\r\n"
+                       "ECHO Usage: %~nx0 folder\r\n"
+                       "ENDLOCAL\r\n";
 
 struct Services {
     testing_support::TempDir dir;
@@ -79,8 +98,24 @@ int main(int argc, char** argv) {
     window->EditorOptions1Click();
 
     window->EditFind1Execute();
-    auto* find = window->findChild<QDialog*>("FindDialog1");
-    find->findChild<QLineEdit*>("FindText")->setText("BACKUP");
-    save(find, folder + "/find.png");
+    auto* find = window->findChild<QWidget*>("FindBar");
+    auto* findText = find->findChild<QLineEdit*>("FindText");
+    findText->setText("backup");
+    QTest::keyClick(findText, Qt::Key_Return);
+    QTest::keyClick(findText, Qt::Key_Return);
+    save(window.get(), folder + "/find.png");
+    QTest::keyClick(findText, Qt::Key_Escape);
+
+    // Today's rules, checked as you type: two documents, the second in front.
+    s.settings.writeInteger("Options", "CheckRules", 2);
+    window->documents().openFile(s.dir.write("DEPLOY.BAT", DEPLOY));
+    auto* status = window->findChild<QLabel*>("StatusPanel2");
+    if (!QTest::qWaitFor([&] { return status->text().endsWith("problems"); }, 10000)) std::abort();
+    window->editor()->setCursorPosition(2, 0);
+    save(window.get(), folder + "/problems-two-documents.png");
+    window->editor()->setCursorPosition(8, 0);
+    QTest::keyClicks(window->editor(), "GOTO DEPLY");
+    QTest::qWait(1500);
+    save(window->editor(), folder + "/squiggles.png");
     return 0;
 }

@@ -53,6 +53,7 @@ TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), 
     m_documents = std::make_unique<core::documents::DocumentSet>(*m_editorView, services.prompter, services.files,
                                                                  services.settings, m_pickLists);
     m_documents->setListener([this](core::documents::DocumentEvent event) { documentsChanged(event); });
+    m_documents->setKeeper(m_editorView.get());
 
     buildActions();
     buildMenus();
@@ -68,6 +69,8 @@ TForm1::TForm1(WindowServices services, QWidget* parent) : QMainWindow(parent), 
     connect(m_problemsDock, &ProblemsDock::goToLine, this, &TForm1::goToProblemLine);
     connect(m_problemsDock, &ProblemsDock::ignoreRequested, this, &TForm1::ignoreProblem);
     connectProblemFixes();
+    setUpComforts();
+    setUpLiveCheck();
 }
 
 TForm1::~TForm1() = default;

@@ -3,6 +3,8 @@
 // "Advanced" and "Welcome", the document tabs and the editor, the menus,
 // toolbar and status bar, start-up and shutdown. Handlers gather input, call
 // core and show the result.
+#include "core/checker/document_problems.h"
+#include "core/checker/live_check.h"
 #include "core/checker/problem_list.h"
 #include "core/fixes/apply.h"
 #include "core/documents/document_set.h"
@@ -22,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,9 +47,10 @@ namespace app {
 QIcon programIcon();
 
 class EasyPages;
+class LiveChecker;
 class ProblemsDock;
 namespace editor {
-class FindDialog;
+class FindBar;
 class ReplaceDialog;
 } // namespace editor
 
@@ -104,6 +108,7 @@ public:
     void Replace1Click();
     void GoToLineExecute();
     void Undo1Click();
+    void Redo1Click();
     void EditorOptions1Click();
     void BatchSyntaxCheckExecute();
     //! SystemExecuteMacro: an open request from a second launch.
@@ -152,9 +157,12 @@ private:
     // main_window_edit.cpp
     void showProblems(std::vector<core::checker::Finding> findings);
     void refreshProblems();
+    void refreshProblemCount();
     void goToProblemLine(std::size_t line);
     void ignoreProblem(std::size_t row);
     void findNext(const QString& text);
+    void findInBar(bool backward);
+    void highlightFindMatches();
     QString searchStart() const;
     void replace(const QString& find, const QString& with, bool all);
 
@@ -164,6 +172,19 @@ private:
     void fixFinding(const core::checker::Finding& finding, bool allLikeIt);
     void connectProblemFixes();
     bool problemMarginMenu(const QContextMenuEvent& event);
+
+    // main_window_live.cpp: findings of each document, checked as you type.
+    void setUpLiveCheck();
+    std::optional<core::checker::Snapshot> liveSnapshot() const;
+    void showLiveResult(const core::checker::LiveResult& result);
+    void frontDocumentChanged();
+    void setTypingColours(core::checker::RuleSet rules);
+
+    // main_window_comforts.cpp: the tab strip's mouse and keys, Redo, the
+    // caret's line and column, the Find bar.
+    void setUpComforts();
+    void refreshUndoRedo();
+    void refreshCaretPosition();
 
     WindowServices m_services;
     core::documents::PickLists m_pickLists;
@@ -192,7 +213,11 @@ private:
     QAction* m_recentSeparator = nullptr;
     QMenu* m_editorMenu = nullptr;
     QMenu* m_tabMenu = nullptr;
-    QPointer<editor::FindDialog> m_findDialog;
+    editor::FindBar* m_findBar = nullptr;
+    LiveChecker* m_liveChecker = nullptr;
+    core::checker::DocumentProblems m_documentProblems;
+    std::size_t m_frontDocument = 0; //!< the document whose findings the Problems list shows
+    QLabel* m_caretPosition = nullptr;
     QPointer<editor::ReplaceDialog> m_replaceDialog;
 
     bool m_welcomePageExists = true;

@@ -4,11 +4,14 @@
 
 #include "core/documents/editor_commands.h"
 #include "app/editor/editor_options_dialog.h"
+#include "app/editor/find_bar.h"
 #include "app/editor/find_dialogs.h"
 #include "app/problems/problems_dock.h"
 #include "app/window_texts.h"
 #include "core/aids/search_start.h"
 #include "core/checker/editor_check.h"
+#include "core/checker/live_check.h"
+#include "core/documents/text_search.h"
 #include "core/checker/rule_set.h"
 #include "core/settings/settings_table.h"
 #include "platform/qt_printer.h"
@@ -50,13 +53,31 @@ template <typename Dialog> void showModeless(Dialog* dialog) {
 
 } // namespace
 
+// The Find bar: every match highlighted as the text is typed, Enter for the next.
 void TForm1::EditFind1Execute() {
-    if (!m_findDialog) {
-        m_findDialog = new editor::FindDialog(this);
-        connect(m_findDialog, &editor::FindDialog::findNext, this, [this] { findNext(m_findDialog->findText()); });
-    }
-    m_findDialog->setFindText(searchStart());
-    showModeless(m_findDialog.data());
+    if (activePage() != core::settings::TopPage::Advanced) SwitchPagesExecute();
+    m_findBar->open(searchStart());
+    highlightFindMatches();
+}
+
+void TForm1::highlightFindMatches() {
+    const auto needle = documentText(m_findBar->findText());
+    const auto matches = core::documents::findAll(m_editorView->text(), needle, m_findBar->options());
+    m_editorView->highlightMatches(matches);
+    m_findBar->setNote(!needle.empty() && matches.empty()
+                           ? platform::fromUtf8(core::documents::findNote({}, needle, false))
+                           : QString());
+}
+
+void TForm1::findInBar(bool backward) {
+    const auto needle = documentText(m_findBar->findText());
+    if (needle.empty()) return;
+    m_lastSearch = needle;
+    const auto start = m_editorView->selectionStart();
+    const auto from = backward ? start : start + m_editorView->selectionLength();
+    const auto outcome = core::documents::findFrom(m_editorView->text(), needle, m_findBar->options(), from, backward);
+    if (outcome.match) m_editorView->select(outcome.match->start, outcome.match->length);
+    m_findBar->setNote(platform::fromUtf8(core::documents::findNote(outcome, needle, backward)));
 }
 
 void TForm1::Replace1Click() {
@@ -112,6 +133,8 @@ void TForm1::GoToLineExecute() {
 
 void TForm1::Undo1Click() { m_richEdit1->undo(); }
 
+void TForm1::Redo1Click() { m_richEdit1->redo(); }
+
 void TForm1::FilePrintExecute() {
     const auto lines = m_editorView->lines();
     std::string error;
@@ -139,11 +162,18 @@ void TForm1::BatchSyntaxCheckExecute() {
     auto lint = core::checker::checkEditor(*m_editorView, m_services.prompter, m_pickLists, m_ignoredCommands, options);
     const std::string_view note = core::checker::checkedNote(lint.rules);
     statusBar()->showMessage(QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
+    setTypingColours(lint.rules);
+    const core::text::CheckerLines text(m_editorView->text());
+    m_editorView->showUnderlines(core::checker::underlinesOf(lint.result.findings, text));
     showProblems(std::move(lint.result.findings));
 }
 
+// The findings belong to the document checked; the list shows them while it is in front.
 void TForm1::showProblems(std::vector<core::checker::Finding> findings) {
-    m_problemsDock->change([&](core::checker::ProblemList& list) { list.setFindings(std::move(findings)); });
+    m_frontDocument = m_documents->currentDocumentId();
+    auto& list = m_documentProblems.of(m_frontDocument);
+    list.setFindings(std::move(findings));
+    m_problemsDock->change([&](core::checker::ProblemList& shown) { shown = list; });
     refreshProblems();
     m_problemsDock->show();
 }
@@ -151,7 +181,12 @@ void TForm1::showProblems(std::vector<core::checker::Finding> findings) {
 // The markers and the status bar follow the list.
 void TForm1::refreshProblems() {
     m_editorView->showProblemMarkers(problems().markers());
-    m_statusPanel2->setText(platform::fromUtf8(problems().summary()));
+    refreshProblemCount();
+}
+
+void TForm1::refreshProblemCount() {
+    const bool checked = m_documentProblems.checked(m_documents->currentDocumentId());
+    m_statusPanel2->setText(checked ? platform::fromUtf8(problems().summary()) : QString());
 }
 
 void TForm1::goToProblemLine(std::size_t line) {
@@ -163,7 +198,9 @@ void TForm1::goToProblemLine(std::size_t line) {
 void TForm1::ignoreProblem(std::size_t row) {
     bool ignored = false;
     m_problemsDock->change([&](core::checker::ProblemList& list) { ignored = list.ignore(row, m_ignoredCommands); });
-    if (ignored) refreshProblems();
+    if (!ignored) return;
+    m_documentProblems.of(m_frontDocument) = problems();
+    refreshProblems();
 }
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "core/documents/launch_request.h"
 #include "core/info/help_contexts.h"
 #include "core/settings/list_files.h"
+#include "core/settings/session.h"
 #include "core/settings/startup_state.h"
 #include "platform/qt_printer.h"
 
@@ -31,7 +32,8 @@ bool TForm1::startUp(const std::vector<std::string>& arguments) {
     m_editorView->setModified(false);
     std::vector<std::string> files;
     for (const auto& file : core::documents::filesFromCommandLine(arguments)) files.push_back(absoluteNativePath(file));
-    m_documents->start(files);
+    if (!m_documents->restoreSession(core::settings::sessionToRestore(m_services.settings, !files.empty())))
+        m_documents->start(files);
     if (screenLargeEnough()) return true;
     m_services.prompter.message(MessageKind::Error, Buttons::Ok, texts::SCREEN_TOO_SMALL);
     return false;
@@ -109,10 +111,12 @@ bool TForm1::confirmExit() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // A cancelled or failed save while closing keeps the window and its documents.
+    const auto session = m_documents->session();
     if (!confirmExit() || !m_documents->closeAll()) {
         event->ignore();
         return;
     }
+    core::settings::writeSession(m_services.settings, session);
     writeShutdown();
     event->accept();
 }

@@ -4,6 +4,7 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qscidocument.h>
 #include <Qsci/qscilexerbatch.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -17,8 +18,19 @@ namespace platform {
 namespace {
 
 using Sci = QsciScintillaBase;
+using core::checker::Severity;
+// One marker per severity of the gravest finding of a line.
 constexpr int PROBLEM_MARKER = 1;
+constexpr int ERROR_MARKER = 2;
+constexpr int INFO_MARKER = 3;
+constexpr int PROBLEM_MARKERS = (1 << PROBLEM_MARKER) | (1 << ERROR_MARKER) | (1 << INFO_MARKER);
 constexpr int SYMBOL_MARGIN = 1;
+
+// Squiggles under findings, one indicator per severity, and the Find bar's boxes.
+constexpr int ERROR_UNDERLINE = 12;
+constexpr int WARNING_UNDERLINE = 13;
+constexpr int INFO_UNDERLINE = 14;
+constexpr int FIND_INDICATOR = 15;
 
 // The check's colours lie over the batch lexer's as indicators that colour the
 // text, one per role: the lexer colours while typing, the check on top.
@@ -46,6 +58,32 @@ private:
     std::function<void()> m_beforePaint;
 };
 
+int markerOf(Severity severity) {
+    switch (severity) {
+    case Severity::Error: return ERROR_MARKER;
+    case Severity::Warning: return PROBLEM_MARKER;
+    case Severity::Info: return INFO_MARKER;
+    }
+    return PROBLEM_MARKER;
+}
+
+int underlineOf(Severity severity) {
+    switch (severity) {
+    case Severity::Error: return ERROR_UNDERLINE;
+    case Severity::Warning: return WARNING_UNDERLINE;
+    case Severity::Info: return INFO_UNDERLINE;
+    }
+    return WARNING_UNDERLINE;
+}
+
+// The batch lexer with the command words the check colours.
+class TypingLexer : public QsciLexerBatch {
+public:
+    using QsciLexerBatch::QsciLexerBatch;
+    const char* keywords(int set) const override { return set == 1 ? words.c_str() : nullptr; }
+    std::string words;
+};
+
 int indicatorOf(core::ports::ColourRole role) {
     switch (role) {
     case core::ports::ColourRole::Text: return -1;
@@ -69,19 +107,42 @@ QFont editorFont(const QString& family, int pointSize) {
     return font;
 }
 
-ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(editor) {
-    m_editor->setUtf8(true);
-    m_editor->setEolMode(QsciScintilla::EolWindows);
+struct ScintillaEditorView::KeptDocument {
+    QsciDocument document;
+    bool forcedModified = false;
+    std::vector<std::pair<int, QString>> problemMarkers;
+};
+
+ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor)
+    : m_editor(editor), m_typing(core::checker::typingColoursOf(core::checker::RuleSet::Cmd)) {
+    setUpDocument();
     m_editor->setEolVisibility(false);
     m_editor->setWrapMode(QsciScintilla::WrapNone);
     m_editor->setMarginType(0, QsciScintilla::NumberMargin);
     m_editor->setMarginLineNumbers(0, true);
     m_editor->setMarginWidth(SYMBOL_MARGIN, 0);
     m_editor->setMarginType(SYMBOL_MARGIN, QsciScintilla::SymbolMargin);
-    m_editor->setMarginMarkerMask(SYMBOL_MARGIN, 1 << PROBLEM_MARKER);
+    m_editor->setMarginMarkerMask(SYMBOL_MARGIN, PROBLEM_MARKERS);
     m_editor->markerDefine(QsciScintilla::Circle, PROBLEM_MARKER);
     m_editor->setMarkerBackgroundColor(QColor(0xE0, 0x70, 0x10), PROBLEM_MARKER);
     m_editor->setMarkerForegroundColor(QColor(0xA0, 0x40, 0x00), PROBLEM_MARKER);
+    m_editor->markerDefine(QsciScintilla::Circle, ERROR_MARKER);
+    m_editor->setMarkerBackgroundColor(QColor(0xD0, 0x20, 0x20), ERROR_MARKER);
+    m_editor->setMarkerForegroundColor(QColor(0x80, 0x00, 0x00), ERROR_MARKER);
+    m_editor->markerDefine(QsciScintilla::SmallRectangle, INFO_MARKER);
+    m_editor->setMarkerBackgroundColor(QColor(0x50, 0x80, 0xC0), INFO_MARKER);
+    m_editor->setMarkerForegroundColor(QColor(0x20, 0x40, 0x80), INFO_MARKER);
+    const std::pair<int, QColor> underlines[] = {
+        {ERROR_UNDERLINE, QColor(0xE0, 0x10, 0x10)}, {WARNING_UNDERLINE, QColor(0xE0, 0x90, 0x00)},
+        {INFO_UNDERLINE, QColor(0x70, 0x70, 0x70)}};
+    for (const auto& [indicator, colour] : underlines) {
+        send(Sci::SCI_INDICSETSTYLE, indicator, indicator == INFO_UNDERLINE ? Sci::INDIC_DOTS : Sci::INDIC_SQUIGGLE);
+        m_editor->SendScintilla(Sci::SCI_INDICSETFORE, indicator, colour);
+    }
+    send(Sci::SCI_INDICSETSTYLE, FIND_INDICATOR, Sci::INDIC_ROUNDBOX);
+    m_editor->SendScintilla(Sci::SCI_INDICSETFORE, FIND_INDICATOR, QColor(0xF0, 0xC0, 0x00));
+    send(Sci::SCI_INDICSETALPHA, FIND_INDICATOR, 110);
+    send(Sci::SCI_INDICSETUNDER, FIND_INDICATOR, 1);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
@@ -98,6 +159,14 @@ ScintillaEditorView::ScintillaEditorView(QsciScintilla* editor) : m_editor(edito
     m_editor->viewport()->installEventFilter(m_paintWatch.get());
 }
 
+ScintillaEditorView::~ScintillaEditorView() = default;
+
+// What Scintilla keeps per document: the encoding and the line breaks.
+void ScintillaEditorView::setUpDocument() {
+    m_editor->setUtf8(true);
+    m_editor->setEolMode(QsciScintilla::EolWindows);
+}
+
 long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long lParam) const {
     return m_editor->SendScintilla(message, wParam, lParam);
 }
@@ -105,7 +174,9 @@ long ScintillaEditorView::send(unsigned int message, unsigned long wParam, long 
 void ScintillaEditorView::setLook(const EditorLook& look) {
     // The batch lexer colours command words, labels, comments and variables as
     // the user types, in the same colours as the check.
-    auto* lexer = new QsciLexerBatch(m_editor);
+    m_look = look;
+    auto* lexer = new TypingLexer(m_editor);
+    lexer->words = m_typing.words;
     lexer->setDefaultFont(look.font);
     lexer->setFont(look.font);
     lexer->setDefaultPaper(look.background);
@@ -116,20 +187,103 @@ void ScintillaEditorView::setLook(const EditorLook& look) {
     lexer->setColor(look.command, QsciLexerBatch::Keyword);
     lexer->setColor(look.label, QsciLexerBatch::Label);
     lexer->setColor(look.label, QsciLexerBatch::Variable);
+    lexer->setColor(m_typing.everyCommandWord ? look.command : look.text, QsciLexerBatch::ExternalCommand);
     for (int style = 0; style <= QsciLexerBatch::Operator; ++style) lexer->setFont(look.font, style);
     QsciLexer* previous = m_editor->lexer();
-    m_editor->setLexer(lexer);
+    m_lexer = lexer;
+    attachLexer();
     delete previous;
     const QColor roles[ROLE_INDICATORS] = {look.command, look.label, look.comment};
     for (int i = 0; i < ROLE_INDICATORS; ++i) {
         send(Sci::SCI_INDICSETSTYLE, FIRST_ROLE_INDICATOR + i, Sci::INDIC_TEXTFORE);
         m_editor->SendScintilla(Sci::SCI_INDICSETFORE, FIRST_ROLE_INDICATOR + i, roles[i]);
     }
+    m_editor->setCaretForegroundColor(look.text);
+    updateMarginWidth();
+}
+
+// Scintilla keeps the lexer per document: each document shown gets it again,
+// with the words of the moment. Attaching resets every style, the margin's too.
+void ScintillaEditorView::attachLexer() {
+    if (m_lexer == nullptr) return;
+    m_editor->setLexer(m_lexer);
     const auto palette = m_editor->palette();
     m_editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_LINENUMBER, palette.color(QPalette::WindowText));
     m_editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_LINENUMBER, palette.color(QPalette::Window));
-    m_editor->setCaretForegroundColor(look.text);
+}
+
+void ScintillaEditorView::setTypingColours(const core::checker::TypingColours& colours) {
+    if (colours.words == m_typing.words && colours.everyCommandWord == m_typing.everyCommandWord) return;
+    m_typing = colours;
+    if (m_lexer == nullptr) return;
+    static_cast<TypingLexer*>(m_lexer)->words = m_typing.words;
+    m_lexer->setColor(m_typing.everyCommandWord ? m_look.command : m_look.text, QsciLexerBatch::ExternalCommand);
+    attachLexer(); // reads the words again and colours anew
+}
+
+void ScintillaEditorView::keepDocument(std::size_t key) {
+    fillAllPending();
+    auto kept = std::make_unique<KeptDocument>();
+    kept->document = m_editor->document();
+    kept->forcedModified = m_forcedModified;
+    kept->problemMarkers = std::move(m_problemMarkers);
+    m_problemMarkers.clear();
+    m_replacing = true;
+    m_editor->setDocument(QsciDocument());
+    setUpDocument();
+    attachLexer();
+    m_replacing = false;
+    m_forcedModified = false;
+    m_kept[key] = std::move(kept);
+}
+
+bool ScintillaEditorView::showKeptDocument(std::size_t key) {
+    const auto kept = m_kept.find(key);
+    if (kept == m_kept.end()) return false;
+    dropPending();
+    m_replacing = true;
+    m_editor->setDocument(kept->second->document);
+    // Putting the document aside took a reference to keep it alive, which
+    // showing it again does not give back: the editor holds its own now, and
+    // without this the document would never be freed.
+    m_editor->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL,
+                            m_editor->SendScintillaPtrResult(Sci::SCI_GETDOCPOINTER));
+    attachLexer();
+    m_replacing = false;
+    m_forcedModified = kept->second->forcedModified;
+    m_problemMarkers = std::move(kept->second->problemMarkers);
+    m_kept.erase(kept);
+    m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
     updateMarginWidth();
+    return true;
+}
+
+void ScintillaEditorView::showUnderlines(const std::vector<core::checker::Underline>& underlines) {
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        for (const int indicator : {ERROR_UNDERLINE, WARNING_UNDERLINE, INFO_UNDERLINE}) {
+            send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+            send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
+        }
+        const auto lines = lineCount();
+        for (const auto& underline : underlines) {
+            if (underline.line >= lines || underline.length == 0) continue;
+            const long from = send(Sci::SCI_POSITIONFROMLINE, underline.line) + static_cast<long>(underline.column);
+            const long to = std::min(send(Sci::SCI_GETLINEENDPOSITION, underline.line), from + static_cast<long>(underline.length));
+            if (from >= to) continue;
+            send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(underlineOf(underline.severity)));
+            send(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(from), to - from);
+        }
+    });
+}
+
+void ScintillaEditorView::highlightMatches(const std::vector<core::documents::TextMatch>& matches) {
+    quietly(Sci::SC_MOD_CHANGEINDICATOR, [&] {
+        send(Sci::SCI_SETINDICATORCURRENT, FIND_INDICATOR);
+        send(Sci::SCI_INDICATORCLEARRANGE, 0, length());
+        for (const auto& match : matches)
+            send(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(positionOf(match.start)),
+                 static_cast<long>(match.length));
+    });
 }
 
 void ScintillaEditorView::releaseKeys(const QList<QKeySequence>& shortcuts) {
@@ -273,11 +427,11 @@ template <typename Change> void ScintillaEditorView::quietly(unsigned int notice
 
 void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers) {
     quietly(Sci::SC_MOD_CHANGEMARKER, [&] {
-        m_editor->markerDeleteAll(PROBLEM_MARKER);
+        for (const int marker : {PROBLEM_MARKER, ERROR_MARKER, INFO_MARKER}) m_editor->markerDeleteAll(marker);
         m_problemMarkers.clear();
         m_problemMarkers.reserve(markers.size());
         for (const auto& marker : markers) {
-            const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, PROBLEM_MARKER);
+            const int handle = m_editor->markerAdd(static_cast<int>(marker.line) - 1, markerOf(marker.severity));
             if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
         }
     });
@@ -290,7 +444,7 @@ QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {
     if (m_problemMarkers.empty() || viewportPoint.x() >= margins) return {};
     const long position = send(Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(margins), viewportPoint.y());
     const long line = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    if ((send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << PROBLEM_MARKER)) == 0) return {};
+    if ((send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line)) & PROBLEM_MARKERS) == 0) return {};
     // Finding a marker's line walks every line, so the markers, which keep
     // their order as lines come and go, are searched by halves.
     const auto found = std::partition_point(m_problemMarkers.begin(), m_problemMarkers.end(),

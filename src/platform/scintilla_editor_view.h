@@ -2,7 +2,11 @@
 // EditorView over the QScintilla widget RichEdit1. The widget holds UTF-8 in
 // CR LF mode and counts positions in bytes, a line break as two: exactly the
 // port's text and offsets, so this adapter only forwards.
+#include "core/checker/live_check.h"
 #include "core/checker/problem_list.h"
+#include "core/checker/typing_colours.h"
+#include "core/documents/text_search.h"
+#include "core/ports/document_keeper.h"
 #include "core/ports/editor_view.h"
 
 #include <QColor>
@@ -13,11 +17,14 @@
 #include <QString>
 #include <QTimer>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
 
 class QsciScintilla;
+class QsciDocument;
+class QsciLexerBatch;
 
 namespace platform {
 
@@ -35,11 +42,14 @@ struct EditorLook {
 //! family is not installed.
 QFont editorFont(const QString& family, int pointSize);
 
-class ScintillaEditorView : public core::ports::EditorView {
+class ScintillaEditorView : public core::ports::EditorView, public core::ports::DocumentKeeper {
 public:
     //! Sets the widget up: CR LF line breaks, plain text, no wrap, both scroll
     //! bars, a line-number margin.
     explicit ScintillaEditorView(QsciScintilla* editor);
+    ~ScintillaEditorView() override;
+    ScintillaEditorView(const ScintillaEditorView&) = delete;
+    ScintillaEditorView& operator=(const ScintillaEditorView&) = delete;
 
     void setLook(const EditorLook& look);
     //! Frees keys the widget binds itself (Shift+Ins pastes, Ctrl+Ins copies,
@@ -70,6 +80,16 @@ public:
     bool modified() const override;
     void setModified(bool modified) override;
     void resetUndo() override;
+    //! Each document behind a tab stays a document of the widget, with its
+    //! undo history, colours, underlines and markers.
+    void keepDocument(std::size_t key) override;
+    bool showKeptDocument(std::size_t key) override;
+    //! The words the editor colours as commands while the user types.
+    void setTypingColours(const core::checker::TypingColours& colours);
+    //! Squiggles under the findings: red errors, amber warnings, grey notes.
+    void showUnderlines(const std::vector<core::checker::Underline>& underlines);
+    //! A box around each match of the Find bar; none when empty.
+    void highlightMatches(const std::vector<core::documents::TextMatch>& matches);
 
     void resetColours() override;
     void colourSpan(const core::ports::ColourSpan& span) override;
@@ -102,7 +122,15 @@ private:
     void fillAllPending();
     void dropPending();
 
+    void setUpDocument();
+    void attachLexer();
+
+    struct KeptDocument;
     QsciScintilla* m_editor;
+    QsciLexerBatch* m_lexer = nullptr;
+    EditorLook m_look;
+    core::checker::TypingColours m_typing;
+    std::map<std::size_t, std::unique_ptr<KeptDocument>> m_kept;
     bool m_forcedModified = false;
     bool m_replacing = false;
     std::vector<std::pair<int, QString>> m_problemMarkers; //!< marker handle, tooltip

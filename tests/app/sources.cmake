@@ -5,6 +5,7 @@ target_sources(app_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/encoding_window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_use_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/problem_fixes_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_comforts_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_files_test.cpp)
 # The single-instance test starts the real program as a second launch.

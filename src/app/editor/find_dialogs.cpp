@@ -38,27 +38,6 @@ void arrange(QDialog* dialog, QFormLayout* fields, const QList<QPushButton*>& bu
 
 } // namespace
 
-FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("FindDialog1");
-    setWindowTitle(QStringLiteral("Find"));
-    m_find = field("FindText");
-    auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Fi&nd what:"), m_find);
-    auto* next = button("FindNext", QStringLiteral("&Find Next"));
-    next->setDefault(true);
-    auto* cancel = button("Cancel", QStringLiteral("Cancel"));
-    arrange(this, fields, {next, cancel});
-    connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-}
-
-QString FindDialog::findText() const { return m_find->text(); }
-
-void FindDialog::setFindText(const QString& text) {
-    m_find->setText(text);
-    m_find->selectAll();
-}
-
 ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("ReplaceDialog1");
     setWindowTitle(QStringLiteral("Replace"));

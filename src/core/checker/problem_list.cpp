@@ -89,8 +89,13 @@ std::vector<ProblemMarker> ProblemList::markers() const {
     std::stable_sort(byLine.begin(), byLine.end(), [](const Finding* a, const Finding* b) { return a->line < b->line; });
     std::vector<ProblemMarker> markers;
     for (const Finding* finding : byLine) {
-        if (markers.empty() || markers.back().line != finding->line) markers.push_back({finding->line, finding->text});
-        else markers.back().tooltip.append("\n").append(finding->text);
+        if (markers.empty() || markers.back().line != finding->line) {
+            markers.push_back({finding->line, finding->text, finding->severity});
+            continue;
+        }
+        markers.back().tooltip.append("\n").append(finding->text);
+        // Error comes first in the enum: the smaller, the graver.
+        markers.back().severity = std::min(markers.back().severity, finding->severity);
     }
     return markers;
 }

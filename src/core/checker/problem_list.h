@@ -17,6 +17,7 @@ inline constexpr std::size_t PROBLEM_COLUMNS = 4;
 struct ProblemMarker {
     std::size_t line = 0; //!< 1-based
     std::string tooltip;  //!< UTF-8, one finding per line
+    Severity severity = Severity::Info; //!< the gravest finding of the line
 };
 
 class ProblemList {

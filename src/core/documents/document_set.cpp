@@ -64,6 +64,18 @@ void DocumentSet::start(const std::vector<std::string>& filesToOpen) {
     if (!opened) newFile();
 }
 
+bool DocumentSet::restoreSession(const settings::Session& session) {
+    std::size_t frontTab = 0;
+    for (std::size_t i = 0; i < session.files.size(); ++i) {
+        // A file deleted or moved since the last exit is left out without a word.
+        if (!m_files.exists(session.files[i]) || switchToOpenDocument(session.files[i]) || !load(session.files[i])) continue;
+        if (i <= session.front) frontTab = m_currentTab;
+    }
+    if (m_tabs.empty()) return false;
+    selectTab(frontTab);
+    return true;
+}
+
 // ---- New and Open ---------------------------------------------------------
 
 void DocumentSet::newFile() {
@@ -86,14 +98,20 @@ void DocumentSet::fileOpen() {
 
 bool DocumentSet::openFile(const std::string& path) {
     if (switchToOpenDocument(path)) return true;
+    if (!load(path)) return false;
+    m_recent.noteOpened(path, m_settings);
+    notify(DocumentEvent::RecentFilesChanged);
+    return true;
+}
+
+// The file in a new tab, in front; the recent-files list is left alone.
+bool DocumentSet::load(const std::string& path) {
     // Read before anything changes, so an unreadable file leaves no trace.
     const auto read = readDocument(path, std::nullopt);
     if (!read) return false;
     park();
     showDocument({chooseOpenName(path), path, read->encoding}, read->lines);
     m_stamps.remember(path, read->stamp);
-    m_recent.noteOpened(path, m_settings);
-    notify(DocumentEvent::RecentFilesChanged);
     return true;
 }
 
@@ -133,6 +151,7 @@ bool DocumentSet::captionInUse(const std::string& caption) const {
 
 // The new current document in a new last tab, unmodified, with no undo history.
 void DocumentSet::showDocument(OpenDocument document, const std::vector<std::string>& lines) {
+    document.id = ++m_lastId;
     m_open.push_back(document);
     m_current = std::move(document);
     m_pickLists.clear();
@@ -157,7 +176,12 @@ void DocumentSet::park() {
     document.encoding = m_current.encoding;
     document.consoleNoted = m_current.consoleNoted;
     document.caret = m_editor.caret();
-    document.setLines(m_editor.lines());
+    document.id = m_current.id;
+    document.savePointInHistory = m_savePointInHistory;
+    // An editor that keeps the document keeps its undo history too.
+    document.kept = m_keeper != nullptr;
+    if (document.kept) m_keeper->keepDocument(m_current.id);
+    else document.setLines(m_editor.lines());
     m_parked.park(std::move(document));
 }
 
@@ -198,15 +222,22 @@ std::size_t DocumentSet::tabOf(const std::string& caption) const {
 
 void DocumentSet::restore(std::size_t parkedIndex) {
     auto document = m_parked.take(parkedIndex);
-    const auto lines = document.lines();
-    document.text = {};
-    m_editor.setLines(lines);
-    if (document.caret <= textLength(lines)) m_editor.setCaret(document.caret);
-    m_editor.resetUndo();
+    if (document.kept && m_keeper != nullptr && m_keeper->showKeptDocument(document.id)) {
+        // The caret belongs to the editor, not to the document it shows.
+        m_editor.setCaret(document.caret);
+        m_savePointInHistory = document.savePointInHistory;
+    } else {
+        const auto lines = document.lines();
+        document.text = {};
+        m_editor.setLines(lines);
+        if (document.caret <= textLength(lines)) m_editor.setCaret(document.caret);
+        m_editor.resetUndo();
+        // A document parked modified has lost its undo history: no undo makes it unmodified.
+        m_savePointInHistory = !document.modified;
+    }
     m_editor.setModified(document.modified);
-    // A document parked modified has lost its undo history: no undo makes it unmodified.
-    m_savePointInHistory = !document.modified;
-    m_current = {std::move(document.name), std::move(document.filePath), document.encoding, document.consoleNoted};
+    m_current = {std::move(document.name), std::move(document.filePath), document.encoding, document.consoleNoted,
+                 document.id};
     if (!document.modified) m_tabs[m_currentTab] = captionOf(m_current.name, false);
     m_openDialogFileName = m_current.name;
 }
@@ -245,6 +276,29 @@ void DocumentSet::appendLine(const std::string& line) {
 void DocumentSet::insertAtCaret(const std::string& text) {
     m_editor.replaceSelection(text);
     editorChanged();
+}
+
+std::vector<std::size_t> DocumentSet::openDocumentIds() const {
+    std::vector<std::size_t> ids;
+    ids.reserve(m_open.size());
+    for (const auto& document : m_open) ids.push_back(document.id);
+    return ids;
+}
+
+settings::Session DocumentSet::session() const {
+    settings::Session session;
+    for (std::size_t tab = 0; tab < m_tabs.size(); ++tab) {
+        std::string filePath = m_current.filePath;
+        if (tab != m_currentTab) {
+            const auto parked = m_parked.find(m_tabs[tab]);
+            if (!parked) continue;
+            filePath = m_parked.at(*parked).filePath;
+        }
+        if (isUntitled(filePath)) continue;
+        if (tab == m_currentTab) session.front = session.files.size();
+        session.files.push_back(filePath);
+    }
+    return session;
 }
 
 std::vector<std::string> DocumentSet::listOpenDocuments() const {
@@ -288,7 +342,7 @@ bool DocumentSet::saveAs() {
     m_editor.setModified(false);
     m_savePointInHistory = true;
     removeOpenDocument(m_current.name);
-    m_current = {*chosen, *chosen, m_current.encoding, m_current.consoleNoted};
+    m_current = {*chosen, *chosen, m_current.encoding, m_current.consoleNoted, m_current.id};
     m_open.push_back(m_current);
     m_tabs[m_currentTab] = captionOf(m_current.name, false);
     m_recent.noteSavedAs(*chosen, m_settings);

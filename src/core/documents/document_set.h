@@ -11,10 +11,12 @@
 #include "core/documents/parked_documents.h"
 #include "core/documents/pick_lists.h"
 #include "core/documents/recent_files.h"
+#include "core/ports/document_keeper.h"
 #include "core/ports/editor_view.h"
 #include "core/ports/file_system.h"
 #include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
+#include "core/settings/session.h"
 #include "core/text/encoding.h"
 
 #include <cstddef>
@@ -48,6 +50,9 @@ public:
     void setListener(std::function<void(DocumentEvent)> listener);
     //! Another listener, called after the first (a status-bar item, for one).
     void addListener(std::function<void(DocumentEvent)> listener);
+    //! The editor keeps the documents behind the tabs whole, undo history
+    //! included (otherwise their text is kept here).
+    void setKeeper(ports::DocumentKeeper* keeper) { m_keeper = keeper; }
 
     // ---- start-up (in this order, once) ---------------------------------
 
@@ -57,6 +62,9 @@ public:
     void setInitialFolders(std::string openFolder, std::string saveFolder);
     //! The first documents: each file given that can be read, in order; else "Untitled.bat".
     void start(const std::vector<std::string>& filesToOpen = {});
+    //! Instead of start: opens the session's files that still exist and puts
+    //! the front one in front. False when none could be opened (then call start).
+    bool restoreSession(const settings::Session& session);
 
     // ---- commands -------------------------------------------------------
 
@@ -104,6 +112,14 @@ public:
     const std::string& currentDocumentName() const { return m_current.name; }
     //! The file the current document is read from and written to (no suffix).
     const std::string& currentFilePath() const { return m_current.filePath; }
+    //! A number for the current document, its own while it is open (findings
+    //! and checks belong to it); 0 before the first document.
+    std::size_t currentDocumentId() const { return m_current.id; }
+    //! The numbers of all open documents.
+    std::vector<std::size_t> openDocumentIds() const;
+    //! The files open in the tabs, in tab order, and which is in front
+    //! (untitled documents have no file and are left out).
+    settings::Session session() const;
     //! The encoding the current document is saved in.
     text::Encoding currentEncoding() const { return m_current.encoding; }
     //! The current document's lines (the editor content).
@@ -148,6 +164,7 @@ private:
         std::string filePath;
         text::Encoding encoding = text::Encoding::Windows1252;
         bool consoleNoted = false;
+        std::size_t id = 0;
     };
 
     struct ReadDocument {
@@ -156,6 +173,7 @@ private:
         std::optional<ports::FileStamp> stamp; //!< taken before reading
     };
 
+    bool load(const std::string& path);
     std::optional<ReadDocument> readDocument(const std::string& path, std::optional<text::Encoding> encoding);
     bool reloadCurrent(std::optional<text::Encoding> encoding);
     bool mayOverwrite();
@@ -180,6 +198,7 @@ private:
     void notify(DocumentEvent event);
 
     ports::EditorView& m_editor;
+    ports::DocumentKeeper* m_keeper = nullptr;
     ports::Prompter& m_prompter;
     ports::FileSystem& m_files;
     ports::SettingsStore& m_settings;
@@ -201,6 +220,7 @@ private:
     FileStamps m_stamps;
     //! The editor's undo history holds the point where the text was last saved.
     bool m_savePointInHistory = false;
+    std::size_t m_lastId = 0;
 };
 
 } // namespace core::documents

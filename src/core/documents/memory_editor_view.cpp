@@ -11,6 +11,25 @@ void MemoryEditorView::setLines(const std::vector<std::string>& lines) {
     m_caret = m_selStart = m_selLength = 0;
 }
 
+void MemoryEditorView::keepDocument(std::size_t key) {
+    m_kept[key] = {std::move(m_lines), m_caret, m_modified};
+    m_lines.clear();
+    m_caret = m_selStart = m_selLength = 0;
+    m_modified = false;
+}
+
+bool MemoryEditorView::showKeptDocument(std::size_t key) {
+    const auto kept = m_kept.find(key);
+    if (kept == m_kept.end()) return false;
+    m_lines = std::move(kept->second.lines);
+    m_caret = kept->second.caret;
+    m_selStart = m_caret;
+    m_selLength = 0;
+    m_modified = kept->second.modified;
+    m_kept.erase(kept);
+    return true;
+}
+
 std::string MemoryEditorView::line(std::size_t index) const {
     return index < m_lines.size() ? m_lines[index] : std::string();
 }

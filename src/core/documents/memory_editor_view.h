@@ -1,13 +1,15 @@
 #pragma once
 // An EditorView held in memory: the editor of `qlt` and of the tests.
+#include "core/ports/document_keeper.h"
 #include "core/ports/editor_view.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace core::documents {
 
-class MemoryEditorView : public ports::EditorView {
+class MemoryEditorView : public ports::EditorView, public ports::DocumentKeeper {
 public:
     MemoryEditorView() = default;
     explicit MemoryEditorView(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
@@ -29,6 +31,10 @@ public:
     bool modified() const override { return m_modified; }
     void setModified(bool modified) override { m_modified = modified; }
     void resetUndo() override { ++m_undoResets; }
+    //! Keeps documents put aside, as an editor with an undo history per
+    //! document does (when a DocumentSet is given it as its keeper).
+    void keepDocument(std::size_t key) override;
+    bool showKeptDocument(std::size_t key) override;
 
     void resetColours() override { m_spans.clear(); }
     void colourSpan(const ports::ColourSpan& span) override { m_spans.push_back(span); }
@@ -50,6 +56,12 @@ private:
     bool m_modified = false;
     int m_undoResets = 0;
     std::vector<ports::ColourSpan> m_spans;
+    struct Kept {
+        std::vector<std::string> lines;
+        std::size_t caret = 0;
+        bool modified = false;
+    };
+    std::map<std::size_t, Kept> m_kept;
 };
 
 } // namespace core::documents

@@ -21,7 +21,10 @@ struct ParkedDocument {
     bool modified = false;
     text::Encoding encoding = text::Encoding::Windows1252; //!< what Save writes
     bool consoleNoted = false; //!< the console note was shown for this document
-    std::string text;     //!< the lines, CR LF after each
+    std::string text;     //!< the lines, CR LF after each; empty when the editor keeps the document
+    std::size_t id = 0;   //!< the document's number while it is open
+    bool kept = false;    //!< the editor keeps it whole, undo history included
+    bool savePointInHistory = false; //!< an undo can bring back the saved text
 
     //! Parks lines (no line holds a line break) as one text.
     void setLines(const std::vector<std::string>& lines);

@@ -38,7 +38,7 @@ constexpr std::array<ControlTopic, 29> CONTROL_TOPICS = {{
     {"TForm13", ADD_SERVICE},
     {"TForm14", UPDATE_DIALOG},
     {"TInsertCommandSelect", TEMPLATES},
-    {"FindDialog1", EDITING},
+    {"FindBar", EDITING},
     {"ReplaceDialog1", EDITING},
     {"VersionAwareAbout", SUPPORT},
 }};

@@ -14,7 +14,7 @@ using enum ValueType;
 constexpr int ANY_MIN = INT_MIN;
 constexpr int ANY_MAX = INT_MAX;
 
-constexpr std::array<SettingDef, 35> SETTINGS = {{
+constexpr std::array<SettingDef, 39> SETTINGS = {{
     {Setting::EasyActive, PREVIOUS_EXEC, "EasyActive", Integer, "", 1, 1, 7, false},
     {Setting::EasyNetActive, PREVIOUS_EXEC, "EasyNetActive", Integer, "", 1, 1, 4, false},
     {Setting::Active, PREVIOUS_EXEC, "Active", Integer, "", 5, 1, 5, false},
@@ -60,6 +60,10 @@ constexpr std::array<SettingDef, 35> SETTINGS = {{
     {Setting::CheckRules, OPTIONS, "CheckRules", Integer, "", 0, 0, 2, false},
     // The Easy layout's target: a user who never chose writes for today's Windows.
     {Setting::WizardTarget, OPTIONS, "WizardTarget", Text, "windows", 0, 0, 0, false},
+    {Setting::CheckAsYouType, OPTIONS, "CheckAsYouType", Boolean, "", 1, 0, 1, false},
+    {Setting::RestoreSession, OPTIONS, "RestoreSession", Boolean, "", 1, 0, 1, false},
+    {Setting::SessionFiles, SESSION, "Files", Text, "", 0, 0, 0, false},
+    {Setting::SessionFront, SESSION, "Front", Integer, "", 0, 0, ANY_MAX, false},
 }};
 
 // The table is indexed by the enum: keep both in the same order.

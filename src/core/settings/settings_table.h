@@ -23,6 +23,10 @@ enum class Setting {
     DefaultEncoding, WarnConsoleCharacters,
     CheckRules,
     WizardTarget, //!< what the Easy layout writes for: "windows" or "classic"
+    CheckAsYouType, //!< check the document in front while the user types
+    RestoreSession, //!< reopen the files open at the last exit
+    SessionFiles,   //!< the files open at the last exit, in tab order (see session.h)
+    SessionFront,   //!< which of them was in front (0-based)
 };
 
 struct SettingDef {
@@ -42,6 +46,7 @@ inline constexpr std::string_view OPTIONS = "Options";
 inline constexpr std::string_view RECENT = "Recent";
 inline constexpr std::string_view TEMPLATES = "Templates";
 inline constexpr std::string_view UPDATE = "Update";
+inline constexpr std::string_view SESSION = "Session";
 
 //! All values, in the order of the store's documentation.
 std::span<const SettingDef> allSettings();

@@ -2,6 +2,7 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/check_flow_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/live_check_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rule_cases_test.cpp
   ${PROJECT_SOURCE_DIR}/fuzz/checker_fuzz.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/fuzz_corpus_test.cpp PROPERTIES
