@@ -41,7 +41,8 @@ within() { # SECONDS COMMAND...: true when COMMAND ends in time
 }
 
 # The launcher through Qt's .bat association (the real windows platform).
-(cd "$WINEPREFIX/drive_c" && WINEPATH="$(winpath "$qt/bin")" QT_PLUGIN_PATH="$(winpath "$qt/plugins")" \
+runtime="$(winpath /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winpath /usr/x86_64-w64-mingw32/lib)"
+(cd "$WINEPREFIX/drive_c" && WINEPATH="$(winpath "$qt/bin");$runtime" QT_PLUGIN_PATH="$(winpath "$qt/plugins")" \
   QT_QPA_PLATFORM=windows within 300 wine "$root/$build/tests/platform/windows/windows_app_tests.exe" --gtest_brief=1) \
   >"$build/windows_app_tests.log" 2>&1 || { tail -n 20 "$build/windows_app_tests.log" | tr -d '\r' >&2; fail "windows_app_tests failed"; }
 tail -n 1 "$build/windows_app_tests.log" | tr -d '\r'

@@ -65,8 +65,10 @@ command -v wine64 >/dev/null && [[ ! -x /usr/bin/wine ]] && wine=(wine64)
 winpath() { echo "Z:${1//\//\\}"; }
 export WINEPATH
 WINEPATH=$(winpath "$root/$build/src/cli")
-# The window's tests find the Qt DLLs and plugins in the prefix.
-[[ $app == ON ]] && WINEPATH="$WINEPATH;$(winpath "$qt/bin")" && export QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen &&
+# The window's tests find the Qt DLLs and plugins in the prefix, and the MinGW
+# runtime those DLLs import beside the cross compiler.
+runtime="$(winpath /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winpath /usr/x86_64-w64-mingw32/lib)"
+[[ $app == ON ]] && WINEPATH="$WINEPATH;$(winpath "$qt/bin");$runtime" && export QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen &&
   QT_PLUGIN_PATH=$(winpath "$qt/plugins")
 
 # Tests that check POSIX behaviour (permission bits, signals, forked children)
