@@ -99,7 +99,7 @@ void Walk::jumpRules(std::string_view key) {
     const std::string_view text = wordText(target);
     const bool colon = text.front() == ':';
     if (key == "CALL" && !colon) return;
-    if (key == "GOTO" && atTopLevel() && !m_conditional) m_skipping = true;
+    if (key == "GOTO") startSkipping(m_labelSeen || m_codeBefore || text::toUpper(text) == ":EOF");
     if (target.expansion || target.quoted) return;
     std::string_view name = text.substr(colon ? 1 : 0);
     name = name.substr(0, name.find_first_of(":+,;="));
@@ -109,7 +109,7 @@ void Walk::jumpRules(std::string_view key) {
 }
 
 void Walk::exitRules() {
-    if (atTopLevel() && !m_conditional) m_skipping = true;
+    startSkipping(true);
     if (m_args.empty()) return;
     const Word& first = m_args.front();
     const std::string upper = text::toUpper(wordText(first));

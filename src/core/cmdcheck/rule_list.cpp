@@ -25,7 +25,7 @@ constexpr Quiet Q103_QUIET = {"GOTO :EOF", "call :SUB\ngoto :eof\n:sub", "goto %
 constexpr Fires Q104_FIRES = {{"if exist a (\n  echo a\n  echo b"}};
 constexpr Quiet Q104_QUIET = {"IF EXIST a.txt (\n  ECHO found\n)", "(echo a\necho b) > out.txt 2>&1"};
 constexpr Fires Q105_FIRES = {{"echo a\n)"}, {"echo a & )"}};
-constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)"};
+constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)", "if 1==1 (\n  %FOREACHLINE% %%L in ('dir /b') do echo %%L\n)"};
 constexpr Fires Q106_FIRES = {{"if a==b (\n echo 1\n)\nelse echo 2"}};
 constexpr Quiet Q106_QUIET = {"if exist a (\n  echo a\n) else if exist b (\n  echo b\n) else (\n  echo c\n)"};
 constexpr Fires Q107_FIRES = {{"echo \"unfinished > out.txt"}, {"ECHO \"Build started > log.txt"}};
@@ -46,7 +46,8 @@ constexpr Quiet Q113_QUIET = {"IF \"%~1\"==\"help\" GOTO usage\n:usage", "IF [%1
                                  "set MODE=fast\nif %MODE%==fast echo fast", "if .%1.==.. goto usage\nif %1==x echo x\n:usage", "if \"%~1\"==\"\" goto :eof\nif %1==x echo x", "if not defined X set X=0\nif %X%==0 echo zero", "if \"%X%\"==\"\" set X=1\nif %X%==1 echo one", "if %N% LSS 3 echo few", "if not defined MODE set MODE=x\nif /i %MODE% EQU x echo x"};
 constexpr Fires Q114_FIRES = {{"if \"%a%\"=\"1\" echo one"}, {"if \"%a%\" \"1\" echo one"}, {"if exist a.txt"}, {"if exist"}, {"IF EXIST a.txt == yes echo yes"}, {"IF%1==1 echo one"}, {"if x'%2'==x'?'goto HELP\n:HELP", 1}};
 constexpr Quiet Q114_QUIET = {"if \"%a%\" %comparison% \"%b%\" echo yes", "IF \"%A%\"==\"1\" ECHO one", "IF %N% GEQ 3 ECHO many", "if errorlevel==3 echo three",
-                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same"};
+                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same",
+                                 "call :%1\nexit /b\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
 constexpr Fires Q115_FIRES = {{"set N=1\necho !N!"}};
 constexpr Quiet Q115_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nSET N=1\nECHO !N!", "echo Hello World!"};
 constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}};
@@ -83,6 +84,11 @@ constexpr Fires Q129_FIRES = {{"echo !X!\nsetlocal enabledelayedexpansion", 1}};
 constexpr Quiet Q129_QUIET = {"setlocal enabledelayedexpansion\necho !X!", "goto main\n:show\necho !X!\ngoto :eof\n:main\nsetlocal enabledelayedexpansion\ncall :show"};
 constexpr Fires Q130_FIRES = {{"call sub\nexit /b\n:sub", 1}};
 constexpr Quiet Q130_QUIET = {"call :sub\nexit /b\n:sub"};
+constexpr Fires Q131_FIRES = {{"call :sub\nexit /b\necho never\nrem the end\necho never\n:sub\necho sub", 3}, {"cd /d %~dp0\ngoto main\n:old\ndel *.tmp\n:main\necho main", 4},
+                                {"call :sub\ngoto :eof\n\n  @copy a b\n:sub", 4}};
+constexpr Quiet Q131_QUIET = {"if x==y goto :eof\necho y\n:sub", "call :sub\nexit /b\nrem ---\n\n:sub\necho sub", "call :a\nexit /b 0 || echo failed\n:a",
+                                 "echo a && exit /b\necho b", "(\n  goto :eof\n  echo x\n)", "echo x\nexit /b\nWScript.Echo \"vbs\"\n:data\n1 2 3",
+                                 "goto :eof\n:sub\necho sub", "@goto batch\nvar x = WScript.Arguments;\n:batch\n@echo off"};
 
 constexpr std::array<CodeDef, CODE_COUNT> CODES = {{
     {Code::NearMissCommand, "Q101", ERROR,
@@ -170,6 +176,9 @@ constexpr std::array<CodeDef, CODE_COUNT> CODES = {{
     {Code::CallWithoutColon, "Q130", WARNING,
      "CALL {a} on line {line} runs a program named {a}, but the batch file has a label :{a}. Write CALL :{a} to call the label.",
      "callWithoutColon", Q130_FIRES, Q130_QUIET},
+    {Code::DeadCode, "Q131", WARNING,
+     "The lines from line {line} up to the label :{a} can never run: an unconditional GOTO or EXIT comes before them, and no jump leads to a label in between. Remove them, or add the label a GOTO or CALL should reach them by.",
+     "Walk::deadStretch", Q131_FIRES, Q131_QUIET},
 }};
 
 } // namespace

@@ -174,6 +174,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         return m_text.size();
     }
     colour(word.begin, word.end - word.begin, ports::ColourRole::Command);
+    m_codeBefore = m_seenCode;
     if (internal && key != "ECHO") m_seenCode = true;
     if (internal && key == "IF") return parseIf(word.begin, keyEnd);
     if (key == "IF" && keyEnd < word.end && m_text[keyEnd] == '%') {
@@ -191,7 +192,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     if (internal && key == "ENDLOCAL") m_afterEndlocal = true;
     // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
     if (word.expansion) m_forLine = true;
-    pos = parseArguments(word.end);
+    pos = parseArguments(word.end, word.expansion);
     // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block.
     if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
         openBlock(m_args.back().begin);
@@ -236,10 +237,21 @@ std::size_t Walk::readRedirection(std::size_t pos) {
     return target.end > pos ? target.end : pos + 1;
 }
 
-std::size_t Walk::parseArguments(std::size_t pos) {
+// After a macro as the command word, "%%X IN (" starts the list of a FOR the
+// macro begins: a ')' in it closes no block.
+std::size_t Walk::parseArguments(std::size_t pos, bool macro) {
     for (;;) {
         pos = skipBlanks(pos);
-        if (pos >= m_text.size() || endsArguments(pos)) break;
+        if (pos >= m_text.size()) break;
+        if (macro && m_text[pos] == '(' && m_args.size() >= 2 && text::toUpper(wordText(m_args.back())) == "IN" &&
+            wordText(m_args[m_args.size() - 2]).starts_with("%%")) {
+            const std::size_t close = forSetEnd(pos + 1);
+            if (close == std::string_view::npos) break;
+            m_args.push_back({pos, close + 1, false, false});
+            pos = close + 1;
+            continue;
+        }
+        if (endsArguments(pos)) break;
         if (atRedirection(pos)) {
             pos = readRedirection(pos);
             continue;

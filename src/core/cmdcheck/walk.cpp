@@ -60,7 +60,10 @@ void Walk::walkLine() {
         m_staleReported = {};
     }
     if (m_text[pos] == ':' && labelLine(pos)) return;
-    if (m_skipping) return;
+    if (m_skipping) {
+        deadLine(pos);
+        return;
+    }
     m_lineDisabled = m_nextDisabled;
     m_nextDisabled.reset();
     m_quoteReported = false;
@@ -91,10 +94,39 @@ bool Walk::labelLine(std::size_t pos) {
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
     if (m_index.jumpedTo(name)) {
+        endDeadCode(name);
         m_skipping = false;
         m_startRevived = m_startRevived || m_line.firstLine == m_firstLine;
     }
     return true;
+}
+
+// An unconditional jump or EXIT at the top level: the lines up to the next
+// label a jump names are dead.
+void Walk::startSkipping(bool reportable) {
+    if (!atTopLevel() || m_conditional) return;
+    m_skipping = true;
+    m_deadLine = NO_LINE;
+    m_deadReportable = reportable;
+}
+
+// A dead line that holds more than a comment starts the stretch reported.
+void Walk::deadLine(std::size_t pos) {
+    if (m_deadLine != NO_LINE || !m_deadReportable) return;
+    const bool remark = pos + 3 <= m_text.size() && text::toUpper(m_text.substr(pos, 3)) == "REM" &&
+                        (pos + 3 == m_text.size() || !isLetterOrDigit(m_text[pos + 3]));
+    if (remark) return;
+    const Place at = m_line.placeOf(pos);
+    m_deadLine = at.line;
+    m_deadColumn = at.column;
+    m_deadLength = m_line.lengthOnLine(pos, m_text.size() - pos);
+}
+
+// The tail of a file after its last live code is never reported: hybrid
+// files keep another language's code or data there.
+void Walk::endDeadCode(std::string_view name) {
+    if (m_skipping && m_deadLine != NO_LINE) reportAt(m_deadLine, m_deadColumn, m_deadLength, Code::DeadCode, name);
+    m_deadLine = NO_LINE;
 }
 
 // "qlt: disable=Q101,Q113" in a comment: for the whole file when no command

@@ -70,6 +70,10 @@ void Walk::handOver(Walk& next) {
         for (auto& set : next.m_setInStatement) set.second += m_commandIndex;
         m_blocks.clear();
     }
+    if (m_skipping && next.m_startRevived) {
+        const std::string_view line = m_lines[next.m_firstLine];
+        endDeadCode(labelName(line, line.find_first_not_of(" \t@,;=")));
+    }
     std::vector<Decided> decided = decideOutsideReads(next);
     for (auto& block : next.m_blocks) block.firstCommand += m_commandIndex;
     next.m_blocks.insert(next.m_blocks.begin(), m_blocks.begin(), m_blocks.end());
