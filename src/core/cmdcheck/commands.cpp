@@ -30,7 +30,17 @@ void Walk::commandRules(const Word& word, std::string_view key) {
     else if (key == "EXIT") exitRules();
     else if (key == "SETLOCAL") setlocalRules();
     else if (key == "SET") setRules();
-    else if (key == "SHIFT") shifted();
+    else if (key == "SHIFT" && !jumpFollows()) shifted();
+}
+
+// "IF %1==-o SHIFT & GOTO x": the lines after it run only when the SHIFT did not.
+bool Walk::jumpFollows() const {
+    std::size_t pos = m_argsEnd;
+    while (pos < m_text.size() && (m_text[pos] == '&' || isBlank(m_text[pos]))) ++pos;
+    std::size_t end = pos;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
+    const std::string word = text::toUpper(m_text.substr(pos, end - pos));
+    return pos > m_argsEnd && m_text[m_argsEnd] == '&' && (word == "GOTO" || word == "EXIT");
 }
 
 void Walk::internalCommandRules(const CommandView& command, std::vector<FindingDraft>& drafts) {

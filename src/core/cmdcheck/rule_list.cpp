@@ -38,7 +38,8 @@ constexpr Fires Q110_FIRES = {{"for /f \"token=2 delims=,\" %%a in (x.csv) do ec
 constexpr Quiet Q110_QUIET = {"for /f \"tokens=1,2* delims=, usebackq\" %%a in (`dir`) do echo %%a",
                                  "for /f \"eol=; skip=1 delims=\" %%a in (x.txt) do echo %%a", "for /f \"skip=0x2\" %%a in (x.txt) do echo %%a", "for /f \"skip=010\" %%a in (x.txt) do echo %%a"};
 constexpr Fires Q111_FIRES = {{"set NAME = World"}, {"set /p ANSWER =Continue? "}};
-constexpr Quiet Q111_QUIET = {"SET NAME=World", "SET /A N = 1 + 2", "set \"NAME=a b\""};
+constexpr Quiet Q111_QUIET = {"SET NAME=World", "SET /A N = 1 + 2", "set \"NAME=a b\"",
+                                 "%RETURN%\nSet fso = CreateObject(\"Scripting.FileSystemObject\")   'VBS\nIf fso Is Nothing Then   'VBS"};
 constexpr Fires Q112_FIRES = {{"set /a N=(1+2"}, {"set /a N=08"}, {"set /a N=1 2"}, {"set /a N=2*"}};
 constexpr Quiet Q112_QUIET = {"SET /A N=(1+2)*3", "SET /A \"N=1<<4\"", "set /a N=0x1F %% 7", "set /a COUNT+=1", "SET /A total   +=   6", "SET /A x + = 6", "SET /A ID=%ID+1"};
 constexpr Fires Q113_FIRES = {{"if %1==help goto :eof"}, {"if \"%MODE%\"==\"\" echo none\nif %MODE%==x echo x"}, {"if \"%~1\"==\"\" goto :eof\nshift\nif %1==x echo x"}};
@@ -47,7 +48,7 @@ constexpr Quiet Q113_QUIET = {"IF \"%~1\"==\"help\" GOTO usage\n:usage", "IF [%1
 constexpr Fires Q114_FIRES = {{"if \"%a%\"=\"1\" echo one"}, {"if \"%a%\" \"1\" echo one"}, {"if exist a.txt"}, {"if exist"}, {"IF EXIST a.txt == yes echo yes"}, {"IF%1==1 echo one"}, {"if x'%2'==x'?'goto HELP\n:HELP", 1}};
 constexpr Quiet Q114_QUIET = {"if \"%a%\" %comparison% \"%b%\" echo yes", "IF \"%A%\"==\"1\" ECHO one", "IF %N% GEQ 3 ECHO many", "if errorlevel==3 echo three",
                                  "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same",
-                                 "call :%1\nexit /b\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
+                                 "call :%1\nexit /b\n:# Module    Call    #\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
 constexpr Fires Q115_FIRES = {{"set N=1\necho !N!"}};
 constexpr Quiet Q115_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nSET N=1\nECHO !N!", "echo Hello World!"};
 constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}};
@@ -86,7 +87,7 @@ constexpr Fires Q130_FIRES = {{"call sub\nexit /b\n:sub", 1}};
 constexpr Quiet Q130_QUIET = {"call :sub\nexit /b\n:sub"};
 constexpr Fires Q131_FIRES = {{"call :sub\nexit /b\necho never\nrem the end\necho never\n:sub\necho sub", 3}, {"cd /d %~dp0\ngoto main\n:old\ndel *.tmp\n:main\necho main", 4},
                                 {"call :sub\ngoto :eof\n\n  @copy a b\n:sub", 4}};
-constexpr Quiet Q131_QUIET = {"if x==y goto :eof\necho y\n:sub", "call :sub\nexit /b\nrem ---\n\n:sub\necho sub", "call :a\nexit /b 0 || echo failed\n:a",
+constexpr Quiet Q131_QUIET = {"if x==y goto :eof\necho y\n:sub", "call :sub\nexit /b\nrem ---\n#+++\nexit /b 1\n\n:sub\necho sub", "call :a\nexit /b 0 || echo failed\n:a",
                                  "echo a && exit /b\necho b", "(\n  goto :eof\n  echo x\n)", "echo x\nexit /b\nWScript.Echo \"vbs\"\n:data\n1 2 3",
                                  "goto :eof\n:sub\necho sub", "@goto batch\nvar x = WScript.Arguments;\n:batch\n@echo off"};
 

@@ -60,6 +60,7 @@ void Walk::walkLine() {
         m_staleReported = {};
     }
     if (m_text[pos] == ':' && labelLine(pos)) return;
+    if (markedVbs(m_text)) return;
     if (m_skipping) {
         deadLine(pos);
         return;
@@ -79,6 +80,13 @@ void Walk::walkLine() {
         pos = forAfterSet(close + 1);
     }
     parseSequence(pos);
+}
+
+// Files that hold a VBScript part among the batch code mark its lines with a
+// trailing 'VBS comment; cmd never runs them (the batch code jumps over them).
+bool Walk::markedVbs(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(" \t");
+    return end != std::string_view::npos && end >= 3 && text::toUpper(text.substr(end - 3, 4)) == "'VBS";
 }
 
 // A ":NAME" line is a label and ends dead code; a "::" line is a comment.
@@ -110,12 +118,17 @@ void Walk::startSkipping(bool reportable) {
     m_deadReportable = reportable;
 }
 
-// A dead line that holds more than a comment starts the stretch reported.
+// A dead line starts the stretch reported unless it is a comment (REM, or a
+// '#' line files mark sections with) or one more jump or EXIT, kept there as
+// a safety net.
 void Walk::deadLine(std::size_t pos) {
-    if (m_deadLine != NO_LINE || !m_deadReportable) return;
-    const bool remark = pos + 3 <= m_text.size() && text::toUpper(m_text.substr(pos, 3)) == "REM" &&
-                        (pos + 3 == m_text.size() || !isLetterOrDigit(m_text[pos + 3]));
-    if (remark) return;
+    if (m_deadLine != NO_LINE || !m_deadReportable || m_text[pos] == '#') return;
+    std::size_t end = pos;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
+    if (end == m_text.size() || !isLetterOrDigit(m_text[end])) {
+        const UpperWord word(m_text.substr(pos, end - pos));
+        if (word.view() == "REM" || word.view() == "GOTO" || word.view() == "EXIT") return;
+    }
     const Place at = m_line.placeOf(pos);
     m_deadLine = at.line;
     m_deadColumn = at.column;

@@ -76,6 +76,9 @@ private:
     // walk.cpp: the file, blocks, labels, suppression and dead code
     void walkLine();
     bool labelLine(std::size_t pos);
+    static bool markedVbs(std::string_view text);
+    //! Whether GOTO or EXIT follows the command just parsed on its line.
+    bool jumpFollows() const;
     void startSkipping(bool reportable);
     void deadLine(std::size_t pos);
     //! The label `name` ends the dead code under way: its stretch is reported.
