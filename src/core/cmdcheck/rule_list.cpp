@@ -51,9 +51,10 @@ constexpr Quiet Q114_QUIET = {"if \"%a%\" %comparison% \"%b%\" echo yes", "IF \"
                                  "call :%1\nexit /b\n:# Module    Call    #\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
 constexpr Fires Q115_FIRES = {{"set N=1\necho !N!"}};
 constexpr Quiet Q115_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nSET N=1\nECHO !N!", "echo Hello World!"};
-constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}};
+constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}, {"(\n  set X=1\n  endlocal\n  set \"Y=%X%\"\n)", 4}};
 constexpr Quiet Q116_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nIF 1==1 (\n  SET N=5\n  ECHO !N!\n)",
-                                 "set N=5\necho %N%", "endlocal & set \"X=%X%\"", "(endlocal & set \"X=%X%\")", "if 1==1 (\n  set X=1\n  endlocal & set \"X=%X%\"\n)"};
+                                 "set N=5\necho %N%", "endlocal & set \"X=%X%\"", "(endlocal & set \"X=%X%\")", "if 1==1 (\n  set X=1\n  endlocal & set \"X=%X%\"\n)",
+                                 "endlocal & (\n  set \"A=%B%\"\n  set \"A=%A%\"\n)"};
 constexpr Fires Q117_FIRES = {{"dir > C:\\My Logs\\list.txt"}};
 constexpr Quiet Q117_QUIET = {"DIR > \"C:\\My Logs\\list.txt\"", "echo x > %TEMP%\\a.txt /y"};
 constexpr Fires Q118_FIRES = {{"\"%~dp0tool.exe --run %*"}, {"@\"C:\\Program Files\\App\\app.exe /quiet"}};

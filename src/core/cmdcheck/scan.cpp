@@ -189,7 +189,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         return word.end;
     }
     const std::size_t before = m_findings.size();
-    if (internal && key == "ENDLOCAL") m_afterEndlocal = true;
+    if (internal && key == "ENDLOCAL") endlocalSeen();
     // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
     if (word.expansion) m_forLine = true;
     pos = parseArguments(word.end, word.expansion);

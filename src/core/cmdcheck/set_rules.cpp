@@ -195,7 +195,7 @@ void Walk::variableSet(std::string_view name) {
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
     // "ENDLOCAL & SET X=%X%" reads the value from before on purpose, to pass it out.
-    if (m_afterEndlocal) return;
+    if (m_afterEndlocal || m_endlocalStatement) return;
     if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
     std::string upper = text::toUpper(name);
@@ -203,6 +203,16 @@ void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t l
     if (set == m_setInStatement.end() || set->second >= m_commandIndex) return;
     if (m_staleReported.insert(std::move(upper)).second)
         report({Code::StaleRead, offset, length, std::string(name), {}});
+}
+
+// "ENDLOCAL & (...)" at the top level passes values out of SETLOCAL with the
+// whole statement, its blocks included. A walk started inside blocks cannot
+// tell whether an ENDLOCAL with no block of its own open is at the top level:
+// the walk before then walks its lines itself.
+void Walk::endlocalSeen() {
+    m_afterEndlocal = true;
+    if (atTopLevel()) m_endlocalStatement = true;
+    else if (m_blocks.empty()) m_endlocalUndecided = true;
 }
 
 // In a walk started inside blocks the statement began before the walk: a

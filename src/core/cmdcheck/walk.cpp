@@ -59,6 +59,7 @@ void Walk::walkLine() {
         m_setInStatement = {};
         m_staleReported = {};
     }
+    if (atTopLevel()) m_endlocalStatement = false;
     if (m_text[pos] == ':' && labelLine(pos)) return;
     if (markedVbs(m_text)) return;
     if (m_skipping) {

@@ -165,6 +165,7 @@ private:
     void setRules();
     void arithmetic(std::size_t begin, std::size_t end);
     void variableSet(std::string_view name);
+    void endlocalSeen();
     void variableRead(std::string_view name, std::size_t offset, std::size_t length);
     void outsideRead(std::string_view name, std::size_t offset, std::size_t length);
 
@@ -212,6 +213,8 @@ private:
     bool m_pendingForSet = false;
     bool m_forLine = false;      //!< the logical line holds a FOR command
     bool m_afterEndlocal = false; //!< an ENDLOCAL came earlier on the logical line
+    bool m_endlocalStatement = false; //!< the statement under way started with ENDLOCAL at the top level
+    bool m_endlocalUndecided = false; //!< see endlocalSeen
     bool m_labelSeen = false;    //!< a label came before (or the walk started past the first line)
     bool m_delayedSeen = false;  //!< SETLOCAL ENABLEDELAYEDEXPANSION came before
     bool m_shifted = false;      //!< SHIFT came before, in this walk

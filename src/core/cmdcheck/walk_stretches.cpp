@@ -37,11 +37,14 @@ void Walk::walkStretch(std::size_t first, std::size_t last, bool insideBlocks) {
 // `next` started with commands seen, no FOR list open, no directive pending
 // for its first line and live code (or a label a jump names first), and
 // either at the top level (a statement under way ends at its first line) or
-// inside at least as many blocks as it closes.
+// inside at least as many blocks as it closes, with no statement passing
+// values out with ENDLOCAL under way or undecided.
 bool Walk::goesOnAs(const Walk& next) const {
     const bool inside = next.m_outsideBlocks > 0;
     const bool blocks = inside ? m_blocks.size() > next.m_outsideClosed : m_blocks.empty();
-    return blocks && !m_pendingForSet && m_nextDisabled.none() && m_seenCode && (!m_skipping || next.m_startRevived);
+    const bool endlocal = inside && (m_endlocalStatement || next.m_endlocalUndecided);
+    return blocks && !endlocal && !m_pendingForSet && m_nextDisabled.none() && m_seenCode &&
+           (!m_skipping || next.m_startRevived);
 }
 
 std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
