@@ -25,7 +25,8 @@ constexpr Quiet Q103_QUIET = {"GOTO :EOF", "call :SUB\ngoto :eof\n:sub", "goto %
 constexpr Fires Q104_FIRES = {{"if exist a (\n  echo a\n  echo b"}};
 constexpr Quiet Q104_QUIET = {"IF EXIST a.txt (\n  ECHO found\n)", "(echo a\necho b) > out.txt 2>&1"};
 constexpr Fires Q105_FIRES = {{"echo a\n)"}, {"echo a & )"}};
-constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)", "if 1==1 (\n  %FOREACHLINE% %%L in ('dir /b') do echo %%L\n)"};
+constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)", "if 1==1 (\n  %FOREACHLINE% %%L in ('dir /b') do echo %%L\n)",
+                                 "%IF_DEBUG% (\t :# no debugging here\n  call :Debug.off\n) else (\n  set X=\n)\n:Debug.off"};
 constexpr Fires Q106_FIRES = {{"if a==b (\n echo 1\n)\nelse echo 2"}};
 constexpr Quiet Q106_QUIET = {"if exist a (\n  echo a\n) else if exist b (\n  echo b\n) else (\n  echo c\n)"};
 constexpr Fires Q107_FIRES = {{"echo \"unfinished > out.txt"}, {"ECHO \"Build started > log.txt"}};
@@ -47,7 +48,7 @@ constexpr Quiet Q113_QUIET = {"IF \"%~1\"==\"help\" GOTO usage\n:usage", "IF [%1
                                  "set MODE=fast\nif %MODE%==fast echo fast", "if .%1.==.. goto usage\nif %1==x echo x\n:usage", "if \"%~1\"==\"\" goto :eof\nif %1==x echo x", "if not defined X set X=0\nif %X%==0 echo zero", "if \"%X%\"==\"\" set X=1\nif %X%==1 echo one", "if %N% LSS 3 echo few", "if not defined MODE set MODE=x\nif /i %MODE% EQU x echo x"};
 constexpr Fires Q114_FIRES = {{"if \"%a%\"=\"1\" echo one"}, {"if \"%a%\" \"1\" echo one"}, {"if exist a.txt"}, {"if exist"}, {"IF EXIST a.txt == yes echo yes"}, {"IF%1==1 echo one"}, {"if x'%2'==x'?'goto HELP\n:HELP", 1}};
 constexpr Quiet Q114_QUIET = {"if \"%a%\" %comparison% \"%b%\" echo yes", "IF \"%A%\"==\"1\" ECHO one", "IF %N% GEQ 3 ECHO many", "if errorlevel==3 echo three",
-                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same",
+                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same", "setlocal enabledelayedexpansion\nif ^\"!V:\"=!\"==\"!V!\" (\n  echo plain\n) else (\n  echo quoted\n)",
                                  "call :%1\nexit /b\n:# Module    Call    #\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
 constexpr Fires Q115_FIRES = {{"set N=1\necho !N!"}};
 constexpr Quiet Q115_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nSET N=1\nECHO !N!", "echo Hello World!"};

@@ -193,9 +193,12 @@ std::size_t Walk::parseCommand(std::size_t pos) {
     // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
     if (word.expansion) m_forLine = true;
     pos = parseArguments(word.end, word.expansion);
-    // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block.
+    // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block,
+    // perhaps with a comment after the '('.
     if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
         openBlock(m_args.back().begin);
+    else if (word.expansion && m_args.size() > 1 && wordText(m_args.front()) == "(" && m_text[m_args[1].begin] == ':')
+        openBlock(m_args.front().begin);
     const CommandView command{m_text, word, key, m_args};
     Drafts drafts;
     if (internal) commandRules(word, key);
@@ -369,7 +372,8 @@ Word Walk::readWord(std::size_t pos, IfToken ifToken) {
         } else if (c == '!') {
             const std::size_t end = scanBang(pos);
             if (end > pos + 1) word.expansion = true;
-            pos = end;
+            // cmd replaces !NAME! after splitting the line: a quote in it still quotes.
+            pos = std::min(end, m_text.find('"', pos));
         } else {
             ++pos;
         }
