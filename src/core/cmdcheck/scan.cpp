@@ -188,7 +188,6 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         m_conditional = true;
         return word.end;
     }
-    const std::size_t before = m_findings.size();
     if (internal && key == "ENDLOCAL") endlocalSeen();
     // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
     if (word.expansion) m_forLine = true;
@@ -201,6 +200,9 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         openBlock(m_args.front().begin);
     const CommandView command{m_text, word, key, m_args};
     Drafts drafts;
+    // Only what nearMiss reported counts here: findings about the arguments
+    // may yet be dropped when a walk in parts is joined.
+    const std::size_t before = m_findings.size();
     if (internal) commandRules(word, key);
     else if (!word.expansion && (keyEnd == word.end || echoLike(m_text, word, keyEnd))) nearMiss(word, key);
     if (!internal && !word.expansion && m_findings.size() == before) shortMisspelling(command, drafts);
