@@ -375,7 +375,7 @@ Word Walk::readWord(std::size_t pos, IfToken ifToken) {
             const std::size_t end = scanBang(pos);
             if (end > pos + 1) word.expansion = true;
             // cmd replaces !NAME! after splitting the line: a quote in it still quotes.
-            pos = std::min(end, m_text.find('"', pos));
+            pos = std::min(end, m_text.substr(0, end).find('"', pos));
         } else {
             ++pos;
         }

@@ -206,13 +206,12 @@ void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t l
 }
 
 // "ENDLOCAL & (...)" at the top level passes values out of SETLOCAL with the
-// whole statement, its blocks included. A walk started inside blocks cannot
-// tell whether an ENDLOCAL with no block of its own open is at the top level:
-// the walk before then walks its lines itself.
+// whole statement, its blocks included. (A walk started inside blocks joins
+// the walk before only if it stays inside them: it never meets such an
+// ENDLOCAL, and the walk before decides its reads.)
 void Walk::endlocalSeen() {
     m_afterEndlocal = true;
     if (atTopLevel()) m_endlocalStatement = true;
-    else if (m_blocks.empty()) m_endlocalUndecided = true;
 }
 
 // In a walk started inside blocks the statement began before the walk: a

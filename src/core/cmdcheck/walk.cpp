@@ -87,7 +87,8 @@ void Walk::walkLine() {
 // trailing 'VBS comment; cmd never runs them (the batch code jumps over them).
 bool Walk::markedVbs(std::string_view text) {
     const std::size_t end = text.find_last_not_of(" \t");
-    return end != std::string_view::npos && end >= 3 && text::toUpper(text.substr(end - 3, 4)) == "'VBS";
+    return end != std::string_view::npos && end >= 3 && (text[end] | 0x20) == 's' && text[end - 3] == '\'' &&
+           (text[end - 2] | 0x20) == 'v' && (text[end - 1] | 0x20) == 'b';
 }
 
 // A ":NAME" line is a label and ends dead code; a "::" line is a comment.

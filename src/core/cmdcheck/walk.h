@@ -214,7 +214,6 @@ private:
     bool m_forLine = false;      //!< the logical line holds a FOR command
     bool m_afterEndlocal = false; //!< an ENDLOCAL came earlier on the logical line
     bool m_endlocalStatement = false; //!< the statement under way started with ENDLOCAL at the top level
-    bool m_endlocalUndecided = false; //!< see endlocalSeen
     bool m_labelSeen = false;    //!< a label came before (or the walk started past the first line)
     bool m_delayedSeen = false;  //!< SETLOCAL ENABLEDELAYEDEXPANSION came before
     bool m_shifted = false;      //!< SHIFT came before, in this walk

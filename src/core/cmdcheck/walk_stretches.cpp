@@ -37,14 +37,12 @@ void Walk::walkStretch(std::size_t first, std::size_t last, bool insideBlocks) {
 // `next` started with commands seen, no FOR list open, no directive pending
 // for its first line and live code (or a label a jump names first), and
 // either at the top level (a statement under way ends at its first line) or
-// inside at least as many blocks as it closes, with no statement passing
-// values out with ENDLOCAL under way or undecided.
+// inside more blocks than it closes (so all of it belongs to the statement
+// under way).
 bool Walk::goesOnAs(const Walk& next) const {
     const bool inside = next.m_outsideBlocks > 0;
     const bool blocks = inside ? m_blocks.size() > next.m_outsideClosed : m_blocks.empty();
-    const bool endlocal = inside && (m_endlocalStatement || next.m_endlocalUndecided);
-    return blocks && !endlocal && !m_pendingForSet && m_nextDisabled.none() && m_seenCode &&
-           (!m_skipping || next.m_startRevived);
+    return blocks && !m_pendingForSet && m_nextDisabled.none() && m_seenCode && (!m_skipping || next.m_startRevived);
 }
 
 std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
@@ -55,8 +53,8 @@ std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
         if (event.elseBranch) {
             const std::size_t firstCommand = m_blocks[m_blocks.size() - event.closed].firstCommand;
             std::erase_if(sets, [&](const auto& set) { return set.second > firstCommand; });
-        } else if ((event.staleHere || sets.contains(event.variable)) && m_staleReported.insert(event.variable).second &&
-                   event.draft) {
+        } else if (!m_endlocalStatement && (event.staleHere || sets.contains(event.variable)) &&
+                   m_staleReported.insert(event.variable).second && event.draft) {
             decided.push_back({event.position, made(*event.draft)});
         }
     }
@@ -64,6 +62,7 @@ std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
     for (auto& [name, index] : next.m_setInStatement) sets.emplace(name, index + m_commandIndex);
     next.m_setInStatement = std::move(sets);
     next.m_staleReported = std::move(m_staleReported);
+    next.m_endlocalStatement = m_endlocalStatement;
     m_blocks.resize(m_blocks.size() - next.m_outsideClosed);
     return decided;
 }
