@@ -70,6 +70,8 @@ void Walk::walkLine() {
     m_nextDisabled.reset();
     m_quoteReported = false;
     m_conditional = false;
+    // The Ignore list silences a finding by its command's word: none yet on this line.
+    m_commandWord = {};
     m_forLine = m_pendingForSet;
     m_afterEndlocal = false;
     lineEndRules();
