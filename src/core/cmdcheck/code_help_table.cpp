@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view SHORTEN = "Enclose the path in double quotation marks, or shorten it with Edit | Shorten Path.";
 
-constexpr std::array<CodeHelp, 65> TOPICS = {{
+constexpr std::array<CodeHelp, 66> TOPICS = {{
     {"Q001", "classic", "Redirection to a path with blanks",
      "The file the output is redirected to has a blank in its path, so DOS takes only the part before the blank.",
      "DIR > C:\\MY FILES\\LIST.TXT", "DIR > C:\\MYFILES\\LIST.TXT", SHORTEN},
@@ -156,6 +156,9 @@ constexpr std::array<CodeHelp, 65> TOPICS = {{
     {"Q130", "cmd", "CALL of a label without its colon",
      "CALL NAME runs a program; the file has the label :NAME.", {}, {},
      "Write CALL :NAME."},
+    {"Q131", "cmd", "Code that can never run",
+     "Lines after an unconditional GOTO or EXIT run only if a jump leads to a label among them.", {}, {},
+     "Remove the lines, or add the label a GOTO or CALL should reach them by."},
 }};
 
 } // namespace

@@ -30,7 +30,17 @@ void Walk::commandRules(const Word& word, std::string_view key) {
     else if (key == "EXIT") exitRules();
     else if (key == "SETLOCAL") setlocalRules();
     else if (key == "SET") setRules();
-    else if (key == "SHIFT") shifted();
+    else if (key == "SHIFT" && !jumpFollows()) shifted();
+}
+
+// "IF %1==-o SHIFT & GOTO x": the lines after it run only when the SHIFT did not.
+bool Walk::jumpFollows() const {
+    std::size_t pos = m_argsEnd;
+    while (pos < m_text.size() && (m_text[pos] == '&' || isBlank(m_text[pos]))) ++pos;
+    std::size_t end = pos;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
+    const std::string word = text::toUpper(m_text.substr(pos, end - pos));
+    return pos > m_argsEnd && m_text[m_argsEnd] == '&' && (word == "GOTO" || word == "EXIT");
 }
 
 void Walk::internalCommandRules(const CommandView& command, std::vector<FindingDraft>& drafts) {
@@ -99,7 +109,7 @@ void Walk::jumpRules(std::string_view key) {
     const std::string_view text = wordText(target);
     const bool colon = text.front() == ':';
     if (key == "CALL" && !colon) return;
-    if (key == "GOTO" && atTopLevel() && !m_conditional) m_skipping = true;
+    if (key == "GOTO") startSkipping(m_labelSeen || m_codeBefore || text::toUpper(text) == ":EOF");
     if (target.expansion || target.quoted) return;
     std::string_view name = text.substr(colon ? 1 : 0);
     name = name.substr(0, name.find_first_of(":+,;="));
@@ -109,7 +119,7 @@ void Walk::jumpRules(std::string_view key) {
 }
 
 void Walk::exitRules() {
-    if (atTopLevel() && !m_conditional) m_skipping = true;
+    startSkipping(true);
     if (m_args.empty()) return;
     const Word& first = m_args.front();
     const std::string upper = text::toUpper(wordText(first));

@@ -19,15 +19,19 @@ bool matchesAt(std::string_view text, std::size_t at, std::string_view lower) {
     return true;
 }
 
+// The word after GOTO or CALL. The words are looked for anywhere, comments
+// too, so "Call    #" in a comment box names no label: a target without a
+// letter or digit counts only after a colon.
 void addJumpTarget(FileIndex& index, std::string_view line, std::size_t pos) {
-    while (pos < line.size() && (isBlank(line[pos]) || line[pos] == ':')) ++pos;
+    bool colon = false;
+    for (; pos < line.size() && (isBlank(line[pos]) || line[pos] == ':'); ++pos) colon = colon || line[pos] == ':';
     std::size_t end = pos;
     while (end < line.size() && !isBlank(line[end]) &&
            std::string_view(":+,;=&|<>()\"\r\n").find(line[end]) == std::string_view::npos)
         ++end;
     const std::string_view target = line.substr(pos, end - pos);
     if (target.find_first_of("%!") != std::string_view::npos) index.dynamicJumps = true;
-    else index.jumpTargets.insert(target);
+    else if (colon || FileIndex::isName(target)) index.jumpTargets.insert(target);
 }
 
 void indexWordAt(FileIndex& index, std::string_view line, std::size_t at) {

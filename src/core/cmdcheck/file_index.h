@@ -19,7 +19,12 @@ struct FileIndex {
 
     void add(const FileIndex& part);
     //! Whether a jump may land on the label `name` (which then ends dead code).
-    bool jumpedTo(std::string_view name) const { return dynamicJumps || jumpTargets.contains(name); }
+    //! A jump to an expansion is taken to land on named labels only, not on
+    //! ":#" or ":----", which files use as comments.
+    bool jumpedTo(std::string_view name) const { return (dynamicJumps && isName(name)) || jumpTargets.contains(name); }
+    static bool isName(std::string_view name) {
+        return name.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789") != std::string_view::npos;
+    }
 };
 
 FileIndex indexLines(std::span<const std::string_view> lines);

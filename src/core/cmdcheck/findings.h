@@ -43,8 +43,9 @@ enum class Code {
     ForVariableOutside, // Q128
     DelayedNotYetEnabled, // Q129
     CallWithoutColon,  // Q130
+    DeadCode,          // Q131
 };
-inline constexpr std::size_t CODE_COUNT = 30;
+inline constexpr std::size_t CODE_COUNT = 31;
 
 //! A small document a rule is shown on: lines joined with "\n".
 struct Example {

@@ -25,7 +25,8 @@ constexpr Quiet Q103_QUIET = {"GOTO :EOF", "call :SUB\ngoto :eof\n:sub", "goto %
 constexpr Fires Q104_FIRES = {{"if exist a (\n  echo a\n  echo b"}};
 constexpr Quiet Q104_QUIET = {"IF EXIST a.txt (\n  ECHO found\n)", "(echo a\necho b) > out.txt 2>&1"};
 constexpr Fires Q105_FIRES = {{"echo a\n)"}, {"echo a & )"}};
-constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)"};
+constexpr Quiet Q105_QUIET = {"(\n  ECHO done\n)", "echo (x)", "%IF_DEBUG% (\n  echo debug\n)", "if 1==1 (\n  %FOREACHLINE% %%L in ('dir /b') do echo %%L\n)",
+                                 "%IF_DEBUG% (\t :# no debugging here\n  call :Debug.off\n) else (\n  set X=\n)\n:Debug.off"};
 constexpr Fires Q106_FIRES = {{"if a==b (\n echo 1\n)\nelse echo 2"}};
 constexpr Quiet Q106_QUIET = {"if exist a (\n  echo a\n) else if exist b (\n  echo b\n) else (\n  echo c\n)"};
 constexpr Fires Q107_FIRES = {{"echo \"unfinished > out.txt"}, {"ECHO \"Build started > log.txt"}};
@@ -38,7 +39,8 @@ constexpr Fires Q110_FIRES = {{"for /f \"token=2 delims=,\" %%a in (x.csv) do ec
 constexpr Quiet Q110_QUIET = {"for /f \"tokens=1,2* delims=, usebackq\" %%a in (`dir`) do echo %%a",
                                  "for /f \"eol=; skip=1 delims=\" %%a in (x.txt) do echo %%a", "for /f \"skip=0x2\" %%a in (x.txt) do echo %%a", "for /f \"skip=010\" %%a in (x.txt) do echo %%a"};
 constexpr Fires Q111_FIRES = {{"set NAME = World"}, {"set /p ANSWER =Continue? "}};
-constexpr Quiet Q111_QUIET = {"SET NAME=World", "SET /A N = 1 + 2", "set \"NAME=a b\""};
+constexpr Quiet Q111_QUIET = {"SET NAME=World", "SET /A N = 1 + 2", "set \"NAME=a b\"",
+                                 "%RETURN%\nSet fso = CreateObject(\"Scripting.FileSystemObject\")   'VBS\nIf fso Is Nothing Then   'VBS"};
 constexpr Fires Q112_FIRES = {{"set /a N=(1+2"}, {"set /a N=08"}, {"set /a N=1 2"}, {"set /a N=2*"}};
 constexpr Quiet Q112_QUIET = {"SET /A N=(1+2)*3", "SET /A \"N=1<<4\"", "set /a N=0x1F %% 7", "set /a COUNT+=1", "SET /A total   +=   6", "SET /A x + = 6", "SET /A ID=%ID+1"};
 constexpr Fires Q113_FIRES = {{"if %1==help goto :eof"}, {"if \"%MODE%\"==\"\" echo none\nif %MODE%==x echo x"}, {"if \"%~1\"==\"\" goto :eof\nshift\nif %1==x echo x"}};
@@ -46,12 +48,14 @@ constexpr Quiet Q113_QUIET = {"IF \"%~1\"==\"help\" GOTO usage\n:usage", "IF [%1
                                  "set MODE=fast\nif %MODE%==fast echo fast", "if .%1.==.. goto usage\nif %1==x echo x\n:usage", "if \"%~1\"==\"\" goto :eof\nif %1==x echo x", "if not defined X set X=0\nif %X%==0 echo zero", "if \"%X%\"==\"\" set X=1\nif %X%==1 echo one", "if %N% LSS 3 echo few", "if not defined MODE set MODE=x\nif /i %MODE% EQU x echo x"};
 constexpr Fires Q114_FIRES = {{"if \"%a%\"=\"1\" echo one"}, {"if \"%a%\" \"1\" echo one"}, {"if exist a.txt"}, {"if exist"}, {"IF EXIST a.txt == yes echo yes"}, {"IF%1==1 echo one"}, {"if x'%2'==x'?'goto HELP\n:HELP", 1}};
 constexpr Quiet Q114_QUIET = {"if \"%a%\" %comparison% \"%b%\" echo yes", "IF \"%A%\"==\"1\" ECHO one", "IF %N% GEQ 3 ECHO many", "if errorlevel==3 echo three",
-                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same"};
+                                 "if /i not \"%~x1\"==\".txt\" exit /b 1", "if 1(==1( echo same", "setlocal enabledelayedexpansion\nif ^\"!V:\"=!\"==\"!V!\" (\n  echo plain\n) else (\n  echo quoted\n)",
+                                 "call :%1\nexit /b\n:# Module    Call    #\n:# The PowerShell part\nif ($x) { Write-Host $x }"};
 constexpr Fires Q115_FIRES = {{"set N=1\necho !N!"}};
 constexpr Quiet Q115_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nSET N=1\nECHO !N!", "echo Hello World!"};
-constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}};
+constexpr Fires Q116_FIRES = {{"if 1==1 (\n  set N=5\n  echo %N%\n)", 3}, {"set N=5 & echo x & set M=%N%"}, {"(\n  set X=1\n  endlocal\n  set \"Y=%X%\"\n)", 4}};
 constexpr Quiet Q116_QUIET = {"SETLOCAL ENABLEDELAYEDEXPANSION\nIF 1==1 (\n  SET N=5\n  ECHO !N!\n)",
-                                 "set N=5\necho %N%", "endlocal & set \"X=%X%\"", "(endlocal & set \"X=%X%\")", "if 1==1 (\n  set X=1\n  endlocal & set \"X=%X%\"\n)"};
+                                 "set N=5\necho %N%", "endlocal & set \"X=%X%\"", "(endlocal & set \"X=%X%\")", "if 1==1 (\n  set X=1\n  endlocal & set \"X=%X%\"\n)",
+                                 "endlocal & (\n  set \"A=%B%\"\n  set \"A=%A%\"\n)"};
 constexpr Fires Q117_FIRES = {{"dir > C:\\My Logs\\list.txt"}};
 constexpr Quiet Q117_QUIET = {"DIR > \"C:\\My Logs\\list.txt\"", "echo x > %TEMP%\\a.txt /y"};
 constexpr Fires Q118_FIRES = {{"\"%~dp0tool.exe --run %*"}, {"@\"C:\\Program Files\\App\\app.exe /quiet"}};
@@ -83,6 +87,11 @@ constexpr Fires Q129_FIRES = {{"echo !X!\nsetlocal enabledelayedexpansion", 1}};
 constexpr Quiet Q129_QUIET = {"setlocal enabledelayedexpansion\necho !X!", "goto main\n:show\necho !X!\ngoto :eof\n:main\nsetlocal enabledelayedexpansion\ncall :show"};
 constexpr Fires Q130_FIRES = {{"call sub\nexit /b\n:sub", 1}};
 constexpr Quiet Q130_QUIET = {"call :sub\nexit /b\n:sub"};
+constexpr Fires Q131_FIRES = {{"call :sub\nexit /b\necho never\nrem the end\necho never\n:sub\necho sub", 3}, {"cd /d %~dp0\ngoto main\n:old\ndel *.tmp\n:main\necho main", 4},
+                                {"call :sub\ngoto :eof\n\n  @copy a b\n:sub", 4}};
+constexpr Quiet Q131_QUIET = {"if x==y goto :eof\necho y\n:sub", "call :sub\nexit /b\nrem ---\n#+++\nexit /b 1\n\n:sub\necho sub", "call :a\nexit /b 0 || echo failed\n:a",
+                                 "echo a && exit /b\necho b", "(\n  goto :eof\n  echo x\n)", "echo x\nexit /b\nWScript.Echo \"vbs\"\n:data\n1 2 3",
+                                 "goto :eof\n:sub\necho sub", "@goto batch\nvar x = WScript.Arguments;\n:batch\n@echo off"};
 
 constexpr std::array<CodeDef, CODE_COUNT> CODES = {{
     {Code::NearMissCommand, "Q101", ERROR,
@@ -170,6 +179,9 @@ constexpr std::array<CodeDef, CODE_COUNT> CODES = {{
     {Code::CallWithoutColon, "Q130", WARNING,
      "CALL {a} on line {line} runs a program named {a}, but the batch file has a label :{a}. Write CALL :{a} to call the label.",
      "callWithoutColon", Q130_FIRES, Q130_QUIET},
+    {Code::DeadCode, "Q131", WARNING,
+     "The lines from line {line} up to the label :{a} can never run: an unconditional GOTO or EXIT comes before them, and no jump leads to a label in between. Remove them, or add the label a GOTO or CALL should reach them by.",
+     "Walk::deadStretch", Q131_FIRES, Q131_QUIET},
 }};
 
 } // namespace

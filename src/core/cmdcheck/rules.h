@@ -40,7 +40,7 @@ void promptWithoutVariable(const CommandView& command, Drafts& out);
 void arithmeticCaret(const CommandView& command, Drafts& out);
 //! Q128: a lone '%' in ECHO text (dropped in a batch file).
 void lonePercent(const CommandView& command, Drafts& out);
-//! Q132: CALL NAME where the file has the label :NAME.
+//! Q130: CALL NAME where the file has the label :NAME.
 void callWithoutColon(const CommandView& command, bool labelExists, Drafts& out);
 
 //! Q120: what is wrong with the '%' expansion at `pos`, if anything.

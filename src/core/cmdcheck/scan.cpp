@@ -174,6 +174,7 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         return m_text.size();
     }
     colour(word.begin, word.end - word.begin, ports::ColourRole::Command);
+    m_codeBefore = m_seenCode;
     if (internal && key != "ECHO") m_seenCode = true;
     if (internal && key == "IF") return parseIf(word.begin, keyEnd);
     if (key == "IF" && keyEnd < word.end && m_text[keyEnd] == '%') {
@@ -187,16 +188,21 @@ std::size_t Walk::parseCommand(std::size_t pos) {
         m_conditional = true;
         return word.end;
     }
-    const std::size_t before = m_findings.size();
-    if (internal && key == "ENDLOCAL") m_afterEndlocal = true;
+    if (internal && key == "ENDLOCAL") endlocalSeen();
     // A macro as the command word may be a FOR ("%FOREACHLINE% %%l in (...) do").
     if (word.expansion) m_forLine = true;
-    pos = parseArguments(word.end);
-    // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block.
+    pos = parseArguments(word.end, word.expansion);
+    // "%IF_DEBUG% (": a macro that expands to an IF or FOR head opening a block,
+    // perhaps with a comment after the '('.
     if (word.expansion && !m_args.empty() && wordText(m_args.back()) == "(" && m_args.back().end == m_argsEnd)
         openBlock(m_args.back().begin);
+    else if (word.expansion && m_args.size() > 1 && wordText(m_args.front()) == "(" && m_text[m_args[1].begin] == ':')
+        openBlock(m_args.front().begin);
     const CommandView command{m_text, word, key, m_args};
     Drafts drafts;
+    // Only what nearMiss reported counts here: findings about the arguments
+    // may yet be dropped when a walk in parts is joined.
+    const std::size_t before = m_findings.size();
     if (internal) commandRules(word, key);
     else if (!word.expansion && (keyEnd == word.end || echoLike(m_text, word, keyEnd))) nearMiss(word, key);
     if (!internal && !word.expansion && m_findings.size() == before) shortMisspelling(command, drafts);
@@ -236,10 +242,21 @@ std::size_t Walk::readRedirection(std::size_t pos) {
     return target.end > pos ? target.end : pos + 1;
 }
 
-std::size_t Walk::parseArguments(std::size_t pos) {
+// After a macro as the command word, "%%X IN (" starts the list of a FOR the
+// macro begins: a ')' in it closes no block.
+std::size_t Walk::parseArguments(std::size_t pos, bool macro) {
     for (;;) {
         pos = skipBlanks(pos);
-        if (pos >= m_text.size() || endsArguments(pos)) break;
+        if (pos >= m_text.size()) break;
+        if (macro && m_text[pos] == '(' && m_args.size() >= 2 && text::toUpper(wordText(m_args.back())) == "IN" &&
+            wordText(m_args[m_args.size() - 2]).starts_with("%%")) {
+            const std::size_t close = forSetEnd(pos + 1);
+            if (close == std::string_view::npos) break;
+            m_args.push_back({pos, close + 1, false, false});
+            pos = close + 1;
+            continue;
+        }
+        if (endsArguments(pos)) break;
         if (atRedirection(pos)) {
             pos = readRedirection(pos);
             continue;
@@ -357,7 +374,8 @@ Word Walk::readWord(std::size_t pos, IfToken ifToken) {
         } else if (c == '!') {
             const std::size_t end = scanBang(pos);
             if (end > pos + 1) word.expansion = true;
-            pos = end;
+            // cmd replaces !NAME! after splitting the line: a quote in it still quotes.
+            pos = std::min(end, m_text.substr(0, end).find('"', pos));
         } else {
             ++pos;
         }

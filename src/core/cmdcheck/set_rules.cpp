@@ -195,7 +195,7 @@ void Walk::variableSet(std::string_view name) {
 // its lines) is read: a SET earlier in the same statement is not seen yet.
 void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t length) {
     // "ENDLOCAL & SET X=%X%" reads the value from before on purpose, to pass it out.
-    if (m_afterEndlocal) return;
+    if (m_afterEndlocal || m_endlocalStatement) return;
     if (m_outsideBlocks > 0) return outsideRead(name, offset, length);
     if (m_setInStatement.empty()) return;
     std::string upper = text::toUpper(name);
@@ -203,6 +203,15 @@ void Walk::variableRead(std::string_view name, std::size_t offset, std::size_t l
     if (set == m_setInStatement.end() || set->second >= m_commandIndex) return;
     if (m_staleReported.insert(std::move(upper)).second)
         report({Code::StaleRead, offset, length, std::string(name), {}});
+}
+
+// "ENDLOCAL & (...)" at the top level passes values out of SETLOCAL with the
+// whole statement, its blocks included. (A walk started inside blocks joins
+// the walk before only if it stays inside them: it never meets such an
+// ENDLOCAL, and the walk before decides its reads.)
+void Walk::endlocalSeen() {
+    m_afterEndlocal = true;
+    if (atTopLevel()) m_endlocalStatement = true;
 }
 
 // In a walk started inside blocks the statement began before the walk: a

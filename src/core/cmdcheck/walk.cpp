@@ -59,12 +59,19 @@ void Walk::walkLine() {
         m_setInStatement = {};
         m_staleReported = {};
     }
+    if (atTopLevel()) m_endlocalStatement = false;
     if (m_text[pos] == ':' && labelLine(pos)) return;
-    if (m_skipping) return;
+    if (markedVbs(m_text)) return;
+    if (m_skipping) {
+        deadLine(pos);
+        return;
+    }
     m_lineDisabled = m_nextDisabled;
     m_nextDisabled.reset();
     m_quoteReported = false;
     m_conditional = false;
+    // The Ignore list silences a finding by its command's word: none yet on this line.
+    m_commandWord = {};
     m_forLine = m_pendingForSet;
     m_afterEndlocal = false;
     lineEndRules();
@@ -76,6 +83,14 @@ void Walk::walkLine() {
         pos = forAfterSet(close + 1);
     }
     parseSequence(pos);
+}
+
+// Files that hold a VBScript part among the batch code mark its lines with a
+// trailing 'VBS comment; cmd never runs them (the batch code jumps over them).
+bool Walk::markedVbs(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(" \t");
+    return end != std::string_view::npos && end >= 3 && (text[end] | 0x20) == 's' && text[end - 3] == '\'' &&
+           (text[end - 2] | 0x20) == 'v' && (text[end - 1] | 0x20) == 'b';
 }
 
 // A ":NAME" line is a label and ends dead code; a "::" line is a comment.
@@ -91,10 +106,44 @@ bool Walk::labelLine(std::size_t pos) {
     m_lists.labels.emplace_back(name);
     // Dead code goes on past a label nothing jumps to.
     if (m_index.jumpedTo(name)) {
+        endDeadCode(name);
         m_skipping = false;
         m_startRevived = m_startRevived || m_line.firstLine == m_firstLine;
     }
     return true;
+}
+
+// An unconditional jump or EXIT at the top level: the lines up to the next
+// label a jump names are dead.
+void Walk::startSkipping(bool reportable) {
+    if (!atTopLevel() || m_conditional) return;
+    m_skipping = true;
+    m_deadLine = NO_LINE;
+    m_deadReportable = reportable;
+}
+
+// A dead line starts the stretch reported unless it is a comment (REM, or a
+// '#' line files mark sections with) or one more jump or EXIT, kept there as
+// a safety net.
+void Walk::deadLine(std::size_t pos) {
+    if (m_deadLine != NO_LINE || !m_deadReportable || m_text[pos] == '#') return;
+    std::size_t end = pos;
+    while (end < m_text.size() && isLetter(m_text[end])) ++end;
+    if (end == m_text.size() || !isLetterOrDigit(m_text[end])) {
+        const UpperWord word(m_text.substr(pos, end - pos));
+        if (word.view() == "REM" || word.view() == "GOTO" || word.view() == "EXIT") return;
+    }
+    const Place at = m_line.placeOf(pos);
+    m_deadLine = at.line;
+    m_deadColumn = at.column;
+    m_deadLength = m_line.lengthOnLine(pos, m_text.size() - pos);
+}
+
+// The tail of a file after its last live code is never reported: hybrid
+// files keep another language's code or data there.
+void Walk::endDeadCode(std::string_view name) {
+    if (m_skipping && m_deadLine != NO_LINE) reportAt(m_deadLine, m_deadColumn, m_deadLength, Code::DeadCode, name);
+    m_deadLine = NO_LINE;
 }
 
 // "qlt: disable=Q101,Q113" in a comment: for the whole file when no command

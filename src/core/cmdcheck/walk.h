@@ -76,6 +76,13 @@ private:
     // walk.cpp: the file, blocks, labels, suppression and dead code
     void walkLine();
     bool labelLine(std::size_t pos);
+    static bool markedVbs(std::string_view text);
+    //! Whether GOTO or EXIT follows the command just parsed on its line.
+    bool jumpFollows() const;
+    void startSkipping(bool reportable);
+    void deadLine(std::size_t pos);
+    //! The label `name` ends the dead code under way: its stretch is reported.
+    void endDeadCode(std::string_view name);
     void commentDirective(std::string_view comment);
     void openBlock(std::size_t pos);
     std::size_t closeParen(std::size_t pos);
@@ -125,7 +132,7 @@ private:
     void unclosedQuote(std::size_t pos);
     std::size_t scanPercent(std::size_t pos, Expansion& kind);
     std::size_t scanBang(std::size_t pos);
-    std::size_t parseArguments(std::size_t pos);
+    std::size_t parseArguments(std::size_t pos, bool macro);
     void colour(std::size_t offset, std::size_t length, ports::ColourRole role);
 
     // commands.cpp: rules of single commands
@@ -158,6 +165,7 @@ private:
     void setRules();
     void arithmetic(std::size_t begin, std::size_t end);
     void variableSet(std::string_view name);
+    void endlocalSeen();
     void variableRead(std::string_view name, std::size_t offset, std::size_t length);
     void outsideRead(std::string_view name, std::size_t offset, std::size_t length);
 
@@ -192,10 +200,20 @@ private:
     bool m_conditional = false;  //!< the command runs only under a condition
     bool m_skipping = false;     //!< dead code after an unconditional jump
     bool m_seenCode = false;
+    bool m_codeBefore = false;   //!< m_seenCode as it was before the command being parsed
+    //! The dead stretch under way: its first line with code (NO_LINE while
+    //! none), and whether a label that ends it reports it. A GOTO before any
+    //! code and any label skips a header or another language's part on purpose.
+    static constexpr std::size_t NO_LINE = SIZE_MAX;
+    std::size_t m_deadLine = NO_LINE;
+    std::size_t m_deadColumn = 0;
+    std::size_t m_deadLength = 0;
+    bool m_deadReportable = false;
     bool m_quoteReported = false;
     bool m_pendingForSet = false;
     bool m_forLine = false;      //!< the logical line holds a FOR command
     bool m_afterEndlocal = false; //!< an ENDLOCAL came earlier on the logical line
+    bool m_endlocalStatement = false; //!< the statement under way started with ENDLOCAL at the top level
     bool m_labelSeen = false;    //!< a label came before (or the walk started past the first line)
     bool m_delayedSeen = false;  //!< SETLOCAL ENABLEDELAYEDEXPANSION came before
     bool m_shifted = false;      //!< SHIFT came before, in this walk

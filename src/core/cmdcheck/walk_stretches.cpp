@@ -37,7 +37,8 @@ void Walk::walkStretch(std::size_t first, std::size_t last, bool insideBlocks) {
 // `next` started with commands seen, no FOR list open, no directive pending
 // for its first line and live code (or a label a jump names first), and
 // either at the top level (a statement under way ends at its first line) or
-// inside at least as many blocks as it closes.
+// inside more blocks than it closes (so all of it belongs to the statement
+// under way).
 bool Walk::goesOnAs(const Walk& next) const {
     const bool inside = next.m_outsideBlocks > 0;
     const bool blocks = inside ? m_blocks.size() > next.m_outsideClosed : m_blocks.empty();
@@ -52,8 +53,8 @@ std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
         if (event.elseBranch) {
             const std::size_t firstCommand = m_blocks[m_blocks.size() - event.closed].firstCommand;
             std::erase_if(sets, [&](const auto& set) { return set.second > firstCommand; });
-        } else if ((event.staleHere || sets.contains(event.variable)) && m_staleReported.insert(event.variable).second &&
-                   event.draft) {
+        } else if (!m_endlocalStatement && (event.staleHere || sets.contains(event.variable)) &&
+                   m_staleReported.insert(event.variable).second && event.draft) {
             decided.push_back({event.position, made(*event.draft)});
         }
     }
@@ -61,6 +62,7 @@ std::vector<Walk::Decided> Walk::decideOutsideReads(Walk& next) {
     for (auto& [name, index] : next.m_setInStatement) sets.emplace(name, index + m_commandIndex);
     next.m_setInStatement = std::move(sets);
     next.m_staleReported = std::move(m_staleReported);
+    next.m_endlocalStatement = m_endlocalStatement;
     m_blocks.resize(m_blocks.size() - next.m_outsideClosed);
     return decided;
 }
@@ -69,6 +71,10 @@ void Walk::handOver(Walk& next) {
     if (next.m_outsideBlocks == 0) {
         for (auto& set : next.m_setInStatement) set.second += m_commandIndex;
         m_blocks.clear();
+    }
+    if (m_skipping && next.m_startRevived) {
+        const std::string_view line = m_lines[next.m_firstLine];
+        endDeadCode(labelName(line, line.find_first_not_of(" \t@,;=")));
     }
     std::vector<Decided> decided = decideOutsideReads(next);
     for (auto& block : next.m_blocks) block.firstCommand += m_commandIndex;
