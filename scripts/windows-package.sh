@@ -17,7 +17,8 @@ if ((${#need[@]})); then
   "${SUDO[@]}" apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=600 "${need[@]}" >/dev/null
 fi
 version=$(sed -n 's/^project(Quillet VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-out=$build/package
+# Absolute: makensis reads the lists and the files from the script's folder.
+out=$(realpath -m "$build/package")
 stage=$out/Quillet-$version
 rm -rf "$out" && mkdir -p "$stage/bin" "$stage/platforms" "$stage/styles"
 cp "$build/src/app/quillet.exe" "$stage/"
@@ -62,7 +63,7 @@ mkdir -p "$lists"
 } >"$lists/uninstall.nsh"
 
 setup=$out/Quillet-$version-setup.exe
-makensis -V2 -DVERSION="$version" -DLISTS="$lists" -DOUTFILE="$(realpath -m "$setup")" \
+makensis -V2 -DVERSION="$version" -DLISTS="$lists" -DOUTFILE="$setup" \
   -DICON="$PWD/packaging/windows/quillet.ico" packaging/windows/quillet.nsi
 (cd "$out" && zip -qr "Quillet-$version-portable.zip" "Quillet-$version")
 echo "windows-package: $setup ($(du -k "$setup" | cut -f1) KB), $out/Quillet-$version-portable.zip;" \

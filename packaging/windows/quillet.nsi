@@ -33,7 +33,7 @@ SetCompressor /SOLID lzma
 Section "Quillet" SecMain
   SectionIn RO
   SetOutPath "$INSTDIR"
-  !include "${LISTS}\install.nsh"
+  !include "${LISTS}/install.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKCU "Software\Quillet" "InstallFolder" "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\Quillet.lnk" "$INSTDIR\quillet.exe"
@@ -70,7 +70,7 @@ Section "Uninstall"
     WriteRegExpandStr HKCU "Environment" "Path" $0
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=500
   path_done:
-  !include "${LISTS}\uninstall.nsh"
+  !include "${LISTS}/uninstall.nsh"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Quillet.lnk"
