@@ -34,8 +34,12 @@ void TForm1::setUpLiveCheck() {
     live->setChecked(core::settings::readBool(m_services.settings, core::settings::Setting::CheckAsYouType));
     connect(live, &QAction::toggled, this, [this](bool on) {
         core::settings::writeBool(m_services.settings, core::settings::Setting::CheckAsYouType, on);
-        if (on) m_liveChecker->checkSoon();
-        else m_editorView->showUnderlines({});
+        if (on) {
+            m_liveChecker->checkSoon();
+            return;
+        }
+        m_editorView->showUnderlines({});
+        m_editorView->keepMarkerMargin(false);
     });
     m_documents->addListener([this](core::documents::DocumentEvent event) {
         if (event == core::documents::DocumentEvent::TabsChanged &&
@@ -62,7 +66,9 @@ std::optional<core::checker::Snapshot> TForm1::liveSnapshot() const {
 void TForm1::showLiveResult(const core::checker::LiveResult& result) {
     setTypingColours(result.rules);
     const bool option = core::settings::readBool(m_services.settings, core::settings::Setting::CheckAsYouType);
-    if (!core::checker::showsLiveResult(option, result.rules)) return;
+    const bool live = core::checker::showsLiveResult(option, result.rules);
+    m_editorView->keepMarkerMargin(live);
+    if (!live) return;
     m_editorView->resetColours();
     m_editorView->colourSpans(result.colours);
     m_editorView->showUnderlines(result.underlines);

@@ -435,7 +435,16 @@ void ScintillaEditorView::showProblemMarkers(const std::vector<core::checker::Pr
             if (handle >= 0) m_problemMarkers.emplace_back(handle, QString::fromUtf8(marker.tooltip));
         }
     });
-    m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() ? 0 : 16);
+    updateMarkerMargin();
+}
+
+void ScintillaEditorView::keepMarkerMargin(bool keep) {
+    m_keepMarkerMargin = keep;
+    updateMarkerMargin();
+}
+
+void ScintillaEditorView::updateMarkerMargin() {
+    m_editor->setMarginWidth(SYMBOL_MARGIN, m_problemMarkers.empty() && !m_keepMarkerMargin ? 0 : 16);
 }
 
 QString ScintillaEditorView::problemTextAt(const QPoint& viewportPoint) const {

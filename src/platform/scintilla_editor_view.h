@@ -102,11 +102,16 @@ public:
     //! A marker beside each line with findings (they move with their lines as
     //! the text is edited); none when the list is empty.
     void showProblemMarkers(const std::vector<core::checker::ProblemMarker>& markers);
+    //! Keeps the markers' margin even with no marker, so that the text does not
+    //! move sideways each time the check as you type finds a first problem or
+    //! the last one goes.
+    void keepMarkerMargin(bool keep);
     //! The findings' texts of the line at a point of the editor's viewport, for
     //! the marker's tooltip; empty when the line has none.
     QString problemTextAt(const QPoint& viewportPoint) const;
 
 private:
+    void updateMarkerMargin();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     long length() const;
     std::string_view widgetText() const;
@@ -134,6 +139,7 @@ private:
     bool m_forcedModified = false;
     bool m_replacing = false;
     std::vector<std::pair<int, QString>> m_problemMarkers; //!< marker handle, tooltip
+    bool m_keepMarkerMargin = false;
     std::vector<core::ports::ColourSpan> m_pending; //!< by line; a filled one has length 0
     std::size_t m_pendingNext = 0;                  //!< where the next idle slice starts
     QTimer m_fillTimer;

@@ -162,6 +162,29 @@ TEST_F(WindowComforts, TypingChecksTheDocumentInTheBackgroundWithoutMovingTheCar
     EXPECT_EQ(problemCount(), "1 problem") << "with the option off, only F7 checks";
 }
 
+TEST_F(WindowComforts, TheTextStaysPutAsTheCheckAsYouTypeFindsProblemsAndTheyGo) {
+    settings.writeInteger("Options", "CheckRules", 2);
+    startAdvanced({dir.write("A.BAT", "@ECHO OFF\r\n")});
+    const auto textStart = [&] {
+        int width = 0;
+        for (unsigned long margin = 0; margin < 5; ++margin)
+            width += static_cast<int>(editor()->SendScintilla(QsciScintillaBase::SCI_GETMARGINWIDTHN, margin));
+        return width;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problemCount() == "No problems"; }, 10000));
+    const int before = textStart();
+    editor()->setFocus();
+    editor()->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTest::keyClicks(editor(), "GOTO NOWHERE");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problemCount() == "1 problem"; }, 10000));
+    EXPECT_EQ(textStart(), before) << "a first problem";
+    editor()->setSelection(1, 0, 1, 12);
+    QTest::keyClicks(editor(), "REM");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problemCount() == "No problems"; }, 10000));
+    EXPECT_EQ(textStart(), before) << "the last problem gone";
+}
+
 TEST_F(WindowComforts, FilesOpenAtExitComeBackWithTheFrontOneInFront) {
     startAdvanced({dir.write("A.BAT", "REM A\r\n")});
     open(dir.write("B.BAT", "REM B\r\n"));
@@ -213,7 +236,7 @@ TEST_F(WindowComforts, FindBarHighlightsEveryMatchWrapsWithANoticeAndSaysNotFoun
     EXPECT_EQ(note->text(), "");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(window->editorView().selectionStart(), 0u);
-    EXPECT_EQ(note->text(), "Passed the bottom: went on from the top");
+    EXPECT_EQ(note->text(), "Went on from the top");
     bar->findChild<QCheckBox*>("FindMatchCase")->setChecked(true);
     QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(window->editorView().selectionStart(), 0u) << "the only lower-case whole word";
@@ -223,6 +246,29 @@ TEST_F(WindowComforts, FindBarHighlightsEveryMatchWrapsWithANoticeAndSaysNotFoun
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
     EXPECT_FALSE(highlighted(0));
+}
+
+TEST_F(WindowComforts, AtItsSmallestTheFindBarShowsItsNotesInFull) {
+    startAdvanced({dir.write("A.BAT", "copy a b\r\n")});
+    window->resize(window->minimumSize());
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    auto* bar = child<QWidget>("FindBar");
+    auto* field = bar->findChild<QLineEdit*>("FindText");
+    auto* note = bar->findChild<QLabel*>("FindNote");
+    const auto fits = [&] {
+        QTest::qWait(50);
+        return note->width() >= note->sizeHint().width() && note->geometry().right() <= bar->contentsRect().right();
+    };
+    field->setText("copy");
+    window->editorView().setCaret(5);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_FALSE(note->text().isEmpty()) << "went round the end";
+    EXPECT_TRUE(fits()) << note->text().toStdString();
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    ASSERT_FALSE(note->text().isEmpty()) << "went round the start";
+    EXPECT_TRUE(fits()) << note->text().toStdString();
+    field->setText("SETLOCAL ENABLEDELAYEDEXPANSION");
+    EXPECT_TRUE(fits()) << note->text().toStdString();
 }
 
 } // namespace

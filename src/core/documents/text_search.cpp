@@ -40,6 +40,15 @@ bool isWhole(std::string_view text, std::size_t start, std::size_t length) {
     return !before && !after;
 }
 
+// The note sits beside the search field in a bar as wide as the smallest
+// window: a long search text keeps its first characters and an ellipsis.
+std::string shortened(std::string_view utf8) {
+    constexpr std::size_t SHOWN = 10;
+    std::size_t end = 0;
+    for (std::size_t shown = 0; shown < SHOWN && end < utf8.size(); ++shown) text::nextCodePoint(utf8, end);
+    return end < utf8.size() ? std::string(utf8.substr(0, end)) + "\u2026" : std::string(utf8);
+}
+
 } // namespace
 
 std::vector<TextMatch> findAll(std::string_view text, std::string_view needle, const SearchOptions& options) {
@@ -74,9 +83,9 @@ FindOutcome findFrom(std::string_view text, std::string_view needle, const Searc
 }
 
 std::string findNote(const FindOutcome& outcome, std::string_view needle, bool backward) {
-    if (!outcome.match) return "\"" + std::string(needle) + "\" was not found";
+    if (!outcome.match) return "\"" + shortened(needle) + "\" was not found";
     if (!outcome.wrapped) return {};
-    return backward ? "Passed the top: went on from the bottom" : "Passed the bottom: went on from the top";
+    return backward ? "Went on from the bottom" : "Went on from the top";
 }
 
 } // namespace core::documents

@@ -37,7 +37,7 @@ FindOutcome findFrom(std::string_view text, std::string_view needle, const Searc
                      bool backward);
 
 //! What the Find bar says after a search: nothing, that it wrapped, or that
-//! the text is not there.
+//! the text is not there (a long text shortened, so the note fits the bar).
 std::string findNote(const FindOutcome& outcome, std::string_view needle, bool backward);
 
 } // namespace core::documents

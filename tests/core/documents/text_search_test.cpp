@@ -41,7 +41,11 @@ TEST(TextSearch, AllMatchesAreFoundForHighlightingWithoutOverlap) {
 
 TEST(TextSearch, TheNoteSaysWhenTheSearchWrappedOrFoundNothing) {
     EXPECT_EQ(core::documents::findNote({TextMatch{0, 1}, false}, "x", false), "");
-    EXPECT_EQ(core::documents::findNote({TextMatch{0, 1}, true}, "x", false), "Passed the bottom: went on from the top");
-    EXPECT_EQ(core::documents::findNote({TextMatch{0, 1}, true}, "x", true), "Passed the top: went on from the bottom");
+    EXPECT_EQ(core::documents::findNote({TextMatch{0, 1}, true}, "x", false), "Went on from the top");
+    EXPECT_EQ(core::documents::findNote({TextMatch{0, 1}, true}, "x", true), "Went on from the bottom");
     EXPECT_EQ(core::documents::findNote({}, "xcopy", false), "\"xcopy\" was not found");
+    // A long text keeps its first ten characters (letters, not bytes) and an ellipsis.
+    EXPECT_EQ(core::documents::findNote({}, "\u00e9\u00e9\u00e94567890", false), "\"\u00e9\u00e9\u00e94567890\" was not found");
+    EXPECT_EQ(core::documents::findNote({}, "\u00e9\u00e9\u00e945678901", false),
+              "\"\u00e9\u00e9\u00e94567890\u2026\" was not found");
 }
