@@ -3,6 +3,7 @@
 #include "platform/qt_text.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -39,6 +40,20 @@ bool hasDefaultApplication(const QString& path, std::string& error) {
 }
 #endif
 
+#ifdef _WIN32
+// A batch file runs in a console of its own through the command interpreter
+// (%COMSPEC%), whatever the user's file association does with .bat files:
+// many set it to a text editor.
+bool runBatchFile(const QString& path) {
+    const auto suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("bat") && suffix != QLatin1String("cmd")) return false;
+    auto interpreter = qEnvironmentVariable("COMSPEC");
+    if (interpreter.isEmpty()) interpreter = QStringLiteral("cmd.exe");
+    return QProcess::startDetached(interpreter, {QStringLiteral("/C"), QDir::toNativeSeparators(path)},
+                                   QFileInfo(path).absolutePath());
+}
+#endif
+
 } // namespace
 
 bool QtShell::open(const std::string& target, std::string& error) {
@@ -52,7 +67,9 @@ bool QtShell::open(const std::string& target, std::string& error) {
         error = target + " does not exist";
         return false;
     }
-#ifndef _WIN32
+#ifdef _WIN32
+    if (runBatchFile(text)) return true;
+#else
     if (!hasDefaultApplication(text, error)) return false;
 #endif
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(text))) return true;
