@@ -84,7 +84,10 @@ xdotool key --window "$window" ctrl+End Return && xdotool type --window "$window
 xdotool key --window "$window" ctrl+s && sleep 2
 grep -q 'REM typed under Wine' "$file" || fail "Ctrl+S did not write the typed line to $file"
 xdotool key --window "$window" ctrl+F4 && sleep 1
-xdotool key --window "$window" alt+F4
+xdotool key --window "$window" alt+F4 && sleep 2
+# Quillet asks "Are you sure you want to exit?": Yes is the default.
+box=$(within 30 xdotool search --sync --onlyvisible --name 'Confirm' | head -n 1) || fail "no exit question"
+xdotool windowactivate --sync "$box" && xdotool key --window "$box" Return
 within 60 wineserver -w || fail "quillet.exe did not exit (a question left open?)"
 settings='HKCU\Software\Marrowfen Software\Quillet'
 wine reg query "$settings" >/dev/null 2>&1 || fail "no settings under $settings"
