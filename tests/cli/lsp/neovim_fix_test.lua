@@ -1,24 +1,12 @@
 -- Neovim (headless) as the client of `qlt lsp`: applies one quick fix and one
 -- rename the server offers and checks the buffer. QLT names the program,
 -- WORKDIR a scratch folder. Exits 0 when all hold, 1 with the reason on stderr.
-local function fail(why)
-  io.stderr:write('neovim_fix_test: ' .. why .. '\n')
-  vim.cmd('cquit 1')
-end
+local session = dofile(debug.getinfo(1, 'S').source:sub(2):match('(.*/)') .. 'neovim_session.lua')
+local fail = session.failer('neovim_fix_test')
 
 local ok, err = pcall(function()
-  local path = os.getenv('WORKDIR') .. '/fixes.bat'
-  local file = assert(io.open(path, 'wb'))
-  file:write('@ECHO OFF\r\nSETLOCAL\r\nCALL :work\r\nEXIT \\B 0\r\n:work\r\nECHO working\r\n')
-  file:close()
-  vim.cmd('edit ' .. path)
-  local buf = vim.api.nvim_get_current_buf()
-  local id = vim.lsp.start_client({ cmd = { os.getenv('QLT'), 'lsp' }, name = 'qlt', root_dir = os.getenv('WORKDIR') })
-  if not id or not vim.lsp.buf_attach_client(buf, id) then return fail('could not start or attach qlt lsp') end
-  if not vim.wait(20000, function() return #vim.diagnostic.get(buf) > 0 end, 50) then
-    return fail('no diagnostics arrived')
-  end
-  local client = vim.lsp.get_client_by_id(id)
+  local buf, client, why = session.open('fixes.bat', '@ECHO OFF\r\nSETLOCAL\r\nCALL :work\r\nEXIT \\B 0\r\n:work\r\nECHO working\r\n')
+  if not buf then return fail(why) end
 
   -- The quick fix of EXIT \B on line 4.
   local params = {
