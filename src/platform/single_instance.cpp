@@ -85,8 +85,11 @@ bool SingleInstance::sendToRunning(const QString& request, int timeoutMs) const 
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMs) || !peerIsSameUser(socket)) return false;
-    socket.write(request.toUtf8() + '\n');
-    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    // A Windows pipe may take the bytes at once, leaving nothing to wait for:
+    // wait only while some are still pending.
+    const QByteArray line = request.toUtf8() + '\n';
+    bool sent = socket.write(line) == line.size();
+    while (sent && socket.bytesToWrite() > 0) sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(timeoutMs);
     return sent;

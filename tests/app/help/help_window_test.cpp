@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -96,7 +97,8 @@ TEST(HelpWindowWithoutPages, SaysWhereItLooked) {
     window.showTopic(999);
     const auto text = window.findChild<QTextBrowser*>("topicView")->toPlainText();
     EXPECT_TRUE(text.startsWith("The help could not be found\nQuillet looks for its help pages in the folder " +
-                                QString::fromStdString(empty.folder()) + "help/, which could not be read:"))
+                                QDir::toNativeSeparators(QString::fromStdString(empty.folder()) + "help/") +
+                                ", which could not be read:"))
         << text.toStdString();
 }
 
