@@ -63,6 +63,8 @@ int runWindow(const QStringList& arguments) {
     if (!window.startUp(args)) return 1;
     channel.listen();
     QObject::connect(&channel, &platform::SingleInstance::requestReceived, &window, &TForm1::openRequest);
+    // The program ends with its window, even while the Help window is open.
+    QObject::connect(&window, &TForm1::closed, &window, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return QApplication::exec();
 }

@@ -114,6 +114,10 @@ public:
     //! SystemExecuteMacro: an open request from a second launch.
     void openRequest(const QString& request);
 
+signals:
+    //! The window closed for good (the user confirmed and every save went through).
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -119,6 +119,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     core::settings::writeSession(m_services.settings, session);
     writeShutdown();
     event->accept();
+    emit closed();
 }
 
 void TForm1::writeShutdown() {

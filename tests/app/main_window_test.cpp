@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QUrl>
 
 using testing_support::WindowTest;
@@ -107,6 +108,7 @@ TEST_F(Layouts, ExitIsAbandonedOnNoOrWhenTheSaveIsCancelled) {
     editor()->insert("REM keep me\r\n");
     const auto before = settings.values();
     prompter.answers = {Answer::No, Answer::Yes, Answer::Yes}; // exit? no; then exit? yes, save Untitled.bat? yes
+    QSignalSpy closed(window.get(), &app::TForm1::closed); // what ends the program
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Are you sure you want to exit?"});
     prompter.saveAnswers = {std::nullopt}; // ...and the Save dialog is cancelled
@@ -115,6 +117,7 @@ TEST_F(Layouts, ExitIsAbandonedOnNoOrWhenTheSaveIsCancelled) {
     EXPECT_EQ(tabCaptions(), std::vector<QString>{"Untitled.bat*"});
     EXPECT_TRUE(editor()->text().startsWith("REM keep me"));
     EXPECT_EQ(settings.values(), before);
+    EXPECT_EQ(closed.count(), 0);
 }
 
 // A maximised window stores only that it was; the size is core's to leave out.
@@ -124,7 +127,9 @@ TEST_F(Layouts, MaximisedExitStoresTheIgnoredCommandsAndTheNextStartLoadsThem) {
     window->showMaximized();
     QTest::qWait(20);
     ASSERT_TRUE(window->isMaximized());
+    QSignalSpy closed(window.get(), &app::TForm1::closed);
     EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(stored("PreviousExec", "Window"), "2");
     EXPECT_EQ(stored("PreviousExec", "Height"), "<absent>");
     EXPECT_EQ(stored("Templates", "Ignore"), "1");
