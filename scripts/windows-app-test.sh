@@ -13,8 +13,8 @@ build=$1
 qt=$2
 if [[ -z ${QUILLET_IN_XVFB:-} ]]; then
   need=()
-  # Wine's own fonts (its Tahoma), which Windows programs expect; xdotool drives the window.
-  for p in fonts-wine xvfb xauth openbox xdotool imagemagick; do
+  # Wine's own fonts and DejaVu (standing in for Windows' fonts, below); xdotool drives the window.
+  for p in fonts-wine fonts-dejavu-core xvfb xauth openbox xdotool imagemagick; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
   done
   if ((${#need[@]})); then
@@ -32,6 +32,14 @@ setup=$root/$build/package/Quillet-$version-setup.exe
 export WINEPREFIX=$root/$build/wine-install WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
+# Wine has none of the faces Windows programs ask for (Segoe UI, Tahoma, Courier
+# New): without stand-ins it draws menus and the editor in a serif fallback.
+for face in "Segoe UI" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Arial" "MS Sans Serif"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "DejaVu Sans" /f >/dev/null 2>&1
+done
+for face in "Courier New" "Consolas" "Lucida Console"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "DejaVu Sans Mono" /f >/dev/null 2>&1
+done
 openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
