@@ -2,7 +2,7 @@
 # The Windows window under Wine, as a user meets it: the installer run silently
 # into a fresh Wine prefix, the installed quillet.exe driven with xdotool under
 # Xvfb and openbox (open an example, F7, type a line, Ctrl+S, close, exit), a
-# screenshot after F7 (docs/screenshots/windows-wine.png), then the uninstaller
+# screenshot after F7 (BUILD/windows-wine.png), then the uninstaller
 # run silently: the folder and the context-menu verb go, the settings stay.
 # Also runs windows_app_tests (the launcher through the .bat association).
 #   scripts/windows-app-test.sh BUILD QT_PREFIX     (called by scripts/windows-build.sh)
@@ -86,11 +86,13 @@ xdotool key --window "$help" Escape && sleep 1
 xdotool search --onlyvisible --name 'Quillet Help' >/dev/null && xdotool windowclose "$help" && sleep 1
 xdotool windowactivate --sync "$window" && sleep 1
 xdotool key --window "$window" F7 && sleep 3
-mkdir -p docs/screenshots
-import -window root docs/screenshots/windows-wine.png
+# Into the build folder; QUILLET_UPDATE_SCREENSHOTS=1 also replaces the README's picture.
+import -window root "$build/windows-wine.png"
+[[ -n ${QUILLET_UPDATE_SCREENSHOTS:-} ]] && cp "$build/windows-wine.png" docs/screenshots/windows-wine.png
 xdotool key --window "$window" ctrl+End Return && xdotool type --window "$window" 'REM typed under Wine'
-xdotool key --window "$window" ctrl+s && sleep 2
-grep -q 'REM typed under Wine' "$file" || fail "Ctrl+S did not write the typed line to $file"
+xdotool key --window "$window" ctrl+s
+within 30 bash -c "until grep -q 'REM typed under Wine' '$file'; do sleep 1; done" ||
+  fail "Ctrl+S did not write the typed line to $file"
 xdotool key --window "$window" ctrl+F4 && sleep 1
 xdotool key --window "$window" alt+F4 && sleep 2
 # Quillet asks "Are you sure you want to exit?": Yes is the default.
