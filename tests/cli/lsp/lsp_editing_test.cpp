@@ -1,17 +1,15 @@
 // The language server's code actions, rename and highlights, asked of a
 // document directly; the capabilities through the server.
 #include "cli/lsp/editing.h"
-#include "cli/lsp/frame_reader.h"
-#include "cli/lsp/server.h"
+#include "lsp_client.h"
 
 #include <gtest/gtest.h>
 
-using cli::lsp::Json;
 using cli::lsp::TextDocument;
+using namespace lsp_test;
 
 namespace {
 
-const std::string URI = "file:///w/a.bat";
 constexpr auto CMD = core::checker::RuleChoice::Cmd;
 
 Json pos(int line, int character) { return {{"line", line}, {"character", character}}; }
@@ -126,11 +124,8 @@ TEST(LspHighlight, MarksTheOtherUsesOfTheNameUnderTheCursor) {
 }
 
 TEST(LspEditing, CapabilitiesAreAdvertised) {
-    cli::lsp::Server server;
-    const std::string init = cli::lsp::frame(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
-    cli::lsp::FrameReader reader;
-    reader.feed(server.receive(init, cli::lsp::Clock::now()));
-    const Json caps = Json::parse(reader.next()->body)["result"]["capabilities"];
+    Session s;
+    const Json caps = s.ask(1, "initialize", Json::object())["result"]["capabilities"];
     EXPECT_EQ(caps["codeActionProvider"]["codeActionKinds"], Json({"quickfix", "source.fixAll"}));
     EXPECT_TRUE(caps["renameProvider"].get<bool>());
     EXPECT_TRUE(caps["documentHighlightProvider"].get<bool>());

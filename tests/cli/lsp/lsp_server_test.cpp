@@ -1,54 +1,16 @@
 // The language server fed byte streams, as a client sends them, and its
 // answers read back from the frames it writes.
 #include "cli/lsp/batch_scan.h"
-#include "cli/lsp/frame_reader.h"
-#include "cli/lsp/server.h"
+#include "lsp_client.h"
 #include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-using cli::lsp::Clock;
 using cli::lsp::frame;
 using cli::lsp::FrameReader;
-using cli::lsp::Json;
-using cli::lsp::Server;
-
-namespace {
-
-const std::string URI = "file:///w/a.bat";
-
-// Every frame of a byte stream, as JSON.
-std::vector<Json> messages(const std::string& bytes) {
-    FrameReader reader;
-    reader.feed(bytes);
-    std::vector<Json> out;
-    while (auto next = reader.next()) out.push_back(Json::parse(next->body));
-    return out;
-}
-
-std::string request(int id, const std::string& method, Json params) {
-    return frame(Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
-}
-std::string notification(const std::string& method, const Json& params) {
-    return frame(Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump());
-}
-
-struct Session {
-    Server server;
-    Clock::time_point now = Clock::now();
-    std::vector<Json> send(const std::string& bytes) { return messages(server.receive(bytes, now)); }
-    Json ask(int id, const std::string& method, const Json& params) { return send(request(id, method, params)).at(0); }
-    std::vector<Json> open(const std::string& text, const Json& initialize = {{"capabilities", Json::object()}}) {
-        send(request(1, "initialize", initialize));
-        return send(notification("textDocument/didOpen",
-                                 {{"textDocument", {{"uri", URI}, {"languageId", "bat"}, {"version", 1}, {"text", text}}}}));
-    }
-    Json at(int line, int character) { return {{"textDocument", {{"uri", URI}}}, {"position", {{"line", line}, {"character", character}}}}; }
-};
-
-} // namespace
+using namespace lsp_test;
 
 TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
     struct Row {

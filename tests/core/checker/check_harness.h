@@ -1,6 +1,7 @@
 #pragma once
 // Runs the syntax check on lines and collects everything it did.
 #include "core/checker/messages.h"
+#include "core/checker/rule_set.h"
 #include "core/checker/syntax_checker.h"
 #include "support/scripted_prompter.h"
 
@@ -49,6 +50,16 @@ struct Checked {
         // (FindingCarriesCodeAndWholeLine), so tables compare the rest.
         for (auto& f : result.findings) f.length = 0;
     }
+};
+
+//! A check of the lines under the rules, with the colours and lists it left.
+struct Linted {
+    Linted(const std::vector<std::string>& lines, core::checker::RuleChoice rules)
+        : findings(core::checker::lintLines(lines, rules, colours, lists, ignored).result.findings) {}
+    SpanRecorder colours;
+    core::documents::PickLists lists;
+    std::vector<std::string> ignored;
+    std::vector<core::checker::Finding> findings;
 };
 
 //! A problem message as the check shows it.

@@ -7,9 +7,7 @@
 #include "core/checker/syntax_checker.h"
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/code_help.h"
-#include "fuzz_targets.h"
 #include "support/case_file.h"
-#include "support/corpus_replay.h"
 #include "core/text/lines.h"
 #include "support/scripted_prompter.h"
 
@@ -121,7 +119,5 @@ TEST(CmdChecker, HelpPageMatchesTheTable) {
     const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(page, core::cmdcheck::codeHelpPage());
 }
-
-TEST(CmdChecker, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(CMD_CORPUS_DIR, fuzz::cmdInput), 0u); }
 
 } // namespace

@@ -59,11 +59,6 @@ TEST_F(DocumentSetTest, StartingWithAFileMakesItTheOnlyDocument) {
     EXPECT_EQ(documents.tabCaptions(), Lines({"job.bat"}));
     EXPECT_EQ(documents.listOpenDocuments(), Lines({path}));
     EXPECT_EQ(documents.recentFiles().caption(0), "&1. " + path);
-
-    core::documents::DocumentSet unreadable(editor, prompter, files, store, lists);
-    unreadable.start({dir.file("gone.bat")});
-    EXPECT_EQ(unreadable.tabCaptions(), Lines({"Untitled.bat"}));
-    EXPECT_EQ(prompter.shown.size(), 1u);
 }
 
 TEST_F(DocumentSetTest, CancelledSaveOnCloseKeepsTheDocumentAndStopsShutdown) {
