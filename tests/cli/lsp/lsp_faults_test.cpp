@@ -16,7 +16,6 @@
 
 using cli::lsp::Clock;
 using cli::lsp::frame;
-using cli::lsp::FrameReader;
 using namespace lsp_test;
 
 namespace {
@@ -61,18 +60,6 @@ TEST(LspFaults, DeepOrHugeBodiesAreAnsweredWithErrorsAndTheServerGoesOn) {
     }
     // 64 levels is within the limit: an ordinary (if odd) request.
     EXPECT_TRUE(std::holds_alternative<Json>(cli::lsp::parseMessage(nested(64))));
-}
-
-TEST(LspFaults, BodiesPastTheLimitAreSkippedBeforeTheyAreHeld) {
-    FrameReader reader;
-    reader.feed("Content-Length: " + std::to_string(FrameReader::MAX_BODY + 1) + "\r\n\r\n");
-    const auto dropped = reader.next();
-    ASSERT_TRUE(dropped);
-    EXPECT_NE(dropped->error.find("limit of 16 MiB"), std::string::npos) << dropped->error;
-    reader.feed(std::string(FrameReader::MAX_BODY + 1, '[') + frame("{}"));
-    const auto after = reader.next();
-    ASSERT_TRUE(after);
-    EXPECT_EQ(after->body, "{}");
 }
 
 // The pump stops reading while the server leaves its bytes waiting (as it does

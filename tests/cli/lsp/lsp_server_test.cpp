@@ -16,17 +16,19 @@ TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
     struct Row {
         const char* name;
         std::vector<std::string> chunks;
-        std::vector<std::string> bodies; //!< "!" marks a dropped frame
+        std::vector<std::string> bodies; //!< "!" and the reason for a dropped frame
     };
+    const std::string noLength = "!header without a valid Content-Length";
     const std::vector<Row> rows = {
         {"two in one read", {frame("{}") + frame("[1]")}, {"{}", "[1]"}},
         {"split anywhere", {"Content-Len", "gth: 2\r\n\r", "\n{", "}"}, {"{}"}},
         {"other headers, any case", {"content-type: x\r\nCONTENT-LENGTH:  3 \r\n\r\nabc"}, {"abc"}},
-        {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
-        {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
-        {"oversized body skipped across reads",
-         {"Content-Length: 67108865\r\n\r\nxx", std::string(std::size_t{67108863}, 'x') + frame("ok")}, {"!", "ok"}},
-        {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!", "ok"}},
+        {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {noLength, "ok"}},
+        {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {noLength, "ok"}},
+        {"oversized body dropped at its header, skipped across reads",
+         {"Content-Length: 16777217\r\n\r\n[[", std::string(std::size_t{16777215}, '[') + frame("ok")},
+         {"!a message of 16777217 bytes is larger than the limit of 16 MiB; it was skipped", "ok"}},
+        {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!header too long", "ok"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -34,7 +36,7 @@ TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
         std::vector<std::string> got;
         for (const auto& chunk : row.chunks) {
             reader.feed(chunk);
-            while (auto next = reader.next()) got.push_back(next->error.empty() ? next->body : "!");
+            while (auto next = reader.next()) got.push_back(next->error.empty() ? next->body : "!" + next->error);
         }
         EXPECT_EQ(got, row.bodies);
     }
@@ -103,32 +105,21 @@ TEST(LspServer, LabelsNavigateAndComplete) {
 }
 
 TEST(LspServer, HoverExplainsCommandsAndFindingsInTheFormatTheClientTakes) {
-    struct Row {
-        const char* name;
-        Json formats; //!< the client's hover.contentFormat; null: not given
-        const char* kind;
-        const char* copy;
-        const char* finding;
-    };
-    const std::vector<Row> rows = {
-        {"not given", nullptr, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"plain text only", {"plaintext"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"markdown second", {"plaintext", "markdown"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"markdown first", {"markdown", "plaintext"}, "markdown", "**COPY**: ", "**Q002**: Unrecognised command"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto cases = testing_support::readCases(CLI_TEST_DATA "/lsp-hovers.txt", {});
+    EXPECT_EQ(cases.size(), 4u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
         Json capabilities = Json::object();
-        if (!row.formats.is_null()) capabilities["textDocument"]["hover"]["contentFormat"] = row.formats;
+        if (!c.name.empty()) capabilities["textDocument"]["hover"]["contentFormat"] = Json::parse(c.name);
         Session s;
         s.open("COPY A B\nEHCO x\n", {{"capabilities", capabilities}});
         const Json copy = s.ask(2, "textDocument/hover", s.at(0, 1))["result"]["contents"];
-        EXPECT_EQ(copy["kind"], row.kind);
+        EXPECT_EQ(copy["kind"], c[""].at(0));
         const std::string text = copy["value"];
-        EXPECT_TRUE(text.starts_with(row.copy)) << text;
+        EXPECT_TRUE(text.starts_with(c[""].at(1))) << text;
         EXPECT_EQ(text.find(".html"), std::string::npos) << "a help file's name is no help in an editor";
         const std::string finding = s.ask(3, "textDocument/hover", s.at(1, 5))["result"]["contents"]["value"];
-        EXPECT_NE(finding.find(row.finding), std::string::npos) << finding;
+        EXPECT_NE(finding.find(c[""].at(2)), std::string::npos) << finding;
         EXPECT_TRUE(s.ask(4, "textDocument/hover", s.at(0, 6))["result"].is_null());
     }
 }
