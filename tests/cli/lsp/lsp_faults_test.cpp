@@ -107,14 +107,6 @@ TEST(LspFaults, PositionsOutsideTheProtocolAreInvalidParams) {
     EXPECT_EQ(s.ask(99, "textDocument/definition", params)["result"]["range"]["start"]["line"], 0);
 }
 
-TEST(LspFaults, NothingIsPublishedAfterShutdown) {
-    Session s;
-    s.open("CLS\n");
-    s.ask(2, "shutdown", nullptr);
-    EXPECT_TRUE(s.send(notification("textDocument/didOpen", {{"textDocument", {{"uri", "file:///w/b.bat"}, {"text", "EHCO\n"}}}})).empty());
-    EXPECT_FALSE(s.server.nextDue());
-}
-
 // A thousand findings at the end of a line of a million characters, after
 // non-ASCII text: counted from the line's start for each finding this costs a
 // thousand passes over the line; counted once for the line, about one. Timed

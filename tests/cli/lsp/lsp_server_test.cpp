@@ -55,7 +55,7 @@ TEST(LspServer, AnswersBadInputWithProtocolErrors) {
     EXPECT_EQ(logged["method"], "window/logMessage");
 }
 
-TEST(LspServer, ExitCodeTellsWhetherShutdownCameFirst) {
+TEST(LspServer, ShutdownStopsPublishingAndTheExitCodeTellsWhetherItCameFirst) {
     Session rude;
     rude.open("CLS");
     rude.send(notification("exit", nullptr));
@@ -65,27 +65,38 @@ TEST(LspServer, ExitCodeTellsWhetherShutdownCameFirst) {
     polite.open("CLS");
     EXPECT_TRUE(polite.ask(2, "shutdown", nullptr)["result"].is_null());
     EXPECT_EQ(polite.ask(3, "textDocument/hover", polite.at(0, 0))["error"]["code"], -32600);
+    const Json other = {{"textDocument", {{"uri", "file:///w/b.bat"}, {"text", "EHCO\n"}}}};
+    EXPECT_TRUE(polite.send(notification("textDocument/didOpen", other)).empty()) << "published after shutdown";
+    EXPECT_FALSE(polite.server.nextDue());
     polite.send(notification("exit", nullptr));
     EXPECT_EQ(polite.server.exitCode(), 0);
 }
 
-TEST(LspServer, DiagnosticsCountUtf16AndWaitAfterChanges) {
+TEST(LspServer, DiagnosticsCountUtf16WaitAfterChangesAndCarryTheirVersion) {
     Session s;
+    const auto version = "/params/version"_json_pointer;
     // "é" is one UTF-16 unit, the emoji two: the finding on line 2 spans the whole line.
     const auto opened = s.open("REM \xc3\xa9\r\nEHCO \xf0\x9f\x98\x80 x\r\n");
     ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].value(version, 0), 1);
     const Json diagnostic = opened[0]["params"]["diagnostics"].at(0);
     EXPECT_EQ(diagnostic["range"], (Json{{"start", {{"line", 1}, {"character", 0}}}, {"end", {{"line", 1}, {"character", 9}}}}));
     EXPECT_EQ(diagnostic["code"], "Q002");
     EXPECT_EQ(diagnostic["severity"], 2);
 
     const auto changed = s.send(notification("textDocument/didChange",
-                                             {{"textDocument", {{"uri", URI}, {"version", 2}}},
+                                             {{"textDocument", {{"uri", URI}, {"version", 7}}},
                                               {"contentChanges", {{{"text", "CLS\n"}}}}}));
     EXPECT_TRUE(changed.empty());
     ASSERT_TRUE(s.server.nextDue());
-    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue()))[0]["params"]["diagnostics"], Json::array());
+    const Json due = messages(s.server.tick(*s.server.nextDue())).at(0);
+    EXPECT_EQ(due["params"]["diagnostics"], Json::array());
+    EXPECT_EQ(due.value(version, 0), 7);
     EXPECT_FALSE(s.server.nextDue());
+    const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_EQ(saved.at(0).value(version, 0), 7);
+    const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }
 
 TEST(LspServer, LabelsNavigateAndComplete) {
@@ -167,17 +178,4 @@ TEST(LspServer, RulesSettingTakesTheCheckersSpellingsAndWarnsOfOthers) {
         const std::string said = changed[0]["params"]["message"];
         for (const char* name : {"\"auto\"", "\"automatic\"", "\"classic\"", "\"cmd\""}) EXPECT_NE(said.find(name), std::string::npos) << said;
     }
-}
-
-TEST(LspServer, DiagnosticsCarryTheVersionTheyWereMadeFor) {
-    Session s;
-    const auto version = "/params/version"_json_pointer;
-    EXPECT_EQ(s.open("EHCO\n").at(0).value(version, 0), 1);
-    s.send(notification("textDocument/didChange",
-                        {{"textDocument", {{"uri", URI}, {"version", 7}}}, {"contentChanges", {{{"text", "CLS\n"}}}}}));
-    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue())).at(0).value(version, 0), 7);
-    const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
-    EXPECT_EQ(saved.at(0).value(version, 0), 7);
-    const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
-    EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }
