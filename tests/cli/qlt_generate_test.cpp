@@ -35,25 +35,20 @@ TEST(QltGenerate, JsonOutputWithOrderExcludedAndAnswers) {
     EXPECT_EQ(result.out, golden("generate-ordered.json"));
 }
 
-TEST(QltGenerate, IncompleteSectionsWriteNothingAndSetStatusOne) {
-    TempDir dir;
-    auto result = generate(dir, R"({"fields": {"CheckBox6": true, "MaskEdit1": "Y", "CheckBox14": false,
-                                               "CheckBox21": true, "RadioButton27": true, "RadioButton29": true,
-                                               "CheckBox22": true, "CSpinEdit2": 30}})");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "warning: Nothing was written to the batch file: these sections are not complete yet.\n"
-                          "warning: \"Create a Choice\":\n"
-                          "warning: Oops! You forgot to enter the question to be asked!\n"
-                          "warning: Oops! You forgot to enter the key to represent the second choice!\n");
-}
-
-TEST(QltGenerate, TargetWindowsWritesTodaysLinesAndAbsentMeansClassic) {
-    TempDir dir;
-    const std::string fields = R"("fields": {"CheckBox21": true, "RadioButton29": true, "CheckBox22": true, "CSpinEdit2": 30,
-                                           "CheckBox15": true, "Memo2": ["C:\\TMP"]})";
-    EXPECT_EQ(generate(dir, "{" + fields + R"(, "target": "windows"})").out, "RD /S /Q \"C:\\TMP\"\nSHUTDOWN /R /F /T 30\n");
-    EXPECT_EQ(generate(dir, "{" + fields + "}").out, "DELTREE /Y \"C:\\TMP\"\nrundll32.exe shell32.dll,SHExitWindowsEx 6\n");
+TEST(QltGenerate, PlansGiveTheirLinesMessagesAndStatus) {
+    const auto cases = testing_support::readCases(CLI_TEST_DATA "/plans.txt", {"out", "err"});
+    EXPECT_EQ(cases.size(), 4u);
+    const auto text = [](const std::vector<std::string>& lines) {
+        return lines.empty() ? "" : testing_support::joined(lines, "\n") + "\n";
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        TempDir dir;
+        const auto result = generate(dir, c.name);
+        EXPECT_EQ(result.status, std::stoi(c[""].at(0)));
+        EXPECT_EQ(result.out, text(c["out"]));
+        EXPECT_EQ(result.err, text(c["err"]));
+    }
 }
 
 TEST(QltGenerate, IntoFileAppendsSavesAndPrintsTheAppendedLines) {
@@ -65,13 +60,6 @@ TEST(QltGenerate, IntoFileAppendsSavesAndPrintsTheAppendedLines) {
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(dir.read("job.bat"),
               "@ECHO OFF\r\nREM caf\xe9\r\nCOPY C:\\DATAFI~1\\a.txt \"D:\\Backup\" /Y\r\nCOPY CON LPT1\r\n");
-}
-
-TEST(QltGenerate, RadioSetTrueTurnsItsGroupOff) {
-    TempDir dir;
-    // "Confirm" alone: the "Overwrite" button selected at start goes off.
-    auto result = generate(dir, R"({"fields": {"CheckBox5": true, "Memo1": ["A.TXT"], "Edit4": "B", "RadioButton1": true}})");
-    EXPECT_EQ(result.out, "MOVE /-Y A.TXT \"B\"\n");
 }
 
 TEST(QltGenerate, BadPlansExitWithTwo) {

@@ -1,17 +1,16 @@
 // The language server's code actions, rename and highlights, asked of a
 // document directly; the capabilities through the server.
 #include "cli/lsp/editing.h"
-#include "cli/lsp/frame_reader.h"
-#include "cli/lsp/server.h"
+#include "lsp_client.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
-using cli::lsp::Json;
 using cli::lsp::TextDocument;
+using namespace lsp_test;
 
 namespace {
 
-const std::string URI = "file:///w/a.bat";
 constexpr auto CMD = core::checker::RuleChoice::Cmd;
 
 Json pos(int line, int character) { return {{"line", line}, {"character", character}}; }
@@ -76,40 +75,20 @@ TEST(LspCodeActions, FixAllJoinsLinesAndCountsUtf16) {
               "IF \"\xF0\x9D\x84\x9E\"==\"x\" (\n  ECHO same\n) ELSE (\n  ECHO other\n)\nEXIT /B");
 }
 
-TEST(LspRename, RenamesALabelOrAVariableEverywhereInTheFile) {
-    struct Row {
-        const char* name;
-        int line, character;
-        const char* newName;
-        const char* expected;
-    };
-    const std::string text = "SET Out=1\nSET /A out+=2\nIF DEFINED OUT ECHO %out% !Out! %OUT:~1%\n"
-                             "GOTO :Sub\nCALL :sub 1\ngoto sub\n:SUB\nECHO %OUTER% %%o";
-    const std::vector<Row> rows = {
-        {"a variable, from its SET", 0, 5, "Dest",
-         "SET Dest=1\nSET /A Dest+=2\nIF DEFINED Dest ECHO %Dest% !Dest! %Dest:~1%\n"
-         "GOTO :Sub\nCALL :sub 1\ngoto sub\n:SUB\nECHO %OUTER% %%o"},
-        {"a label, from a CALL", 4, 7, "Done",
-         "SET Out=1\nSET /A out+=2\nIF DEFINED OUT ECHO %out% !Out! %OUT:~1%\n"
-         "GOTO :Done\nCALL :Done 1\ngoto Done\n:Done\nECHO %OUTER% %%o"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Json edit = cli::lsp::rename(TextDocument(text), URI, pos(row.line, row.character), row.newName);
-        EXPECT_EQ(applied(text, edit["changes"][URI]), row.expected);
-    }
-}
-
-TEST(LspRename, RefusesNamesCmdCannotUse) {
-    const TextDocument doc("SET Out=1\nECHO %Out%\n:sub\nGOTO sub");
-    struct Row {
-        int line, character;
-        const char* newName;
-    };
-    for (const Row& row : std::vector<Row>{{0, 5, "a b"}, {0, 5, "1st"}, {0, 5, "x=y"}, {0, 5, ""}, {3, 6, "a:b"},
-                                           {3, 6, "go&"}, {1, 1, "x"}}) {
-        SCOPED_TRACE(row.newName);
-        EXPECT_THROW(cli::lsp::rename(doc, URI, pos(row.line, row.character), row.newName), std::invalid_argument);
+TEST(LspRename, RenamesEveryUseInTheFileAndRefusesNamesCmdCannotUse) {
+    const auto cases = testing_support::readCases(CLI_TEST_DATA "/lsp-renames.txt", {"text", "renamed", "refused"});
+    EXPECT_EQ(cases.size(), 5u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto at = testing_support::wordsOf(c[""].at(0));
+        const Json position = pos(std::stoi(at.at(0)), std::stoi(at.at(1)));
+        const std::string text = testing_support::joined(c["text"], "\n");
+        if (!c["renamed"].empty()) {
+            const Json edit = cli::lsp::rename(TextDocument(text), URI, position, c[""].at(1));
+            EXPECT_EQ(applied(text, edit["changes"][URI]), testing_support::joined(c["renamed"], "\n"));
+        }
+        for (const auto& name : c["refused"])
+            EXPECT_THROW(cli::lsp::rename(TextDocument(text), URI, position, name), std::invalid_argument) << name;
     }
 }
 
@@ -126,11 +105,8 @@ TEST(LspHighlight, MarksTheOtherUsesOfTheNameUnderTheCursor) {
 }
 
 TEST(LspEditing, CapabilitiesAreAdvertised) {
-    cli::lsp::Server server;
-    const std::string init = cli::lsp::frame(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
-    cli::lsp::FrameReader reader;
-    reader.feed(server.receive(init, cli::lsp::Clock::now()));
-    const Json caps = Json::parse(reader.next()->body)["result"]["capabilities"];
+    Session s;
+    const Json caps = s.ask(1, "initialize", Json::object())["result"]["capabilities"];
     EXPECT_EQ(caps["codeActionProvider"]["codeActionKinds"], Json({"quickfix", "source.fixAll"}));
     EXPECT_TRUE(caps["renameProvider"].get<bool>());
     EXPECT_TRUE(caps["documentHighlightProvider"].get<bool>());

@@ -2,10 +2,9 @@
 // growing past its limits, positions no editor would send, a client that
 // stops reading, a long line full of findings.
 #include "cli/lsp/features.h"
-#include "cli/lsp/frame_reader.h"
 #include "cli/lsp/input_pump.h"
 #include "cli/lsp/message.h"
-#include "cli/lsp/server.h"
+#include "lsp_client.h"
 
 #include <gtest/gtest.h>
 
@@ -17,33 +16,9 @@
 
 using cli::lsp::Clock;
 using cli::lsp::frame;
-using cli::lsp::FrameReader;
-using cli::lsp::Json;
-using cli::lsp::Server;
+using namespace lsp_test;
 
 namespace {
-
-const std::string URI = "file:///w/a.bat";
-
-std::vector<Json> replies(Server& server, const std::string& bytes) {
-    FrameReader reader;
-    reader.feed(server.receive(bytes, Clock::now()));
-    std::vector<Json> out;
-    while (auto next = reader.next()) out.push_back(Json::parse(next->body));
-    return out;
-}
-
-std::string message(const Json& body) { return frame(body.dump()); }
-
-// An open document in an initialized server.
-std::unique_ptr<Server> serverWith(const std::string& text) {
-    auto server = std::make_unique<Server>();
-    replies(*server, message({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}));
-    replies(*server, message({{"jsonrpc", "2.0"},
-                              {"method", "textDocument/didOpen"},
-                              {"params", {{"textDocument", {{"uri", URI}, {"version", 1}, {"text", text}}}}}}));
-    return server;
-}
 
 std::string nested(std::size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); }
 
@@ -75,29 +50,16 @@ TEST(LspFaults, DeepOrHugeBodiesAreAnsweredWithErrorsAndTheServerGoesOn) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        auto server = serverWith("CLS\n");
-        const auto got = replies(*server, frame(row.body));
+        Session s;
+        s.open("CLS\n");
+        const auto got = s.send(frame(row.body));
         ASSERT_EQ(got.size(), 1u);
         EXPECT_EQ(got[0]["error"]["code"], -32600);
         EXPECT_NE(got[0]["error"]["message"].get<std::string>().find(row.says), std::string::npos);
-        const auto after = replies(*server, message({{"jsonrpc", "2.0"}, {"id", 3}, {"method", "shutdown"}}));
-        ASSERT_EQ(after.size(), 1u);
-        EXPECT_TRUE(after[0].contains("result"));
+        EXPECT_TRUE(s.ask(3, "shutdown", nullptr).contains("result"));
     }
     // 64 levels is within the limit: an ordinary (if odd) request.
     EXPECT_TRUE(std::holds_alternative<Json>(cli::lsp::parseMessage(nested(64))));
-}
-
-TEST(LspFaults, BodiesPastTheLimitAreSkippedBeforeTheyAreHeld) {
-    FrameReader reader;
-    reader.feed("Content-Length: " + std::to_string(FrameReader::MAX_BODY + 1) + "\r\n\r\n");
-    const auto dropped = reader.next();
-    ASSERT_TRUE(dropped);
-    EXPECT_NE(dropped->error.find("limit of 16 MiB"), std::string::npos) << dropped->error;
-    reader.feed(std::string(FrameReader::MAX_BODY + 1, '[') + frame("{}"));
-    const auto after = reader.next();
-    ASSERT_TRUE(after);
-    EXPECT_EQ(after->body, "{}");
 }
 
 // The pump stops reading while the server leaves its bytes waiting (as it does
@@ -123,48 +85,26 @@ TEST(LspFaults, InputIsNotReadFurtherWhileItsBytesWait) {
 }
 
 TEST(LspFaults, PositionsOutsideTheProtocolAreInvalidParams) {
-    struct Row {
-        const char* name;
-        Json line;
-        Json character;
-    };
-    const std::vector<Row> rows = {
-        {"negative character", 0, -1},
-        {"negative line", -1, 0},
-        {"line 1e300", 1e300, 0},
-        {"character 1e300", 0, 1e300},
-        {"a fraction", 0, 1.5},
-        {"past 2^31 - 1", 0, 2147483648ULL},
-        {"text", "0", 0},
-    };
-    auto server = serverWith(":top\nGOTO top\n");
+    // Line and character: negative, 1e300, a fraction, past 2^31 - 1, text.
+    const std::pair<Json, Json> rows[] = {{0, -1}, {-1, 0}, {1e300, 0}, {0, 1e300}, {0, 1.5}, {0, 2147483648ULL}, {"0", 0}};
+    Session s;
+    s.open(":top\nGOTO top\n");
     int id = 10;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, character] : rows) {
+        SCOPED_TRACE(line.dump() + " " + character.dump());
         for (const char* method : {"textDocument/hover", "textDocument/definition", "textDocument/completion",
                                    "textDocument/references"}) {
             const Json params = {{"textDocument", {{"uri", URI}}},
-                                 {"position", {{"line", row.line}, {"character", row.character}}},
+                                 {"position", {{"line", line}, {"character", character}}},
                                  {"context", {{"includeDeclaration", true}}}};
-            const auto got = replies(*server, message({{"jsonrpc", "2.0"}, {"id", ++id}, {"method", method}, {"params", params}}));
+            const auto got = s.send(request(++id, method, params));
             ASSERT_EQ(got.size(), 1u) << method;
             EXPECT_EQ(got[0].value("/error/code"_json_pointer, 0), -32602) << method;
         }
     }
     // The largest position the protocol allows stands at the end of its line.
     const Json params = {{"textDocument", {{"uri", URI}}}, {"position", {{"line", 1}, {"character", 2147483647}}}};
-    const auto got = replies(*server, message({{"jsonrpc", "2.0"}, {"id", 99}, {"method", "textDocument/definition"}, {"params", params}}));
-    EXPECT_EQ(got.at(0)["result"]["range"]["start"]["line"], 0);
-}
-
-TEST(LspFaults, NothingIsPublishedAfterShutdown) {
-    auto server = serverWith("CLS\n");
-    replies(*server, message({{"jsonrpc", "2.0"}, {"id", 2}, {"method", "shutdown"}}));
-    const auto got = replies(*server, message({{"jsonrpc", "2.0"},
-                                               {"method", "textDocument/didOpen"},
-                                               {"params", {{"textDocument", {{"uri", "file:///w/b.bat"}, {"text", "EHCO\n"}}}}}}));
-    EXPECT_TRUE(got.empty());
-    EXPECT_FALSE(server->nextDue());
+    EXPECT_EQ(s.ask(99, "textDocument/definition", params)["result"]["range"]["start"]["line"], 0);
 }
 
 // A thousand findings at the end of a line of a million characters, after

@@ -1,70 +1,34 @@
 // The language server fed byte streams, as a client sends them, and its
 // answers read back from the frames it writes.
 #include "cli/lsp/batch_scan.h"
-#include "cli/lsp/frame_reader.h"
-#include "cli/lsp/server.h"
+#include "lsp_client.h"
 #include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-using cli::lsp::Clock;
 using cli::lsp::frame;
 using cli::lsp::FrameReader;
-using cli::lsp::Json;
-using cli::lsp::Server;
-
-namespace {
-
-const std::string URI = "file:///w/a.bat";
-
-// Every frame of a byte stream, as JSON.
-std::vector<Json> messages(const std::string& bytes) {
-    FrameReader reader;
-    reader.feed(bytes);
-    std::vector<Json> out;
-    while (auto next = reader.next()) out.push_back(Json::parse(next->body));
-    return out;
-}
-
-std::string request(int id, const std::string& method, Json params) {
-    return frame(Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
-}
-std::string notification(const std::string& method, const Json& params) {
-    return frame(Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump());
-}
-
-struct Session {
-    Server server;
-    Clock::time_point now = Clock::now();
-    std::vector<Json> send(const std::string& bytes) { return messages(server.receive(bytes, now)); }
-    Json ask(int id, const std::string& method, const Json& params) { return send(request(id, method, params)).at(0); }
-    std::vector<Json> open(const std::string& text, const Json& initialize = {{"capabilities", Json::object()}}) {
-        send(request(1, "initialize", initialize));
-        return send(notification("textDocument/didOpen",
-                                 {{"textDocument", {{"uri", URI}, {"languageId", "bat"}, {"version", 1}, {"text", text}}}}));
-    }
-    Json at(int line, int character) { return {{"textDocument", {{"uri", URI}}}, {"position", {{"line", line}, {"character", character}}}}; }
-};
-
-} // namespace
+using namespace lsp_test;
 
 TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
     struct Row {
         const char* name;
         std::vector<std::string> chunks;
-        std::vector<std::string> bodies; //!< "!" marks a dropped frame
+        std::vector<std::string> bodies; //!< "!" and the reason for a dropped frame
     };
+    const std::string noLength = "!header without a valid Content-Length";
     const std::vector<Row> rows = {
         {"two in one read", {frame("{}") + frame("[1]")}, {"{}", "[1]"}},
         {"split anywhere", {"Content-Len", "gth: 2\r\n\r", "\n{", "}"}, {"{}"}},
         {"other headers, any case", {"content-type: x\r\nCONTENT-LENGTH:  3 \r\n\r\nabc"}, {"abc"}},
-        {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
-        {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {"!", "ok"}},
-        {"oversized body skipped across reads",
-         {"Content-Length: 67108865\r\n\r\nxx", std::string(std::size_t{67108863}, 'x') + frame("ok")}, {"!", "ok"}},
-        {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!", "ok"}},
+        {"no length, then a good frame", {"X: 1\r\n\r\n" + frame("ok")}, {noLength, "ok"}},
+        {"length not a number", {"Content-Length: -1\r\n\r\n" + frame("ok")}, {noLength, "ok"}},
+        {"oversized body dropped at its header, skipped across reads",
+         {"Content-Length: 16777217\r\n\r\n[[", std::string(std::size_t{16777215}, '[') + frame("ok")},
+         {"!a message of 16777217 bytes is larger than the limit of 16 MiB; it was skipped", "ok"}},
+        {"endless header", {std::string(FrameReader::MAX_HEADER + 1, 'h'), frame("ok")}, {"!header too long", "ok"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -72,7 +36,7 @@ TEST(LspFrames, ReaderSplitsJoinsAndSkipsBadHeaders) {
         std::vector<std::string> got;
         for (const auto& chunk : row.chunks) {
             reader.feed(chunk);
-            while (auto next = reader.next()) got.push_back(next->error.empty() ? next->body : "!");
+            while (auto next = reader.next()) got.push_back(next->error.empty() ? next->body : "!" + next->error);
         }
         EXPECT_EQ(got, row.bodies);
     }
@@ -91,7 +55,7 @@ TEST(LspServer, AnswersBadInputWithProtocolErrors) {
     EXPECT_EQ(logged["method"], "window/logMessage");
 }
 
-TEST(LspServer, ExitCodeTellsWhetherShutdownCameFirst) {
+TEST(LspServer, ShutdownStopsPublishingAndTheExitCodeTellsWhetherItCameFirst) {
     Session rude;
     rude.open("CLS");
     rude.send(notification("exit", nullptr));
@@ -101,27 +65,38 @@ TEST(LspServer, ExitCodeTellsWhetherShutdownCameFirst) {
     polite.open("CLS");
     EXPECT_TRUE(polite.ask(2, "shutdown", nullptr)["result"].is_null());
     EXPECT_EQ(polite.ask(3, "textDocument/hover", polite.at(0, 0))["error"]["code"], -32600);
+    const Json other = {{"textDocument", {{"uri", "file:///w/b.bat"}, {"text", "EHCO\n"}}}};
+    EXPECT_TRUE(polite.send(notification("textDocument/didOpen", other)).empty()) << "published after shutdown";
+    EXPECT_FALSE(polite.server.nextDue());
     polite.send(notification("exit", nullptr));
     EXPECT_EQ(polite.server.exitCode(), 0);
 }
 
-TEST(LspServer, DiagnosticsCountUtf16AndWaitAfterChanges) {
+TEST(LspServer, DiagnosticsCountUtf16WaitAfterChangesAndCarryTheirVersion) {
     Session s;
+    const auto version = "/params/version"_json_pointer;
     // "é" is one UTF-16 unit, the emoji two: the finding on line 2 spans the whole line.
     const auto opened = s.open("REM \xc3\xa9\r\nEHCO \xf0\x9f\x98\x80 x\r\n");
     ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].value(version, 0), 1);
     const Json diagnostic = opened[0]["params"]["diagnostics"].at(0);
     EXPECT_EQ(diagnostic["range"], (Json{{"start", {{"line", 1}, {"character", 0}}}, {"end", {{"line", 1}, {"character", 9}}}}));
     EXPECT_EQ(diagnostic["code"], "Q002");
     EXPECT_EQ(diagnostic["severity"], 2);
 
     const auto changed = s.send(notification("textDocument/didChange",
-                                             {{"textDocument", {{"uri", URI}, {"version", 2}}},
+                                             {{"textDocument", {{"uri", URI}, {"version", 7}}},
                                               {"contentChanges", {{{"text", "CLS\n"}}}}}));
     EXPECT_TRUE(changed.empty());
     ASSERT_TRUE(s.server.nextDue());
-    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue()))[0]["params"]["diagnostics"], Json::array());
+    const Json due = messages(s.server.tick(*s.server.nextDue())).at(0);
+    EXPECT_EQ(due["params"]["diagnostics"], Json::array());
+    EXPECT_EQ(due.value(version, 0), 7);
     EXPECT_FALSE(s.server.nextDue());
+    const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_EQ(saved.at(0).value(version, 0), 7);
+    const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
+    EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }
 
 TEST(LspServer, LabelsNavigateAndComplete) {
@@ -141,32 +116,21 @@ TEST(LspServer, LabelsNavigateAndComplete) {
 }
 
 TEST(LspServer, HoverExplainsCommandsAndFindingsInTheFormatTheClientTakes) {
-    struct Row {
-        const char* name;
-        Json formats; //!< the client's hover.contentFormat; null: not given
-        const char* kind;
-        const char* copy;
-        const char* finding;
-    };
-    const std::vector<Row> rows = {
-        {"not given", nullptr, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"plain text only", {"plaintext"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"markdown second", {"plaintext", "markdown"}, "plaintext", "COPY: ", "Q002: Unrecognised command"},
-        {"markdown first", {"markdown", "plaintext"}, "markdown", "**COPY**: ", "**Q002**: Unrecognised command"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto cases = testing_support::readCases(CLI_TEST_DATA "/lsp-hovers.txt", {});
+    EXPECT_EQ(cases.size(), 4u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
         Json capabilities = Json::object();
-        if (!row.formats.is_null()) capabilities["textDocument"]["hover"]["contentFormat"] = row.formats;
+        if (!c.name.empty()) capabilities["textDocument"]["hover"]["contentFormat"] = Json::parse(c.name);
         Session s;
         s.open("COPY A B\nEHCO x\n", {{"capabilities", capabilities}});
         const Json copy = s.ask(2, "textDocument/hover", s.at(0, 1))["result"]["contents"];
-        EXPECT_EQ(copy["kind"], row.kind);
+        EXPECT_EQ(copy["kind"], c[""].at(0));
         const std::string text = copy["value"];
-        EXPECT_TRUE(text.starts_with(row.copy)) << text;
+        EXPECT_TRUE(text.starts_with(c[""].at(1))) << text;
         EXPECT_EQ(text.find(".html"), std::string::npos) << "a help file's name is no help in an editor";
         const std::string finding = s.ask(3, "textDocument/hover", s.at(1, 5))["result"]["contents"]["value"];
-        EXPECT_NE(finding.find(row.finding), std::string::npos) << finding;
+        EXPECT_NE(finding.find(c[""].at(2)), std::string::npos) << finding;
         EXPECT_TRUE(s.ask(4, "textDocument/hover", s.at(0, 6))["result"].is_null());
     }
 }
@@ -214,17 +178,4 @@ TEST(LspServer, RulesSettingTakesTheCheckersSpellingsAndWarnsOfOthers) {
         const std::string said = changed[0]["params"]["message"];
         for (const char* name : {"\"auto\"", "\"automatic\"", "\"classic\"", "\"cmd\""}) EXPECT_NE(said.find(name), std::string::npos) << said;
     }
-}
-
-TEST(LspServer, DiagnosticsCarryTheVersionTheyWereMadeFor) {
-    Session s;
-    const auto version = "/params/version"_json_pointer;
-    EXPECT_EQ(s.open("EHCO\n").at(0).value(version, 0), 1);
-    s.send(notification("textDocument/didChange",
-                        {{"textDocument", {{"uri", URI}, {"version", 7}}}, {"contentChanges", {{{"text", "CLS\n"}}}}}));
-    EXPECT_EQ(messages(s.server.tick(*s.server.nextDue())).at(0).value(version, 0), 7);
-    const auto saved = s.send(notification("textDocument/didSave", {{"textDocument", {{"uri", URI}}}}));
-    EXPECT_EQ(saved.at(0).value(version, 0), 7);
-    const auto closed = s.send(notification("textDocument/didClose", {{"textDocument", {{"uri", URI}}}}));
-    EXPECT_FALSE(closed.at(0)["params"].contains("version"));
 }

@@ -2,9 +2,7 @@
 // check, the lists that outlive it, and the messages' kinds and buttons.
 #include "check_harness.h"
 
-#include "core/checker/editor_check.h"
 #include "core/checker/problem_list.h"
-#include "core/documents/memory_editor_view.h"
 
 #include <gtest/gtest.h>
 
@@ -118,29 +116,6 @@ TEST(CheckFlow, LabelListIsRebuiltAndVariableListGrowsAcrossChecks) {
     EXPECT_EQ(checked.lists.labels, (std::vector<std::string>{"TWO", "TWO"}));
     EXPECT_EQ(checked.lists.variables, (std::vector<std::string>{"PATH", "Log Dir", "Extra"}));
 }
-
-// A prompter that notes what the editor shows selected while each box is open.
-struct WatchingPrompter : testing_support::ScriptedPrompter {
-    explicit WatchingPrompter(const core::ports::EditorView& watched) : m_view(watched) {}
-    Answer message(MessageKind kind, Buttons buttons, const std::string& text) override {
-        selected.push_back(m_view.selectedText());
-        return ScriptedPrompter::message(kind, buttons, text);
-    }
-    const core::ports::EditorView& m_view;
-    std::vector<std::string> selected;
-};
-
-// The editor's check over a document of these lines.
-struct EditorChecked {
-    explicit EditorChecked(std::vector<std::string> lines) : view(std::move(lines)) {}
-    core::checker::Lint run(const core::checker::EditorCheckOptions& options = {}) {
-        return core::checker::checkEditor(view, prompter, lists, ignored, options);
-    }
-    core::documents::MemoryEditorView view;
-    WatchingPrompter prompter{view};
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
-};
 
 TEST(EditorCheck, EachBoxShowsItsLineAndTheCaretComesBack) {
     EditorChecked e({"@ECHO OFF", "FROB", "REM x", "DEL A B"});

@@ -1,16 +1,17 @@
 // Checking as you type: a snapshot's findings, colours and underlines, which
 // results still fit the document in front, the colours shown while typing, and
 // the Problems list of each document.
+#include "check_harness.h"
 #include "core/checker/document_problems.h"
 #include "core/checker/live_check.h"
 #include "core/checker/typing_colours.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <sstream>
 
 using core::checker::RuleChoice;
 using core::checker::RuleSet;
@@ -29,31 +30,13 @@ core::checker::Snapshot snapshotOf(std::string text, RuleChoice rules = RuleChoi
     return snapshot;
 }
 
-class Colours : public core::checker::ColourSink {
-public:
-    void resetColours() override { spans.clear(); }
-    void colourSpan(const core::ports::ColourSpan& span) override { spans.push_back(span); }
-    std::vector<core::ports::ColourSpan> spans;
-};
-
 // True when the check colours the first `length` characters of the one line as a command.
 bool colouredAsCommand(const std::string& line, std::size_t length, RuleSet rules) {
-    Colours colours;
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
-    const auto choice = rules == RuleSet::Cmd ? RuleChoice::Cmd : RuleChoice::Classic;
     // The label lets GOTO A be valid.
-    core::checker::lintLines({line, ":A"}, choice, colours, lists, ignored);
-    for (const auto& span : colours.spans)
-        if (span.column == 0 && span.length >= length && span.role == ColourRole::Command) return true;
-    return false;
-}
-
-std::vector<std::string> wordsOf(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
+    const checker_test::Linted linted({line, ":A"}, rules == RuleSet::Cmd ? RuleChoice::Cmd : RuleChoice::Classic);
+    return std::ranges::any_of(linted.colours.spans, [&](const checker_test::Span& span) {
+        return std::get<1>(span) == 0 && std::get<2>(span) >= length && std::get<3>(span) == ColourRole::Command;
+    });
 }
 
 core::checker::Finding findingAt(std::size_t line, std::size_t column, std::size_t length, Severity severity) {
@@ -108,16 +91,10 @@ TEST(LiveCheck, OnlyAResultOfTheCurrentTextOfTheDocumentInFrontIsShown) {
     EXPECT_FALSE(gate.fits(result, 1)) << "the text changed while the check ran";
 }
 
-TEST(LiveCheck, ShownForTodaysRulesWhenTheOptionIsOn) {
-    EXPECT_TRUE(core::checker::showsLiveResult(true, RuleSet::Cmd));
-    EXPECT_FALSE(core::checker::showsLiveResult(true, RuleSet::Classic));
-    EXPECT_FALSE(core::checker::showsLiveResult(false, RuleSet::Cmd));
-}
-
 TEST(TypingColours, EveryListedWordIsOneTheCheckColoursAsACommand) {
     constexpr std::array TAILS = {" A", " A B", " ON", " USE A:", " %%A IN (B) DO REM"};
     for (const auto rules : {RuleSet::Classic, RuleSet::Cmd}) {
-        const auto words = wordsOf(core::checker::typingColoursOf(rules).words);
+        const auto words = testing_support::wordsOf(core::checker::typingColoursOf(rules).words);
         EXPECT_GE(words.size(), 20u);
         for (auto word : words) {
             for (auto& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -135,7 +112,7 @@ TEST(TypingColours, WordsTheCheckColoursOrLeavesAreColouredTheSameWhileTyping) {
         EXPECT_TRUE(colouredAsCommand(word + " A", word.size(), RuleSet::Cmd)) << word;
     const auto classic = core::checker::typingColoursOf(RuleSet::Classic);
     EXPECT_FALSE(classic.everyCommandWord);
-    const auto listed = wordsOf(classic.words);
+    const auto listed = testing_support::wordsOf(classic.words);
     for (const std::string word : {"XCOPY", "CHOICE", "MODE", "ATTRIB"}) {
         EXPECT_FALSE(colouredAsCommand(word + " A", word.size(), RuleSet::Classic)) << word;
         std::string lower = word;

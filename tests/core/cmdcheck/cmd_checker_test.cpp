@@ -3,15 +3,11 @@
 #include "core/checker/check_harness.h"
 #include "core/checker/editor_check.h"
 #include "core/checker/rule_set.h"
-#include "core/documents/memory_editor_view.h"
 #include "core/checker/syntax_checker.h"
 #include "core/cmdcheck/cmd_checker.h"
 #include "core/cmdcheck/code_help.h"
-#include "fuzz_targets.h"
 #include "support/case_file.h"
-#include "support/corpus_replay.h"
 #include "core/text/lines.h"
-#include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
 
@@ -66,18 +62,13 @@ TEST(CmdChecker, AutomaticPicksTheRulesPerFile) {
 }
 
 TEST(CmdChecker, WindowCheckAsksPerFindingAndIgnoreSilencesTheWord) {
-    testing_support::ScriptedPrompter prompter;
-    prompter.answers = {core::ports::Answer::Ignore, core::ports::Answer::Ok};
-    core::documents::MemoryEditorView view;
-    view.setLines(split("ECHP a\nECHP b\ngoto nowhere"));
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
-    const core::checker::EditorCheckOptions options{RuleChoice::Cmd, core::checker::ProblemReport::MessageBoxes};
-    const auto lint = core::checker::checkEditor(view, prompter, lists, ignored, options);
+    checker_test::EditorChecked e(split("ECHP a\nECHP b\ngoto nowhere"));
+    e.prompter.answers = {core::ports::Answer::Ignore, core::ports::Answer::Ok};
+    const auto lint = e.run({RuleChoice::Cmd, core::checker::ProblemReport::MessageBoxes});
     EXPECT_EQ(lint.rules, RuleSet::Cmd);
-    EXPECT_EQ(ignored, std::vector<std::string>{"ECHP"});
+    EXPECT_EQ(e.ignored, std::vector<std::string>{"ECHP"});
     EXPECT_EQ(lint.result.findings.size(), 3u); // the list keeps every finding
-    EXPECT_EQ(prompter.shown.size(), 3u);       // two boxes and the closing message
+    EXPECT_EQ(e.prompter.shown.size(), 3u);     // two boxes and the closing message
     EXPECT_EQ(lint.result.findings[2].code, "Q103");
 }
 
@@ -86,19 +77,16 @@ TEST(CmdChecker, HelpExamplesFireAndPass) {
     for (const auto& help : core::cmdcheck::allCodeHelp()) {
         SCOPED_TRACE(std::string(help.code));
         const auto codes = [&](std::string_view text) {
-            checker_test::SpanRecorder colours;
-            core::documents::PickLists lists;
-            std::vector<std::string> ignored;
             const auto lines = split(text);
             const auto choice = help.rules == "cmd" ? RuleChoice::Cmd : RuleChoice::Classic;
+            checker_test::Linted linted(lines, choice);
             std::string all;
-            for (const auto& f : core::checker::lintLines(lines, choice, colours, lists, ignored).result.findings)
-                all += f.code + " ";
+            for (const auto& f : linted.findings) all += f.code + " ";
             // The streaming check over views reports the same.
             const std::vector<std::string_view> views(lines.begin(), lines.end());
             core::checker::FindingList streamed;
-            ignored.clear();
-            core::checker::lintLines(views, choice, colours, lists, ignored, streamed);
+            linted.ignored.clear();
+            core::checker::lintLines(views, choice, linted.colours, linted.lists, linted.ignored, streamed);
             std::string again;
             for (const auto& f : streamed.findings) again += f.code + " ";
             EXPECT_EQ(again, all);
@@ -121,7 +109,5 @@ TEST(CmdChecker, HelpPageMatchesTheTable) {
     const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(page, core::cmdcheck::codeHelpPage());
 }
-
-TEST(CmdChecker, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(CMD_CORPUS_DIR, fuzz::cmdInput), 0u); }
 
 } // namespace

@@ -120,20 +120,27 @@ TEST_F(DocumentSetTest, SwitchToDocumentFindsParkedDocumentsByCaption) {
     EXPECT_EQ(set.openDialogFileName(), "Untitled.bat");
 }
 
-TEST_F(DocumentSetTest, SaveAsAddsTheTemplateLineUnlessPresentInAnyCase) {
-    const std::pair<Lines, std::string> cases[] = {
-        {{"@ECHO OFF", ":START"}, "@ECHO OFF\r\n:START\r\n" + SAVE_AS_LINE + "\r\n"},
-        {{"echo this batch file was created with the quillet from marrowfen software.", "PAUSE"},
-         "echo this batch file was created with the quillet from marrowfen software.\r\nPAUSE\r\n"},
-        {{" " + SAVE_AS_LINE}, " " + SAVE_AS_LINE + "\r\n" + SAVE_AS_LINE + "\r\n"},
+TEST_F(DocumentSetTest, SaveAsAddsTheTemplateLineUnlessPresentInAnyCaseOrTurnedOff) {
+    // The text, whether the line is wanted, the file written and whether the line was added.
+    const std::tuple<Lines, bool, std::string, bool> cases[] = {
+        {{"@ECHO OFF", ":START"}, true, "@ECHO OFF\r\n:START\r\n" + SAVE_AS_LINE + "\r\n", true},
+        {{"echo this batch file was created with the quillet from marrowfen software.", "PAUSE"}, true,
+         "echo this batch file was created with the quillet from marrowfen software.\r\nPAUSE\r\n", false},
+        {{" " + SAVE_AS_LINE}, true, " " + SAVE_AS_LINE + "\r\n" + SAVE_AS_LINE + "\r\n", true},
+        {{"@ECHO OFF", ":START"}, false, "@ECHO OFF\r\n:START\r\n", false},
     };
-    for (const auto& [lines, written] : cases) {
+    std::vector<DocumentEvent> events;
+    set.setListener([&](DocumentEvent e) { events.push_back(e); });
+    for (const auto& [lines, wanted, written, added] : cases) {
         SCOPED_TRACE(written);
+        core::settings::writeBool(store, core::settings::Setting::SaveAsLine, wanted);
+        events.clear();
         editor.setLines(lines);
         prompter.saveAnswers.push_back(dir.file("saved.bat"));
         EXPECT_TRUE(set.saveAs());
         EXPECT_EQ(dir.read("saved.bat"), written);
         EXPECT_FALSE(editor.modified());
+        EXPECT_EQ(std::count(events.begin(), events.end(), DocumentEvent::SaveAsLineAdded), added ? 1 : 0);
     }
 }
 
@@ -212,18 +219,7 @@ TEST_F(DocumentSetTest, PickListsEmptyOnNewOpenAndCloseButNotOnSwitching) {
     EXPECT_TRUE(lists.labels.empty() && lists.variables.empty());
 }
 
-TEST_F(DocumentSetTest, ShutdownClosesEveryDocumentWithItsPrompt) {
-    type("REM 1");
-    open("a.bat");
-    type("REM 2");
-    open("b.bat");
-    prompter.answers = {Answer::No, Answer::No};
-    EXPECT_TRUE(set.closeAll());
-    EXPECT_EQ(prompter.texts(), Lines({"Would you like to save Untitled.bat?", "Would you like to save a.bat?"}));
-    EXPECT_TRUE(set.listOpenDocuments().empty());
-}
-
-TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
+TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocument) {
     type("REM 1");
     open("a.bat");
     type("REM 2");
@@ -232,12 +228,6 @@ TEST_F(DocumentSetTest, CancelAtTheSavePromptKeepsTheDocumentAndStopsTheExit) {
     EXPECT_EQ(tabs(), "Untitled.bat* [a.bat*]");
     EXPECT_EQ(editor.lines(), Lines({"REM 2@ECHO OFF"}));
     EXPECT_TRUE(editor.modified());
-
-    // At exit: No for the first document, Cancel for the second: both stay.
-    prompter.answers = {Answer::No, Answer::Cancel};
-    EXPECT_FALSE(set.closeAll());
-    EXPECT_EQ(tabs(), "Untitled.bat* [a.bat*]");
-    EXPECT_EQ(editor.lines(), Lines({"REM 2@ECHO OFF"}));
     EXPECT_TRUE(prompter.saveAnswers.empty() && prompter.fileRequests.empty());
 }
 
@@ -255,19 +245,4 @@ TEST_F(DocumentSetTest, UndoToTheSavedTextClearsTheMarkUnlessTheHistoryLostIt) {
     set.selectTab(0);
     set.savePointReached();
     EXPECT_EQ(tabs(), "[Untitled.bat*] a.bat");
-}
-
-TEST_F(DocumentSetTest, SaveAsLineCanBeTurnedOff) {
-    for (const bool wanted : {true, false}) {
-        SCOPED_TRACE(wanted);
-        core::settings::writeBool(store, core::settings::Setting::SaveAsLine, wanted);
-        std::vector<DocumentEvent> events;
-        set.setListener([&](DocumentEvent e) { events.push_back(e); });
-        set.newFile();
-        prompter.saveAnswers = {(dir.path() / (wanted ? "with.bat" : "without.bat")).string()};
-        ASSERT_TRUE(set.saveAs());
-        const bool added = editor.lines().back() == SAVE_AS_LINE;
-        EXPECT_EQ(added, wanted);
-        EXPECT_EQ(std::count(events.begin(), events.end(), DocumentEvent::SaveAsLineAdded), wanted ? 1 : 0);
-    }
 }

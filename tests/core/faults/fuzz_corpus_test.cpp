@@ -3,14 +3,15 @@
 #include "fuzz_targets.h"
 #include "support/corpus_replay.h"
 
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
 TEST(FuzzCorpus, EveryInputPassesItsTarget) {
     const struct {
         const char* folder;
         testing_support::FuzzEntry entry;
     } targets[] = {
-        {"settings", fuzz::listFileInput},
-        {"documents", fuzz::openRequestInput},
-        {"info", fuzz::pop3Input},
+        {"settings", fuzz::listFileInput}, {"documents", fuzz::openRequestInput}, {"info", fuzz::pop3Input},
+        {"checker", LLVMFuzzerTestOneInput}, {"cmdcheck", fuzz::cmdInput},        {"fixes", fuzz::fixesInput},
     };
     for (const auto& target : targets) {
         SCOPED_TRACE(target.folder);

@@ -44,13 +44,6 @@ struct Documents {
     core::documents::DocumentSet set;
 };
 
-
-testing_support::FakeDocument savedJob() {
-    testing_support::FakeDocument document;
-    document.filePath = "C:\\BATCH\\JOB.BAT";
-    return document;
-}
-
 //! One write as the user asks for it; false when it failed.
 using Write = std::function<bool()>;
 
@@ -124,7 +117,8 @@ const WriterCase WRITERS[] = {
     {"launcher", "start.bat", "Quillet could not write the launcher {target}: {error}.",
      "@ECHO OFF\r\nCOMMAND /C C:\\BATCH\\JOB.BAT\r\n",
      [](Rig& rig) -> Write {
-         return [&rig, document = savedJob(), shell = testing_support::RecordingShell()]() mutable {
+         return [&rig, document = testing_support::FakeDocument(), shell = testing_support::RecordingShell()]() mutable {
+             document.filePath = "C:\\BATCH\\JOB.BAT";
              return core::run::runDocument(core::run::RunMode::Run, document, rig.prompter, rig.files, shell);
          };
      }},

@@ -1,15 +1,12 @@
-// The fix of each code: tables of documents before and after, the proof that
-// every rule example with a fix loses its finding and gains none, and the
-// fuzz corpus.
-#include "core/checker/colour_sink.h"
+// The fix of each code: tables of documents before and after, and the proof
+// that every rule example with a fix loses its finding and gains none.
+#include "core/checker/check_harness.h"
 #include "core/cmdcheck/code_help.h"
 #include "core/fixes/apply.h"
 #include "core/fixes/builders.h"
 #include "core/text/codepage.h"
 #include "core/text/lines.h"
-#include "fuzz_targets.h"
 #include "support/case_file.h"
-#include "support/corpus_replay.h"
 
 #include <gtest/gtest.h>
 
@@ -22,19 +19,9 @@ namespace {
 using core::checker::RuleChoice;
 using core::fixes::Safety;
 
-class NoColours : public core::checker::ColourSink {
-public:
-    void resetColours() override {}
-    void colourSpan(const core::ports::ColourSpan&) override {}
-};
-
 std::map<std::string, std::size_t> codesFound(const std::string& text, RuleChoice rules) {
-    NoColours colours;
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
     std::map<std::string, std::size_t> out;
-    for (const auto& f : core::checker::lintLines(core::text::splitLines(text), rules, colours, lists, ignored).result.findings)
-        ++out[f.code];
+    for (const auto& f : checker_test::Linted(core::text::splitLines(text), rules).findings) ++out[f.code];
     return out;
 }
 
@@ -128,7 +115,5 @@ TEST(Fixes, RuleExamplesLoseTheirFindingAndGainNone) {
         for (const auto code : core::fixes::codesWithFixes(safety))
             EXPECT_TRUE(proved.contains(std::string(code))) << code << " has no rule example that its fix puts right";
 }
-
-TEST(Fixes, FuzzCorpusPasses) { EXPECT_GT(testing_support::replayCorpus(FIXES_CORPUS_DIR, fuzz::fixesInput), 0u); }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The section generators, case by case from the files of data/: the fields a
 // case sets on fresh pages, the document and answers it starts from, and the
 // lines and messages expected of its section.
-#include "core/checker/rule_set.h"
+#include "core/checker/check_harness.h"
 #include "core/text/codepage.h"
 #include "core/text/file_io.h"
 #include "core/wizard/update_flow.h"
@@ -152,14 +152,7 @@ std::vector<core::checker::Finding> findingsOf(std::vector<std::string> lines, c
     lines.insert(lines.begin(), "@ECHO OFF");
     for (const auto& label : wanted)
         if (!defined.contains(label)) lines.insert(lines.end(), {"GOTO :EOF", ":" + label});
-    struct : core::checker::ColourSink {
-        void resetColours() override {}
-        void colourSpan(const core::ports::ColourSpan&) override {}
-        bool keepsSpans() const override { return false; }
-    } colours;
-    core::documents::PickLists lists;
-    std::vector<std::string> ignored;
-    return core::checker::lintLines(lines, rules, colours, lists, ignored).result.findings;
+    return checker_test::Linted(lines, rules).findings;
 }
 
 TEST(GeneratorCases, WindowsLinesOfEveryCasePassTheCommandInterpreterRules) {
