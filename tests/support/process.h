@@ -27,9 +27,9 @@ inline void readAll(FILE* file, std::string& text) {
 }
 
 #ifdef _WIN32
-//! Runs a command line through cmd; stderr is captured through a temporary
-//! file. Output is read in text mode: a line ends in "\n" as on POSIX systems.
-inline ProcessResult runCommand(const std::string& commandLine) {
+//! Runs a command line through cmd once; status -1 when cmd could not be
+//! started or waited for.
+inline ProcessResult runCommandOnce(const std::string& commandLine) {
     ProcessResult result;
     const auto errName =
         (std::filesystem::temp_directory_path() / ("quillet-stderr-" + std::to_string(std::random_device{}()))).string();
@@ -43,6 +43,19 @@ inline ProcessResult runCommand(const std::string& commandLine) {
         fclose(err);
     }
     std::remove(errName.c_str());
+    return result;
+}
+
+//! Runs a command line through cmd; stderr is captured through a temporary
+//! file. Output is read in text mode: a line ends in "\n" as on POSIX systems.
+//! Under Wine, _popen now and then fails to start cmd at all (status -1, no
+//! output): such a launch is tried again, a program's own failure never is.
+inline ProcessResult runCommand(const std::string& commandLine) {
+    ProcessResult result;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        result = runCommandOnce(commandLine);
+        if (result.status != -1 || !result.out.empty() || !result.err.empty()) break;
+    }
     return result;
 }
 
