@@ -6,10 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
