@@ -14,6 +14,7 @@
 #include "core/ports/prompter.h"
 #include "core/ports/settings_store.h"
 #include "core/settings/layouts.h"
+#include "core/settings/settings_table.h"
 #include "platform/scintilla_editor_view.h"
 
 #include <QHash>
@@ -187,6 +188,9 @@ private:
     // main_window_comforts.cpp: the tab strip's mouse and keys, Redo, the
     // caret's line and column, the Find bar.
     void setUpComforts();
+    //! A checkable entry of the Options menu bound to an on/off setting; onToggle runs after it is stored.
+    QAction* addSettingToggle(const char* name, const QString& caption, core::settings::Setting setting,
+                              std::function<void(bool)> onToggle = {});
     void refreshUndoRedo();
     void refreshCaretPosition();
 

@@ -103,14 +103,8 @@ void TForm1::setUpComforts() {
     const auto undo = entries.indexOf(m_actions.value("Undo1"));
     edit->insertAction(entries.value(undo + 1), m_actions.value("Redo1"));
 
-    QAction* restore = m_menus.value("OptionsMenu")->addAction(QStringLiteral("&Reopen the Files Open at Exit"));
-    restore->setObjectName("RestoreSession");
-    m_actions.insert("RestoreSession", restore);
-    restore->setCheckable(true);
-    restore->setChecked(core::settings::readBool(m_services.settings, core::settings::Setting::RestoreSession));
-    connect(restore, &QAction::toggled, this, [this](bool on) {
-        core::settings::writeBool(m_services.settings, core::settings::Setting::RestoreSession, on);
-    });
+    addSettingToggle("RestoreSession", QStringLiteral("&Reopen the Files Open at Exit"),
+                     core::settings::Setting::RestoreSession);
 
     connect(m_richEdit1, &QsciScintilla::textChanged, this, &TForm1::refreshUndoRedo);
     connect(m_pageControl1, &QTabWidget::currentChanged, this, &TForm1::refreshUndoRedo);
@@ -133,6 +127,20 @@ void TForm1::setUpComforts() {
         m_editorView->highlightMatches({});
         m_richEdit1->setFocus();
     });
+}
+
+QAction* TForm1::addSettingToggle(const char* name, const QString& caption, core::settings::Setting setting,
+                                  std::function<void(bool)> onToggle) {
+    QAction* action = m_menus.value("OptionsMenu")->addAction(caption);
+    action->setObjectName(name);
+    m_actions.insert(name, action);
+    action->setCheckable(true);
+    action->setChecked(core::settings::readBool(m_services.settings, setting));
+    connect(action, &QAction::toggled, this, [this, setting, onToggle = std::move(onToggle)](bool on) {
+        core::settings::writeBool(m_services.settings, setting, on);
+        if (onToggle) onToggle(on);
+    });
+    return action;
 }
 
 // Undo and Redo are the editor's on the Advanced page, enabled when there is something to undo or redo.

@@ -25,22 +25,16 @@ void TForm1::setUpLiveCheck() {
     connect(m_richEdit1, &QsciScintilla::textChanged, this, [this] {
         if (!m_editorView->replacingText()) m_liveChecker->textChanged();
     });
-    QMenu* options = m_menus.value("OptionsMenu");
-    options->addSeparator();
-    QAction* live = options->addAction(QStringLiteral("Check As You &Type"));
-    live->setObjectName("CheckAsYouType");
-    m_actions.insert("CheckAsYouType", live);
-    live->setCheckable(true);
-    live->setChecked(core::settings::readBool(m_services.settings, core::settings::Setting::CheckAsYouType));
-    connect(live, &QAction::toggled, this, [this](bool on) {
-        core::settings::writeBool(m_services.settings, core::settings::Setting::CheckAsYouType, on);
-        if (on) {
-            m_liveChecker->checkSoon();
-            return;
-        }
-        m_editorView->showUnderlines({});
-        m_editorView->keepMarkerMargin(false);
-    });
+    m_menus.value("OptionsMenu")->addSeparator();
+    addSettingToggle("CheckAsYouType", QStringLiteral("Check As You &Type"), core::settings::Setting::CheckAsYouType,
+                     [this](bool on) {
+                         if (on) {
+                             m_liveChecker->checkSoon();
+                             return;
+                         }
+                         m_editorView->showUnderlines({});
+                         m_editorView->keepMarkerMargin(false);
+                     });
     m_documents->addListener([this](core::documents::DocumentEvent event) {
         if (event == core::documents::DocumentEvent::TabsChanged &&
             m_documents->currentDocumentId() != m_frontDocument)
